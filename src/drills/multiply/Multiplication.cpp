@@ -1,0 +1,68 @@
+#include "drills/multiply/Multiplication.h"
+
+#include "drills/rows/RowDrill.h"
+#include "random/RandomSource.h"
+
+QString MultiplyTexts::fileName(const QString& stage, int firstDigits, int secondDigits)
+{
+    return stage + QString::number(firstDigits) + QStringLiteral("位乘") + QString::number(secondDigits)
+        + QStringLiteral("位速算.xls");
+}
+
+QString MultiplyTexts::title(const QString& stage, int firstDigits, int secondDigits)
+{
+    return QStringLiteral("小学") + stage + QString::number(firstDigits) + QStringLiteral("位乘")
+        + QString::number(secondDigits) + QStringLiteral("位速算试题");
+}
+
+QString MultiplyTexts::progress() { return QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"); }
+
+std::int64_t Multiplication::powerOfTen(int exponent)
+{
+    std::int64_t value = 1;
+    for (int i = 0; i < exponent; ++i) {
+        value *= 10;
+    }
+    return value;
+}
+
+std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
+{
+    const std::int64_t low = powerOfTen(digits - 1);
+    const std::int64_t high = low * 10;
+    std::int64_t value = 0;
+    do {
+        value = random.below(high);
+    } while (value <= low || value >= high);
+    return value;
+}
+
+Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int secondDigits)
+{
+    const std::int64_t a = drawOperand(random, firstDigits);
+    const std::int64_t b = drawOperand(random, secondDigits);
+    return { a, b };
+}
+
+QString Multiplication::questionText(const Factors& factors, bool withAnswer)
+{
+    QString text = QString::number(factors.a) + QChar(u'×') + QString::number(factors.b) + QLatin1Char('=');
+    if (withAnswer) {
+        text += QString::number(factors.a * factors.b);
+    }
+    return text;
+}
+
+int Multiplication::cellWidth(int firstDigits) { return 6 * firstDigits; }
+
+bool Multiplication::run(const QString& stage, const MultiplySettings& settings, RandomSource& random,
+    SheetOutputs& outputs)
+{
+    const RowSheet sheet { MultiplyTexts::fileName(stage, settings.firstDigits, settings.secondDigits),
+        MultiplyTexts::title(stage, settings.firstDigits, settings.secondDigits), cellWidth(settings.firstDigits) };
+    return RowDrill::run(sheet, { settings.perRow, settings.rowsPerPage, settings.pages },
+        [&] {
+            return questionText(drawFactors(random, settings.firstDigits, settings.secondDigits), settings.answers);
+        },
+        outputs);
+}

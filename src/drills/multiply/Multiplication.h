@@ -1,0 +1,52 @@
+#pragma once
+// Multiplication questions a×b= with a first factor of d1 digits and a second
+// factor of d2 digits, both strictly above the power of ten (a one-digit
+// factor is 2 to 9, a three-digit one 101 to 999). Products need 64 bits.
+
+#include <QString>
+#include <cstdint>
+
+class RandomSource;
+class SheetOutputs;
+
+struct Factors {
+    std::int64_t a;
+    std::int64_t b;
+};
+
+struct MultiplySettings {
+    int firstDigits;
+    int secondDigits;
+    int perRow;
+    int rowsPerPage;
+    int pages;
+    bool answers;
+};
+
+namespace MultiplyTexts {
+inline const QString kDigitsMessage
+    = QStringLiteral("输入位数错误！，第一因数位数为1-6位，第二因数位数为1-5位。");
+inline const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+// stage: "中段" or "高段".
+QString fileName(const QString& stage, int firstDigits, int secondDigits);
+QString title(const QString& stage, int firstDigits, int secondDigits);
+QString progress();
+} // namespace MultiplyTexts
+
+namespace Multiplication {
+inline constexpr int kMaxFirstDigits = 6;
+inline constexpr int kMaxSecondDigits = 5;
+inline constexpr int kMaxPerRow = 50;
+inline constexpr int kMaxRows = 200;
+inline constexpr int kMaxPages = 40;
+
+std::int64_t powerOfTen(int exponent);
+// trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
+std::int64_t drawOperand(RandomSource& random, int digits);
+Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
+QString questionText(const Factors& factors, bool withAnswer);
+int cellWidth(int firstDigits);
+
+bool run(const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
+} // namespace Multiplication

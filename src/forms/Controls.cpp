@@ -1,0 +1,60 @@
+#include "forms/Controls.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+template <typename Control>
+Control* place(Control* control, const char* name, Twips where)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(where.toPixels());
+    return control;
+}
+} // namespace
+
+QLabel* Controls::label(QWidget* window, const char* name, const QString& text, Twips where)
+{
+    return place(new QLabel(text, window), name, where);
+}
+
+QLineEdit* Controls::textBox(QWidget* window, const char* name, const QString& text, Twips where)
+{
+    return place(new QLineEdit(text, window), name, where);
+}
+
+QGroupBox* Controls::frame(QWidget* window, const char* name, const QString& caption, Twips where)
+{
+    auto* box = place(new QGroupBox(caption, window), name, where);
+    box->lower(); // the frame is drawn behind the controls that lie in its area
+    return box;
+}
+
+QRadioButton* Controls::option(QWidget* window, const char* name, const QString& caption, Twips where)
+{
+    return place(new QRadioButton(caption, window), name, where);
+}
+
+QCheckBox* Controls::checkBox(QWidget* window, const char* name, const QString& caption, Twips where)
+{
+    return place(new QCheckBox(caption, window), name, where);
+}
+
+QPushButton* Controls::button(QWidget* window, const char* name, const QString& caption, Twips where)
+{
+    auto* b = place(new QPushButton(caption, window), name, where);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void Controls::setTextColor(QWidget* control, const QColor& color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    control->setPalette(palette);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Builds the controls of a window at fixed places. Places and sizes are given
+// in twips (1/1440 inch) from the top-left corner of the client area, as the
+// window layouts are drawn; 15 twips make one logical pixel at 96 dpi.
+
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QColor;
+class QFont;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect toPixels() const { return { left / 15, top / 15, width / 15, height / 15 }; }
+};
+
+namespace Controls {
+QLabel* label(QWidget* window, const char* name, const QString& text, Twips place);
+QLineEdit* textBox(QWidget* window, const char* name, const QString& text, Twips place);
+QGroupBox* frame(QWidget* window, const char* name, const QString& caption, Twips place);
+QRadioButton* option(QWidget* window, const char* name, const QString& caption, Twips place);
+QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption, Twips place);
+QPushButton* button(QWidget* window, const char* name, const QString& caption, Twips place);
+
+void setTextColor(QWidget* control, const QColor& color);
+} // namespace Controls

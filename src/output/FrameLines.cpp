@@ -1,0 +1,24 @@
+#include "output/FrameLines.h"
+
+namespace {
+QString schoolLine(int spacesAfterSchool)
+{
+    return QStringLiteral("学校：") + QString(spacesAfterSchool, QLatin1Char(' ')) + QStringLiteral("姓名：")
+        + QString(15, QLatin1Char(' ')) + QStringLiteral("成绩：") + QString(11, QLatin1Char(' '));
+}
+} // namespace
+
+QString FrameLines::fileSchoolLine() { return schoolLine(18); }
+
+QString FrameLines::printerSchoolLine() { return schoolLine(19); }
+
+QString FrameLines::printerTitleLine(const QString& sheetTitle)
+{
+    return QLatin1Char('*') + sheetTitle + QLatin1Char('*');
+}
+
+QString FrameLines::pageFooter(int pageNumber)
+{
+    return QStringLiteral("MirevaV2.0 小学数学速算自动出题系统    第") + QString::number(pageNumber)
+        + QStringLiteral("页    更新网址：https://mireva.example.org");
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The lines that every drill puts around its questions: the school line of
+// the file and of the paper, the title in stars, and the page footer.
+
+#include <QString>
+
+namespace FrameLines {
+// "学校：" + 18 spaces + "姓名：" + 15 spaces + "成绩：" + 11 spaces.
+QString fileSchoolLine();
+// The same with 19 spaces after "学校：".
+QString printerSchoolLine();
+QString printerTitleLine(const QString& sheetTitle);
+QString pageFooter(int pageNumber);
+} // namespace FrameLines

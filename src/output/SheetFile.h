@@ -1,0 +1,39 @@
+#pragma once
+// The sheet file: GBK text in the working directory, one quoted value per
+// line, CR LF endings, empty lines bare. It is written through a temporary
+// file that replaces the earlier sheet only when close() succeeds, so a failed
+// run never leaves a half-written sheet or spoils the previous one.
+
+#include <QSaveFile>
+#include <QString>
+#include <QStringEncoder>
+
+class SheetFile {
+public:
+    SheetFile();
+
+    bool create(const QString& fileName);
+    void writeLine(const QString& text);
+    void writeEmptyLine();
+    // Finishes the file and puts it in place; false when that failed.
+    bool close();
+    // Drops the temporary file; the earlier sheet stays as it was.
+    void discard();
+
+    bool failed() const { return m_failed; }
+    QString fileName() const { return m_name; }
+    // Why creating or writing failed, in the program's language.
+    QString errorText() const;
+
+    static bool encodingAvailable();
+
+private:
+    void append(const QByteArray& bytes);
+    bool flush();
+
+    QSaveFile m_file;
+    QStringEncoder m_encoder;
+    QByteArray m_buffer;
+    QString m_name;
+    bool m_failed = false;
+};

@@ -1,0 +1,69 @@
+#pragma once
+// The outputs of one run: the sheet file and/or the printer, as the drill
+// window's two check boxes chose them, with the frame lines that every drill
+// writes around its questions. A failure of either output is reported once in
+// a message box naming the cause; the run then stops, the earlier sheet file
+// stays as it was and nothing is printed.
+
+#include "output/SheetFile.h"
+#include "output/SheetPrinter.h"
+
+#include <memory>
+
+class PrintTarget;
+class QWidget;
+
+struct OutputChoice {
+    bool printer = false;
+    bool file = false;
+};
+
+namespace OutputMessages {
+inline const QString kNoPrinter = QStringLiteral(
+    "没有找到默认打印机，无法直接输出到打印机。请先在系统中设置默认打印机，或只选择输出到Excel。");
+QString fileFailed(const QString& fileName, const QString& cause);
+inline const QString kPrintFailed = QStringLiteral("打印失败：打印机没有接受本次打印任务，请检查默认打印机。");
+} // namespace OutputMessages
+
+class SheetOutputs {
+public:
+    SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent = nullptr);
+    ~SheetOutputs();
+
+    // Opens the chosen outputs. With printing chosen and no default printer
+    // it reports that and returns false before anything is written.
+    bool open();
+
+    bool toFile() const { return m_choice.file; }
+    bool toPrinter() const { return m_choice.printer; }
+    bool failed() const { return m_failed; }
+
+    // Creates the sheet file and writes its title and school lines.
+    void beginFile(const QString& fileName, const QString& title);
+    // Puts the title in stars, the school line and the rule line on a new page.
+    void beginPage(const QString& printerTitle, const QString& ruleLine);
+    // Puts the rule line and the footer on the page and ends it.
+    void endPage(const QString& ruleLine, int pageNumber);
+
+    // A question line for both outputs: the file first, then the paper.
+    void line(const QString& text);
+    void fileLine(const QString& text);
+    void fileEmptyLine();
+    void printLine(const QString& text);
+    void printEmptyLine();
+
+    // Puts the sheet file in place; false (reported) when that failed.
+    bool closeFile();
+    // Closes the file if open and hands the printed pages to the printer.
+    bool finish();
+
+private:
+    void fail(const QString& message);
+
+    PrintTarget& m_target;
+    OutputChoice m_choice;
+    QWidget* m_messageParent;
+    std::unique_ptr<SheetFile> m_file;
+    std::unique_ptr<SheetPrinter> m_printer;
+    bool m_failed = false;
+};

@@ -1,0 +1,96 @@
+#include "output/SheetPrinter.h"
+
+#include "common/Fonts.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPrinter>
+#include <algorithm>
+
+namespace {
+constexpr double kLargestPoints = 12.0;
+constexpr double kSmallestPoints = 1.0;
+} // namespace
+
+SheetPrinter::SheetPrinter(std::unique_ptr<QPagedPaintDevice> device)
+    : m_device(std::move(device))
+{
+}
+
+SheetPrinter::~SheetPrinter()
+{
+    if (m_painter.isActive()) {
+        m_painter.end();
+    }
+}
+
+void SheetPrinter::printLine(const QString& text) { m_lines.append(text); }
+
+void SheetPrinter::printEmptyLine() { m_lines.append(QString()); }
+
+double SheetPrinter::fittingPointSize(const QStringList& lines, QPaintDevice* device, double pageWidth,
+    double pageHeight)
+{
+    double points = kLargestPoints;
+    while (points > kSmallestPoints) {
+        const QFontMetricsF metrics(Fonts::sheetMono(points), device);
+        double widest = 0;
+        for (const QString& line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        const double height = metrics.lineSpacing() * static_cast<double>(lines.size());
+        if (widest <= pageWidth && height <= pageHeight) {
+            return points;
+        }
+        // Shrink in proportion to the overflow, a little more to allow for hinting.
+        const double scale = std::min(widest > 0 ? pageWidth / widest : 1.0, height > 0 ? pageHeight / height : 1.0);
+        points = std::max(kSmallestPoints, std::min(points * scale, points - 0.1) * 0.995);
+    }
+    return kSmallestPoints;
+}
+
+void SheetPrinter::endPage()
+{
+    ++m_pages;
+    if (!m_failed) {
+        if (!m_painter.isActive()) {
+            m_failed = !m_painter.begin(m_device.get());
+        } else {
+            m_failed = !m_device->newPage();
+        }
+    }
+    if (!m_failed) {
+        const double width = m_device->width();
+        const double height = m_device->height();
+        const QFont font = Fonts::sheetMono(fittingPointSize(m_lines, m_device.get(), width, height));
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font, m_device.get());
+        double baseline = metrics.ascent();
+        for (const QString& line : std::as_const(m_lines)) {
+            if (!line.isEmpty()) {
+                m_painter.drawText(QPointF(0, baseline), line);
+            }
+            baseline += metrics.lineSpacing();
+        }
+    }
+    m_lines.clear();
+}
+
+bool SheetPrinter::finish()
+{
+    if (m_painter.isActive() && !m_painter.end()) {
+        m_failed = true;
+    }
+    return !m_failed;
+}
+
+void SheetPrinter::abort()
+{
+    if (auto* printer = dynamic_cast<QPrinter*>(m_device.get())) {
+        printer->abort();
+    }
+    if (m_painter.isActive()) {
+        m_painter.end();
+    }
+    m_lines.clear();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The one random source that every drill draws from. It starts from the same
+// fixed state at every program start and is never seeded, so the same requests
+// after a start give the same sheets. Algorithm: PCG32 (XSH RR), whose top 24
+// bits make a single-precision value in [0, 1).
+
+#include <cstdint>
+
+class RandomSource {
+public:
+    RandomSource() = default;
+
+    // Next value r with 0 <= r < 1, a multiple of 2^-24 (exact in a float).
+    float next()
+    {
+        return static_cast<float>(nextBits() >> 8) * (1.0f / 16777216.0f);
+    }
+
+    // trunc(r * k) for a fresh r, computed exactly (no rounding up to k).
+    std::int64_t below(std::int64_t k) { return static_cast<std::int64_t>(static_cast<double>(next()) * k); }
+
+private:
+    std::uint32_t nextBits()
+    {
+        const std::uint64_t old = m_state;
+        m_state = old * 6364136223846793005ULL + kIncrement;
+        const auto xorshifted = static_cast<std::uint32_t>(((old >> 18U) ^ old) >> 27U);
+        const auto rot = static_cast<std::uint32_t>(old >> 59U);
+        return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
+    }
+
+    static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
+    std::uint64_t m_state = 0x853c49e6748fea9bULL;
+};

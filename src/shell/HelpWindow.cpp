@@ -1,0 +1,39 @@
+#include "shell/HelpWindow.h"
+
+#include "common/Fonts.h"
+#include "forms/Controls.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("help1"));
+    setFont(Fonts::songti(12));
+
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("Text2"));
+    text->setGeometry(Twips { 0, 120, 11775, 7455 }.toPixels());
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap); // the lines break where the text breaks them
+    text->setPlainText(helpText());
+
+    auto* close = Controls::button(this, "Command2", QStringLiteral("关闭"), { 7080, 7800, 1095, 495 });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+QString HelpWindow::helpText()
+{
+    QFile file(QStringLiteral(":/help.txt"));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).trimmed();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    hide();
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The help window help1: a fixed text on what the program makes and how to
+// open a sheet file in a spreadsheet program, and a close button.
+
+#include <QWidget>
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    static QString helpText();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};

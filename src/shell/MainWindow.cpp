@@ -1,0 +1,102 @@
+#include "shell/MainWindow.h"
+
+#include "common/Fonts.h"
+#include "forms/Controls.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace {
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+};
+
+struct Menu {
+    const char* name;
+    const char* caption;
+    std::vector<MenuEntry> entries;
+};
+
+// "学前段(X)" has no access key: its "(X)" is plain text.
+const std::vector<Menu>& menuTable()
+{
+    static const std::vector<Menu> table {
+        { "xqd", "学前段(X)",
+            { { "j5", "五笔加减", QKeySequence(Qt::CTRL | Qt::Key_F5) },
+                { "j7", "七笔加减", QKeySequence(Qt::CTRL | Qt::Key_F7) },
+                { "j10", "十笔加减", QKeySequence(Qt::CTRL | Qt::Key_A) } } },
+        { "dd", "低段(&D)", { { "ddjj", "低段加减", QKeySequence(Qt::CTRL | Qt::Key_B) } } },
+        { "zd", "中段(&Z)",
+            { { "zdjj", "中段加减", QKeySequence(Qt::CTRL | Qt::Key_C) },
+                { "zdcs", "中段乘算", QKeySequence(Qt::CTRL | Qt::Key_D) } } },
+        { "gd", "高段(&G)",
+            { { "gdjj", "高段加减", QKeySequence(Qt::CTRL | Qt::Key_E) },
+                { "gdcs", "高段乘算", QKeySequence(Qt::CTRL | Qt::Key_F) },
+                { "gdchs", "高段除算", QKeySequence(Qt::CTRL | Qt::Key_G) } } },
+        { "zh", "综合(&Z)",
+            { { "zhch", "综合乘算", QKeySequence(Qt::Key_F2) }, { "zhc", "综合除算", QKeySequence(Qt::Key_F3) },
+                { "yer", "幼儿加减", QKeySequence(Qt::Key_F4) } } },
+        { "help", "帮助(&H)", { { "bz", "帮助", QKeySequence(Qt::Key_F1) } } },
+        { "quit", "退出(&X)", { { "tcxt", "退出系统", QKeySequence(Qt::CTRL | Qt::Key_Q) } } },
+    };
+    return table;
+}
+
+QLabel* picture(QWidget* parent, const char* name, const QString& resource, Twips place)
+{
+    auto* box = Controls::label(parent, name, QString(), place);
+    box->setPixmap(QPixmap(resource));
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop); // natural size, clipped to the box
+    return box;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("zcd"));
+
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette teal = client->palette();
+    teal.setColor(QPalette::Window, QColor(0, 128, 128));
+    client->setPalette(teal);
+    setCentralWidget(client);
+
+    auto* banner = picture(client, "Picture1", QStringLiteral(":/banner.bmp"), { 840, 600, 10455, 1095 });
+    banner->setAutoFillBackground(true);
+    QPalette green = banner->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    banner->setPalette(green);
+    picture(client, "Picture2", QStringLiteral(":/flowers.gif"), { 8760, 3840, 1815, 1935 });
+
+    auto* version = Controls::label(client, "Label4", QStringLiteral("版本号"), { 2640, 5040, 1215, 375 });
+    version->setFont(Fonts::songti(14.25));
+    Controls::setTextColor(version, client->palette().color(QPalette::HighlightedText));
+    auto* number = Controls::label(client, "Label7", QStringLiteral("V3.0"), { 4080, 5040, 1935, 375 });
+    number->setFont(Fonts::songti(14.25));
+    Controls::setTextColor(number, QColor(128, 0, 128));
+
+    for (const Menu& menu : menuTable()) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        m->setObjectName(QLatin1String(menu.name));
+        for (const MenuEntry& e : menu.entries) {
+            QAction* action = m->addAction(QString::fromUtf8(e.caption));
+            action->setObjectName(QLatin1String(e.name));
+            action->setShortcut(e.shortcut);
+            action->setShortcutContext(Qt::WindowShortcut); // only while the main window is active
+        }
+    }
+}
+
+QAction* MainWindow::entry(const QString& name) const { return findChild<QAction*>(name); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,78 @@
+#include "shell/Shell.h"
+
+#include "common/MessageBox.h"
+#include "drills/chain7/ChainWindow.h"
+#include "drills/divide/DivisionWindow.h"
+#include "drills/multiply/MultiplyWindow.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+Shell::Shell(PrintTarget& printTarget)
+    : m_environment { m_random, printTarget }
+{
+    // Every window exists from here on, hidden, with the common title.
+    m_help = std::make_unique<HelpWindow>();
+    m_help->setWindowTitle(ShellTexts::kTitle);
+    m_main = std::make_unique<MainWindow>();
+    addDrill(QStringLiteral("j7"), QStringLiteral("xqd7"), std::make_unique<ChainWindow>(m_environment));
+    m_main->setWindowTitle(ShellTexts::kTitle);
+    addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
+        std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("中段"), 3, 1));
+    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<DivisionWindow>(m_environment));
+
+    for (const char* name : { "j5", "j10", "ddjj", "zdjj", "gdjj", "gdcs", "gdchs", "zhch", "yer" }) {
+        connect(m_main->entry(QLatin1String(name)), &QAction::triggered, m_main.get(),
+            [this] { MessageBox::show(m_main.get(), ShellTexts::kNotYet); });
+    }
+    connect(m_main->entry(QStringLiteral("bz")), &QAction::triggered, this, &Shell::openHelp);
+    connect(m_main->entry(QStringLiteral("tcxt")), &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
+Shell::~Shell() = default;
+
+void Shell::addDrill(const QString& entryName, const QString& windowName, std::unique_ptr<DrillWindow> window)
+{
+    DrillWindow* drill = window.get();
+    drill->setObjectName(windowName);
+    drill->setWindowTitle(ShellTexts::kTitle);
+    connect(m_main->entry(entryName), &QAction::triggered, this, [this, drill] { openDrill(drill); });
+    connect(drill, &DrillWindow::returnRequested, this, [this, drill] { returnFrom(drill); });
+    m_drills.push_back(std::move(window));
+}
+
+void Shell::start() { m_main->showMaximized(); }
+
+DrillWindow* Shell::drillWindow(const QString& name) const
+{
+    for (const auto& drill : m_drills) {
+        if (drill->objectName() == name) {
+            return drill.get();
+        }
+    }
+    return nullptr;
+}
+
+void Shell::openDrill(DrillWindow* window)
+{
+    window->showMaximized();
+    window->raise();
+    window->activateWindow();
+    m_main->hide();
+}
+
+void Shell::returnFrom(DrillWindow* window)
+{
+    m_main->show();
+    m_main->activateWindow();
+    window->hide();
+}
+
+void Shell::openHelp()
+{
+    m_help->showMaximized();
+    m_help->raise();
+    m_help->activateWindow();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Helpers shared by the test suites.
+
+#include "common/MessageBox.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Records every message box instead of showing it, for as long as it lives.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    QStringList messages;
+
+private:
+    MessageBox::Handler m_previous;
+};
+
+// A fresh temporary working directory, made current for as long as it lives.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+namespace TestSupport {
+QByteArray readBytes(const QString& path);
+// The lines of a sheet file decoded from GBK, split at CR LF, quotes kept.
+QStringList sheetLines(const QString& path);
+// The lines of a sheet file without their surrounding quotes.
+QStringList sheetValues(const QString& path);
+QString gbk(const QString& text);
+// Runs pdftotext -layout and returns each page's text.
+QStringList pdfPages(const QString& pdfPath);
+QStringList nonEmptyLines(const QString& text);
+// Installs the CJK font substitutions once.
+void initFonts();
+} // namespace TestSupport
