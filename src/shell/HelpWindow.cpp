@@ -2,6 +2,7 @@
 
 #include "common/Fonts.h"
 #include "forms/Controls.h"
+#include "shell/Assets.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -27,6 +28,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 
 QString HelpWindow::helpText()
 {
+    Assets::init();
     QFile file(QStringLiteral(":/help.txt"));
     file.open(QIODevice::ReadOnly);
     return QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).trimmed();

@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "common/Fonts.h"
+#include "shell/Assets.h"
 #include "forms/Controls.h"
 
 #include <QCloseEvent>
@@ -58,6 +59,7 @@ QLabel* picture(QWidget* parent, const char* name, const QString& resource, Twip
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
+    Assets::init();
     setObjectName(QStringLiteral("zcd"));
 
     auto* client = new QWidget(this);

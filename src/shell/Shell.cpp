@@ -9,6 +9,19 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QScreen>
+
+namespace {
+// Maximized, and sized to the screen as well for desktops without a window
+// manager that would do it.
+void showMaximized(QWidget* window)
+{
+    if (QScreen* screen = window->screen()) {
+        window->setGeometry(screen->availableGeometry());
+    }
+    window->showMaximized();
+}
+} // namespace
 
 Shell::Shell(PrintTarget& printTarget)
     : m_environment { m_random, printTarget }
@@ -43,7 +56,7 @@ void Shell::addDrill(const QString& entryName, const QString& windowName, std::u
     m_drills.push_back(std::move(window));
 }
 
-void Shell::start() { m_main->showMaximized(); }
+void Shell::start() { showMaximized(m_main.get()); }
 
 DrillWindow* Shell::drillWindow(const QString& name) const
 {
@@ -57,7 +70,7 @@ DrillWindow* Shell::drillWindow(const QString& name) const
 
 void Shell::openDrill(DrillWindow* window)
 {
-    window->showMaximized();
+    showMaximized(window);
     window->raise();
     window->activateWindow();
     m_main->hide();
@@ -72,7 +85,7 @@ void Shell::returnFrom(DrillWindow* window)
 
 void Shell::openHelp()
 {
-    m_help->showMaximized();
+    showMaximized(m_help.get());
     m_help->raise();
     m_help->activateWindow();
 }

@@ -2,6 +2,11 @@
 // Helpers shared by the test suites.
 
 #include "common/MessageBox.h"
+#include "output/PrintTarget.h"
+
+#include <QLineEdit>
+#include <QPagedPaintDevice>
+#include <QPushButton>
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,7 +35,19 @@ private:
     QString m_previous;
 };
 
+// A system with no default printer.
+class NoPrinterTarget : public PrintTarget {
+public:
+    bool available() const override { return false; }
+    std::unique_ptr<QPagedPaintDevice> open() override { return nullptr; }
+};
+
 namespace TestSupport {
+// Types into the named text box of a window.
+void setText(QWidget* window, const char* boxName, const QString& text);
+// Presses the named button of a window.
+void click(QWidget* window, const char* buttonName);
+
 QByteArray readBytes(const QString& path);
 // The lines of a sheet file decoded from GBK, split at CR LF, quotes kept.
 QStringList sheetLines(const QString& path);

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts the local print server with a PDF queue as the default destination,
+# for the end-to-end printing test. Printed jobs land as PDF files in
+# $MIREVA_CUPS_PDF_DIR (default /var/spool/cups-pdf/mireva).
+set -euo pipefail
+
+queue=MirevaPDF
+outdir=${MIREVA_CUPS_PDF_DIR:-/var/spool/cups-pdf/mireva}
+conf=/etc/cups/cups-pdf.conf
+
+mkdir -p "$outdir"
+chmod 0777 "$outdir"
+# Every user's PDFs go to one known folder.
+if [ -f "$conf" ]; then
+  sed -i -E "s|^#?[[:space:]]*Out[[:space:]].*|Out $outdir|" "$conf"
+  sed -i -E "s|^#?[[:space:]]*AnonDirName[[:space:]].*|AnonDirName $outdir|" "$conf"
+fi
+
+if ! lpstat -r >/dev/null 2>&1; then
+  mkdir -p /run/cups
+  /usr/sbin/cupsd
+  for _ in $(seq 1 150); do
+    lpstat -r >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+fi
+lpstat -r >/dev/null
+
+if ! lpstat -v "$queue" >/dev/null 2>&1; then
+  lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+fi
+cupsenable "$queue"
+cupsaccept "$queue"
+lpadmin -d "$queue"
+lpstat -d

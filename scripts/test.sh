@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite
+# through CTest. The end-to-end printing test needs the local print server
+# with a PDF queue as the default destination; it is started here.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$here/scripts/deps.sh"
+export MIREVA_CUPS_PDF_DIR=/var/spool/cups-pdf/mireva
+bash "$here/scripts/start-cups.sh"
+bash "$here/scripts/build.sh"
+cd "$here"
+ctest --preset default

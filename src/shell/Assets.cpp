@@ -1,0 +1,14 @@
+#include "shell/Assets.h"
+
+#include <QtGlobal>
+
+static void registerAssets() { Q_INIT_RESOURCE(assets); }
+
+void Assets::init()
+{
+    static const bool done = [] {
+        registerAssets();
+        return true;
+    }();
+    Q_UNUSED(done);
+}
