@@ -1,0 +1,259 @@
+// The two outputs of a run and the reading of settings text: sheet file
+// bytes, safe replacement of an earlier sheet, failures that are reported and
+// leave the old sheet intact, and printed pages that never cut a line off.
+
+#include "TestSupport.h"
+
+#include "common/SettingText.h"
+#include "output/FrameLines.h"
+#include "output/SheetOutputs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPdfWriter>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace TestSupport;
+
+namespace {
+// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved {};
+};
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class TestOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initFonts(); }
+
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void roundedSixteenBitNumbers_data();
+    void roundedSixteenBitNumbers();
+
+    void sheetFileBytes();
+    void sheetFileReplacesAnEarlierOne();
+    void failedWriteKeepsTheOldSheetAndReports();
+    void uncreatableFileIsReportedAndNothingPrinted();
+    void schoolLinesDifferByOneSpace();
+    void wideAndLongPagesAreScaledToFit_data();
+    void wideAndLongPagesAreScaledToFit();
+};
+
+void TestOutput::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("plain") << "15" << true << qint64(15);
+    QTest::newRow("spaces around") << "  7 " << true << qint64(7);
+    QTest::newRow("full-width digits") << "３０" << true << qint64(30);
+    QTest::newRow("ideographic space") << QStringLiteral("\u30004") << true << qint64(4);
+    QTest::newRow("negative") << "-2" << true << qint64(-2);
+    QTest::newRow("leading zeros") << "007" << true << qint64(7);
+    QTest::newRow("empty") << "" << false << qint64(0);
+    QTest::newRow("only spaces") << "   " << false << qint64(0);
+    QTest::newRow("letters") << "abc" << false << qint64(0);
+    QTest::newRow("fraction") << "3.5" << false << qint64(0);
+    QTest::newRow("exponent") << "1e2" << false << qint64(0);
+    QTest::newRow("inner space") << "1 2" << false << qint64(0);
+    QTest::newRow("sign only") << "-" << false << qint64(0);
+    QTest::newRow("beyond range") << "12345678901234567890" << false << qint64(0);
+}
+
+void TestOutput::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(qint64, value);
+    const auto parsed = parseWholeNumber(text);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid) {
+        QCOMPARE(*parsed, value);
+    }
+}
+
+void TestOutput::roundedSixteenBitNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("whole") << "6" << true << 6;
+    QTest::newRow("half to even down") << "2.5" << true << 2;
+    QTest::newRow("half to even up") << "3.5" << true << 4;
+    QTest::newRow("just above half") << "2.5001" << true << 3;
+    QTest::newRow("below half") << "2.49" << true << 2;
+    QTest::newRow("negative half") << "-0.5" << true << 0;
+    QTest::newRow("no whole part") << ".7" << true << 1;
+    QTest::newRow("full-width") << "５" << true << 5;
+    QTest::newRow("largest") << "32767" << true << 32767;
+    QTest::newRow("smallest") << "-32768" << true << -32768;
+    QTest::newRow("rounds beyond range") << "32767.5" << false << 0;
+    QTest::newRow("beyond range") << "40000" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("point only") << "." << false << 0;
+    QTest::newRow("letters") << "x1" << false << 0;
+}
+
+void TestOutput::roundedSixteenBitNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const auto parsed = parseRoundedInt16(text);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid) {
+        QCOMPARE(*parsed, value);
+    }
+}
+
+void TestOutput::sheetFileBytes()
+{
+    ScratchDir dir;
+    SheetFile file;
+    QVERIFY(file.create(QStringLiteral("试题.xls")));
+    file.writeLine(QStringLiteral("  7×8=  "));
+    file.writeEmptyLine();
+    file.writeLine(QStringLiteral("96÷12=8"));
+    QVERIFY(file.close());
+    // "  7×8=  " CR LF, CR LF, "96÷12=8" CR LF, all in GBK.
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("试题.xls"))).toHex(),
+        QByteArray("22202037a1c1383d2020220d0a0d0a223936a1c231323d38220d0a"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("试题.xls") });
+}
+
+void TestOutput::sheetFileReplacesAnEarlierOne()
+{
+    ScratchDir dir;
+    writeFile(dir.filePath(QStringLiteral("a.xls")), QByteArray(5000, 'x'));
+    SheetFile file;
+    QVERIFY(file.create(QStringLiteral("a.xls")));
+    file.writeLine(QStringLiteral("1"));
+    QVERIFY(file.close());
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("a.xls"))), QByteArray("\"1\"\r\n"));
+}
+
+void TestOutput::failedWriteKeepsTheOldSheetAndReports()
+{
+    ScratchDir dir;
+    MessageRecorder messages;
+    const QString name = QStringLiteral("大.xls");
+    const QByteArray old("\"old sheet\"\r\n");
+    writeFile(dir.filePath(name), old);
+    NoPrinterTarget noPrinter;
+    {
+        FileSizeLimit limit(4096);
+        SheetOutputs outputs(noPrinter, { false, true });
+        QVERIFY(outputs.open());
+        outputs.beginFile(name, QStringLiteral("标题"));
+        for (int i = 0; i < 20000; ++i) {
+            outputs.line(QString(100, QLatin1Char('9')));
+        }
+        QVERIFY(!outputs.finish());
+    }
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY(messages.messages[0].contains(QStringLiteral("“大.xls”")));
+    QVERIFY(messages.messages[0].contains(QStringLiteral("写入失败")));
+    QCOMPARE(readBytes(dir.filePath(name)), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
+}
+
+void TestOutput::uncreatableFileIsReportedAndNothingPrinted()
+{
+    ScratchDir dir;
+    MessageRecorder messages;
+    QDir(dir.path()).mkdir(QStringLiteral("占用.xls")); // a folder stands where the sheet would go
+    PdfPrintTarget pdf(dir.filePath(QStringLiteral("out.pdf")));
+    SheetOutputs outputs(pdf, { true, true });
+    QVERIFY(outputs.open());
+    outputs.beginFile(QStringLiteral("占用.xls"), QStringLiteral("标题"));
+    QVERIFY(outputs.failed());
+    outputs.beginPage(QStringLiteral("标题"), QString());
+    outputs.line(QStringLiteral("1+1="));
+    outputs.endPage(QString(), 1);
+    QVERIFY(!outputs.finish());
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY(messages.messages[0].contains(QStringLiteral("“占用.xls”")));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf"))) || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
+}
+
+void TestOutput::schoolLinesDifferByOneSpace()
+{
+    const QString file = FrameLines::fileSchoolLine();
+    const QString paper = FrameLines::printerSchoolLine();
+    QCOMPARE(file.size(), 53);
+    QCOMPARE(paper.size(), 54);
+    QCOMPARE(file, QStringLiteral("学校：") + QString(18, QLatin1Char(' ')) + QStringLiteral("姓名：")
+            + QString(15, QLatin1Char(' ')) + QStringLiteral("成绩：") + QString(11, QLatin1Char(' ')));
+    QCOMPARE(paper, QStringLiteral("学校： ") + file.mid(3));
+}
+
+void TestOutput::wideAndLongPagesAreScaledToFit_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("short page") << 40 << 10;
+    QTest::newRow("408 characters wide") << 408 << 60;
+    QTest::newRow("205 lines long") << 94 << 205;
+}
+
+void TestOutput::wideAndLongPagesAreScaledToFit()
+{
+    QFETCH(int, width);
+    QFETCH(int, lines);
+    ScratchDir dir;
+    const QString path = dir.filePath(QStringLiteral("fit.pdf"));
+    PdfPrintTarget pdf(path);
+    SheetOutputs outputs(pdf, { true, false });
+    QVERIFY(outputs.open());
+    // Each line ends in a marker holding its number, so a cut line shows.
+    for (int i = 0; i < lines; ++i) {
+        const QString marker = QStringLiteral("E%1").arg(i);
+        outputs.printLine(QString(width - marker.size(), QLatin1Char('1')) + marker);
+    }
+    outputs.endPage(QString(), 1);
+    QVERIFY(outputs.finish());
+
+    const QStringList pages = pdfPages(path);
+    QCOMPARE(pages.size(), 1);
+    const QString text = pages[0];
+    for (int i = 0; i < lines; ++i) {
+        QVERIFY2(text.contains(QStringLiteral("1E%1\n").arg(i)), qPrintable(QString::number(i)));
+    }
+
+    QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
+    probe.setResolution(600);
+    const double points = SheetPrinter::fittingPointSize({ QString(width, QLatin1Char('1')) }, &probe,
+        probe.width(), probe.height());
+    QVERIFY(points <= 12.0);
+    if (width <= 40) {
+        QCOMPARE(points, 12.0);
+    }
+}
+
+QTEST_MAIN(TestOutput)
+#include "test_output.moc"

@@ -1,0 +1,254 @@
+// The application shell: windows, titles, the menu with its captions and
+// shortcuts, navigation between the main window, the drills and help, and
+// ending the program.
+
+#include "TestSupport.h"
+
+#include "forms/DrillWindow.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/Shell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestSupport;
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initFonts(); }
+    void init() { m_shell = std::make_unique<Shell>(m_noPrinter); }
+    void cleanup() { m_shell.reset(); }
+
+    void startShowsOnlyTheMainWindowWithTheCommonTitle();
+    void menusHaveTheirCaptionsInOrder();
+    void entriesHaveTheirCaptionsAndShortcuts_data();
+    void entriesHaveTheirCaptionsAndShortcuts();
+    void drillEntryOpensItsWindowAndReturnComesBack_data();
+    void drillEntryOpensItsWindowAndReturnComesBack();
+    void typedValueSurvivesReturnAndReopen();
+    void closingADrillWindowReturnsToTheMainWindow();
+    void shortcutsDoNothingInADrillWindow();
+    void helpShowsInFrontOfTheMainWindowAndCloses();
+    void helpTextHasItsThirteenLines();
+    void quitEntryEndsTheProgram();
+    void closingTheMainWindowEndsTheProgram();
+
+private:
+    void trigger(const char* entry)
+    {
+        QAction* action = m_shell->mainWindow()->entry(QLatin1String(entry));
+        QVERIFY2(action, entry);
+        action->trigger();
+    }
+
+    NoPrinterTarget m_noPrinter;
+    std::unique_ptr<Shell> m_shell;
+};
+
+void TestShell::startShowsOnlyTheMainWindowWithTheCommonTitle()
+{
+    m_shell->start();
+    QVERIFY(m_shell->mainWindow()->isVisible());
+    QVERIFY(m_shell->mainWindow()->isMaximized());
+    QVERIFY(!m_shell->helpWindow()->isVisible());
+    QCOMPARE(m_shell->mainWindow()->windowTitle(), ShellTexts::kTitle);
+    QCOMPARE(m_shell->helpWindow()->windowTitle(), ShellTexts::kTitle);
+    for (const char* name : { "xqd7", "zdcs1", "zhcs2" }) {
+        DrillWindow* drill = m_shell->drillWindow(QLatin1String(name));
+        QVERIFY2(drill, name);
+        QVERIFY(!drill->isVisible());
+        QCOMPARE(drill->windowTitle(), ShellTexts::kTitle);
+    }
+}
+
+void TestShell::menusHaveTheirCaptionsInOrder()
+{
+    QStringList names;
+    QStringList captions;
+    for (QAction* action : m_shell->mainWindow()->menuBar()->actions()) {
+        names << action->menu()->objectName();
+        captions << action->text();
+    }
+    QCOMPARE(names, (QStringList { "xqd", "dd", "zd", "gd", "zh", "help", "quit" }));
+    QCOMPARE(captions,
+        (QStringList { "学前段(X)", "低段(&D)", "中段(&Z)", "高段(&G)", "综合(&Z)", "帮助(&H)", "退出(&X)" }));
+}
+
+void TestShell::entriesHaveTheirCaptionsAndShortcuts_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("j5") << "xqd" << "j5" << "五笔加减" << QKeySequence(Qt::CTRL | Qt::Key_F5);
+    QTest::newRow("j7") << "xqd" << "j7" << "七笔加减" << QKeySequence(Qt::CTRL | Qt::Key_F7);
+    QTest::newRow("j10") << "xqd" << "j10" << "十笔加减" << QKeySequence(Qt::CTRL | Qt::Key_A);
+    QTest::newRow("ddjj") << "dd" << "ddjj" << "低段加减" << QKeySequence(Qt::CTRL | Qt::Key_B);
+    QTest::newRow("zdjj") << "zd" << "zdjj" << "中段加减" << QKeySequence(Qt::CTRL | Qt::Key_C);
+    QTest::newRow("zdcs") << "zd" << "zdcs" << "中段乘算" << QKeySequence(Qt::CTRL | Qt::Key_D);
+    QTest::newRow("gdjj") << "gd" << "gdjj" << "高段加减" << QKeySequence(Qt::CTRL | Qt::Key_E);
+    QTest::newRow("gdcs") << "gd" << "gdcs" << "高段乘算" << QKeySequence(Qt::CTRL | Qt::Key_F);
+    QTest::newRow("gdchs") << "gd" << "gdchs" << "高段除算" << QKeySequence(Qt::CTRL | Qt::Key_G);
+    QTest::newRow("zhch") << "zh" << "zhch" << "综合乘算" << QKeySequence(Qt::Key_F2);
+    QTest::newRow("zhc") << "zh" << "zhc" << "综合除算" << QKeySequence(Qt::Key_F3);
+    QTest::newRow("yer") << "zh" << "yer" << "幼儿加减" << QKeySequence(Qt::Key_F4);
+    QTest::newRow("bz") << "help" << "bz" << "帮助" << QKeySequence(Qt::Key_F1);
+    QTest::newRow("tcxt") << "quit" << "tcxt" << "退出系统" << QKeySequence(Qt::CTRL | Qt::Key_Q);
+}
+
+void TestShell::entriesHaveTheirCaptionsAndShortcuts()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, entry);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    auto* m = m_shell->mainWindow()->findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QAction* action = m_shell->mainWindow()->entry(entry);
+    QVERIFY(action);
+    QVERIFY(m->actions().contains(action));
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+    QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+}
+
+void TestShell::drillEntryOpensItsWindowAndReturnComesBack_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("七笔加减") << "j7" << "xqd7";
+    QTest::newRow("中段乘算") << "zdcs" << "zdcs1";
+    QTest::newRow("综合除算") << "zhc" << "zhcs2";
+}
+
+void TestShell::drillEntryOpensItsWindowAndReturnComesBack()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    m_shell->start();
+    trigger(qPrintable(entry));
+    DrillWindow* drill = m_shell->drillWindow(window);
+    QVERIFY(drill->isVisible());
+    QVERIFY(drill->isMaximized());
+    QVERIFY(!m_shell->mainWindow()->isVisible());
+    click(drill, "Command2");
+    QVERIFY(!drill->isVisible());
+    QVERIFY(m_shell->mainWindow()->isVisible());
+}
+
+void TestShell::typedValueSurvivesReturnAndReopen()
+{
+    m_shell->start();
+    trigger("zdcs");
+    DrillWindow* drill = m_shell->drillWindow(QStringLiteral("zdcs1"));
+    setText(drill, "Text5", QStringLiteral("12"));
+    click(drill, "Command2");
+    trigger("zdcs");
+    QCOMPARE(drill->findChild<QLineEdit*>(QStringLiteral("Text5"))->text(), QStringLiteral("12"));
+}
+
+void TestShell::closingADrillWindowReturnsToTheMainWindow()
+{
+    m_shell->start();
+    trigger("zdcs");
+    DrillWindow* drill = m_shell->drillWindow(QStringLiteral("zdcs1"));
+    drill->close();
+    QVERIFY(!drill->isVisible());
+    QVERIFY(m_shell->mainWindow()->isVisible());
+}
+
+void TestShell::shortcutsDoNothingInADrillWindow()
+{
+    m_shell->start();
+    trigger("zdcs");
+    DrillWindow* drill = m_shell->drillWindow(QStringLiteral("zdcs1"));
+    QApplication::setActiveWindow(drill);
+    QVERIFY(QTest::qWaitForWindowActive(drill));
+    QTest::keyClick(drill, Qt::Key_F1);
+    QTest::keyClick(drill, Qt::Key_F3);
+    QTest::keyClick(drill, Qt::Key_F7, Qt::ControlModifier);
+    QVERIFY(!m_shell->helpWindow()->isVisible());
+    QVERIFY(!m_shell->drillWindow(QStringLiteral("zhcs2"))->isVisible());
+    QVERIFY(!m_shell->drillWindow(QStringLiteral("xqd7"))->isVisible());
+    QVERIFY(drill->isVisible());
+
+    // The same keys act in the main window.
+    click(drill, "Command2");
+    QApplication::setActiveWindow(m_shell->mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(m_shell->mainWindow()));
+    QTest::keyClick(m_shell->mainWindow(), Qt::Key_F1);
+    QVERIFY(m_shell->helpWindow()->isVisible());
+}
+
+void TestShell::helpShowsInFrontOfTheMainWindowAndCloses()
+{
+    m_shell->start();
+    trigger("bz");
+    HelpWindow* help = m_shell->helpWindow();
+    QVERIFY(help->isVisible());
+    QVERIFY(help->isMaximized());
+    QVERIFY(m_shell->mainWindow()->isVisible());
+    trigger("bz"); // never a second help window
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                 [](QWidget* w) { return qobject_cast<HelpWindow*>(w) != nullptr; }),
+        1);
+    click(help, "Command2");
+    QVERIFY(!help->isVisible());
+    QVERIFY(m_shell->mainWindow()->isVisible());
+}
+
+void TestShell::helpTextHasItsThirteenLines()
+{
+    const QStringList lines = m_shell->helpWindow()->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))
+                                  ->toPlainText()
+                                  .split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 13);
+    QCOMPARE(lines[0], QStringLiteral("MirevaV3.0"));
+    for (int empty : { 1, 3, 5, 7, 11 }) {
+        QVERIFY(lines[empty].isEmpty());
+    }
+    QCOMPARE(lines[4], QStringLiteral("软件说明：1.能自动生成学前段，小学低、中、高段的加减、乘、除速算题。"));
+    QCOMPARE(lines[6],
+        QStringLiteral("2.该题可直接生成输出到打印机，无需任何设置；也可将题自动导入到EXCEL软件里，简单修改，即可打印。"));
+    QCOMPARE(lines[8],
+        QStringLiteral("3.生成的题如果是用Excel导出，不要直接双击该文件进入。而是先打开Excel，再从Excel里打开该文件，此时"));
+    QCOMPARE(lines[9],
+        QStringLiteral("会出现“文本导入向导”，这时直接点击“完成”即可。再进入Excel将“引号”替换为空格将引号去掉，再根"));
+    QCOMPARE(lines[10], QStringLiteral("据自己的需要调整宽度、高度、字体、字号，还可设页眉、页脚。"));
+    QCOMPARE(lines[12], QStringLiteral("4.如果需要题和答案同时输出，只需分两次生成即可。"));
+}
+
+void TestShell::quitEntryEndsTheProgram()
+{
+    m_shell->start();
+    QTimer::singleShot(0, this, [this] { trigger("tcxt"); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestShell::closingTheMainWindowEndsTheProgram()
+{
+    m_shell->start();
+    QTimer::singleShot(0, this, [this] { m_shell->mainWindow()->close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
