@@ -29,12 +29,34 @@ bool SheetFile::create(const QString& fileName)
 
 void SheetFile::writeLine(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2 + 4);
-    bytes += '"';
-    bytes += QByteArray(m_encoder.encode(text));
-    bytes += "\"\r\n";
-    append(bytes);
+    if (m_failed) {
+        return;
+    }
+    // Question lines are almost all ASCII, which GBK keeps as is; the other
+    // characters go through the converter, each distinct one only once.
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + text.size() * 4 + 3); // room for the longest encoding
+    char* out = m_buffer.data() + start;
+    *out++ = '"';
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *out++ = static_cast<char>(u);
+            continue;
+        }
+        auto cached = m_encodedChars.find(u);
+        if (cached == m_encodedChars.end()) {
+            cached = m_encodedChars.emplace(u, QByteArray(m_encoder.encode(QStringView(&c, 1)))).first;
+        }
+        out = std::copy(cached->second.cbegin(), cached->second.cend(), out);
+    }
+    *out++ = '"';
+    *out++ = '\r';
+    *out++ = '\n';
+    m_buffer.truncate(out - m_buffer.constData());
+    if (m_buffer.size() >= kFlushSize) {
+        flush();
+    }
 }
 
 void SheetFile::writeEmptyLine() { append(QByteArrayLiteral("\r\n")); }

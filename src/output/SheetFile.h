@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <QStringEncoder>
+#include <unordered_map>
 
 class SheetFile {
 public:
@@ -34,6 +35,7 @@ private:
     QSaveFile m_file;
     QStringEncoder m_encoder;
     QByteArray m_buffer;
+    std::unordered_map<char16_t, QByteArray> m_encodedChars;
     QString m_name;
     bool m_failed = false;
 };

@@ -13,11 +13,15 @@ public:
     // Next value r with 0 <= r < 1, a multiple of 2^-24 (exact in a float).
     float next()
     {
+        ++m_draws;
         return static_cast<float>(nextBits() >> 8) * (1.0f / 16777216.0f);
     }
 
     // trunc(r * k) for a fresh r, computed exactly (no rounding up to k).
     std::int64_t below(std::int64_t k) { return static_cast<std::int64_t>(static_cast<double>(next()) * k); }
+
+    // How many values have been drawn since the start.
+    std::uint64_t draws() const { return m_draws; }
 
 private:
     std::uint32_t nextBits()
@@ -31,4 +35,5 @@ private:
 
     static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
     std::uint64_t m_state = 0x853c49e6748fea9bULL;
+    std::uint64_t m_draws = 0;
 };

@@ -3,6 +3,8 @@
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
+#include <algorithm>
+
 QString MultiplyTexts::fileName(const QString& stage, int firstDigits, int secondDigits)
 {
     return stage + QString::number(firstDigits) + QStringLiteral("位乘") + QString::number(secondDigits)
@@ -16,15 +18,6 @@ QString MultiplyTexts::title(const QString& stage, int firstDigits, int secondDi
 }
 
 QString MultiplyTexts::progress() { return QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"); }
-
-std::int64_t Multiplication::powerOfTen(int exponent)
-{
-    std::int64_t value = 1;
-    for (int i = 0; i < exponent; ++i) {
-        value *= 10;
-    }
-    return value;
-}
 
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {
@@ -44,13 +37,31 @@ Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int s
     return { a, b };
 }
 
+namespace {
+char16_t* writeNumber(char16_t* out, std::int64_t value)
+{
+    char16_t digits[20];
+    char16_t* first = digits + 20;
+    auto v = static_cast<std::uint64_t>(value);
+    do {
+        *--first = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    return std::copy(first, digits + 20, out);
+}
+} // namespace
+
 QString Multiplication::questionText(const Factors& factors, bool withAnswer)
 {
-    QString text = QString::number(factors.a) + QChar(u'×') + QString::number(factors.b) + QLatin1Char('=');
+    char16_t text[48];
+    char16_t* end = writeNumber(text, factors.a);
+    *end++ = u'×';
+    end = writeNumber(end, factors.b);
+    *end++ = u'=';
     if (withAnswer) {
-        text += QString::number(factors.a * factors.b);
+        end = writeNumber(end, factors.a * factors.b);
     }
-    return text;
+    return QString(reinterpret_cast<const QChar*>(text), end - text);
 }
 
 int Multiplication::cellWidth(int firstDigits) { return 6 * firstDigits; }

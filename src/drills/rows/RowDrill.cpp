@@ -6,7 +6,7 @@ void RowDrill::appendCell(QString& row, const QString& question, int cellWidth)
 {
     row += question;
     const qsizetype pad = question.size() < cellWidth ? cellWidth - question.size() : 1;
-    row.append(QString(pad, QLatin1Char(' ')));
+    row.resize(row.size() + pad, QLatin1Char(' '));
 }
 
 bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const std::function<QString()>& nextQuestion,
@@ -22,6 +22,7 @@ bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const std::fu
             outputs.beginPage(sheet.title, rule);
         }
         for (int r = 0; r < layout.rowsPerPage; ++r) {
+            row.reserve(kIndent + static_cast<qsizetype>(layout.perRow) * (sheet.cellWidth + 8));
             row = indent;
             for (int q = 0; q < layout.perRow; ++q) {
                 appendCell(row, nextQuestion(), sheet.cellWidth);

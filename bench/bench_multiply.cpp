@@ -1,0 +1,82 @@
+// Times the largest multiplication run (6 × 5 digits, 50 per row, 200 rows,
+// 40 pages, answers shown, sheet file only: 400,000 questions) next to its
+// floor: drawing the same number of random values and writing the same
+// number of bytes.
+
+#include "drills/multiply/Multiplication.h"
+#include "output/PrintTarget.h"
+#include "output/SheetOutputs.h"
+#include "random/RandomSource.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPagedPaintDevice>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+constexpr int kRepeats = 5;
+
+class NoPrinter : public PrintTarget {
+public:
+    bool available() const override { return false; }
+    std::unique_ptr<QPagedPaintDevice> open() override { return nullptr; }
+};
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const MultiplySettings settings { 6, 5, 50, 200, 40, true };
+    const QString sheet = QStringLiteral("中段6位乘5位速算.xls");
+    NoPrinter noPrinter;
+
+    double runBest = 1e18;
+    double floorBest = 1e18;
+    std::uint64_t draws = 0;
+    qint64 bytes = 0;
+    for (int i = 0; i < kRepeats; ++i) {
+        RandomSource random;
+        SheetOutputs outputs(noPrinter, { false, true });
+        outputs.open();
+        QElapsedTimer timer;
+        timer.start();
+        if (!Multiplication::run(QStringLiteral("中段"), settings, random, outputs)) {
+            std::fprintf(stderr, "run failed\n");
+            return 1;
+        }
+        runBest = std::min(runBest, timer.nsecsElapsed() / 1e6);
+        draws = random.draws();
+        bytes = QFileInfo(sheet).size();
+
+        // The floor: the same draws, and the same bytes written to a file.
+        timer.restart();
+        RandomSource alone;
+        float sink = 0;
+        for (std::uint64_t d = 0; d < draws; ++d) {
+            sink += alone.next();
+        }
+        QFile file(QStringLiteral("floor.bin"));
+        file.open(QIODevice::WriteOnly);
+        const QByteArray chunk(1 << 16, '7');
+        for (qint64 left = bytes; left > 0; left -= chunk.size()) {
+            file.write(chunk.constData(), std::min<qint64>(left, chunk.size()));
+        }
+        file.close();
+        floorBest = std::min(floorBest, timer.nsecsElapsed() / 1e6);
+        if (sink < 0) {
+            return 2;
+        }
+    }
+    std::printf("largest multiplication run: 400000 questions, %llu draws, %lld bytes\n",
+        static_cast<unsigned long long>(draws), static_cast<long long>(bytes));
+    std::printf("run   %8.1f ms (best of %d)\n", runBest, kRepeats);
+    std::printf("floor %8.1f ms (same draws + same bytes written)\n", floorBest);
+    std::printf("ratio %8.2f\n", runBest / floorBest);
+    return 0;
+}

@@ -1,0 +1,143 @@
+#include "drills/addsub/AddSubWindow.h"
+
+#include "common/MessageBox.h"
+#include "common/SettingText.h"
+#include "drills/multiply/Multiplication.h"
+#include "drills/rows/RowLayoutPlaces.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+const QString kFirstDigits = QStringLiteral("第一个数位数");
+const QString kSecondDigits = QStringLiteral("第二个数位数");
+const QString kLimit = QStringLiteral("计算范围");
+const QString kPerRow = QStringLiteral("每行题数");
+const QString kRows = QStringLiteral("每页行数");
+const QString kPages = QStringLiteral("每次页数");
+const QString kOperationFrame = QStringLiteral("题型");
+const QString kAddition = QStringLiteral("加法");
+const QString kSubtraction = QStringLiteral("减法");
+const QString kMixed = QStringLiteral("加减混合");
+
+constexpr int kPerRowDefault = 5;
+constexpr int kRowsDefault = 25;
+constexpr int kPagesDefault = 1;
+
+// The operation frame stands between the settings boxes and the output frame.
+constexpr Twips kOperationFramePlace { 4440, 1920, 1560, 2295 };
+Twips operationPlace(int line)
+{
+    return { 4620, 2400 + 540 * line, 1275, 495 };
+}
+} // namespace
+
+AddSubWindowKind addSubWindowKind(AddSubDrill drill)
+{
+    switch (drill) {
+    case AddSubDrill::Kindergarten:
+        return { QStringLiteral("yer"), QStringLiteral("yer1"), QString(), QStringLiteral("幼儿加减"), 0, 0,
+            0, 10 };
+    case AddSubDrill::Lower:
+        return { QStringLiteral("ddjj"), QStringLiteral("ddjj1"), QStringLiteral("低段"),
+            QStringLiteral("低段加减"), 2, 2, 1, 0 };
+    case AddSubDrill::Middle:
+        return { QStringLiteral("zdjj"), QStringLiteral("zdjj1"), QStringLiteral("中段"),
+            QStringLiteral("中段加减"), 4, 3, 2, 0 };
+    case AddSubDrill::Upper:
+        break;
+    }
+    return { QStringLiteral("gdjj"), QStringLiteral("gdjj1"), QStringLiteral("高段"),
+        QStringLiteral("高段加减"), 6, 4, 3, 0 };
+}
+
+AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent)
+    : DrillWindow(environment, RowLayoutPlaces::drillLayout(kind.drillName), parent)
+    , m_kind(kind)
+{
+    using namespace RowLayoutPlaces;
+    if (m_kind.maxDigits > 0) {
+        m_firstDigits = addSetting("Label2", kFirstDigits, settingLabel(0), "Text1",
+            QString::number(m_kind.firstDigits), settingBox(0));
+        m_secondDigits = addSetting("Label3", kSecondDigits, settingLabel(1), "Text2",
+            QString::number(m_kind.secondDigits), settingBox(1));
+    } else {
+        m_limit = addSetting(
+            "Label2", kLimit, settingLabel(0), "Text1", QString::number(m_kind.limit), settingBox(0));
+    }
+    m_perRow = addSetting(
+        "Label5", kPerRow, settingLabel(2), "Text4", QString::number(kPerRowDefault), settingBox(2));
+    m_rows
+        = addSetting("Label6", kRows, settingLabel(3), "Text5", QString::number(kRowsDefault), settingBox(3));
+    m_pages = addSetting(
+        "Label7", kPages, settingLabel(4), "Text6", QString::number(kPagesDefault), settingBox(4));
+
+    // A group of their own keeps these apart from the answer buttons.
+    Controls::frame(this, "Frame4", kOperationFrame, kOperationFramePlace);
+    auto* operations = new QButtonGroup(this);
+    m_addition = Controls::option(this, "Option3", kAddition, operationPlace(0));
+    m_subtraction = Controls::option(this, "Option4", kSubtraction, operationPlace(1));
+    auto* mixed = Controls::option(this, "Option5", kMixed, operationPlace(2));
+    operations->addButton(m_addition);
+    operations->addButton(m_subtraction);
+    operations->addButton(mixed);
+    mixed->setChecked(true);
+}
+
+std::optional<OperandRule> AddSubWindow::readOperands()
+{
+    if (m_limit) {
+        const auto limit = parseWholeNumber(m_limit->text());
+        if (!inRange(limit, AddSubtract::kMinLimit, AddSubtract::kMaxLimit)) {
+            MessageBox::show(this, AddSubTexts::kLimitMessage);
+            return std::nullopt;
+        }
+        return LimitOperands { static_cast<int>(*limit) };
+    }
+    const auto first = parseWholeNumber(m_firstDigits->text());
+    const auto second = parseWholeNumber(m_secondDigits->text());
+    if (!inRange(first, 1, m_kind.maxDigits) || !inRange(second, 1, m_kind.maxDigits)) {
+        MessageBox::show(this, AddSubTexts::digitsMessage(m_kind.maxDigits));
+        return std::nullopt;
+    }
+    return DigitOperands { static_cast<int>(*first), static_cast<int>(*second) };
+}
+
+AddSubOperation AddSubWindow::operation() const
+{
+    if (m_addition->isChecked()) {
+        return AddSubOperation::Addition;
+    }
+    return m_subtraction->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
+}
+
+void AddSubWindow::generate()
+{
+    const std::optional<OperandRule> operands = readOperands();
+    if (!operands) {
+        return;
+    }
+    const auto n = parseWholeNumber(m_perRow->text());
+    const auto m = parseWholeNumber(m_rows->text());
+    const auto p = parseWholeNumber(m_pages->text());
+    if (!inRange(n, 1, AddSubtract::kMaxPerRow) || !inRange(m, 1, AddSubtract::kMaxRows)
+        || !inRange(p, 1, AddSubtract::kMaxPages)) {
+        MessageBox::show(this, AddSubTexts::kCountsMessage);
+        return;
+    }
+    const AddSubSettings settings { *operands, operation(), static_cast<int>(*n), static_cast<int>(*m),
+        static_cast<int>(*p), answersShown() };
+
+    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
+    if (!outputs.open() || !AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs)) {
+        return;
+    }
+    showCompletion(MultiplyTexts::progress(),
+        DrillTexts::completion(*n * *m * *p, AddSubTexts::fileName(m_kind.stage, settings.operands)));
+}
+
+std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)
+{
+    return std::make_unique<AddSubWindow>(environment, addSubWindowKind(drill));
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The addition and subtraction drill windows: kindergarten (yer1, a limit)
+// and the lower, middle and upper grades (ddjj1, zdjj1, gdjj1, digit counts
+// of the two numbers), each with the choice of addition, subtraction or both,
+// questions per row, rows per page and pages per run.
+
+#include "drills/addsub/AddSubtract.h"
+#include "forms/DrillWindow.h"
+
+#include <memory>
+#include <optional>
+
+class QRadioButton;
+
+enum class AddSubDrill { Kindergarten, Lower, Middle, Upper };
+
+struct AddSubWindowKind {
+    QString entryName; // the main menu's entry
+    QString windowName; // the object name the window is meant to get
+    QString stage; // "低段", "中段", "高段"; empty for kindergarten
+    QString drillName; // named in the heading and on the generate button
+    int maxDigits; // 0: a limit box instead of the two digit boxes
+    int firstDigits; // initial contents of the boxes
+    int secondDigits;
+    int limit;
+};
+
+AddSubWindowKind addSubWindowKind(AddSubDrill drill);
+
+class AddSubWindow : public DrillWindow {
+    Q_OBJECT
+public:
+    AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent = nullptr);
+
+    const AddSubWindowKind& kind() const { return m_kind; }
+
+protected:
+    void generate() override;
+
+private:
+    // The digit counts or the limit, or a message and nothing.
+    std::optional<OperandRule> readOperands();
+    AddSubOperation operation() const;
+
+    AddSubWindowKind m_kind;
+    QLineEdit* m_firstDigits = nullptr;
+    QLineEdit* m_secondDigits = nullptr;
+    QLineEdit* m_limit = nullptr;
+    QLineEdit* m_perRow;
+    QLineEdit* m_rows;
+    QLineEdit* m_pages;
+    QRadioButton* m_addition;
+    QRadioButton* m_subtraction;
+};
+
+std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill);

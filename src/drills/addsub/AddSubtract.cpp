@@ -1,0 +1,138 @@
+#include "drills/addsub/AddSubtract.h"
+
+#include "drills/multiply/Multiplication.h"
+#include "drills/rows/RowDrill.h"
+#include "random/RandomSource.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+int digitCount(std::int64_t value)
+{
+    int digits = 1;
+    for (; value >= 10; value /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+// Both operands within 0 … limit, drawn again until the result lies there too.
+// Each pass is accepted with probability (limit + 2) / (2 × (limit + 1)) > 1/2.
+AddSubQuestion drawWithinLimit(RandomSource& random, int limit, bool subtract)
+{
+    AddSubQuestion question { 0, 0, subtract };
+    do {
+        question.a = random.below(limit + 1);
+        question.b = random.below(limit + 1);
+    } while (question.result() < 0 || question.result() > limit);
+    return question;
+}
+
+AddSubQuestion drawByDigits(RandomSource& random, const DigitOperands& digits, bool subtract)
+{
+    if (!subtract) {
+        const std::int64_t a = AddSubtract::drawOperand(random, digits.firstDigits);
+        return { a, AddSubtract::drawOperand(random, digits.secondDigits), false };
+    }
+    // A shorter first number cannot stay above a longer second one, so a
+    // subtraction always takes the larger digit count first. With equal
+    // counts the two numbers trade places when the first is the smaller.
+    const int first = std::max(digits.firstDigits, digits.secondDigits);
+    const int second = std::min(digits.firstDigits, digits.secondDigits);
+    AddSubQuestion question { AddSubtract::drawOperand(random, first), 0, true };
+    question.b = AddSubtract::drawOperand(random, second);
+    if (question.a < question.b) {
+        std::swap(question.a, question.b);
+    }
+    return question;
+}
+} // namespace
+
+QString AddSubTexts::digitsMessage(int maxDigits)
+{
+    const QString bound = QString::number(maxDigits);
+    return QStringLiteral("输入位数错误！第一个数为1-") + bound + QStringLiteral("位，第二个数为1-") + bound
+        + QStringLiteral("位。");
+}
+
+QString AddSubTexts::fileName(const QString& stage, const OperandRule& operands)
+{
+    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
+        return QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减速算.xls");
+    }
+    const auto& digits = std::get<DigitOperands>(operands);
+    return stage + QString::number(digits.firstDigits) + QStringLiteral("位加减")
+        + QString::number(digits.secondDigits) + QStringLiteral("位速算.xls");
+}
+
+QString AddSubTexts::title(const QString& stage, const OperandRule& operands)
+{
+    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
+        return QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减速算试题");
+    }
+    const auto& digits = std::get<DigitOperands>(operands);
+    return QStringLiteral("小学") + stage + QString::number(digits.firstDigits) + QStringLiteral("位加减")
+        + QString::number(digits.secondDigits) + QStringLiteral("位速算试题");
+}
+
+std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
+{
+    // Nine in ten draws have the wanted number of digits.
+    const std::int64_t high = Multiplication::powerOfTen(digits);
+    const std::int64_t low = digits == 1 ? 1 : high / 10;
+    std::int64_t value = 0;
+    do {
+        value = random.below(high);
+    } while (value < low);
+    return value;
+}
+
+AddSubQuestion AddSubtract::drawQuestion(
+    RandomSource& random, const OperandRule& operands, AddSubOperation operation)
+{
+    const bool subtract = operation == AddSubOperation::Mixed ? random.below(2) == 1
+                                                              : operation == AddSubOperation::Subtraction;
+    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
+        return drawWithinLimit(random, limit->limit, subtract);
+    }
+    return drawByDigits(random, std::get<DigitOperands>(operands), subtract);
+}
+
+QString AddSubtract::questionText(const AddSubQuestion& question, bool withAnswer)
+{
+    QString text = QString::number(question.a) + QLatin1Char(question.subtract ? '-' : '+')
+        + QString::number(question.b) + QLatin1Char('=');
+    if (withAnswer) {
+        text += QString::number(question.result());
+    }
+    return text;
+}
+
+int AddSubtract::cellWidth(const OperandRule& operands)
+{
+    int longest = 0;
+    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
+        longest = 3 * digitCount(limit->limit) + 2;
+    } else {
+        const auto& digits = std::get<DigitOperands>(operands);
+        // A sum has at most one digit more than the longer operand.
+        longest = digits.firstDigits + digits.secondDigits + std::max(digits.firstDigits, digits.secondDigits)
+            + 3;
+    }
+    return std::max(10, longest + 4);
+}
+
+bool AddSubtract::run(
+    const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs)
+{
+    const RowSheet sheet { AddSubTexts::fileName(stage, settings.operands),
+        AddSubTexts::title(stage, settings.operands), cellWidth(settings.operands) };
+    return RowDrill::run(
+        sheet, { settings.perRow, settings.rowsPerPage, settings.pages },
+        [&] {
+            return questionText(
+                drawQuestion(random, settings.operands, settings.operation), settings.answers);
+        },
+        outputs);
+}

@@ -1,0 +1,74 @@
+#pragma once
+// Addition and subtraction questions a+b= and a-b= with no negative result,
+// either with operands of exact digit counts (the lower, middle and upper
+// grades) or within a limit (kindergarten), laid out by the row drill.
+
+#include <QString>
+#include <cstdint>
+#include <variant>
+
+class RandomSource;
+class SheetOutputs;
+
+enum class AddSubOperation { Addition, Subtraction, Mixed };
+
+// The first operand has exactly firstDigits digits and the second exactly
+// secondDigits; a one-digit operand is 1 to 9.
+struct DigitOperands {
+    int firstDigits;
+    int secondDigits;
+};
+
+// Operands and result within 0 … limit.
+struct LimitOperands {
+    int limit;
+};
+
+using OperandRule = std::variant<DigitOperands, LimitOperands>;
+
+struct AddSubQuestion {
+    std::int64_t a;
+    std::int64_t b;
+    bool subtract;
+
+    std::int64_t result() const { return subtract ? a - b : a + b; }
+};
+
+struct AddSubSettings {
+    OperandRule operands;
+    AddSubOperation operation;
+    int perRow;
+    int rowsPerPage;
+    int pages;
+    bool answers;
+};
+
+namespace AddSubTexts {
+inline const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出1-20题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
+// "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
+QString digitsMessage(int maxDigits);
+// stage: "低段", "中段" or "高段"; not used for a limit.
+QString fileName(const QString& stage, const OperandRule& operands);
+QString title(const QString& stage, const OperandRule& operands);
+} // namespace AddSubTexts
+
+namespace AddSubtract {
+inline constexpr int kMinLimit = 5;
+inline constexpr int kMaxLimit = 20;
+inline constexpr int kMaxPerRow = 20;
+inline constexpr int kMaxRows = 50;
+inline constexpr int kMaxPages = 40;
+
+// Uniform over the numbers of exactly that many digits (1 to 9 for one digit).
+std::int64_t drawOperand(RandomSource& random, int digits);
+// The operation is drawn first (for a mixed sheet), then the first operand,
+// then the second.
+AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, AddSubOperation operation);
+QString questionText(const AddSubQuestion& question, bool withAnswer);
+// Room for the longest question with its answer and at least three spaces.
+int cellWidth(const OperandRule& operands);
+
+bool run(const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs);
+} // namespace AddSubtract

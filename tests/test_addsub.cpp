@@ -1,0 +1,347 @@
+// The addition and subtraction drills (kindergarten, lower, middle and upper
+// grades): operand drawing, and whole runs of the four windows read back from
+// their sheet files.
+
+#include "TestSupport.h"
+
+#include "drills/addsub/AddSubWindow.h"
+#include "drills/rows/RowDrill.h"
+#include "random/RandomSource.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace TestSupport;
+
+Q_DECLARE_METATYPE(AddSubDrill)
+
+namespace {
+struct Window {
+    explicit Window(AddSubDrill drill)
+        : environment { random, noPrinter }
+        , window(makeAddSubWindow(environment, drill))
+    {
+    }
+    RandomSource random;
+    NoPrinterTarget noPrinter;
+    DrillEnvironment environment;
+    std::unique_ptr<DrillWindow> window;
+
+    void choose(const char* option)
+    {
+        window->findChild<QRadioButton*>(QLatin1String(option))->setChecked(true);
+    }
+    bool chosen(const char* option) const
+    {
+        return window->findChild<QRadioButton*>(QLatin1String(option))->isChecked();
+    }
+    QString text(const char* name) const
+    {
+        if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) {
+            return label->text();
+        }
+        if (auto* box = window->findChild<QLineEdit*>(QLatin1String(name))) {
+            return box->text();
+        }
+        return window->findChild<QAbstractButton*>(QLatin1String(name))->text();
+    }
+};
+
+QString digitsMessage(int maxDigits)
+{
+    return QStringLiteral("输入位数错误！第一个数为1-%1位，第二个数为1-%1位。").arg(maxDigits);
+}
+const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出1-20题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
+
+int digitsOf(qint64 value) { return static_cast<int>(QString::number(value).size()); }
+} // namespace
+
+class TestAddSub : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initFonts(); }
+
+    void operandsHaveExactlyTheirDigits_data();
+    void operandsHaveExactlyTheirDigits();
+    void limitQuestionsCoverTheWholeRange_data();
+    void limitQuestionsCoverTheWholeRange();
+
+    void defaultsWriteTheirSheet_data();
+    void defaultsWriteTheirSheet();
+    void everyQuestionOfALargeRunObeysItsRule_data();
+    void everyQuestionOfALargeRunObeysItsRule();
+    void badSettingsGiveTheirMessageAndNoFile_data();
+    void badSettingsGiveTheirMessageAndNoFile();
+    void operationChoiceIsApartFromTheAnswerChoice();
+};
+
+void TestAddSub::operandsHaveExactlyTheirDigits_data()
+{
+    QTest::addColumn<int>("digits");
+    for (int d = 1; d <= 6; ++d) {
+        QTest::addRow("%d digits", d) << d;
+    }
+}
+
+void TestAddSub::operandsHaveExactlyTheirDigits()
+{
+    QFETCH(int, digits);
+    RandomSource random;
+    qint64 smallest = std::numeric_limits<qint64>::max();
+    qint64 largest = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const qint64 value = AddSubtract::drawOperand(random, digits);
+        QVERIFY2(value > 0 && digitsOf(value) == digits, qPrintable(QString::number(value)));
+        smallest = std::min(smallest, value);
+        largest = std::max(largest, value);
+    }
+    if (digits <= 3) { // small ranges are covered end to end, 1 and 10 included
+        QCOMPARE(smallest, digits == 1 ? 1 : qint64(std::pow(10, digits - 1)));
+        QCOMPARE(largest, qint64(std::pow(10, digits)) - 1);
+    }
+}
+
+void TestAddSub::limitQuestionsCoverTheWholeRange_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("subtract");
+    for (int limit : { 5, 10, 20 }) {
+        QTest::addRow("addition within %d", limit) << limit << false;
+        QTest::addRow("subtraction within %d", limit) << limit << true;
+    }
+}
+
+void TestAddSub::limitQuestionsCoverTheWholeRange()
+{
+    QFETCH(int, limit);
+    QFETCH(bool, subtract);
+    RandomSource random;
+    QSet<qint64> firsts;
+    QSet<qint64> results;
+    const auto operation = subtract ? AddSubOperation::Subtraction : AddSubOperation::Addition;
+    for (int i = 0; i < 5000; ++i) {
+        const AddSubQuestion q = AddSubtract::drawQuestion(random, LimitOperands { limit }, operation);
+        QCOMPARE(q.subtract, subtract);
+        QVERIFY(q.a >= 0 && q.a <= limit && q.b >= 0 && q.b <= limit);
+        QVERIFY(q.result() >= 0 && q.result() <= limit);
+        firsts.insert(q.a);
+        results.insert(q.result());
+    }
+    QCOMPARE(firsts.size(), limit + 1);
+    QCOMPARE(results.size(), limit + 1);
+}
+
+void TestAddSub::defaultsWriteTheirSheet_data()
+{
+    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("title");
+    QTest::addRow("kindergarten") << AddSubDrill::Kindergarten << "幼儿加减" << "幼儿园10以内加减速算.xls"
+                                  << "幼儿园10以内加减速算试题";
+    QTest::addRow("lower grades") << AddSubDrill::Lower << "低段加减" << "低段2位加减1位速算.xls"
+                                  << "小学低段2位加减1位速算试题";
+    QTest::addRow("middle grades") << AddSubDrill::Middle << "中段加减" << "中段3位加减2位速算.xls"
+                                   << "小学中段3位加减2位速算试题";
+    QTest::addRow("upper grades") << AddSubDrill::Upper << "高段加减" << "高段4位加减3位速算.xls"
+                                  << "小学高段4位加减3位速算试题";
+}
+
+void TestAddSub::defaultsWriteTheirSheet()
+{
+    QFETCH(AddSubDrill, drill);
+    QFETCH(QString, name);
+    QFETCH(QString, fileName);
+    QFETCH(QString, title);
+    ScratchDir dir;
+    MessageRecorder messages;
+    Window w(drill);
+    QCOMPARE(w.text("Label1"), QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
+    QCOMPARE(w.text("Command1"), name + QStringLiteral("(&C)"));
+    QVERIFY(w.chosen("Option5") && w.chosen("Option2"));
+    click(w.window.get(), "Command1");
+    QVERIFY(messages.messages.isEmpty());
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { fileName });
+    const QStringList lines = sheetValues(dir.filePath(fileName));
+    QCOMPARE(lines.size(), 2 + 25);
+    QCOMPARE(lines[0], title);
+    QVERIFY(lines[1].startsWith(QStringLiteral("学校：")));
+    static const QRegularExpression question(QStringLiteral("^\\d+[+-]\\d+=$"));
+    for (int i = 2; i < lines.size(); ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QCOMPARE(cells.size(), 5);
+        for (const QString& cell : cells) {
+            QVERIFY2(question.match(cell).hasMatch(), qPrintable(cell));
+        }
+    }
+    QCOMPARE(w.text("Text3"), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
+    QVERIFY(w.text("Label4").startsWith(QStringLiteral("智能生成[125]题已完成")));
+    QVERIFY(w.text("Label4").contains(QStringLiteral("“") + fileName + QStringLiteral("”")));
+}
+
+void TestAddSub::everyQuestionOfALargeRunObeysItsRule_data()
+{
+    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<int>("first"); // the limit for kindergarten
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("fileName");
+    const auto add = [](const char* name, AddSubDrill drill, int first, int second, const char* option,
+                         const char* file) {
+        QTest::newRow(name) << drill << first << second << QString::fromLatin1(option)
+                            << QString::fromUtf8(file);
+    };
+    add("within 5 mixed", AddSubDrill::Kindergarten, 5, 0, "Option5", "幼儿园5以内加减速算.xls");
+    add("within 20 addition", AddSubDrill::Kindergarten, 20, 0, "Option3", "幼儿园20以内加减速算.xls");
+    add("within 20 subtraction", AddSubDrill::Kindergarten, 20, 0, "Option4", "幼儿园20以内加减速算.xls");
+    add("lower 1 and 1 mixed", AddSubDrill::Lower, 1, 1, "Option5", "低段1位加减1位速算.xls");
+    add("lower 1 and 2 subtraction", AddSubDrill::Lower, 1, 2, "Option4", "低段1位加减2位速算.xls");
+    add("lower 2 and 2 subtraction", AddSubDrill::Lower, 2, 2, "Option4", "低段2位加减2位速算.xls");
+    add("lower 2 and 1 addition", AddSubDrill::Lower, 2, 1, "Option3", "低段2位加减1位速算.xls");
+    add("middle 4 and 1 mixed", AddSubDrill::Middle, 4, 1, "Option5", "中段4位加减1位速算.xls");
+    add("middle 1 and 4 mixed", AddSubDrill::Middle, 1, 4, "Option5", "中段1位加减4位速算.xls");
+    add("middle 4 and 4 subtraction", AddSubDrill::Middle, 4, 4, "Option4", "中段4位加减4位速算.xls");
+    add("upper 6 and 6 addition", AddSubDrill::Upper, 6, 6, "Option3", "高段6位加减6位速算.xls");
+    add("upper 6 and 6 mixed", AddSubDrill::Upper, 6, 6, "Option5", "高段6位加减6位速算.xls");
+    add("upper 3 and 6 subtraction", AddSubDrill::Upper, 3, 6, "Option4", "高段3位加减6位速算.xls");
+}
+
+void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
+{
+    QFETCH(AddSubDrill, drill);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, option);
+    QFETCH(QString, fileName);
+    const bool limited = drill == AddSubDrill::Kindergarten;
+    ScratchDir dir;
+    MessageRecorder messages;
+    Window w(drill);
+    setText(w.window.get(), "Text1", QString::number(first));
+    if (!limited) {
+        setText(w.window.get(), "Text2", QString::number(second));
+    }
+    setText(w.window.get(), "Text4", QStringLiteral("20"));
+    setText(w.window.get(), "Text5", QStringLiteral("50"));
+    setText(w.window.get(), "Text6", QStringLiteral("4"));
+    w.choose(qPrintable(option));
+    w.choose("Option1");
+    click(w.window.get(), "Command1");
+    QVERIFY(messages.messages.isEmpty());
+
+    const QStringList lines = sheetValues(dir.filePath(fileName));
+    QCOMPARE(lines.size(), 2 + 50 * 4);
+    const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / 20;
+    QVERIFY(width >= 10);
+    static const QRegularExpression shape(QStringLiteral("^(\\d+)([+-])(\\d+)=(\\d+) +$"));
+    int subtractions = 0;
+    for (int i = 2; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].size(), RowDrill::kIndent + 20 * width);
+        for (int k = 0; k < 20; ++k) {
+            // Each question starts its own cell and leaves room before the next.
+            const QString cell = lines[i].mid(RowDrill::kIndent + k * width, width);
+            const auto match = shape.match(cell);
+            QVERIFY2(match.hasMatch(), qPrintable(cell));
+            const qint64 a = match.captured(1).toLongLong();
+            const qint64 b = match.captured(3).toLongLong();
+            const bool subtract = match.captured(2) == QLatin1String("-");
+            const qint64 shown = match.captured(4).toLongLong();
+            QCOMPARE(match.captured(4), QString::number(shown)); // no leading zero or sign
+            QCOMPARE(shown, subtract ? a - b : a + b);
+            if (limited) {
+                QVERIFY2(a <= first && b <= first && shown <= first, qPrintable(cell));
+            } else if (subtract) {
+                QVERIFY2(a >= b, qPrintable(cell));
+                QCOMPARE(digitsOf(a), std::max(first, second));
+                QCOMPARE(digitsOf(b), std::min(first, second));
+            } else {
+                QCOMPARE(digitsOf(a), first);
+                QCOMPARE(digitsOf(b), second);
+            }
+            subtractions += subtract ? 1 : 0;
+        }
+    }
+    const int questions = 20 * 50 * 4;
+    if (option == QLatin1String("Option3")) {
+        QCOMPARE(subtractions, 0);
+    } else if (option == QLatin1String("Option4")) {
+        QCOMPARE(subtractions, questions);
+    } else {
+        QVERIFY2(subtractions > questions * 45 / 100 && subtractions < questions * 55 / 100,
+            qPrintable(QString::number(subtractions)));
+    }
+    QVERIFY(w.text("Label4").startsWith(QStringLiteral("智能生成[4000]题已完成")));
+}
+
+void TestAddSub::badSettingsGiveTheirMessageAndNoFile_data()
+{
+    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("limit 4") << AddSubDrill::Kindergarten << "Text1" << "4" << kLimitMessage;
+    QTest::newRow("limit 21") << AddSubDrill::Kindergarten << "Text1" << "21" << kLimitMessage;
+    QTest::newRow("limit empty") << AddSubDrill::Kindergarten << "Text1" << "" << kLimitMessage;
+    QTest::newRow("limit fraction") << AddSubDrill::Kindergarten << "Text1" << "10.5" << kLimitMessage;
+    QTest::newRow("lower first digits 0") << AddSubDrill::Lower << "Text1" << "0" << digitsMessage(2);
+    QTest::newRow("lower first digits 3") << AddSubDrill::Lower << "Text1" << "3" << digitsMessage(2);
+    QTest::newRow("lower second digits 3") << AddSubDrill::Lower << "Text2" << "3" << digitsMessage(2);
+    QTest::newRow("middle second digits 5") << AddSubDrill::Middle << "Text2" << "5" << digitsMessage(4);
+    QTest::newRow("middle first digits letters")
+        << AddSubDrill::Middle << "Text1" << "abc" << digitsMessage(4);
+    QTest::newRow("upper first digits 7") << AddSubDrill::Upper << "Text1" << "7" << digitsMessage(6);
+    QTest::newRow("upper second digits -1") << AddSubDrill::Upper << "Text2" << "-1" << digitsMessage(6);
+    QTest::newRow("kindergarten per row 21")
+        << AddSubDrill::Kindergarten << "Text4" << "21" << kCountsMessage;
+    QTest::newRow("lower per row 0") << AddSubDrill::Lower << "Text4" << "0" << kCountsMessage;
+    QTest::newRow("middle rows 51") << AddSubDrill::Middle << "Text5" << "51" << kCountsMessage;
+    QTest::newRow("upper pages 41") << AddSubDrill::Upper << "Text6" << "41" << kCountsMessage;
+    QTest::newRow("upper pages empty") << AddSubDrill::Upper << "Text6" << " " << kCountsMessage;
+}
+
+void TestAddSub::badSettingsGiveTheirMessageAndNoFile()
+{
+    QFETCH(AddSubDrill, drill);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ScratchDir dir;
+    MessageRecorder messages;
+    Window w(drill);
+    setText(w.window.get(), qPrintable(box), text);
+    if (message != kCountsMessage) {
+        // The counts fail too: only the first message shows.
+        setText(w.window.get(), "Text5", QStringLiteral("51"));
+    }
+    click(w.window.get(), "Command1");
+    QCOMPARE(messages.messages, QStringList { message });
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(w.text("Text3").isEmpty());
+    QVERIFY(w.text("Label4").isEmpty());
+}
+
+void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
+{
+    Window w(AddSubDrill::Lower);
+    w.choose("Option3");
+    QVERIFY(w.chosen("Option2") && !w.chosen("Option5"));
+    w.choose("Option1");
+    QVERIFY(w.chosen("Option3") && !w.chosen("Option2"));
+    w.choose("Option4");
+    QVERIFY(w.chosen("Option1") && !w.chosen("Option3"));
+}
+
+QTEST_MAIN(TestAddSub)
+#include "test_addsub.moc"
