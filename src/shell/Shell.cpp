@@ -1,6 +1,7 @@
 #include "shell/Shell.h"
 
 #include "common/MessageBox.h"
+#include "drills/addsub/AddSubWindow.h"
 #include "drills/chain7/ChainWindow.h"
 #include "drills/divide/DivisionWindow.h"
 #include "drills/multiply/MultiplyWindow.h"
@@ -36,7 +37,15 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("中段"), 3, 1));
     addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<DivisionWindow>(m_environment));
 
-    for (const char* name : { "j5", "j10", "ddjj", "zdjj", "gdjj", "gdcs", "gdchs", "zhch", "yer" }) {
+    // The drills of the other menu entries.
+    addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
+        std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("高段"), 3, 2));
+    for (AddSubDrill drill : { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
+        const AddSubWindowKind kind = addSubWindowKind(drill);
+        addDrill(kind.entryName, kind.windowName, makeAddSubWindow(m_environment, drill));
+    }
+
+    for (const char* name : { "j5", "j10", "gdchs", "zhch" }) {
         connect(m_main->entry(QLatin1String(name)), &QAction::triggered, m_main.get(),
             [this] { MessageBox::show(m_main.get(), ShellTexts::kNotYet); });
     }
