@@ -1,0 +1,83 @@
+#include "drills/divide/Division.h"
+
+#include "random/RandomSource.h"
+
+#include <QtGlobal>
+
+namespace {
+constexpr std::array<std::int64_t, 7> kPowersOfTen { 1, 10, 100, 1000, 10000, 100000, 1000000 };
+} // namespace
+
+DivisionBounds DivisionRules::bounds(const DivisionKind& kind)
+{
+    const auto power = [](int exponent) { return kPowersOfTen.at(static_cast<std::size_t>(exponent)); };
+    return { power(kind.dividendDigits - 1), power(kind.dividendDigits), power(kind.divisorDigits - 1),
+        power(kind.divisorDigits) };
+}
+
+bool DivisionRules::drawable(const DivisionKind& kind)
+{
+    return kind.dividendDigits >= kind.divisorDigits;
+}
+
+KindGridRules DivisionRules::gridRules()
+{
+    return { 1, kMaxDividendDigits, 1, kMaxDivisorDigits, 0, kMaxCount, DivisionTexts::kDigitsMessage,
+        DivisionTexts::kCountMessage, DivisionTexts::kFewerDigitsMessage };
+}
+
+SetSheet DivisionRules::sheet()
+{
+    return { DivisionTexts::kTitle, DivisionTexts::kFilePrefix, kCellWidth };
+}
+
+QString DivisionRules::questionText(const DivisionQuestion& question)
+{
+    return QString::number(question.dividend) + QChar(u'÷') + QString::number(question.divisor)
+        + QLatin1Char('=');
+}
+
+DivisionQuestion DrawDivisionQuestion(RandomSource& random, const DivisionKind& kind)
+{
+    Q_ASSERT(DivisionRules::drawable(kind));
+    const DivisionBounds b = DivisionRules::bounds(kind);
+    std::int64_t divisor = 0;
+    do {
+        divisor = random.below(b.divisorHigh);
+    } while (divisor <= b.divisorLow || divisor >= b.divisorHigh);
+
+    // The hot loop of the drill: a six-digit ÷ five-digit kind needs about
+    // ten thousand quotient draws per question.
+    std::int64_t quotient = 0;
+    std::int64_t dividend = 0;
+    do {
+        quotient = random.below(b.dividendHigh);
+        dividend = quotient * divisor;
+    } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
+
+    return { static_cast<std::int32_t>(dividend), static_cast<std::int32_t>(divisor),
+        static_cast<std::int32_t>(quotient) };
+}
+
+std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
+{
+    std::vector<SetKind> setKinds;
+    for (const DivisionKind& kind : kinds) {
+        setKinds.push_back({ kind.count, [kind](RandomSource& random) {
+                                const DivisionQuestion q = DrawDivisionQuestion(random, kind);
+                                return SetEntry { DivisionRules::questionText(q), q.quotient };
+                            } });
+    }
+    return setKinds;
+}
+
+std::vector<SetEntry> BuildDivisionSet(
+    RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
+{
+    return SetDrill::buildSet(random, divisionSetKinds(kinds));
+}
+
+QString FormatDivisionCell(const QString& text, std::int64_t quotient, bool answers)
+{
+    return SetDrill::formatCell(text, quotient, answers, DivisionRules::kCellWidth);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// Exact divisions for the comprehensive division drill. A kind fixes the
+// digits of dividend and divisor and how many questions a set holds; both
+// operands lie strictly between the powers of ten around their digit count
+// (a one-digit divisor is 2 to 9, a two-digit one 11 to 99), and the dividend
+// is always the quotient times the divisor.
+
+#include "drills/sets/KindGrid.h"
+#include "drills/sets/SetDrill.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class RandomSource;
+
+struct DivisionKind {
+    int dividendDigits = 1;
+    int divisorDigits = 1;
+    int count = 0;
+};
+
+// Exclusive limits: a value is inside when low < value < high.
+struct DivisionBounds {
+    std::int64_t dividendLow;
+    std::int64_t dividendHigh;
+    std::int64_t divisorLow;
+    std::int64_t divisorHigh;
+};
+
+struct DivisionQuestion {
+    std::int32_t dividend;
+    std::int32_t divisor;
+    std::int32_t quotient;
+};
+
+namespace DivisionTexts {
+inline const QString kDrillName = QStringLiteral("综合除算");
+inline const QString kTitle = QStringLiteral("小学综合除算试题");
+inline const QString kFilePrefix = QStringLiteral("综合除算");
+inline const QString kSetsMessage = QStringLiteral("输入套数错误！每次规定出题在1-100套。");
+inline const QString kDigitsMessage
+    = QStringLiteral("输入位数错误！第一因数位数为1-6位，第二因数位数为1-5位。");
+inline const QString kCountMessage = QStringLiteral("输入题数错误！输入题数在0-50题。");
+inline const QString kFewerDigitsMessage = QStringLiteral("输入位数错误！被除数位数不能少于除数位数。");
+inline const QString kPerRowMessage = QStringLiteral("输入每行题数错误！每行题数至少为1题。");
+} // namespace DivisionTexts
+
+namespace DivisionRules {
+inline constexpr int kKinds = 4;
+inline constexpr int kMaxDividendDigits = 6;
+inline constexpr int kMaxDivisorDigits = 5;
+inline constexpr int kMaxCount = 50;
+inline constexpr int kMaxSets = 100;
+inline constexpr int kCellWidth = 18;
+
+DivisionBounds bounds(const DivisionKind& kind);
+// A kind has questions only when the dividend has at least as many digits as the divisor.
+bool drawable(const DivisionKind& kind);
+KindGridRules gridRules();
+SetSheet sheet();
+QString questionText(const DivisionQuestion& question);
+} // namespace DivisionRules
+
+// Divisor first, drawn until inside its bounds; then, with that divisor kept,
+// quotients until their product with it is a dividend inside its bounds. The
+// product is taken in 64 bits, as six-digit quotients times five-digit
+// divisors exceed 32. The kind must be drawable, or no question is ever found.
+DivisionQuestion DrawDivisionQuestion(RandomSource& random, const DivisionKind& kind);
+
+// The sheet order of one set: the kinds' questions in kind order, shuffled.
+std::vector<SetEntry> BuildDivisionSet(
+    RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
+
+// The set engine's kinds for these division kinds.
+std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
+
+// 18 characters: the question, its quotient after "=" when answers are shown, spaces.
+QString FormatDivisionCell(const QString& text, std::int64_t quotient, bool answers);

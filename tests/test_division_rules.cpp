@@ -1,0 +1,349 @@
+// Division questions, the set shuffle, cells and the checks of the settings grid.
+
+#include "drills/divide/Division.h"
+#include "random/RandomSource.h"
+
+#include <QSet>
+#include <QTest>
+#include <algorithm>
+#include <deque>
+
+namespace {
+using Grid = std::vector<KindBoxes>;
+
+// Hands out a fixed list of values, so a test can steer the shuffle.
+struct ScriptedSource {
+    std::deque<float> values;
+    float next()
+    {
+        const float r = values.front();
+        values.pop_front();
+        return r;
+    }
+};
+
+constexpr float kLargestValue = 1.0f - 1.0f / 16777216.0f;
+
+// The value r that picks pool position k of total when r × total is exact.
+float valuePicking(int k, int total)
+{
+    return static_cast<float>(k - 1) / static_cast<float>(total);
+}
+
+std::vector<SetEntry> pool(std::initializer_list<std::pair<const char*, int>> entries)
+{
+    std::vector<SetEntry> result;
+    for (const auto& [text, answer] : entries) {
+        result.push_back({ QString::fromUtf8(text), answer });
+    }
+    return result;
+}
+
+QStringList entryKeys(const std::vector<SetEntry>& entries)
+{
+    QStringList keys;
+    for (const SetEntry& e : entries) {
+        keys.append(e.text + QString::number(e.answer));
+    }
+    keys.sort();
+    return keys;
+}
+
+// True when both sources give the same next values, that is, stand at the same place.
+bool samePlace(RandomSource a, RandomSource b)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (a.next() != b.next()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Grid defaultGrid()
+{
+    return { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } };
+}
+
+Grid withBox(Grid grid, int kind, int box, std::optional<int> value)
+{
+    KindBoxes& k = grid[static_cast<std::size_t>(kind - 1)];
+    (box == 1 ? k.first : box == 2 ? k.second : k.count) = value;
+    return grid;
+}
+} // namespace
+
+class TestDivisionRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void questionsAreExactDivisionsInsideTheirBounds_data();
+    void questionsAreExactDivisionsInsideTheirBounds();
+    void drawnValuesCoverTheirWholeRange_data();
+    void drawnValuesCoverTheirWholeRange();
+    void setIsThePoolInKindOrderThenShuffled_data();
+    void setIsThePoolInKindOrderThenShuffled();
+    void emptySetDrawsNoValue();
+    void shuffleKeepsEveryEntryOnce_data();
+    void shuffleKeepsEveryEntryOnce();
+    void shufflePositionRoundsInSinglePrecision_data();
+    void shufflePositionRoundsInSinglePrecision();
+    void shuffleDrawsAgainForTakenAndPastTheEnd();
+    void cells_data();
+    void cells();
+    void gridChecks_data();
+    void gridChecks();
+};
+
+void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds_data()
+{
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    for (int big = 1; big <= DivisionRules::kMaxDividendDigits; ++big) {
+        for (int small = 1; small <= std::min(big, DivisionRules::kMaxDivisorDigits); ++small) {
+            QTest::addRow("%d÷%d", big, small) << big << small;
+        }
+    }
+}
+
+void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds()
+{
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    const DivisionKind kind { dividendDigits, divisorDigits, 1 };
+    const DivisionBounds b = DivisionRules::bounds(kind);
+    RandomSource random;
+    for (int i = 0; i < 400; ++i) {
+        const DivisionQuestion q = DrawDivisionQuestion(random, kind);
+        QCOMPARE(static_cast<std::int64_t>(q.quotient) * q.divisor, static_cast<std::int64_t>(q.dividend));
+        QVERIFY2(q.dividend > b.dividendLow && q.dividend < b.dividendHigh,
+            qPrintable(QString::number(q.dividend)));
+        QVERIFY2(
+            q.divisor > b.divisorLow && q.divisor < b.divisorHigh, qPrintable(QString::number(q.divisor)));
+        QVERIFY(q.quotient > 1 || dividendDigits == divisorDigits);
+        QCOMPARE(DivisionRules::questionText(q),
+            QStringLiteral("%1÷%2=").arg(QString::number(q.dividend), QString::number(q.divisor)));
+    }
+}
+
+void TestDivisionRules::drawnValuesCoverTheirWholeRange_data()
+{
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<bool>("quotients");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addRow("one-digit divisors are 2 to 9")
+        << 1 << 1 << false << QList<int> { 2, 3, 4, 5, 6, 7, 8, 9 };
+    QTest::addRow("2÷2 quotients are 1 to 9") << 2 << 2 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+}
+
+void TestDivisionRules::drawnValuesCoverTheirWholeRange()
+{
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    QFETCH(bool, quotients);
+    QFETCH(QList<int>, values);
+    RandomSource random;
+    QSet<int> seen;
+    for (int i = 0; i < 20000; ++i) {
+        const DivisionQuestion q = DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 });
+        seen.insert(quotients ? q.quotient : q.divisor);
+    }
+    QList<int> sorted = seen.values();
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(sorted, values);
+}
+
+void TestDivisionRules::setIsThePoolInKindOrderThenShuffled_data()
+{
+    using Kinds = std::array<DivisionKind, DivisionRules::kKinds>;
+    QTest::addColumn<Kinds>("kinds");
+    QTest::addColumn<int>("warmUp");
+    QTest::addRow("default settings")
+        << Kinds { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } } << 0;
+    QTest::addRow("only the third kind")
+        << Kinds { { { 2, 1, 0 }, { 3, 1, 0 }, { 5, 3, 7 }, { 4, 2, 0 } } } << 3;
+    QTest::addRow("widest kinds, full set")
+        << Kinds { { { 6, 5, 50 }, { 6, 4, 50 }, { 5, 5, 50 }, { 1, 1, 50 } } } << 11;
+}
+
+void TestDivisionRules::setIsThePoolInKindOrderThenShuffled()
+{
+    using Kinds = std::array<DivisionKind, DivisionRules::kKinds>;
+    QFETCH(Kinds, kinds);
+    QFETCH(int, warmUp);
+    RandomSource random;
+    for (int i = 0; i < warmUp; ++i) {
+        random.next();
+    }
+    RandomSource replay = random;
+
+    const std::vector<SetEntry> set = BuildDivisionSet(random, kinds);
+
+    std::vector<SetEntry> expectedPool;
+    for (const DivisionKind& kind : kinds) {
+        for (int i = 0; i < kind.count; ++i) {
+            const DivisionQuestion q = DrawDivisionQuestion(replay, kind);
+            expectedPool.push_back({ DivisionRules::questionText(q), q.quotient });
+        }
+    }
+    const std::vector<SetEntry> expectedOrder = SetDrill::shuffle(replay, expectedPool);
+    QCOMPARE(set.size(), expectedOrder.size());
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        QCOMPARE(set[i].text, expectedOrder[i].text);
+        QCOMPARE(set[i].answer, expectedOrder[i].answer);
+    }
+    QCOMPARE(entryKeys(set), entryKeys(expectedPool));
+    QVERIFY(samePlace(random, replay));
+}
+
+void TestDivisionRules::emptySetDrawsNoValue()
+{
+    RandomSource random;
+    RandomSource untouched = random;
+    const std::vector<SetEntry> set
+        = BuildDivisionSet(random, { { { 2, 1, 0 }, { 3, 1, 0 }, { 3, 2, 0 }, { 6, 5, 0 } } });
+    QVERIFY(set.empty());
+    QVERIFY(samePlace(random, untouched));
+}
+
+void TestDivisionRules::shuffleKeepsEveryEntryOnce_data()
+{
+    QTest::addColumn<std::vector<SetEntry>>("entries");
+    QTest::addRow("one entry") << pool({ { "84÷4=", 21 } });
+    QTest::addRow("the same question five times")
+        << pool({ { "6÷3=", 2 }, { "6÷3=", 2 }, { "6÷3=", 2 }, { "6÷3=", 2 }, { "6÷3=", 2 } });
+    QTest::addRow("repeats among others") << pool({ { "6÷3=", 2 }, { "84÷4=", 21 }, { "6÷3=", 2 },
+        { "9÷3=", 3 }, { "84÷4=", 21 }, { "8÷2=", 4 }, { "8÷2=", 4 }, { "8÷2=", 4 } });
+    std::vector<SetEntry> full;
+    for (int i = 0; i < 200; ++i) {
+        full.push_back({ QStringLiteral("%1÷1=").arg(i % 37), i % 37 });
+    }
+    QTest::addRow("two hundred with repeats") << full;
+    full.resize(128);
+    QTest::addRow("a power-of-two total") << full;
+}
+
+void TestDivisionRules::shuffleKeepsEveryEntryOnce()
+{
+    QFETCH(std::vector<SetEntry>, entries);
+    RandomSource random;
+    for (int round = 0; round < 20; ++round) {
+        const std::vector<SetEntry> order = SetDrill::shuffle(random, entries);
+        QCOMPARE(entryKeys(order), entryKeys(entries));
+    }
+}
+
+void TestDivisionRules::shufflePositionRoundsInSinglePrecision_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("position");
+    QTest::addRow("zero picks the first") << 0.0f << 200 << 1;
+    QTest::addRow("largest value picks the last of 200") << kLargestValue << 200 << 200;
+    QTest::addRow("exact product") << valuePicking(5, 8) << 8 << 5;
+    // 7626007 × 11 / 2^24 lies 3 × 2^-24 below 5; the nearest float is 5.
+    QTest::addRow("product rounds up to a whole number") << 7626007.0f / 16777216.0f << 11 << 6;
+    // 1 − 2^-24 plus 1 is a tie between 2 − 2^-23 and 2; the even one is 2.
+    QTest::addRow("sum rounds up to a whole number") << 5592405.0f / 16777216.0f << 3 << 2;
+    QTest::addRow("largest value past a total of 8") << kLargestValue << 8 << 9;
+    QTest::addRow("largest value past a total of 1") << kLargestValue << 1 << 2;
+}
+
+void TestDivisionRules::shufflePositionRoundsInSinglePrecision()
+{
+    QFETCH(float, r);
+    QFETCH(int, total);
+    QFETCH(int, position);
+    QCOMPARE(SetDrill::shufflePosition(r, total), position);
+}
+
+void TestDivisionRules::shuffleDrawsAgainForTakenAndPastTheEnd()
+{
+    std::vector<SetEntry> entries;
+    for (int i = 1; i <= 8; ++i) {
+        entries.push_back({ QStringLiteral("q%1").arg(i), i });
+    }
+    ScriptedSource source;
+    for (const int k : { 9, 3, 3, 1, 2, 9, 8, 1, 4, 5, 6, 7 }) {
+        source.values.push_back(k == 9 ? kLargestValue : valuePicking(k, 8));
+    }
+
+    const std::vector<SetEntry> order = SetDrill::shuffleWith(source, entries);
+
+    QList<std::int64_t> answers;
+    for (const SetEntry& e : order) {
+        answers.append(e.answer);
+    }
+    QCOMPARE(answers, (QList<std::int64_t> { 3, 1, 2, 8, 4, 5, 6, 7 }));
+    QVERIFY(source.values.empty());
+}
+
+void TestDivisionRules::cells_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("quotient");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("cell");
+    const QString longest = QStringLiteral("999999÷9=");
+    QTest::addRow("without answer") << QStringLiteral("96÷12=") << 8 << false
+                                    << QStringLiteral("96÷12=") + QString(12, QLatin1Char(' '));
+    QTest::addRow("with answer") << QStringLiteral("96÷12=") << 8 << true
+                                 << QStringLiteral("96÷12=8") + QString(11, QLatin1Char(' '));
+    QTest::addRow("longest with answer") << longest << 111111 << true << QStringLiteral("999999÷9=111111   ");
+}
+
+void TestDivisionRules::cells()
+{
+    QFETCH(QString, text);
+    QFETCH(int, quotient);
+    QFETCH(bool, answers);
+    QFETCH(QString, cell);
+    const QString formatted = FormatDivisionCell(text, quotient, answers);
+    QCOMPARE(formatted, cell);
+    QCOMPARE(formatted.size(), DivisionRules::kCellWidth);
+}
+
+void TestDivisionRules::gridChecks_data()
+{
+    QTest::addColumn<Grid>("grid");
+    QTest::addColumn<QStringList>("messages");
+    const QString d = DivisionTexts::kDigitsMessage;
+    const QString c = DivisionTexts::kCountMessage;
+    const QString f = DivisionTexts::kFewerDigitsMessage;
+    const Grid g = defaultGrid();
+    QTest::addRow("defaults") << g << QStringList {};
+    QTest::addRow("no dividend digits") << withBox(g, 3, 1, 0) << QStringList { d };
+    QTest::addRow("bad count, good digits") << withBox(g, 1, 3, 60) << QStringList { c, c };
+    QTest::addRow("bad count and one bad digit box")
+        << withBox(withBox(g, 1, 3, 60), 1, 1, 7) << QStringList { d, c };
+    QTest::addRow("two bad digit boxes") << withBox(withBox(g, 2, 1, 0), 2, 2, 9) << QStringList { d, d };
+    QTest::addRow("count 50 and count 0") << withBox(withBox(g, 1, 3, 50), 2, 3, 0) << QStringList {};
+    QTest::addRow("negative count") << withBox(g, 4, 3, -1) << QStringList { c, c };
+    QTest::addRow("digits not a number") << withBox(g, 2, 2, std::nullopt) << QStringList { d };
+    QTest::addRow("failures keep kind order")
+        << withBox(withBox(g, 2, 2, 9), 4, 3, -1) << QStringList { d, c, c };
+    QTest::addRow("dividend shorter than divisor")
+        << withBox(withBox(g, 1, 1, 1), 1, 2, 2) << QStringList { f };
+    QTest::addRow("shorter dividend with no questions")
+        << withBox(withBox(g, 4, 1, 1), 4, 2, 2) << QStringList {};
+    QTest::addRow("shorter dividend and bad count")
+        << withBox(withBox(withBox(g, 1, 1, 1), 1, 2, 2), 1, 3, 51) << QStringList { c, c };
+}
+
+void TestDivisionRules::gridChecks()
+{
+    QFETCH(Grid, grid);
+    QFETCH(QStringList, messages);
+    const KindGridCheck result = KindGrid::check(grid, DivisionRules::gridRules());
+    QCOMPARE(result.messages, messages);
+    QCOMPARE(result.kinds.size(), messages.isEmpty() ? grid.size() : 0U);
+    for (std::size_t k = 0; k < result.kinds.size(); ++k) {
+        QCOMPARE(result.kinds[k].first, *grid[k].first);
+        QCOMPARE(result.kinds[k].second, *grid[k].second);
+        QCOMPARE(result.kinds[k].count, *grid[k].count);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestDivisionRules)
+#include "test_division_rules.moc"
