@@ -113,11 +113,11 @@ void TestDivisionWindow::messages_data()
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("files");
-    const QString s = DivisionTexts::kSetsMessage;
+    const QString s = SetDrillTexts::kSetsMessage;
     const QString d = DivisionTexts::kDigitsMessage;
     const QString c = DivisionTexts::kCountMessage;
     const QString f = DivisionTexts::kFewerDigitsMessage;
-    const QString p = DivisionTexts::kPerRowMessage;
+    const QString p = SetDrillTexts::kPerRowMessage;
     QTest::addRow("zero sets") << "0" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("101 sets") << "101" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("sets not a number") << "十" << QStringList {} << QStringList { s } << 0;

@@ -1,9 +1,10 @@
 #include "shell/Shell.h"
 
-#include "common/MessageBox.h"
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/chain7/ChainWindow.h"
+#include "drills/divide/DivisionRowWindow.h"
 #include "drills/divide/DivisionWindow.h"
+#include "drills/multiply/MultiplySetWindow.h"
 #include "drills/multiply/MultiplyWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
@@ -31,13 +32,20 @@ Shell::Shell(PrintTarget& printTarget)
     m_help = std::make_unique<HelpWindow>();
     m_help->setWindowTitle(ShellTexts::kTitle);
     m_main = std::make_unique<MainWindow>();
-    addDrill(QStringLiteral("j7"), QStringLiteral("xqd7"), std::make_unique<ChainWindow>(m_environment));
+    addDrill(QStringLiteral("j7"), QStringLiteral("xqd7"),
+        std::make_unique<ChainWindow>(m_environment, ChainSheets::kSevenTerm));
     m_main->setWindowTitle(ShellTexts::kTitle);
     addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
         std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("中段"), 3, 1));
     addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<DivisionWindow>(m_environment));
 
     // The drills of the other menu entries.
+    addDrill(QStringLiteral("j5"), QStringLiteral("xqd5"),
+        std::make_unique<ChainWindow>(m_environment, ChainSheets::kFiveTerm));
+    addDrill(QStringLiteral("j10"), QStringLiteral("xqd10"),
+        std::make_unique<ChainWindow>(m_environment, ChainSheets::kTenTerm));
+    addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"), std::make_unique<DivisionRowWindow>(m_environment));
+    addDrill(QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<MultiplySetWindow>(m_environment));
     addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
         std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("高段"), 3, 2));
     for (AddSubDrill drill : { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
@@ -45,10 +53,6 @@ Shell::Shell(PrintTarget& printTarget)
         addDrill(kind.entryName, kind.windowName, makeAddSubWindow(m_environment, drill));
     }
 
-    for (const char* name : { "j5", "j10", "gdchs", "zhch" }) {
-        connect(m_main->entry(QLatin1String(name)), &QAction::triggered, m_main.get(),
-            [this] { MessageBox::show(m_main.get(), ShellTexts::kNotYet); });
-    }
     connect(m_main->entry(QStringLiteral("bz")), &QAction::triggered, this, &Shell::openHelp);
     connect(m_main->entry(QStringLiteral("tcxt")), &QAction::triggered, qApp, &QCoreApplication::quit);
 }

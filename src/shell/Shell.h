@@ -20,7 +20,6 @@ class QWidget;
 
 namespace ShellTexts {
 inline const QString kTitle = QStringLiteral("MirevaV3.0");
-inline const QString kNotYet = QStringLiteral("该练习正在制作中，敬请期待。");
 } // namespace ShellTexts
 
 class Shell : public QObject {

@@ -1,20 +1,49 @@
 #include "drills/chain7/ChainWindow.h"
 
+#include "common/MessageBox.h"
+
+#include <QLineEdit>
+
 namespace {
+QString progressText()
+{
+    return QString(23, QLatin1Char(' ')) + DrillTexts::kDone;
+}
+
 DrillLayout chainLayout(const QString& drillName)
 {
-    return { drillName, { 2520, 720, 7215, 615 },
-        "Frame1", QStringLiteral("是否生成答案"), { 1680, 4080, 2535, 1695 }, { 3120, 4440, 735, 495 },
-        { 3120, 5040, 735, 495 },
-        "Frame3", { 6360, 1920, 3975, 1695 }, { 6600, 2520, 1575, 495 }, { 8280, 2520, 1935, 495 },
-        "Frame2", { 6360, 3840, 3975, 2055 }, { 7320, 4320, 1935, 495 }, { 7320, 5160, 1935, 495 },
-        "Text2", { 1680, 6480, 8775, 495 }, 14.25, "Label3", { 720, 7320, 10455, 495 }, QColor(128, 128, 255) };
+    return { drillName, { 2520, 720, 7215, 615 }, "Frame1", QStringLiteral("是否生成答案"),
+        { 1680, 4080, 2535, 1695 }, { 3120, 4440, 735, 495 }, { 3120, 5040, 735, 495 }, "Frame3",
+        { 6360, 1920, 3975, 1695 }, { 6600, 2520, 1575, 495 }, { 8280, 2520, 1935, 495 }, "Frame2",
+        { 6360, 3840, 3975, 2055 }, { 7320, 4320, 1935, 495 }, { 7320, 5160, 1935, 495 }, "Text2",
+        { 1680, 6480, 8775, 495 }, 14.25, "Label3", { 720, 7320, 10455, 495 }, QColor(128, 128, 255) };
 }
 } // namespace
 
-ChainWindow::ChainWindow(DrillEnvironment& environment, QWidget* parent)
-    : DrillWindow(environment, chainLayout(QStringLiteral("七笔加减")), parent)
+ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet, QWidget* parent)
+    : DrillWindow(environment, chainLayout(sheet.drillName), parent)
+    , m_sheet(sheet)
 {
+    m_perRow = addSetting("Label2", QStringLiteral("每排生成题数"), { 1800, 2040, 1695, 375 }, "Text1",
+        QStringLiteral("15"), { 3600, 2040, 495, 375 });
+    m_rows = addSetting("Label4", QStringLiteral("每页生成几排"), { 1800, 2640, 1455, 495 }, "Text3",
+        QStringLiteral("5"), { 3600, 2640, 495, 375 });
+    m_pages = addSetting("Label5", QStringLiteral("每次生成几页"), { 1800, 3360, 1455, 495 }, "Text4",
+        QStringLiteral("5"), { 3600, 3360, 495, 375 });
 }
 
-void ChainWindow::generate() { }
+void ChainWindow::generate()
+{
+    const auto settings
+        = ChainDrill::readSettings(m_perRow->text(), m_rows->text(), m_pages->text(), answersShown());
+    if (!settings) {
+        MessageBox::show(this, ChainTexts::kCountsMessage);
+        return;
+    }
+    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
+    if (!outputs.open() || !ChainDrill::run(m_sheet, *settings, m_environment.random, outputs)) {
+        return;
+    }
+    const qint64 questions = qint64 { settings->perRow } * settings->rowsPerPage * settings->pages;
+    showCompletion(progressText(), ChainTexts::completion(m_sheet, questions));
+}

@@ -1,14 +1,24 @@
 #pragma once
-// The preschool chain drill window xqd7: columns of one-digit terms added
-// and subtracted.
+// The preschool chain drill window (xqd7 for seven terms): questions per row,
+// rows per page and pages per run for columns of one-digit terms added and
+// subtracted. The sheet description decides the term counts and the names,
+// so each chain drill is one window of this class.
 
+#include "drills/chain7/ChainDrill.h"
 #include "forms/DrillWindow.h"
 
 class ChainWindow : public DrillWindow {
     Q_OBJECT
 public:
-    explicit ChainWindow(DrillEnvironment& environment, QWidget* parent = nullptr);
+    explicit ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet = ChainSheets::kSevenTerm,
+        QWidget* parent = nullptr);
 
 protected:
     void generate() override;
+
+private:
+    ChainSheet m_sheet;
+    QLineEdit* m_perRow;
+    QLineEdit* m_rows;
+    QLineEdit* m_pages;
 };

@@ -39,12 +39,9 @@ namespace DivisionTexts {
 inline const QString kDrillName = QStringLiteral("综合除算");
 inline const QString kTitle = QStringLiteral("小学综合除算试题");
 inline const QString kFilePrefix = QStringLiteral("综合除算");
-inline const QString kSetsMessage = QStringLiteral("输入套数错误！每次规定出题在1-100套。");
-inline const QString kDigitsMessage
-    = QStringLiteral("输入位数错误！第一因数位数为1-6位，第二因数位数为1-5位。");
-inline const QString kCountMessage = QStringLiteral("输入题数错误！输入题数在0-50题。");
+inline const QString& kDigitsMessage = SetDrillTexts::kDigitsMessage;
+inline const QString& kCountMessage = SetDrillTexts::kCountMessage;
 inline const QString kFewerDigitsMessage = QStringLiteral("输入位数错误！被除数位数不能少于除数位数。");
-inline const QString kPerRowMessage = QStringLiteral("输入每行题数错误！每行题数至少为1题。");
 } // namespace DivisionTexts
 
 namespace DivisionRules {
@@ -52,7 +49,6 @@ inline constexpr int kKinds = 4;
 inline constexpr int kMaxDividendDigits = 6;
 inline constexpr int kMaxDivisorDigits = 5;
 inline constexpr int kMaxCount = 50;
-inline constexpr int kMaxSets = 100;
 inline constexpr int kCellWidth = 18;
 
 DivisionBounds bounds(const DivisionKind& kind);

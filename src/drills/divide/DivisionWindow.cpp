@@ -1,137 +1,23 @@
 #include "drills/divide/DivisionWindow.h"
 
-#include "common/Fonts.h"
-#include "common/MessageBox.h"
-#include "common/SettingText.h"
-#include "output/SheetOutputs.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <memory>
+#include "drills/divide/Division.h"
 
 namespace {
-const QString kDividendDigitsTitle = QStringLiteral("被除数位数");
-const QString kDivisorDigitsTitle = QStringLiteral("除数位数");
-const QString kCountTitle = QStringLiteral("要生成几题");
-const QString kPerRowTitle = QStringLiteral("每行题数");
-const QString kSetsTitle = QStringLiteral("共生成几套");
-constexpr double kGridTitlePoints = 10.5;
-
-constexpr std::array<int, DivisionRules::kKinds> kColumnLefts { 3000, 3720, 4440, 5160 };
-constexpr int kDividendTop = 2040;
-constexpr int kDivisorTop = 2520;
-constexpr int kCountTop = 3000;
-constexpr int kBoxWidth = 615;
-constexpr int kBoxHeight = 375;
-
-struct ColumnDefaults {
-    const char* names[3];
-    const char* texts[3];
-};
-
-constexpr std::array<ColumnDefaults, DivisionRules::kKinds> kColumns { {
-    { { "w11", "w12", "w13" }, { "2", "1", "30" } },
-    { { "w21", "w22", "w23" }, { "3", "1", "30" } },
-    { { "w31", "w32", "w33" }, { "3", "2", "20" } },
-    { { "w41", "w42", "w43" }, { "4", "2", "0" } },
-} };
-
-DrillLayout divisionLayout(const QString& drillName)
+SetDrillDefinition divisionDefinition()
 {
-    return { drillName, { 2520, 720, 7215, 615 },
-        "Frame1", QStringLiteral("是否打印答案"), { 1560, 5280, 3135, 1095 }, { 2160, 5640, 855, 495 },
-        { 3480, 5640, 735, 495 },
-        "Frame2", { 6600, 1920, 3975, 1815 }, { 6840, 2640, 1695, 495 }, { 8520, 2640, 1935, 495 },
-        "Frame3", { 6600, 4200, 3975, 2175 }, { 8160, 4680, 1695, 495 }, { 8160, 5520, 1695, 495 },
-        "Text3", { 1200, 6840, 9615, 495 }, 12, "Label4", { 1200, 7560, 9615, 495 }, QColor() };
-}
-
-void smallTitle(QWidget* window, const char* name, const QString& text, Twips place)
-{
-    Controls::label(window, name, text, place)->setFont(Fonts::songti(kGridTitlePoints));
+    return { DivisionTexts::kDrillName, QStringLiteral("被除数位数"), QStringLiteral("除数位数"),
+        { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } }, DivisionRules::gridRules(),
+        DivisionRules::sheet(), [](const std::vector<CheckedKind>& checked) {
+            std::array<DivisionKind, DivisionRules::kKinds> kinds {};
+            for (std::size_t k = 0; k < kinds.size() && k < checked.size(); ++k) {
+                kinds[k] = { checked[k].first, checked[k].second, checked[k].count };
+            }
+            return divisionSetKinds(kinds);
+        } };
 }
 } // namespace
 
 DivisionWindow::DivisionWindow(DrillEnvironment& environment, QWidget* parent)
-    : DrillWindow(environment, divisionLayout(DivisionTexts::kDrillName), parent)
+    : SetDrillWindow(environment, divisionDefinition(), parent)
 {
-    smallTitle(this, "Label2", kDividendDigitsTitle, { 1560, 2040, 1335, 375 });
-    smallTitle(this, "Label3", kDivisorDigitsTitle, { 1560, 2640, 1335, 255 });
-    smallTitle(this, "Label6", kCountTitle, { 1560, 3120, 1215, 375 });
-
-    for (std::size_t k = 0; k < m_grid.size(); ++k) {
-        const int left = kColumnLefts[k];
-        const ColumnDefaults& column = kColumns[k];
-        const auto box = [&](int row, int top) {
-            return Controls::textBox(this, column.names[row], QLatin1String(column.texts[row]),
-                { left, top, kBoxWidth, kBoxHeight });
-        };
-        m_grid[k] = { box(0, kDividendTop), box(1, kDivisorTop), box(2, kCountTop) };
-    }
-
-    m_perRow = addSetting("Label5", kPerRowTitle, { 1560, 3960, 1095, 375 }, "ttt", QStringLiteral("5"),
-        { 3000, 3840, 855, 375 });
-    smallTitle(this, "Label7", kSetsTitle, { 1560, 4440, 1215, 375 });
-    m_sets = Controls::textBox(this, "Text1", QStringLiteral("10"), { 3000, 4440, 855, 375 });
-}
-
-std::vector<KindBoxes> DivisionWindow::readGrid() const
-{
-    std::vector<KindBoxes> grid;
-    for (const KindColumn& column : m_grid) {
-        grid.push_back({ parseRoundedInt16(column.dividendDigits->text()),
-            parseRoundedInt16(column.divisorDigits->text()), parseRoundedInt16(column.count->text()) });
-    }
-    return grid;
-}
-
-void DivisionWindow::generate()
-{
-    const auto sets = parseRoundedInt16(m_sets->text());
-    if (!inRange(sets, 1, DivisionRules::kMaxSets)) {
-        MessageBox::show(this, DivisionTexts::kSetsMessage);
-        return;
-    }
-
-    const SetSheet sheet = DivisionRules::sheet();
-    const KindGridRules rules = DivisionRules::gridRules();
-    std::unique_ptr<SheetOutputs> outputs;
-    bool failed = false; // kept for the whole run: once a set fails, no later set is written
-    for (int n = 1; n <= *sets; ++n) {
-        const KindGridCheck grid = KindGrid::check(readGrid(), rules);
-        for (const QString& message : grid.messages) {
-            MessageBox::show(this, message);
-        }
-        failed = failed || !grid.messages.isEmpty();
-        if (failed) {
-            continue;
-        }
-
-        const auto perRow = parseWholeNumber(m_perRow->text());
-        if (!perRow || *perRow < 1) {
-            MessageBox::show(this, DivisionTexts::kPerRowMessage);
-            return;
-        }
-        if (!outputs) {
-            outputs = std::make_unique<SheetOutputs>(m_environment.printTarget, outputChoice(), this);
-            if (!outputs->open()) {
-                return;
-            }
-        }
-
-        std::array<DivisionKind, DivisionRules::kKinds> kinds {};
-        int total = 0;
-        for (std::size_t k = 0; k < kinds.size(); ++k) {
-            kinds[k] = { grid.kinds[k].first, grid.kinds[k].second, grid.kinds[k].count };
-            total += kinds[k].count;
-        }
-        if (!SetDrill::writeSet(sheet, { n, *perRow, answersShown() }, divisionSetKinds(kinds),
-                m_environment.random, *outputs)) {
-            return;
-        }
-        showCompletion(SetDrill::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));
-    }
-    if (outputs) {
-        outputs->finish();
-    }
 }

@@ -66,12 +66,16 @@ QString Multiplication::questionText(const Factors& factors, bool withAnswer)
 
 int Multiplication::cellWidth(int firstDigits) { return 6 * firstDigits; }
 
+RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits)
+{
+    return { MultiplyTexts::fileName(stage, firstDigits, secondDigits),
+        MultiplyTexts::title(stage, firstDigits, secondDigits), cellWidth(firstDigits) };
+}
+
 bool Multiplication::run(const QString& stage, const MultiplySettings& settings, RandomSource& random,
     SheetOutputs& outputs)
 {
-    const RowSheet sheet { MultiplyTexts::fileName(stage, settings.firstDigits, settings.secondDigits),
-        MultiplyTexts::title(stage, settings.firstDigits, settings.secondDigits), cellWidth(settings.firstDigits) };
-    return RowDrill::run(sheet, { settings.perRow, settings.rowsPerPage, settings.pages },
+    return RowDrill::run(sheet(stage, settings.firstDigits, settings.secondDigits), { settings.perRow, settings.rowsPerPage, settings.pages },
         [&] {
             return questionText(drawFactors(random, settings.firstDigits, settings.secondDigits), settings.answers);
         },

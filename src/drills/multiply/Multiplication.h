@@ -3,6 +3,8 @@
 // factor of d2 digits, both strictly above the power of ten (a one-digit
 // factor is 2 to 9, a three-digit one 101 to 999). Products need 64 bits.
 
+#include "drills/rows/RowDrill.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -50,6 +52,7 @@ std::int64_t drawOperand(RandomSource& random, int digits);
 Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
 QString questionText(const Factors& factors, bool withAnswer);
 int cellWidth(int firstDigits);
+RowSheet sheet(const QString& stage, int firstDigits, int secondDigits);
 
 bool run(const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace Multiplication

@@ -1,0 +1,62 @@
+#pragma once
+// A run of a chain drill: pages of rows of chain questions streamed to the
+// run's outputs, the sheet it names, and the settings it accepts. One sheet
+// description per chain drill (seven terms for preschool today) so sibling
+// drills with other term counts share all of it.
+
+#include <QString>
+#include <optional>
+
+class RandomSource;
+class SheetOutputs;
+
+struct ChainSheet {
+    QString drillName; // in the heading and on the generate button
+    QString subject; // what the completion text says was made
+    QString fileName;
+    QString title;
+    int terms;
+    int subtracted;
+};
+
+struct ChainSettings {
+    int perRow;
+    int rowsPerPage;
+    int pages;
+    bool answers;
+};
+
+namespace ChainSheets {
+inline const ChainSheet kSevenTerm { QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"),
+    QStringLiteral("学前段七笔加减速算.xls"), QStringLiteral("小学学前段七笔加减速算试题"), 7, 2 };
+inline const ChainSheet kFiveTerm { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
+    QStringLiteral("学前段五笔加减速算.xls"), QStringLiteral("小学学前段五笔加减速算试题"), 5, 1 };
+inline const ChainSheet kTenTerm { QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"),
+    QStringLiteral("学前段十笔加减速算.xls"), QStringLiteral("小学学前段十笔加减速算试题"), 10, 3 };
+} // namespace ChainSheets
+
+namespace ChainTexts {
+inline const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
+QString completion(const ChainSheet& sheet, qint64 questions);
+} // namespace ChainTexts
+
+namespace ChainDrill {
+// The checks are on the last question and row indices (1 to 50 and 1 to 10),
+// so 51 questions per row and 11 rows per page pass although the message
+// names 50 and 10.
+inline constexpr int kMinPerRow = 2;
+inline constexpr int kMaxPerRow = 51;
+inline constexpr int kMinRows = 2;
+inline constexpr int kMaxRows = 11;
+inline constexpr int kMinPages = 1;
+inline constexpr int kMaxPages = 20;
+
+// The settings from the boxes' texts; nothing when a text is not a whole
+// number or a value is out of range.
+std::optional<ChainSettings> readSettings(
+    const QString& perRow, const QString& rowsPerPage, const QString& pages, bool answers);
+
+// Draws and writes the whole run; false when an output failed (already reported).
+bool run(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs);
+} // namespace ChainDrill

@@ -1,0 +1,45 @@
+#pragma once
+// The window of a row drill whose questions take two operands of chosen digit
+// counts (multiplication, division in rows): the two digit boxes, questions
+// per row, rows per page and pages per run. A drill is described by its texts,
+// bounds, sheet names and a function that draws one question.
+
+#include "drills/rows/RowDrill.h"
+#include "forms/DrillWindow.h"
+
+#include <functional>
+
+class RandomSource;
+
+struct OperandRowDrill {
+    QString drillName;
+    QString firstTitle;
+    QString secondTitle;
+    int firstDigits; // initial contents of the two digit boxes
+    int secondDigits;
+    int firstLow;
+    int firstHigh;
+    int secondLow;
+    int secondHigh;
+    bool firstAtLeastSecond; // the first operand never has fewer digits than the second
+    QString digitsMessage;
+    std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
+    std::function<QString(RandomSource& random, int firstDigits, int secondDigits, bool answers)> question;
+};
+
+class OperandRowWindow : public DrillWindow {
+    Q_OBJECT
+public:
+    OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent = nullptr);
+
+protected:
+    void generate() override;
+
+private:
+    OperandRowDrill m_drill;
+    QLineEdit* m_firstDigits;
+    QLineEdit* m_secondDigits;
+    QLineEdit* m_perRow;
+    QLineEdit* m_rows;
+    QLineEdit* m_pages;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// The window of a set drill (comprehensive division zhcs2, comprehensive
+// multiplication zhch1): a grid of four kinds (first-operand digits,
+// second-operand digits, count), questions per row and number of sets. Each
+// set is checked, drawn and written on its own: one sheet file and one printed
+// page per set.
+
+#include "drills/sets/KindGrid.h"
+#include "drills/sets/SetDrill.h"
+#include "forms/DrillWindow.h"
+
+#include <array>
+
+struct SetDrillDefinition {
+    QString drillName;
+    QString firstTitle;  // "被除数位数"
+    QString secondTitle; // "除数位数"
+    // Initial first digits, second digits and count of the four kinds.
+    std::array<std::array<int, 3>, 4> defaults;
+    KindGridRules rules;
+    SetSheet sheet;
+    // The set engine's kinds for the checked grid.
+    std::function<std::vector<SetKind>(const std::vector<CheckedKind>&)> kinds;
+};
+
+class SetDrillWindow : public DrillWindow {
+    Q_OBJECT
+public:
+    SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition definition, QWidget* parent = nullptr);
+
+protected:
+    void generate() override;
+
+private:
+    // The first-digits, second-digits and count boxes of one kind.
+    struct KindColumn {
+        QLineEdit* first;
+        QLineEdit* second;
+        QLineEdit* count;
+    };
+
+    std::vector<KindBoxes> readGrid() const;
+
+    SetDrillDefinition m_definition;
+    std::array<KindColumn, 4> m_grid {};
+    QLineEdit* m_perRow = nullptr;
+    QLineEdit* m_sets = nullptr;
+};

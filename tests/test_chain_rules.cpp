@@ -1,0 +1,144 @@
+// Chain questions: the terms each question holds, the order they are shown
+// in, the order random values are used in, and the text lines of a row.
+
+#include "drills/chain7/ChainRules.h"
+#include "random/RandomSource.h"
+
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <numeric>
+
+using namespace ChainRules;
+
+class TestChainRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void questionsKeepTheirTerms_data();
+    void questionsKeepTheirTerms();
+    void shownOrderFavoursTheLastDrawnTermLast();
+    void rowDrawsEveryQuestionBeforeOrderingAny();
+    void exampleRowLines();
+    void widestRowLines();
+};
+
+void TestChainRules::questionsKeepTheirTerms_data()
+{
+    QTest::addColumn<int>("terms");
+    QTest::addColumn<int>("subtracted");
+    QTest::addRow("seven terms, two subtracted") << 7 << 2;
+    QTest::addRow("five terms, one subtracted") << 5 << 1;
+    QTest::addRow("ten terms, three subtracted") << 10 << 3;
+}
+
+void TestChainRules::questionsKeepTheirTerms()
+{
+    QFETCH(int, terms);
+    QFETCH(int, subtracted);
+    RandomSource random;
+    int smallestAnswer = 100;
+    for (int rowNumber = 0; rowNumber < 400; ++rowNumber) {
+        const ChainRow row = DrawChainRow(random, 51, terms, subtracted);
+        QCOMPARE(row.size(), std::size_t { 51 });
+        for (const ChainQuestion& question : row) {
+            QCOMPARE(int(question.shown.size()), terms);
+            const auto negatives = std::count_if(
+                question.shown.begin(), question.shown.end(), [](int t) { return t >= -9 && t <= -1; });
+            const auto positives = std::count_if(
+                question.shown.begin(), question.shown.end(), [](int t) { return t >= 1 && t <= 9; });
+            QCOMPARE(int(negatives), subtracted);
+            QCOMPARE(int(positives), terms - subtracted);
+            QVERIFY(question.shown.front() > 0);
+            QCOMPARE(question.answer, std::accumulate(question.shown.begin(), question.shown.end(), 0));
+            QVERIFY(question.answer >= 1);
+            smallestAnswer = std::min(smallestAnswer, question.answer);
+        }
+    }
+    // Small totals still occur: the terms are not narrowed to keep the sum positive.
+    QVERIFY(smallestAnswer <= 3);
+}
+
+void TestChainRules::shownOrderFavoursTheLastDrawnTermLast()
+{
+    // Distinct values tell which drawn slot each shown term came from.
+    const std::vector<int> original { -2, -1, 3, 4, 5, 6, 7 };
+    RandomSource random;
+    constexpr int questions = 20000;
+    std::array<int, 8> firstFrom {};
+    int seventhLast = 0;
+    for (int n = 0; n < questions; ++n) {
+        std::vector<int> drawn = original;
+        const std::vector<int> shown = orderTerms(random, drawn);
+        QVERIFY(std::all_of(drawn.begin(), drawn.end(), [](int t) { return t == kUsed; }));
+        std::vector<int> sorted = shown;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, original);
+        ++firstFrom[static_cast<std::size_t>(std::abs(shown.front()))];
+        seventhLast += shown.back() == 7 ? 1 : 0;
+    }
+    QCOMPARE(firstFrom[1] + firstFrom[2] + firstFrom[7], 0);
+    for (int slot = 3; slot <= 6; ++slot) {
+        const double share = double(firstFrom[static_cast<std::size_t>(slot)]) / questions;
+        QVERIFY2(share > 0.23 && share < 0.27, qPrintable(QString::number(share)));
+    }
+    // About 0.889 expected; an even choice among the remaining slots gives 1/6.
+    const double lastShare = double(seventhLast) / questions;
+    QVERIFY2(lastShare > 0.87 && lastShare < 0.91, qPrintable(QString::number(lastShare)));
+}
+
+void TestChainRules::rowDrawsEveryQuestionBeforeOrderingAny()
+{
+    RandomSource random;
+    random.next();
+    RandomSource replay = random;
+    const ChainRow row = DrawChainRow(random, 51, 7, 2);
+
+    std::vector<DrawnTerms> drawn;
+    for (int q = 0; q < 51; ++q) {
+        drawn.push_back(drawTerms(replay, 7, 2));
+    }
+    for (std::size_t q = 0; q < drawn.size(); ++q) {
+        const std::vector<int> shown = orderTerms(replay, drawn[q].drawn);
+        QCOMPARE(row[q].shown, shown);
+        QCOMPARE(row[q].answer, drawn[q].sum);
+    }
+    QCOMPARE(random.next(), replay.next());
+}
+
+void TestChainRules::exampleRowLines()
+{
+    const ChainRow row { { { 2, -3, -5, 3, 7, 5, 7 }, 16 }, { { 7, 8, -3, 3, -2, 4, 9 }, 26 },
+        { { 3, 5, -1, 7, 5, 4, -2 }, 21 } };
+    const QStringList expected {
+        QStringLiteral("       2       7       3"),
+        QStringLiteral("      -3       8       5"),
+        QStringLiteral("      -5      -3      -1"),
+        QStringLiteral("       3       3       7"),
+        QStringLiteral("       7      -2       5"),
+        QStringLiteral("       5       4       4"),
+        QStringLiteral("       7       9      -2"),
+    };
+    for (int k = 1; k <= 7; ++k) {
+        QCOMPARE(FormatTermLine(row, k), expected[k - 1]);
+    }
+    QCOMPARE(FormatAnswerUnderline(3), QStringLiteral("  ------  ------  ------"));
+    QCOMPARE(FormatAnswerLine(row), QStringLiteral("      16      26      21"));
+    QCOMPARE(separatorLine(3), QString(24, QLatin1Char('-')));
+}
+
+void TestChainRules::widestRowLines()
+{
+    RandomSource random;
+    const ChainRow row = DrawChainRow(random, 51, 7, 2);
+    for (int k = 1; k <= 7; ++k) {
+        QCOMPARE(FormatTermLine(row, k).size(), 408);
+    }
+    QCOMPARE(FormatAnswerLine(row).size(), 408);
+    QCOMPARE(FormatAnswerUnderline(51).size(), 408);
+    QCOMPARE(separatorLine(51).size(), 408);
+}
+
+QTEST_GUILESS_MAIN(TestChainRules)
+#include "test_chain_rules.moc"

@@ -1,0 +1,395 @@
+// The chain drill window: the sheet file and printed
+// pages of a run, the message for refused settings, and the completion texts.
+
+#include "TestSupport.h"
+#include "drills/chain7/ChainWindow.h"
+#include "output/FrameLines.h"
+#include "output/PrintTarget.h"
+#include "random/RandomSource.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+
+namespace {
+const QString kFileName = QStringLiteral("学前段七笔加减速算.xls");
+const QString kPdfName = QStringLiteral("printed.pdf");
+const QString kCompletion
+    = QStringLiteral("智能生成学前段七笔加减[375]"
+                     "题已完成。如果选择输出到Excel，请在该系统目录下将“学前段七笔加减速算.xls”用Excel"
+                     "打开，点完成即可。(千万不要直接双击进入)调整即可打印。谢谢！");
+const QString kProgress = QStringLiteral("                       100% 完成");
+
+// A window with its own generator, printing to a PDF in the working directory.
+struct Drill {
+    explicit Drill(const ChainSheet& sheet = ChainSheets::kSevenTerm)
+        : window(environment, sheet)
+    {
+    }
+
+    RandomSource random;
+    PdfPrintTarget target { kPdfName };
+    DrillEnvironment environment { random, target };
+    ChainWindow window;
+
+    void setCounts(const QStringList& texts)
+    {
+        window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(texts.value(0));
+        window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(texts.value(1));
+        window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(texts.value(2));
+    }
+    void showAnswers(bool shown)
+    {
+        window.findChild<QRadioButton*>(QLatin1String(shown ? "Option1" : "Option2"))->setChecked(true);
+    }
+    void outputs(bool printer, bool file)
+    {
+        window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(printer);
+        window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(file);
+    }
+    void generate()
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    }
+    QString progress() const { return window.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(); }
+    QString completion() const { return window.findChild<QLabel*>(QStringLiteral("Label3"))->text(); }
+};
+
+// The lines of one printed page, as placed on it: empty lines are kept, so
+// the count is that of the page's line slots from the title to the footer.
+QList<QStringList> printedPages(const QString& pdfPath)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdfPath, QStringLiteral("-") });
+    if (!process.waitForFinished(60000)) {
+        return {};
+    }
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<QStringList> pages;
+    const QStringList pageParts = html.split(QStringLiteral("<page "));
+    for (qsizetype part = 1; part < pageParts.size(); ++part) {
+        QMap<qint64, QStringList> lines; // by top edge in hundredths of a point
+        for (const auto& match : word.globalMatch(pageParts[part])) {
+            lines[std::llround(match.captured(1).toDouble() * 100)].append(match.captured(2));
+        }
+        QStringList page;
+        if (lines.size() >= 2) {
+            const QList<qint64> tops = lines.keys();
+            const double pitch = double(tops[1] - tops[0]);
+            for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
+                const auto slot = std::lround(double(it.key() - tops[0]) / pitch);
+                while (page.size() < slot) {
+                    page.append(QString());
+                }
+                page.append(it.value().join(QLatin1Char(' ')));
+            }
+        }
+        pages.append(page);
+    }
+    return pages;
+}
+
+// The numbers of a line of fields, left to right.
+QList<int> fieldValues(const QString& line)
+{
+    QList<int> values;
+    for (qsizetype at = 0; at + 8 <= line.size(); at += 8) {
+        values.append(line.mid(at, 8).trimmed().toInt());
+    }
+    return values;
+}
+} // namespace
+
+class TestChainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaultsWriteTheSheetFile_data();
+    void defaultsWriteTheSheetFile();
+    void defaultsPrintFivePages_data();
+    void defaultsPrintFivePages();
+    void refusedSettingsWriteNothing_data();
+    void refusedSettingsWriteNothing();
+    void acceptedSettings_data();
+    void acceptedSettings();
+    void neitherOutputStillDrawsAndCompletes();
+    void sameRequestsGiveSameSheets();
+    void otherTermCountsShareTheWindow();
+};
+
+void TestChainWindow::initTestCase()
+{
+    TestSupport::initFonts();
+}
+
+void TestChainWindow::defaultsWriteTheSheetFile_data()
+{
+    QTest::addColumn<bool>("answers");
+    QTest::addRow("answers not shown") << false;
+    QTest::addRow("answers shown") << true;
+}
+
+void TestChainWindow::defaultsWriteTheSheetFile()
+{
+    QFETCH(bool, answers);
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Drill drill;
+    drill.showAnswers(answers);
+    drill.generate();
+
+    QVERIFY(recorder.messages.isEmpty());
+    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
+    const QStringList raw = TestSupport::sheetLines(dir.filePath(kFileName));
+    const QStringList values = TestSupport::sheetValues(dir.filePath(kFileName));
+    QCOMPARE(values.size(), 227);
+    QCOMPARE(values[0], QStringLiteral("小学学前段七笔加减速算试题"));
+    QCOMPARE(values[1], FrameLines::fileSchoolLine());
+    for (int block = 0; block < 25; ++block) {
+        const int first = 2 + 9 * block;
+        QList<int> sums(15, 0);
+        for (int k = 0; k < 7; ++k) {
+            const QString& line = values[first + k];
+            QCOMPARE(line.size(), 120);
+            const QList<int> terms = fieldValues(line);
+            for (int q = 0; q < 15; ++q) {
+                QVERIFY(terms[q] != 0 && std::abs(terms[q]) <= 9);
+                QVERIFY(k > 0 || terms[q] > 0);
+                sums[q] += terms[q];
+            }
+        }
+        if (answers) {
+            QCOMPARE(values[first + 7].size(), 120);
+            QCOMPARE(fieldValues(values[first + 7]), sums);
+        } else {
+            QCOMPARE(raw[first + 7], QString());
+        }
+        QCOMPARE(raw[first + 8], QString());
+    }
+    QVERIFY(!values.join(QString()).contains(QStringLiteral("--")));
+    QCOMPARE(drill.progress(), kProgress);
+    QCOMPARE(drill.completion(), kCompletion);
+}
+
+void TestChainWindow::defaultsPrintFivePages_data()
+{
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<int>("pageLines");
+    QTest::addRow("answers not shown") << false << 50;
+    QTest::addRow("answers shown") << true << 55;
+}
+
+void TestChainWindow::defaultsPrintFivePages()
+{
+    QFETCH(bool, answers);
+    QFETCH(int, pageLines);
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Drill drill;
+    drill.outputs(true, true);
+    drill.showAnswers(answers);
+    drill.generate();
+    QVERIFY(recorder.messages.isEmpty());
+
+    const QList<QStringList> pages = printedPages(dir.filePath(kPdfName));
+    const QString separator(120, QLatin1Char('-'));
+    const QString underline = QStringList(15, QStringLiteral("------")).join(QLatin1Char(' '));
+    QCOMPARE(pages.size(), 5);
+    QStringList printedQuestions;
+    for (int p = 0; p < 5; ++p) {
+        const QStringList& page = pages[p];
+        QCOMPARE(page.size(), pageLines);
+        // The PDF's text map may give a CJK character as its compatibility form.
+        QCOMPARE(page[0].normalized(QString::NormalizationForm_KC),
+            QStringLiteral("*小学学前段七笔加减速算试题*").normalized(QString::NormalizationForm_KC));
+        QCOMPARE(page[1].split(QLatin1Char(' ')),
+            QStringList({ QStringLiteral("学校："), QStringLiteral("姓名："), QStringLiteral("成绩：") }));
+        QCOMPARE(page[2], separator);
+        QCOMPARE(page[pageLines - 2], separator);
+        const QString footer = QString(page[pageLines - 1]).remove(QLatin1Char(' '));
+        QVERIFY2(footer.startsWith(QStringLiteral("MirevaV2.0")), qPrintable(footer));
+        QCOMPARE(
+            QRegularExpression(QStringLiteral("第(\\d+)")).match(footer).captured(1), QString::number(p + 1));
+        const int rowLines = answers ? 10 : 9;
+        for (int row = 0; row < 5; ++row) {
+            const int first = 3 + rowLines * row;
+            for (int k = 0; k < 7; ++k) {
+                printedQuestions.append(page[first + k]);
+            }
+            if (answers) {
+                QCOMPARE(page[first + 7], underline);
+                printedQuestions.append(page[first + 8]);
+            }
+            QCOMPARE(page[first + rowLines - 1], QString());
+        }
+    }
+    // The paper shows the same questions as the file.
+    QStringList fileQuestions;
+    for (const QString& value : TestSupport::sheetValues(dir.filePath(kFileName)).mid(2)) {
+        if (!value.isEmpty()) {
+            fileQuestions.append(value.simplified());
+        }
+    }
+    QCOMPARE(printedQuestions, fileQuestions);
+}
+
+void TestChainWindow::refusedSettingsWriteNothing_data()
+{
+    // The texts of Text1, Text3 and Text4: questions per row, rows per page, pages.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addRow("one question per row") << QStringList { "1", "5", "5" };
+    QTest::addRow("52 questions per row") << QStringList { "52", "5", "5" };
+    QTest::addRow("one row per page") << QStringList { "15", "1", "5" };
+    QTest::addRow("12 rows per page") << QStringList { "15", "12", "5" };
+    QTest::addRow("no pages") << QStringList { "15", "5", "0" };
+    QTest::addRow("21 pages") << QStringList { "15", "5", "21" };
+    QTest::addRow("negative questions") << QStringList { "-15", "5", "5" };
+    QTest::addRow("rows beyond 16 bits") << QStringList { "15", "65538", "5" };
+    QTest::addRow("empty box") << QStringList { "", "5", "5" };
+    QTest::addRow("letters") << QStringList { "15", "five", "5" };
+    QTest::addRow("a fraction") << QStringList { "15", "5", "2.5" };
+    QTest::addRow("an exponent") << QStringList { "1e1", "5", "5" };
+    QTest::addRow("digits beyond any range") << QStringList { "15", "5", "99999999999999999999" };
+}
+
+void TestChainWindow::refusedSettingsWriteNothing()
+{
+    QFETCH(QStringList, texts);
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Drill drill;
+    drill.generate();
+    const QByteArray before = TestSupport::readBytes(dir.filePath(kFileName));
+    QVERIFY(!before.isEmpty());
+
+    drill.outputs(true, true);
+    drill.setCounts(texts);
+    const QString progressBefore = drill.progress();
+    const QString completionBefore = drill.completion();
+    drill.generate();
+    QCOMPARE(recorder.messages,
+        QStringList { QStringLiteral("可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。"
+                                     "对不起！输入有误，谢谢使用。欢迎再来") });
+    QCOMPARE(TestSupport::readBytes(dir.filePath(kFileName)), before);
+    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
+    QCOMPARE(drill.progress(), progressBefore);
+    QCOMPARE(drill.completion(), completionBefore);
+}
+
+void TestChainWindow::acceptedSettings_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("lineWidth");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("lines");
+    QTest::addRow("fewest of everything") << QStringList { "2", "2", "1" } << 16 << 4 << 2 + 9 * 2;
+    QTest::addRow("most of everything, beyond the message's 50 and 10")
+        << QStringList { "51", "11", "20" } << 408 << 11220 << 1982;
+    QTest::addRow("full-width digits and spaces")
+        << QStringList { " １２ ", "3", "２" } << 96 << 72 << 2 + 9 * 6;
+}
+
+void TestChainWindow::acceptedSettings()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, lineWidth);
+    QFETCH(int, questions);
+    QFETCH(int, lines);
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Drill drill;
+    drill.setCounts(texts);
+    drill.generate();
+    QVERIFY(recorder.messages.isEmpty());
+    const QStringList values = TestSupport::sheetValues(dir.filePath(kFileName));
+    QCOMPARE(values.size(), lines);
+    QCOMPARE(values[2].size(), lineWidth);
+    QCOMPARE(values.last(), QString());
+    QVERIFY(
+        drill.completion().startsWith(QStringLiteral("智能生成学前段七笔加减[%1]题已完成。").arg(questions)));
+}
+
+void TestChainWindow::neitherOutputStillDrawsAndCompletes()
+{
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Drill quiet;
+    quiet.outputs(false, false);
+    quiet.generate();
+    Drill written;
+    written.generate();
+
+    QVERIFY(recorder.messages.isEmpty());
+    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
+    QCOMPARE(quiet.progress(), kProgress);
+    QCOMPARE(quiet.completion(), kCompletion);
+    // Every question was drawn: both generators have come to the same point.
+    QCOMPARE(quiet.random.next(), written.random.next());
+    QVERIFY(QFile::exists(dir.filePath(kFileName)));
+}
+
+void TestChainWindow::sameRequestsGiveSameSheets()
+{
+    ScratchDir dir;
+    MessageRecorder recorder;
+    QList<QByteArray> sheets[2];
+    for (auto& runSheets : sheets) {
+        Drill drill;
+        drill.generate();
+        runSheets.append(TestSupport::readBytes(dir.filePath(kFileName)));
+        drill.showAnswers(true);
+        drill.generate();
+        runSheets.append(TestSupport::readBytes(dir.filePath(kFileName)));
+    }
+    QCOMPARE(sheets[0], sheets[1]);
+    // The generator runs on: the second run of a start gives new questions.
+    QVERIFY(sheets[0][0].left(1000) != sheets[0][1].left(1000));
+    // The earlier file was replaced, not appended to.
+    QCOMPARE(sheets[0][1].count("\r\n"), 227);
+
+    // Showing answers does not change the questions drawn.
+    QStringList sheetsOfAFreshStart[2];
+    for (const bool answers : { false, true }) {
+        Drill drill;
+        drill.showAnswers(answers);
+        drill.generate();
+        sheetsOfAFreshStart[answers] = TestSupport::sheetValues(dir.filePath(kFileName));
+    }
+    for (int line = 0; line < 227; ++line) {
+        if (line < 2 || (line - 2) % 9 < 7) {
+            QCOMPARE(sheetsOfAFreshStart[1][line], sheetsOfAFreshStart[0][line]);
+        }
+    }
+}
+
+void TestChainWindow::otherTermCountsShareTheWindow()
+{
+    ScratchDir dir;
+    MessageRecorder recorder;
+    const ChainSheet fiveTerms { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
+        QStringLiteral("五笔.xls"), QStringLiteral("五笔试题"), 5, 1 };
+    Drill drill(fiveTerms);
+    drill.showAnswers(true);
+    drill.generate();
+    QVERIFY(recorder.messages.isEmpty());
+    const QStringList values = TestSupport::sheetValues(dir.filePath(QStringLiteral("五笔.xls")));
+    QCOMPARE(values.size(), 2 + 7 * 25);
+    QCOMPARE(values[0], QStringLiteral("五笔试题"));
+    QCOMPARE(drill.window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+        QStringLiteral("五笔加减(&C)"));
+    QVERIFY(drill.completion().startsWith(QStringLiteral("智能生成学前段五笔加减[375]")));
+}
+
+QTEST_MAIN(TestChainWindow)
+#include "test_chain_window.moc"
