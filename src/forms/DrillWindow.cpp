@@ -15,6 +15,8 @@ QString DrillTexts::heading(const QString& drillName)
     return QStringLiteral("小学数学 [") + drillName + QStringLiteral("] 自动出题系统");
 }
 
+QString DrillTexts::progress(int indent) { return QString(indent, QLatin1Char(' ')) + kDone; }
+
 QString DrillTexts::generateCaption(const QString& drillName) { return drillName + QStringLiteral("(&C)"); }
 
 QString DrillTexts::completion(qint64 questions, const QString& fileName)

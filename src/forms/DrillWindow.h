@@ -50,6 +50,9 @@ inline const QString kToFile = QStringLiteral("输出到Excel，调整后打印"
 inline const QString kButtonFrame = QStringLiteral("智能生成");
 inline const QString kReturn = QStringLiteral("返    回(&X)");
 inline const QString kDone = QStringLiteral("100% 完成");
+// The progress box text after a run: "100% 完成" after the window's own indent.
+inline constexpr int kProgressIndent = 36;
+QString progress(int indent = kProgressIndent);
 QString heading(const QString& drillName);
 QString generateCaption(const QString& drillName);
 // The completion text of the row and set drills: "智能生成[N]题已完成。…“file”…".

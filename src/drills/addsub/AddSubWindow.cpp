@@ -133,7 +133,7 @@ void AddSubWindow::generate()
     if (!outputs.open() || !AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs)) {
         return;
     }
-    showCompletion(MultiplyTexts::progress(),
+    showCompletion(DrillTexts::progress(),
         DrillTexts::completion(*n * *m * *p, AddSubTexts::fileName(m_kind.stage, settings.operands)));
 }
 

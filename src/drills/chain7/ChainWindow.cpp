@@ -5,11 +5,6 @@
 #include <QLineEdit>
 
 namespace {
-QString progressText()
-{
-    return QString(23, QLatin1Char(' ')) + DrillTexts::kDone;
-}
-
 DrillLayout chainLayout(const QString& drillName)
 {
     return { drillName, { 2520, 720, 7215, 615 }, "Frame1", QStringLiteral("是否生成答案"),
@@ -45,5 +40,5 @@ void ChainWindow::generate()
         return;
     }
     const qint64 questions = qint64 { settings->perRow } * settings->rowsPerPage * settings->pages;
-    showCompletion(progressText(), ChainTexts::completion(m_sheet, questions));
+    showCompletion(DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions));
 }

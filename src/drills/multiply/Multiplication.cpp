@@ -17,7 +17,6 @@ QString MultiplyTexts::title(const QString& stage, int firstDigits, int secondDi
         + QString::number(secondDigits) + QStringLiteral("位速算试题");
 }
 
-QString MultiplyTexts::progress() { return QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"); }
 
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {

@@ -33,7 +33,6 @@ inline const QString kCountsMessage = QStringLiteral(
 // stage: "中段" or "高段".
 QString fileName(const QString& stage, int firstDigits, int secondDigits);
 QString title(const QString& stage, int firstDigits, int secondDigits);
-QString progress();
 } // namespace MultiplyTexts
 
 namespace Multiplication {

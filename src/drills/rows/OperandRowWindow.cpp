@@ -51,5 +51,5 @@ void OperandRowWindow::generate()
             [&] { return m_drill.question(m_environment.random, first, second, answers); }, outputs)) {
         return;
     }
-    showCompletion(MultiplyTexts::progress(), DrillTexts::completion(*n * *m * *p, sheet.fileName));
+    showCompletion(DrillTexts::progress(), DrillTexts::completion(*n * *m * *p, sheet.fileName));
 }

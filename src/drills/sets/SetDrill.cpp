@@ -1,6 +1,5 @@
 #include "drills/sets/SetDrill.h"
 
-#include "forms/DrillWindow.h"
 #include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 #include "random/RandomSource.h"
@@ -18,11 +17,6 @@ QString SetDrill::filePattern(const SetSheet& sheet)
 QString SetDrill::printerTitle(const SetSheet& sheet, int setNumber)
 {
     return FrameLines::printerTitleLine(sheet.title) + QString::number(setNumber);
-}
-
-QString SetDrill::progress()
-{
-    return QString(36, QLatin1Char(' ')) + DrillTexts::kDone;
 }
 
 QString SetDrill::formatCell(const QString& text, std::int64_t answer, bool withAnswer, int cellWidth)

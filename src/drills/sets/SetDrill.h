@@ -43,7 +43,6 @@ QString fileName(const SetSheet& sheet, int setNumber);
 // The completion label names the file pattern with a literal "X".
 QString filePattern(const SetSheet& sheet);
 QString printerTitle(const SetSheet& sheet, int setNumber);
-QString progress();
 
 // The text, with the answer right after "=" when shown, padded with spaces to
 // the cell width (a longer text is kept whole).

@@ -119,7 +119,7 @@ void SetDrillWindow::generate()
                 m_environment.random, *outputs)) {
             return;
         }
-        showCompletion(SetDrill::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));
+        showCompletion(DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));
     }
     if (outputs) {
         outputs->finish();
