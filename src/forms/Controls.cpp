@@ -41,7 +41,15 @@ QRadioButton* Controls::option(QWidget* window, const char* name, const QString&
 
 QCheckBox* Controls::checkBox(QWidget* window, const char* name, const QString& caption, Twips where)
 {
-    return place(new QCheckBox(caption, window), name, where);
+    auto* box = place(new QCheckBox(caption, window), name, where);
+    // A check box does not wrap its caption: make the font smaller until the
+    // caption fits beside the tick box, so no word is cut off.
+    QFont font = box->font();
+    while (font.pointSizeF() > 7 && box->sizeHint().width() > box->width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box->setFont(font);
+    }
+    return box;
 }
 
 QPushButton* Controls::button(QWidget* window, const char* name, const QString& caption, Twips where)
