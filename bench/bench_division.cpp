@@ -95,28 +95,22 @@ int main(int argc, char** argv)
     DrillEnvironment environment { windowRandom, unused };
     DivisionWindow window(environment);
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
-    for (int run = 1; run <= 3; ++run) {
-        const RandomSource before = windowRandom;
-        const auto start = Clock::now();
-        generate->click();
-        const double runMs = millisecondsSince(start);
-        const std::uint64_t draws = drawsBetween(before, windowRandom);
-        char what[64];
-        std::snprintf(what, sizeof what, "default 10 sets to files, run %d", run);
-        report(what, runMs, draws, drawingAlone(before, draws));
-    }
+    const auto timeRuns = [&](const char* label) {
+        for (int run = 1; run <= 3; ++run) {
+            const RandomSource before = windowRandom;
+            const auto start = Clock::now();
+            generate->click();
+            const double runMs = millisecondsSince(start);
+            const std::uint64_t draws = drawsBetween(before, windowRandom);
+            char what[64];
+            std::snprintf(what, sizeof what, "%s, run %d", label, run);
+            report(what, runMs, draws, drawingAlone(before, draws));
+        }
+    };
+    timeRuns("default 10 sets to files");
     // The same run without outputs: what drawing and laying out the sets costs.
     window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(false);
-    for (int run = 1; run <= 3; ++run) {
-        const RandomSource before = windowRandom;
-        const auto start = Clock::now();
-        generate->click();
-        const double runMs = millisecondsSince(start);
-        const std::uint64_t draws = drawsBetween(before, windowRandom);
-        char what[64];
-        std::snprintf(what, sizeof what, "default 10 sets, no output, run %d", run);
-        report(what, runMs, draws, drawingAlone(before, draws));
-    }
+    timeRuns("default 10 sets, no output");
     std::printf("sheet files written: %lld\n",
         static_cast<long long>(QDir(dir.path()).entryList({ QStringLiteral("*.xls") }).size()));
     QDir::setCurrent(previous);

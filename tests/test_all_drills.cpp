@@ -20,6 +20,16 @@
 
 using namespace TestSupport;
 
+namespace {
+// A fresh program in a scratch working directory, without a printer.
+struct Session {
+    ScratchDir dir;
+    MessageRecorder messages;
+    NoPrinterTarget noPrinter;
+    Shell shell { noPrinter };
+};
+} // namespace
+
 class TestAllDrills : public QObject {
     Q_OBJECT
 
@@ -74,10 +84,8 @@ void TestAllDrills::defaultRunWritesItsSheet()
     QFETCH(QString, title);
     QFETCH(int, lines);
     QFETCH(int, files);
-    ScratchDir dir;
-    MessageRecorder messages;
-    NoPrinterTarget noPrinter;
-    Shell shell(noPrinter);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
     DrillWindow* drill = open(shell, entry);
     QVERIFY(drill);
     QCOMPARE(drill->objectName(), window);
@@ -115,10 +123,8 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     QFETCH(QString, entry);
     QFETCH(QString, box);
     QFETCH(QString, text);
-    ScratchDir dir;
-    MessageRecorder messages;
-    NoPrinterTarget noPrinter;
-    Shell shell(noPrinter);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
     DrillWindow* drill = open(shell, entry);
     QVERIFY(drill);
     setText(drill, qPrintable(box), text);
@@ -132,9 +138,8 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
 
 void TestAllDrills::divisionRowsAreExact()
 {
-    ScratchDir dir;
-    NoPrinterTarget noPrinter;
-    Shell shell(noPrinter);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
     DrillWindow* drill = open(shell, QStringLiteral("gdchs"));
     static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)$"));
     drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
@@ -168,9 +173,8 @@ void TestAllDrills::divisionRowsAreExact()
 
 void TestAllDrills::multiplicationSetsAreCorrect()
 {
-    ScratchDir dir;
-    NoPrinterTarget noPrinter;
-    Shell shell(noPrinter);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
     DrillWindow* drill = open(shell, QStringLiteral("zhch"));
     drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
     setText(drill, "w41", QStringLiteral("6"));
@@ -199,9 +203,8 @@ void TestAllDrills::sevenTermSheetIsUnchanged()
 {
     // The default seven-term sheet after a fresh start, as the drill wrote it
     // before it served five and ten terms as well.
-    ScratchDir dir;
-    NoPrinterTarget noPrinter;
-    Shell shell(noPrinter);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
     click(open(shell, QStringLiteral("j7")), "Command1");
     const QByteArray sheet = readBytes(dir.filePath(QStringLiteral("学前段七笔加减速算.xls")));
     QCOMPARE(QCryptographicHash::hash(sheet, QCryptographicHash::Sha256).toHex(),

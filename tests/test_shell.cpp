@@ -228,26 +228,25 @@ void TestShell::helpTextHasItsThirteenLines()
     QCOMPARE(lines[12], QStringLiteral("4.如果需要题和答案同时输出，只需分两次生成即可。"));
 }
 
+// Runs the event loop, does the action in it and returns the loop's exit
+// code: 0 when the program ended, 1 when it was still running 10 s later.
+static int exitCodeAfter(const std::function<void()>& action)
+{
+    QTimer::singleShot(0, qApp, action);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    return QApplication::exec();
+}
+
 void TestShell::quitEntryEndsTheProgram()
 {
     m_shell->start();
-    QTimer::singleShot(0, this, [this] { trigger("tcxt"); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    watchdog.start(10000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(exitCodeAfter([this] { trigger("tcxt"); }), 0);
 }
 
 void TestShell::closingTheMainWindowEndsTheProgram()
 {
     m_shell->start();
-    QTimer::singleShot(0, this, [this] { m_shell->mainWindow()->close(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    watchdog.start(10000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(exitCodeAfter([this] { m_shell->mainWindow()->close(); }), 0);
 }
 
 QTEST_MAIN(TestShell)

@@ -72,6 +72,12 @@ QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, 
     return Controls::textBox(this, boxName, text, boxPlace);
 }
 
+bool DrillWindow::runOnOutputs(const std::function<bool(SheetOutputs&)>& drill)
+{
+    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
+    return outputs.open() && drill(outputs);
+}
+
 bool DrillWindow::answersShown() const { return m_showAnswers->isChecked(); }
 
 OutputChoice DrillWindow::outputChoice() const

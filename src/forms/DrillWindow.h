@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -73,6 +74,11 @@ protected:
     // A settings box with its title label on the same line.
     QLineEdit* addSetting(const char* labelName, const QString& title, Twips labelPlace, const char* boxName,
         const QString& text, Twips boxPlace);
+
+    // Opens the chosen outputs and runs the drill on them. False when the
+    // outputs refused (no printer) or the drill's output failed; both are
+    // already reported.
+    bool runOnOutputs(const std::function<bool(SheetOutputs&)>& drill);
 
     bool answersShown() const;
     OutputChoice outputChoice() const;

@@ -13,17 +13,12 @@ namespace {
 const QString kFirstDigits = QStringLiteral("第一个数位数");
 const QString kSecondDigits = QStringLiteral("第二个数位数");
 const QString kLimit = QStringLiteral("计算范围");
-const QString kPerRow = QStringLiteral("每行题数");
-const QString kRows = QStringLiteral("每页行数");
-const QString kPages = QStringLiteral("每次页数");
 const QString kOperationFrame = QStringLiteral("题型");
 const QString kAddition = QStringLiteral("加法");
 const QString kSubtraction = QStringLiteral("减法");
 const QString kMixed = QStringLiteral("加减混合");
 
-constexpr int kPerRowDefault = 5;
-constexpr int kRowsDefault = 25;
-constexpr int kPagesDefault = 1;
+constexpr RowLayout kInitialLayout { 5, 25, 1 };
 
 // The operation frame stands between the settings boxes and the output frame.
 constexpr Twips kOperationFramePlace { 4440, 1920, 1560, 2295 };
@@ -66,12 +61,7 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind
         m_limit = addSetting(
             "Label2", kLimit, settingLabel(0), "Text1", QString::number(m_kind.limit), settingBox(0));
     }
-    m_perRow = addSetting(
-        "Label5", kPerRow, settingLabel(2), "Text4", QString::number(kPerRowDefault), settingBox(2));
-    m_rows
-        = addSetting("Label6", kRows, settingLabel(3), "Text5", QString::number(kRowsDefault), settingBox(3));
-    m_pages = addSetting(
-        "Label7", kPages, settingLabel(4), "Text6", QString::number(kPagesDefault), settingBox(4));
+    m_layout.emplace(this, kInitialLayout);
 
     // A group of their own keeps these apart from the answer buttons.
     Controls::frame(this, "Frame4", kOperationFrame, kOperationFramePlace);
@@ -118,23 +108,20 @@ void AddSubWindow::generate()
     if (!operands) {
         return;
     }
-    const auto n = parseWholeNumber(m_perRow->text());
-    const auto m = parseWholeNumber(m_rows->text());
-    const auto p = parseWholeNumber(m_pages->text());
-    if (!inRange(n, 1, AddSubtract::kMaxPerRow) || !inRange(m, 1, AddSubtract::kMaxRows)
-        || !inRange(p, 1, AddSubtract::kMaxPages)) {
+    const auto layout = m_layout->read({ AddSubtract::kMaxPerRow, AddSubtract::kMaxRows, AddSubtract::kMaxPages });
+    if (!layout) {
         MessageBox::show(this, AddSubTexts::kCountsMessage);
         return;
     }
-    const AddSubSettings settings { *operands, operation(), static_cast<int>(*n), static_cast<int>(*m),
-        static_cast<int>(*p), answersShown() };
-
-    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
-    if (!outputs.open() || !AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs)) {
-        return;
+    const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages,
+        answersShown() };
+    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
+        return AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs);
+    });
+    if (done) {
+        showCompletion(DrillTexts::progress(), DrillTexts::completion(RowLayoutBoxes::questions(*layout),
+                                                   AddSubTexts::fileName(m_kind.stage, settings.operands)));
     }
-    showCompletion(DrillTexts::progress(),
-        DrillTexts::completion(*n * *m * *p, AddSubTexts::fileName(m_kind.stage, settings.operands)));
 }
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)

@@ -5,6 +5,7 @@
 // questions per row, rows per page and pages per run.
 
 #include "drills/addsub/AddSubtract.h"
+#include "drills/rows/RowLayoutBoxes.h"
 #include "forms/DrillWindow.h"
 
 #include <memory>
@@ -46,9 +47,7 @@ private:
     QLineEdit* m_firstDigits = nullptr;
     QLineEdit* m_secondDigits = nullptr;
     QLineEdit* m_limit = nullptr;
-    QLineEdit* m_perRow;
-    QLineEdit* m_rows;
-    QLineEdit* m_pages;
+    std::optional<RowLayoutBoxes> m_layout; // made after the operand boxes, for their tab order
     QRadioButton* m_addition;
     QRadioButton* m_subtraction;
 };

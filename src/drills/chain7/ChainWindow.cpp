@@ -35,8 +35,9 @@ void ChainWindow::generate()
         MessageBox::show(this, ChainTexts::kCountsMessage);
         return;
     }
-    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
-    if (!outputs.open() || !ChainDrill::run(m_sheet, *settings, m_environment.random, outputs)) {
+    const bool done = runOnOutputs(
+        [&](SheetOutputs& outputs) { return ChainDrill::run(m_sheet, *settings, m_environment.random, outputs); });
+    if (!done) {
         return;
     }
     const qint64 questions = qint64 { settings->perRow } * settings->rowsPerPage * settings->pages;

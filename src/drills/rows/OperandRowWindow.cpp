@@ -10,17 +10,12 @@
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent)
     : DrillWindow(environment, RowLayoutPlaces::drillLayout(drill.drillName), parent)
     , m_drill(std::move(drill))
+    , m_firstDigits(addSetting("Label2", m_drill.firstTitle, RowLayoutPlaces::settingLabel(0), "Text1",
+          QString::number(m_drill.firstDigits), RowLayoutPlaces::settingBox(0)))
+    , m_secondDigits(addSetting("Label3", m_drill.secondTitle, RowLayoutPlaces::settingLabel(1), "Text2",
+          QString::number(m_drill.secondDigits), RowLayoutPlaces::settingBox(1)))
+    , m_layout(this, { 5, 30, 4 })
 {
-    m_firstDigits = addSetting("Label2", m_drill.firstTitle, RowLayoutPlaces::settingLabel(0), "Text1",
-        QString::number(m_drill.firstDigits), RowLayoutPlaces::settingBox(0));
-    m_secondDigits = addSetting("Label3", m_drill.secondTitle, RowLayoutPlaces::settingLabel(1), "Text2",
-        QString::number(m_drill.secondDigits), RowLayoutPlaces::settingBox(1));
-    m_perRow = addSetting("Label5", QStringLiteral("每行题数"), RowLayoutPlaces::settingLabel(2), "Text4",
-        QStringLiteral("5"), RowLayoutPlaces::settingBox(2));
-    m_rows = addSetting("Label6", QStringLiteral("每页行数"), RowLayoutPlaces::settingLabel(3), "Text5",
-        QStringLiteral("30"), RowLayoutPlaces::settingBox(3));
-    m_pages = addSetting("Label7", QStringLiteral("每次页数"), RowLayoutPlaces::settingLabel(4), "Text6",
-        QStringLiteral("4"), RowLayoutPlaces::settingBox(4));
 }
 
 void OperandRowWindow::generate()
@@ -32,11 +27,9 @@ void OperandRowWindow::generate()
         MessageBox::show(this, m_drill.digitsMessage);
         return;
     }
-    const auto n = parseWholeNumber(m_perRow->text());
-    const auto m = parseWholeNumber(m_rows->text());
-    const auto p = parseWholeNumber(m_pages->text());
-    if (!inRange(n, 1, Multiplication::kMaxPerRow) || !inRange(m, 1, Multiplication::kMaxRows)
-        || !inRange(p, 1, Multiplication::kMaxPages)) {
+    const auto layout = m_layout.read(
+        { Multiplication::kMaxPerRow, Multiplication::kMaxRows, Multiplication::kMaxPages });
+    if (!layout) {
         MessageBox::show(this, MultiplyTexts::kCountsMessage);
         return;
     }
@@ -45,11 +38,12 @@ void OperandRowWindow::generate()
     const bool answers = answersShown();
     const RowSheet sheet = m_drill.sheet(first, second);
 
-    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
-    if (!outputs.open()
-        || !RowDrill::run(sheet, { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) },
-            [&] { return m_drill.question(m_environment.random, first, second, answers); }, outputs)) {
-        return;
+    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
+        return RowDrill::run(sheet, *layout,
+            [&] { return m_drill.question(m_environment.random, first, second, answers); }, outputs);
+    });
+    if (done) {
+        showCompletion(
+            DrillTexts::progress(), DrillTexts::completion(RowLayoutBoxes::questions(*layout), sheet.fileName));
     }
-    showCompletion(DrillTexts::progress(), DrillTexts::completion(*n * *m * *p, sheet.fileName));
 }

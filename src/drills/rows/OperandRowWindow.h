@@ -5,6 +5,7 @@
 // bounds, sheet names and a function that draws one question.
 
 #include "drills/rows/RowDrill.h"
+#include "drills/rows/RowLayoutBoxes.h"
 #include "forms/DrillWindow.h"
 
 #include <functional>
@@ -39,7 +40,5 @@ private:
     OperandRowDrill m_drill;
     QLineEdit* m_firstDigits;
     QLineEdit* m_secondDigits;
-    QLineEdit* m_perRow;
-    QLineEdit* m_rows;
-    QLineEdit* m_pages;
+    RowLayoutBoxes m_layout;
 };
