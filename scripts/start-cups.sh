@@ -16,15 +16,22 @@ if [ -f "$conf" ]; then
   sed -i -E "s|^#?[[:space:]]*AnonDirName[[:space:]].*|AnonDirName $outdir|" "$conf"
 fi
 
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits with 0 whether or not the scheduler runs; read its answer.
+export LC_ALL=C
+scheduler_up() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+
+if ! scheduler_up; then
   mkdir -p /run/cups
   /usr/sbin/cupsd
   for _ in $(seq 1 150); do
-    lpstat -r >/dev/null 2>&1 && break
+    scheduler_up && break
     sleep 0.2
   done
 fi
-lpstat -r >/dev/null
+if ! scheduler_up; then
+  echo "start-cups: the print server did not start" >&2
+  exit 1
+fi
 
 if ! lpstat -v "$queue" >/dev/null 2>&1; then
   lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
