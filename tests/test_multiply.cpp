@@ -9,10 +9,10 @@
 #include "output/FrameLines.h"
 #include "random/RandomSource.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -31,7 +31,10 @@ struct Window {
     DrillEnvironment environment;
     MultiplyWindow window;
 
-    void tick(const char* name, bool on) { window.findChild<QCheckBox*>(QLatin1String(name))->setChecked(on); }
+    void tick(const char* name, bool on)
+    {
+        window.findChild<QCheckBox*>(QLatin1String(name))->setChecked(on);
+    }
     void answers(bool on)
     {
         window.findChild<QRadioButton*>(QLatin1String(on ? "Option1" : "Option2"))->setChecked(true);
@@ -41,7 +44,10 @@ struct Window {
 };
 
 // The questions of a row line: "a×b=" or "a×b=p" separated by spaces.
-QStringList questionsOf(const QString& row) { return row.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+QStringList questionsOf(const QString& row)
+{
+    return row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 } // namespace
 
 class TestMultiply : public QObject {
@@ -103,7 +109,8 @@ void TestMultiply::factorsStayStrictlyInsideTheirBounds()
 
 void TestMultiply::largestProductIsExact()
 {
-    QCOMPARE(Multiplication::questionText({ 999999, 99999 }, true), QStringLiteral("999999×99999=99998900001"));
+    QCOMPARE(
+        Multiplication::questionText({ 999999, 99999 }, true), QStringLiteral("999999×99999=99998900001"));
     QCOMPARE(Multiplication::questionText({ 705, 5 }, false), QStringLiteral("705×5="));
 }
 
@@ -122,9 +129,14 @@ void TestMultiply::cellsArePaddedAndNeverRunTogether()
     QFETCH(QString, question);
     QFETCH(int, width);
     QFETCH(QString, cell);
-    QString row;
-    RowDrill::appendCell(row, question, width);
-    QCOMPARE(row, cell);
+    // The cell follows the row's indent; its width is counted from its own start.
+    SheetLine row;
+    row.appendSpaces(RowDrill::kIndent);
+    const qsizetype cellStart = row.length();
+    row.appendText(question);
+    RowDrill::padCell(row, cellStart, width);
+    QCOMPARE(row.text(), QString(RowDrill::kIndent, QLatin1Char(' ')) + cell);
+    QCOMPARE(row.length(), RowDrill::kIndent + cell.size());
 }
 
 void TestMultiply::defaultRunWritesTheSheetFile()
@@ -137,9 +149,10 @@ void TestMultiply::defaultRunWritesTheSheetFile()
     QVERIFY(messages.messages.isEmpty());
 
     const QByteArray bytes = readBytes(dir.filePath(kDefaultFile));
-    const QByteArray head = QByteArray::fromHex("22d0a1d1a7d6d0b6ce33cebbb3cb31cebbcbd9cbe3cad4cce2220d0a"
-                                                "22d1a7d0a3a3ba202020202020202020202020202020202020d0d5c3fba3ba"
-                                                "202020202020202020202020202020b3c9bca8a3ba2020202020202020202020220d0a");
+    const QByteArray head
+        = QByteArray::fromHex("22d0a1d1a7d6d0b6ce33cebbb3cb31cebbcbd9cbe3cad4cce2220d0a"
+                              "22d1a7d0a3a3ba202020202020202020202020202020202020d0d5c3fba3ba"
+                              "202020202020202020202020202020b3c9bca8a3ba2020202020202020202020220d0a");
     QVERIFY(bytes.startsWith(head));
     QVERIFY(bytes.endsWith("\"\r\n"));
 
@@ -219,7 +232,7 @@ void TestMultiply::secondRunReplacesTheFile()
     click(&w.window, "Command1");
     const QByteArray second = readBytes(dir.filePath(kDefaultFile));
     QCOMPARE(second.size(), first.size()); // replaced, not appended to
-    QVERIFY(second != first);              // the random source ran on
+    QVERIFY(second != first); // the random source ran on
 }
 
 void TestMultiply::badSettingsGiveTheirMessageAndNoFile_data()
@@ -229,21 +242,36 @@ void TestMultiply::badSettingsGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("message");
     const QString digits = MultiplyTexts::kDigitsMessage;
     const QString counts = MultiplyTexts::kCountsMessage;
-    QTest::newRow("first digits 0") << "Text1" << "0" << digits;
-    QTest::newRow("first digits 7") << "Text1" << "7" << digits;
-    QTest::newRow("second digits 0") << "Text2" << "0" << digits;
-    QTest::newRow("second digits 6") << "Text2" << "6" << digits;
-    QTest::newRow("first digits empty") << "Text1" << "" << digits;
-    QTest::newRow("first digits letters") << "Text1" << "abc" << digits;
-    QTest::newRow("second digits fraction") << "Text2" << "3.5" << digits;
-    QTest::newRow("second digits exponent") << "Text2" << "1e2" << digits;
-    QTest::newRow("per row 0") << "Text4" << "0" << counts;
-    QTest::newRow("per row 51") << "Text4" << "51" << counts;
-    QTest::newRow("rows 201") << "Text5" << "201" << counts;
-    QTest::newRow("pages 41") << "Text6" << "41" << counts;
-    QTest::newRow("pages negative") << "Text6" << "-1" << counts;
-    QTest::newRow("pages huge") << "Text6" << "99999999999999999999" << counts;
-    QTest::newRow("rows empty") << "Text5" << " " << counts;
+    QTest::newRow("first digits 0") << "Text1"
+                                    << "0" << digits;
+    QTest::newRow("first digits 7") << "Text1"
+                                    << "7" << digits;
+    QTest::newRow("second digits 0") << "Text2"
+                                     << "0" << digits;
+    QTest::newRow("second digits 6") << "Text2"
+                                     << "6" << digits;
+    QTest::newRow("first digits empty") << "Text1"
+                                        << "" << digits;
+    QTest::newRow("first digits letters") << "Text1"
+                                          << "abc" << digits;
+    QTest::newRow("second digits fraction") << "Text2"
+                                            << "3.5" << digits;
+    QTest::newRow("second digits exponent") << "Text2"
+                                            << "1e2" << digits;
+    QTest::newRow("per row 0") << "Text4"
+                               << "0" << counts;
+    QTest::newRow("per row 51") << "Text4"
+                                << "51" << counts;
+    QTest::newRow("rows 201") << "Text5"
+                              << "201" << counts;
+    QTest::newRow("pages 41") << "Text6"
+                              << "41" << counts;
+    QTest::newRow("pages negative") << "Text6"
+                                    << "-1" << counts;
+    QTest::newRow("pages huge") << "Text6"
+                                << "99999999999999999999" << counts;
+    QTest::newRow("rows empty") << "Text5"
+                                << " " << counts;
 }
 
 void TestMultiply::badSettingsGiveTheirMessageAndNoFile()

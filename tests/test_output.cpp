@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <csignal>
+#include <limits>
 #include <sys/resource.h>
 
 using namespace TestSupport;
@@ -55,6 +57,10 @@ private slots:
     void roundedSixteenBitNumbers_data();
     void roundedSixteenBitNumbers();
 
+    void sheetLineEncodesLikeTheConverter_data();
+    void sheetLineEncodesLikeTheConverter();
+    void sheetLineNumbers_data();
+    void sheetLineNumbers();
     void sheetFileBytes();
     void sheetFileReplacesAnEarlierOne();
     void failedWriteKeepsTheOldSheetAndReports();
@@ -131,6 +137,54 @@ void TestOutput::roundedSixteenBitNumbers()
     }
 }
 
+void TestOutput::sheetLineEncodesLikeTheConverter_data()
+{
+    QTest::addColumn<QStringList>("pieces");
+    QTest::newRow("digits and spaces") << QStringList { QStringLiteral("  12 "), QStringLiteral("3") };
+    QTest::newRow("one sign again and again")
+        << QStringList { QStringLiteral("7×8="), QStringLiteral("  9×9="), QStringLiteral("×") };
+    QTest::newRow("signs taking turns")
+        << QStringList { QStringLiteral("7×8="), QStringLiteral("96÷12="), QStringLiteral("×÷×") };
+    QTest::newRow("title and stars") << QStringList { QStringLiteral("*****小学中段3位乘1位速算试题*****"),
+        QStringLiteral("班级：") };
+    QTest::newRow("empty") << QStringList { QString() };
+}
+
+void TestOutput::sheetLineEncodesLikeTheConverter()
+{
+    QFETCH(QStringList, pieces);
+    SheetLine line;
+    for (const QString& piece : pieces) {
+        line.appendText(piece);
+    }
+    const QString whole = pieces.join(QString());
+    QStringEncoder gbk("GBK");
+    const QByteArray expected = gbk.encode(whole);
+    QCOMPARE(line.bytes().toByteArray(), expected);
+    QCOMPARE(line.length(), whole.size());
+    QCOMPARE(line.text(), whole);
+}
+
+void TestOutput::sheetLineNumbers_data()
+{
+    QTest::addColumn<qint64>("value");
+    for (const qint64 value : { 0LL, 7LL, 10LL, 99LL, 100LL, 101LL, 123456LL, 99998900001LL, -42LL,
+             std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min() }) {
+        QTest::addRow("%lld", static_cast<long long>(value)) << value;
+    }
+}
+
+void TestOutput::sheetLineNumbers()
+{
+    QFETCH(qint64, value);
+    SheetLine line;
+    line.appendAscii('[');
+    line.appendNumber(value);
+    const QByteArray expected = '[' + QByteArray::number(value);
+    QCOMPARE(line.bytes().toByteArray(), expected);
+    QCOMPARE(line.length(), expected.size());
+}
+
 void TestOutput::sheetFileBytes()
 {
     ScratchDir dir;
@@ -198,7 +252,8 @@ void TestOutput::uncreatableFileIsReportedAndNothingPrinted()
     QVERIFY(!outputs.finish());
     QCOMPARE(messages.messages.size(), 1);
     QVERIFY(messages.messages[0].contains(QStringLiteral("“占用.xls”")));
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf"))) || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf")))
+        || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
 }
 
 void TestOutput::schoolLinesDifferByOneSpace()
@@ -207,7 +262,8 @@ void TestOutput::schoolLinesDifferByOneSpace()
     const QString paper = FrameLines::printerSchoolLine();
     QCOMPARE(file.size(), 53);
     QCOMPARE(paper.size(), 54);
-    QCOMPARE(file, QStringLiteral("学校：") + QString(18, QLatin1Char(' ')) + QStringLiteral("姓名：")
+    QCOMPARE(file,
+        QStringLiteral("学校：") + QString(18, QLatin1Char(' ')) + QStringLiteral("姓名：")
             + QString(15, QLatin1Char(' ')) + QStringLiteral("成绩：") + QString(11, QLatin1Char(' ')));
     QCOMPARE(paper, QStringLiteral("学校： ") + file.mid(3));
 }
@@ -247,8 +303,8 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
 
     QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
     probe.setResolution(600);
-    const double points = SheetPrinter::fittingPointSize({ QString(width, QLatin1Char('1')) }, &probe,
-        probe.width(), probe.height());
+    const double points = SheetPrinter::fittingPointSize(
+        { QString(width, QLatin1Char('1')) }, &probe, probe.width(), probe.height());
     QVERIFY(points <= 12.0);
     if (width <= 40) {
         QCOMPARE(points, 12.0);

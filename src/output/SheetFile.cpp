@@ -4,24 +4,17 @@
 
 namespace {
 constexpr qsizetype kFlushSize = 1 << 16;
-const char* const kEncoding = "GBK";
 } // namespace
-
-SheetFile::SheetFile()
-    : m_encoder(kEncoding)
-{
-}
-
-bool SheetFile::encodingAvailable() { return QStringEncoder(kEncoding).isValid(); }
 
 bool SheetFile::create(const QString& fileName)
 {
     m_name = fileName;
     m_failed = false;
     m_buffer.clear();
+    m_buffer.reserve(2 * kFlushSize);
     m_file.setFileName(QDir::current().filePath(fileName));
     m_file.setDirectWriteFallback(false);
-    if (!m_encoder.isValid() || !m_file.open(QIODevice::WriteOnly)) {
+    if (!SheetLine::encodingAvailable() || !m_file.open(QIODevice::WriteOnly)) {
         m_failed = true;
     }
     return !m_failed;
@@ -29,44 +22,32 @@ bool SheetFile::create(const QString& fileName)
 
 void SheetFile::writeLine(const QString& text)
 {
-    if (m_failed) {
-        return;
-    }
-    // Question lines are almost all ASCII, which GBK keeps as is; the other
-    // characters go through the converter, each distinct one only once.
-    const qsizetype start = m_buffer.size();
-    m_buffer.resize(start + text.size() * 4 + 3); // room for the longest encoding
-    char* out = m_buffer.data() + start;
-    *out++ = '"';
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80) {
-            *out++ = static_cast<char>(u);
-            continue;
-        }
-        auto cached = m_encodedChars.find(u);
-        if (cached == m_encodedChars.end()) {
-            cached = m_encodedChars.emplace(u, QByteArray(m_encoder.encode(QStringView(&c, 1)))).first;
-        }
-        out = std::copy(cached->second.cbegin(), cached->second.cend(), out);
-    }
-    *out++ = '"';
-    *out++ = '\r';
-    *out++ = '\n';
-    m_buffer.truncate(out - m_buffer.constData());
-    if (m_buffer.size() >= kFlushSize) {
-        flush();
-    }
+    m_scratch.clear();
+    m_scratch.appendText(text);
+    writeLine(m_scratch);
 }
 
-void SheetFile::writeEmptyLine() { append(QByteArrayLiteral("\r\n")); }
-
-void SheetFile::append(const QByteArray& bytes)
+void SheetFile::writeLine(const SheetLine& line)
 {
     if (m_failed) {
         return;
     }
-    m_buffer += bytes;
+    m_buffer += '"';
+    m_buffer.append(line.bytes());
+    append("\"\r\n", 3);
+}
+
+void SheetFile::writeEmptyLine()
+{
+    append("\r\n", 2);
+}
+
+void SheetFile::append(const char* bytes, qsizetype size)
+{
+    if (m_failed) {
+        return;
+    }
+    m_buffer.append(bytes, size);
     if (m_buffer.size() >= kFlushSize) {
         flush();
     }
@@ -77,7 +58,7 @@ bool SheetFile::flush()
     if (!m_buffer.isEmpty() && m_file.write(m_buffer) != m_buffer.size()) {
         m_failed = true;
     }
-    m_buffer.clear();
+    m_buffer.resize(0); // keeps the room for the next lines
     return !m_failed;
 }
 

@@ -4,17 +4,16 @@
 // file that replaces the earlier sheet only when close() succeeds, so a failed
 // run never leaves a half-written sheet or spoils the previous one.
 
+#include "output/SheetLine.h"
+
 #include <QSaveFile>
 #include <QString>
-#include <QStringEncoder>
-#include <unordered_map>
 
 class SheetFile {
 public:
-    SheetFile();
-
     bool create(const QString& fileName);
     void writeLine(const QString& text);
+    void writeLine(const SheetLine& line);
     void writeEmptyLine();
     // Finishes the file and puts it in place; false when that failed.
     bool close();
@@ -26,16 +25,13 @@ public:
     // Why creating or writing failed, in the program's language.
     QString errorText() const;
 
-    static bool encodingAvailable();
-
 private:
-    void append(const QByteArray& bytes);
+    void append(const char* bytes, qsizetype size);
     bool flush();
 
     QSaveFile m_file;
-    QStringEncoder m_encoder;
     QByteArray m_buffer;
-    std::unordered_map<char16_t, QByteArray> m_encodedChars;
+    SheetLine m_scratch; // reused to encode text lines
     QString m_name;
     bool m_failed = false;
 };

@@ -97,6 +97,16 @@ void SheetOutputs::line(const QString& text)
     printLine(text);
 }
 
+void SheetOutputs::line(const SheetLine& line)
+{
+    if (m_file) {
+        m_file->writeLine(line);
+    }
+    if (m_printer) {
+        m_printer->printLine(line.text());
+    }
+}
+
 void SheetOutputs::fileLine(const QString& text)
 {
     if (m_file) {

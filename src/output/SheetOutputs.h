@@ -22,7 +22,8 @@ namespace OutputMessages {
 inline const QString kNoPrinter = QStringLiteral(
     "没有找到默认打印机，无法直接输出到打印机。请先在系统中设置默认打印机，或只选择输出到Excel。");
 QString fileFailed(const QString& fileName, const QString& cause);
-inline const QString kPrintFailed = QStringLiteral("打印失败：打印机没有接受本次打印任务，请检查默认打印机。");
+inline const QString kPrintFailed
+    = QStringLiteral("打印失败：打印机没有接受本次打印任务，请检查默认打印机。");
 } // namespace OutputMessages
 
 class SheetOutputs {
@@ -47,6 +48,7 @@ public:
 
     // A question line for both outputs: the file first, then the paper.
     void line(const QString& text);
+    void line(const SheetLine& line);
     void fileLine(const QString& text);
     void fileEmptyLine();
     void printLine(const QString& text);

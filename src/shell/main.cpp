@@ -4,7 +4,7 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "output/PrintTarget.h"
-#include "output/SheetFile.h"
+#include "output/SheetLine.h"
 #include "shell/Shell.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     Fonts::installSubstitutions();
 
-    if (!SheetFile::encodingAvailable()) {
+    if (!SheetLine::encodingAvailable()) {
         MessageBox::show(nullptr,
             QStringLiteral("本程序缺少GBK中文编码支持，无法生成试题文件。请安装带ICU支持的Qt后再运行。"));
         return 1;

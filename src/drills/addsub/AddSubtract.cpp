@@ -99,14 +99,22 @@ AddSubQuestion AddSubtract::drawQuestion(
     return drawByDigits(random, std::get<DigitOperands>(operands), subtract);
 }
 
+void AddSubtract::writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer)
+{
+    line.appendNumber(question.a);
+    line.appendAscii(question.subtract ? '-' : '+');
+    line.appendNumber(question.b);
+    line.appendAscii('=');
+    if (withAnswer) {
+        line.appendNumber(question.result());
+    }
+}
+
 QString AddSubtract::questionText(const AddSubQuestion& question, bool withAnswer)
 {
-    QString text = QString::number(question.a) + QLatin1Char(question.subtract ? '-' : '+')
-        + QString::number(question.b) + QLatin1Char('=');
-    if (withAnswer) {
-        text += QString::number(question.result());
-    }
-    return text;
+    SheetLine line;
+    writeQuestion(line, question, withAnswer);
+    return line.text();
 }
 
 int AddSubtract::cellWidth(const OperandRule& operands)
@@ -130,9 +138,8 @@ bool AddSubtract::run(
         AddSubTexts::title(stage, settings.operands), cellWidth(settings.operands) };
     return RowDrill::run(
         sheet, { settings.perRow, settings.rowsPerPage, settings.pages },
-        [&] {
-            return questionText(
-                drawQuestion(random, settings.operands, settings.operation), settings.answers);
+        [&](SheetLine& row) {
+            writeQuestion(row, drawQuestion(random, settings.operands, settings.operation), settings.answers);
         },
         outputs);
 }

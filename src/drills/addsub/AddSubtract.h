@@ -8,6 +8,7 @@
 #include <variant>
 
 class RandomSource;
+class SheetLine;
 class SheetOutputs;
 
 enum class AddSubOperation { Addition, Subtraction, Mixed };
@@ -66,6 +67,8 @@ std::int64_t drawOperand(RandomSource& random, int digits);
 // The operation is drawn first (for a mixed sheet), then the first operand,
 // then the second.
 AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, AddSubOperation operation);
+// Writes a+b= or a-b= and, when shown, the result at the end of the line.
+void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer);
 QString questionText(const AddSubQuestion& question, bool withAnswer);
 // Room for the longest question with its answer and at least three spaces.
 int cellWidth(const OperandRule& operands);

@@ -31,10 +31,22 @@ SetSheet DivisionRules::sheet()
     return { DivisionTexts::kTitle, DivisionTexts::kFilePrefix, kCellWidth };
 }
 
+void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer)
+{
+    line.appendNumber(question.dividend);
+    line.appendText(u"÷");
+    line.appendNumber(question.divisor);
+    line.appendAscii('=');
+    if (withAnswer) {
+        line.appendNumber(question.quotient);
+    }
+}
+
 QString DivisionRules::questionText(const DivisionQuestion& question)
 {
-    return QString::number(question.dividend) + QChar(u'÷') + QString::number(question.divisor)
-        + QLatin1Char('=');
+    SheetLine line;
+    writeQuestion(line, question, false);
+    return line.text();
 }
 
 DivisionQuestion DrawDivisionQuestion(RandomSource& random, const DivisionKind& kind)

@@ -7,6 +7,7 @@
 
 #include "drills/sets/KindGrid.h"
 #include "drills/sets/SetDrill.h"
+#include "output/SheetLine.h"
 
 #include <QString>
 #include <array>
@@ -56,6 +57,9 @@ DivisionBounds bounds(const DivisionKind& kind);
 bool drawable(const DivisionKind& kind);
 KindGridRules gridRules();
 SetSheet sheet();
+// Writes dividend÷divisor= and, when shown, the quotient at the end of the line.
+void writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer);
+// The question without its answer.
 QString questionText(const DivisionQuestion& question);
 } // namespace DivisionRules
 

@@ -20,13 +20,8 @@ OperandRowDrill divisionRowDrill()
             return RowSheet { DivisionRowTexts::fileName(d1, d2), DivisionRowTexts::title(d1, d2),
                 DivisionRules::kCellWidth };
         },
-        [](RandomSource& random, int d1, int d2, bool answers) {
-            const DivisionQuestion q = DrawDivisionQuestion(random, { d1, d2, 1 });
-            QString text = DivisionRules::questionText(q);
-            if (answers) {
-                text += QString::number(q.quotient);
-            }
-            return text;
+        [](SheetLine& row, RandomSource& random, int d1, int d2, bool answers) {
+            DivisionRules::writeQuestion(row, DrawDivisionQuestion(random, { d1, d2, 1 }), answers);
         } };
 }
 } // namespace

@@ -3,8 +3,6 @@
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
-#include <algorithm>
-
 QString MultiplyTexts::fileName(const QString& stage, int firstDigits, int secondDigits)
 {
     return stage + QString::number(firstDigits) + QStringLiteral("位乘") + QString::number(secondDigits)
@@ -16,7 +14,6 @@ QString MultiplyTexts::title(const QString& stage, int firstDigits, int secondDi
     return QStringLiteral("小学") + stage + QString::number(firstDigits) + QStringLiteral("位乘")
         + QString::number(secondDigits) + QStringLiteral("位速算试题");
 }
-
 
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {
@@ -36,34 +33,34 @@ Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int s
     return { a, b };
 }
 
-namespace {
-char16_t* writeNumber(char16_t* out, std::int64_t value)
+void Multiplication::writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer)
 {
-    char16_t digits[20];
-    char16_t* first = digits + 20;
-    auto v = static_cast<std::uint64_t>(value);
-    do {
-        *--first = static_cast<char16_t>(u'0' + v % 10);
-        v /= 10;
-    } while (v > 0);
-    return std::copy(first, digits + 20, out);
+    line.appendNumber(factors.a);
+    line.appendText(u"×");
+    line.appendNumber(factors.b);
+    line.appendAscii('=');
+    if (withAnswer) {
+        line.appendNumber(factors.a * factors.b);
+    }
 }
-} // namespace
 
 QString Multiplication::questionText(const Factors& factors, bool withAnswer)
 {
-    char16_t text[48];
-    char16_t* end = writeNumber(text, factors.a);
-    *end++ = u'×';
-    end = writeNumber(end, factors.b);
-    *end++ = u'=';
-    if (withAnswer) {
-        end = writeNumber(end, factors.a * factors.b);
-    }
-    return QString(reinterpret_cast<const QChar*>(text), end - text);
+    SheetLine line;
+    writeQuestion(line, factors, withAnswer);
+    return line.text();
 }
 
-int Multiplication::cellWidth(int firstDigits) { return 6 * firstDigits; }
+void Multiplication::writeNextQuestion(
+    SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer)
+{
+    writeQuestion(row, drawFactors(random, firstDigits, secondDigits), withAnswer);
+}
+
+int Multiplication::cellWidth(int firstDigits)
+{
+    return 6 * firstDigits;
+}
 
 RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits)
 {
@@ -71,12 +68,14 @@ RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int second
         MultiplyTexts::title(stage, firstDigits, secondDigits), cellWidth(firstDigits) };
 }
 
-bool Multiplication::run(const QString& stage, const MultiplySettings& settings, RandomSource& random,
-    SheetOutputs& outputs)
+bool Multiplication::run(
+    const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
-    return RowDrill::run(sheet(stage, settings.firstDigits, settings.secondDigits), { settings.perRow, settings.rowsPerPage, settings.pages },
-        [&] {
-            return questionText(drawFactors(random, settings.firstDigits, settings.secondDigits), settings.answers);
+    return RowDrill::run(
+        sheet(stage, settings.firstDigits, settings.secondDigits),
+        { settings.perRow, settings.rowsPerPage, settings.pages },
+        [&](SheetLine& row) {
+            writeNextQuestion(row, random, settings.firstDigits, settings.secondDigits, settings.answers);
         },
         outputs);
 }

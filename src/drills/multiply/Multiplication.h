@@ -49,7 +49,11 @@ inline std::int64_t powerOfTen(int exponent) { return kPowersOfTen[exponent]; }
 // trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
 std::int64_t drawOperand(RandomSource& random, int digits);
 Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
+// Writes a×b= and, when shown, the product at the end of the line.
+void writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer);
 QString questionText(const Factors& factors, bool withAnswer);
+// Draws the factors of one question and writes it: one cell of the drill.
+void writeNextQuestion(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer);
 int cellWidth(int firstDigits);
 RowSheet sheet(const QString& stage, int firstDigits, int secondDigits);
 

@@ -9,9 +9,7 @@ OperandRowDrill multiplyDrill(const QString& stage, int firstDigits, int secondD
         firstDigits, secondDigits, 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, false,
         MultiplyTexts::kDigitsMessage,
         [stage](int d1, int d2) { return Multiplication::sheet(stage, d1, d2); },
-        [](RandomSource& random, int d1, int d2, bool answers) {
-            return Multiplication::questionText(Multiplication::drawFactors(random, d1, d2), answers);
-        } };
+        Multiplication::writeNextQuestion };
 }
 } // namespace
 

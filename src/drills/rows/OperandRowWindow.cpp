@@ -22,13 +22,13 @@ void OperandRowWindow::generate()
 {
     const auto d1 = parseWholeNumber(m_firstDigits->text());
     const auto d2 = parseWholeNumber(m_secondDigits->text());
-    if (!inRange(d1, m_drill.firstLow, m_drill.firstHigh) || !inRange(d2, m_drill.secondLow, m_drill.secondHigh)
-        || (m_drill.firstAtLeastSecond && *d1 < *d2)) {
+    if (!inRange(d1, m_drill.firstLow, m_drill.firstHigh)
+        || !inRange(d2, m_drill.secondLow, m_drill.secondHigh) || (m_drill.firstAtLeastSecond && *d1 < *d2)) {
         MessageBox::show(this, m_drill.digitsMessage);
         return;
     }
-    const auto layout = m_layout.read(
-        { Multiplication::kMaxPerRow, Multiplication::kMaxRows, Multiplication::kMaxPages });
+    const auto layout
+        = m_layout.read({ Multiplication::kMaxPerRow, Multiplication::kMaxRows, Multiplication::kMaxPages });
     if (!layout) {
         MessageBox::show(this, MultiplyTexts::kCountsMessage);
         return;
@@ -39,11 +39,13 @@ void OperandRowWindow::generate()
     const RowSheet sheet = m_drill.sheet(first, second);
 
     const bool done = runOnOutputs([&](SheetOutputs& outputs) {
-        return RowDrill::run(sheet, *layout,
-            [&] { return m_drill.question(m_environment.random, first, second, answers); }, outputs);
+        return RowDrill::run(
+            sheet, *layout,
+            [&](SheetLine& row) { m_drill.writeQuestion(row, m_environment.random, first, second, answers); },
+            outputs);
     });
     if (done) {
-        showCompletion(
-            DrillTexts::progress(), DrillTexts::completion(RowLayoutBoxes::questions(*layout), sheet.fileName));
+        showCompletion(DrillTexts::progress(),
+            DrillTexts::completion(RowLayoutBoxes::questions(*layout), sheet.fileName));
     }
 }

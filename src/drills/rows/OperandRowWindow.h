@@ -25,7 +25,9 @@ struct OperandRowDrill {
     bool firstAtLeastSecond; // the first operand never has fewer digits than the second
     QString digitsMessage;
     std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
-    std::function<QString(RandomSource& random, int firstDigits, int secondDigits, bool answers)> question;
+    // Draws one question and writes it at the end of the row.
+    std::function<void(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool answers)>
+        writeQuestion;
 };
 
 class OperandRowWindow : public DrillWindow {

@@ -2,7 +2,10 @@
 // The row drill: questions in fixed-width cells, a number of them per row, rows
 // per page and pages per run, streamed row by row to the run's outputs. The
 // multiplication, division-in-rows and addition/subtraction drills each supply
-// their sheet names and a function that draws and writes one question.
+// their sheet names and a function that draws one question and writes it at
+// the end of the row.
+
+#include "output/SheetLine.h"
 
 #include <QString>
 #include <functional>
@@ -25,11 +28,14 @@ namespace RowDrill {
 // Every row starts with this indent.
 inline constexpr int kIndent = 4;
 
-// The question text padded with spaces to the cell width. A text that fills or
-// overflows its cell still gets one space, so it never runs into the next one.
-void appendCell(QString& row, const QString& question, int cellWidth);
+using QuestionWriter = std::function<void(SheetLine& row)>;
+
+// Pads the cell that started at character cellStart with spaces to the cell
+// width. A question that fills or overflows its cell still gets one space, so
+// it never runs into the next one.
+void padCell(SheetLine& row, qsizetype cellStart, int cellWidth);
 
 // Draws and writes the whole run; false when an output failed (already reported).
-bool run(const RowSheet& sheet, const RowLayout& layout, const std::function<QString()>& nextQuestion,
+bool run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
     SheetOutputs& outputs);
 } // namespace RowDrill
