@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-arphic-uming
   cups printer-driver-cups-pdf poppler-utils
   xvfb xauth
 )

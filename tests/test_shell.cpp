@@ -5,12 +5,14 @@
 #include "TestSupport.h"
 
 #include "forms/DrillWindow.h"
+#include "forms/WrappingCheckBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -38,8 +40,10 @@ private slots:
     void shortcutsDoNothingInADrillWindow();
     void helpShowsInFrontOfTheMainWindowAndCloses();
     void helpTextHasItsThirteenLines();
-    void quitEntryEndsTheProgram();
-    void closingTheMainWindowEndsTheProgram();
+    void programEnds_data();
+    void programEnds();
+    void textsFitTheirControls_data();
+    void textsFitTheirControls();
 
 private:
     void trigger(const char* entry)
@@ -237,16 +241,74 @@ static int exitCodeAfter(const std::function<void()>& action)
     return QApplication::exec();
 }
 
-void TestShell::quitEntryEndsTheProgram()
+void TestShell::programEnds_data()
 {
-    m_shell->start();
-    QCOMPARE(exitCodeAfter([this] { trigger("tcxt"); }), 0);
+    QTest::addColumn<bool>("helpOpen");
+    QTest::addColumn<bool>("byMenu");
+    // The help and drill windows refuse to close (they hide), which must not
+    // keep the program alive.
+    QTest::newRow("quit entry") << false << true;
+    QTest::newRow("quit entry with help open") << true << true;
+    QTest::newRow("closing the main window") << false << false;
+    QTest::newRow("closing the main window with help open") << true << false;
 }
 
-void TestShell::closingTheMainWindowEndsTheProgram()
+void TestShell::programEnds()
 {
+    QFETCH(bool, helpOpen);
+    QFETCH(bool, byMenu);
     m_shell->start();
-    QCOMPARE(exitCodeAfter([this] { m_shell->mainWindow()->close(); }), 0);
+    if (helpOpen) {
+        trigger("bz");
+        QVERIFY(m_shell->helpWindow()->isVisible());
+    }
+    QCOMPARE(exitCodeAfter([this, byMenu] {
+        if (byMenu) {
+            trigger("tcxt");
+        } else {
+            m_shell->mainWindow()->close();
+        }
+    }),
+        0);
+}
+
+void TestShell::textsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* name : { "xqd5", "xqd7", "xqd10", "yer1", "ddjj1", "zdjj1", "gdjj1", "zdcs1", "gdcs1", "gdchs1",
+             "zhch1", "zhcs2" }) {
+        QTest::newRow(name) << name;
+    }
+}
+
+// Captions and the completion text wrap within their controls and are never
+// cut off, at the sizes the windows give them.
+void TestShell::textsFitTheirControls()
+{
+    QFETCH(QString, window);
+    ScratchDir dir;
+    MessageRecorder messages;
+    DrillWindow* drill = m_shell->drillWindow(window);
+    QVERIFY(drill);
+    drill->findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(false);
+    click(drill, "Command1");
+    QCOMPARE(messages.messages, QStringList());
+
+    const auto boxes = drill->findChildren<WrappingCheckBox*>();
+    QCOMPARE(boxes.size(), 2);
+    for (const WrappingCheckBox* box : boxes) {
+        QCOMPARE(box->font().pointSizeF(), 12.0);
+        const QRect room = box->captionRect();
+        const QRect needed = box->fontMetrics().boundingRect(room, Qt::TextWordWrap, box->text());
+        QVERIFY2(needed.height() <= room.height() && needed.width() <= room.width(), qPrintable(box->text()));
+    }
+    for (const QLabel* label : drill->findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+        } else {
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
+    }
 }
 
 QTEST_MAIN(TestShell)

@@ -4,11 +4,15 @@
 
 void Fonts::installSubstitutions()
 {
+    // AR PL UMing is a Song typeface with about the same line height as 宋体,
+    // so two lines of a caption fit where the window layouts leave room for two.
     QFont::insertSubstitutions(kSongti,
-        { QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC") });
+        { QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
+            QStringLiteral("Noto Sans CJK SC") });
     QFont::insertSubstitutions(kHeiti, { QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC") });
     QFont::insertSubstitutions(kSheetMono,
-        { QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK") });
+        { QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"),
+            QStringLiteral("Noto Sans Mono CJK") });
 }
 
 QFont Fonts::songti(double points)

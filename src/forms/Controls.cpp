@@ -1,6 +1,7 @@
 #include "forms/Controls.h"
 
-#include <QCheckBox>
+#include "forms/WrappingCheckBox.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,8 +9,7 @@
 #include <QRadioButton>
 
 namespace {
-template <typename Control>
-Control* place(Control* control, const char* name, Twips where)
+template <typename Control> Control* place(Control* control, const char* name, Twips where)
 {
     control->setObjectName(QLatin1String(name));
     control->setGeometry(where.toPixels());
@@ -41,15 +41,7 @@ QRadioButton* Controls::option(QWidget* window, const char* name, const QString&
 
 QCheckBox* Controls::checkBox(QWidget* window, const char* name, const QString& caption, Twips where)
 {
-    auto* box = place(new QCheckBox(caption, window), name, where);
-    // A check box does not wrap its caption: make the font smaller until the
-    // caption fits beside the tick box, so no word is cut off.
-    QFont font = box->font();
-    while (font.pointSizeF() > 7 && box->sizeHint().width() > box->width()) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        box->setFont(font);
-    }
-    return box;
+    return place(new WrappingCheckBox(caption, window), name, where);
 }
 
 QPushButton* Controls::button(QWidget* window, const char* name, const QString& caption, Twips where)

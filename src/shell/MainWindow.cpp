@@ -1,8 +1,8 @@
 #include "shell/MainWindow.h"
 
 #include "common/Fonts.h"
-#include "shell/Assets.h"
 #include "forms/Controls.h"
+#include "shell/Assets.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,7 +39,8 @@ const std::vector<Menu>& menuTable()
                 { "gdcs", "高段乘算", QKeySequence(Qt::CTRL | Qt::Key_F) },
                 { "gdchs", "高段除算", QKeySequence(Qt::CTRL | Qt::Key_G) } } },
         { "zh", "综合(&Z)",
-            { { "zhch", "综合乘算", QKeySequence(Qt::Key_F2) }, { "zhc", "综合除算", QKeySequence(Qt::Key_F3) },
+            { { "zhch", "综合乘算", QKeySequence(Qt::Key_F2) },
+                { "zhc", "综合除算", QKeySequence(Qt::Key_F3) },
                 { "yer", "幼儿加减", QKeySequence(Qt::Key_F4) } } },
         { "help", "帮助(&H)", { { "bz", "帮助", QKeySequence(Qt::Key_F1) } } },
         { "quit", "退出(&X)", { { "tcxt", "退出系统", QKeySequence(Qt::CTRL | Qt::Key_Q) } } },
@@ -95,10 +96,15 @@ MainWindow::MainWindow(QWidget* parent)
     }
 }
 
-QAction* MainWindow::entry(const QString& name) const { return findChild<QAction*>(name); }
+QAction* MainWindow::entry(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    QCoreApplication::quit();
+    // exit() rather than quit(): quit() first asks every window to close, and
+    // the help and drill windows only hide, which would cancel it.
+    QCoreApplication::exit(0);
 }

@@ -44,17 +44,22 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kFiveTerm));
     addDrill(QStringLiteral("j10"), QStringLiteral("xqd10"),
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kTenTerm));
-    addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"), std::make_unique<DivisionRowWindow>(m_environment));
-    addDrill(QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<MultiplySetWindow>(m_environment));
+    addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"),
+        std::make_unique<DivisionRowWindow>(m_environment));
+    addDrill(
+        QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<MultiplySetWindow>(m_environment));
     addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
         std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("高段"), 3, 2));
-    for (AddSubDrill drill : { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
+    for (AddSubDrill drill :
+        { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
         const AddSubWindowKind kind = addSubWindowKind(drill);
         addDrill(kind.entryName, kind.windowName, makeAddSubWindow(m_environment, drill));
     }
 
     connect(m_main->entry(QStringLiteral("bz")), &QAction::triggered, this, &Shell::openHelp);
-    connect(m_main->entry(QStringLiteral("tcxt")), &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Ends the program at once, whatever window is open (see MainWindow::closeEvent).
+    connect(
+        m_main->entry(QStringLiteral("tcxt")), &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
 }
 
 Shell::~Shell() = default;
@@ -69,7 +74,10 @@ void Shell::addDrill(const QString& entryName, const QString& windowName, std::u
     m_drills.push_back(std::move(window));
 }
 
-void Shell::start() { showMaximized(m_main.get()); }
+void Shell::start()
+{
+    showMaximized(m_main.get());
+}
 
 DrillWindow* Shell::drillWindow(const QString& name) const
 {

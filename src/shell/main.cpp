@@ -14,7 +14,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mireva"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Mireva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     Fonts::installSubstitutions();
 
