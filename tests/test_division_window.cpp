@@ -105,6 +105,7 @@ private slots:
     void answersFollowTheQuestions();
     void withoutOutputsTheRunStillCompletes();
     void printsOnePagePerSet();
+    void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint();
 };
 
 void TestDivisionWindow::messages_data()
@@ -308,6 +309,30 @@ void TestDivisionWindow::printsOnePagePerSet()
         for (int r = 0; r < rows.size(); ++r) {
             QCOMPARE(lines[r + 2].simplified(), rows[r].simplified());
         }
+    }
+}
+
+void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
+{
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Harness h(dir);
+    h.set("Text1", QStringLiteral("4"));
+    h.tick("Check1", true);
+    h.tick("Check2", true);
+    // Nothing can be written where a folder holds the third set's name.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("综合除算3.xls")));
+
+    h.generate();
+
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages.first().contains(QStringLiteral("综合除算3.xls")));
+    QCOMPARE(
+        sheetFiles(dir), (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    const QStringList pages = TestSupport::pdfPages(dir.filePath(QStringLiteral("sheets.pdf")));
+    QCOMPARE(pages.size(), 2);
+    for (int n = 1; n <= 2; ++n) {
+        QVERIFY(TestSupport::nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
     }
 }
 

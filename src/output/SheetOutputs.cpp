@@ -57,6 +57,18 @@ void SheetOutputs::fail(const QString& message)
     MessageBox::show(m_messageParent, message);
 }
 
+void SheetOutputs::failFile(const QString& message)
+{
+    // Pages that were already ended are whole sheets (in a set drill, the
+    // sets before this one): they still go to the printer. The page in
+    // progress is dropped.
+    const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
+    fail(message);
+    if (printer && !printer->finish()) {
+        MessageBox::show(m_messageParent, OutputMessages::kPrintFailed);
+    }
+}
+
 void SheetOutputs::beginFile(const QString& fileName, const QString& title)
 {
     if (!m_choice.file || m_failed) {
@@ -64,7 +76,7 @@ void SheetOutputs::beginFile(const QString& fileName, const QString& title)
     }
     m_file = std::make_unique<SheetFile>();
     if (!m_file->create(fileName)) {
-        fail(OutputMessages::fileFailed(fileName, m_file->errorText()));
+        failFile(OutputMessages::fileFailed(fileName, m_file->errorText()));
         return;
     }
     m_file->writeLine(title);
@@ -142,7 +154,7 @@ bool SheetOutputs::closeFile()
     }
     const bool ok = m_file->close();
     if (!ok) {
-        fail(OutputMessages::fileFailed(m_file->fileName(), m_file->errorText()));
+        failFile(OutputMessages::fileFailed(m_file->fileName(), m_file->errorText()));
     }
     m_file.reset();
     return ok;

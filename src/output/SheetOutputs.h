@@ -2,8 +2,9 @@
 // The outputs of one run: the sheet file and/or the printer, as the drill
 // window's two check boxes chose them, with the frame lines that every drill
 // writes around its questions. A failure of either output is reported once in
-// a message box naming the cause; the run then stops, the earlier sheet file
-// stays as it was and nothing is printed.
+// a message box naming the cause; the run then stops and the earlier sheet
+// file stays as it was. After a file failure the pages already ended are
+// still printed: they are whole sheets (in a set drill, the earlier sets).
 
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
@@ -61,6 +62,7 @@ public:
 
 private:
     void fail(const QString& message);
+    void failFile(const QString& message);
 
     PrintTarget& m_target;
     OutputChoice m_choice;

@@ -24,12 +24,18 @@ SheetPrinter::~SheetPrinter()
     }
 }
 
-void SheetPrinter::printLine(const QString& text) { m_lines.append(text); }
+void SheetPrinter::printLine(const QString& text)
+{
+    m_lines.append(text);
+}
 
-void SheetPrinter::printEmptyLine() { m_lines.append(QString()); }
+void SheetPrinter::printEmptyLine()
+{
+    m_lines.append(QString());
+}
 
-double SheetPrinter::fittingPointSize(const QStringList& lines, QPaintDevice* device, double pageWidth,
-    double pageHeight)
+double SheetPrinter::fittingPointSize(
+    const QStringList& lines, QPaintDevice* device, double pageWidth, double pageHeight)
 {
     double points = kLargestPoints;
     while (points > kSmallestPoints) {
@@ -43,7 +49,8 @@ double SheetPrinter::fittingPointSize(const QStringList& lines, QPaintDevice* de
             return points;
         }
         // Shrink in proportion to the overflow, a little more to allow for hinting.
-        const double scale = std::min(widest > 0 ? pageWidth / widest : 1.0, height > 0 ? pageHeight / height : 1.0);
+        const double scale
+            = std::min(widest > 0 ? pageWidth / widest : 1.0, height > 0 ? pageHeight / height : 1.0);
         points = std::max(kSmallestPoints, std::min(points * scale, points - 0.1) * 0.995);
     }
     return kSmallestPoints;
@@ -86,6 +93,8 @@ bool SheetPrinter::finish()
 
 void SheetPrinter::abort()
 {
+    // Cancels the job where the print system allows it. Through CUPS it does
+    // not: the pages already ended are printed all the same.
     if (auto* printer = dynamic_cast<QPrinter*>(m_device.get())) {
         printer->abort();
     }
