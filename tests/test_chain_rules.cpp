@@ -1,6 +1,8 @@
 // Chain questions: the terms each question holds, the order they are shown
 // in, the order random values are used in, and the text lines of a row.
 
+#include "TestSupport.h"
+
 #include "drills/chain7/ChainRules.h"
 #include "random/RandomSource.h"
 
@@ -16,6 +18,8 @@ class TestChainRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void rowFromChosenValues_data();
+    void rowFromChosenValues();
     void questionsKeepTheirTerms_data();
     void questionsKeepTheirTerms();
     void shownOrderFavoursTheLastDrawnTermLast();
@@ -23,6 +27,59 @@ private slots:
     void exampleRowLines();
     void widestRowLines();
 };
+
+namespace {
+// Drawing pass: h for slots 1-2 (trunc(r × 10) − 10, −10 refused), j for
+// slots 3-7 (trunc(r × 10), 0 refused). These give slots −6 −3 1 2 3 4 5.
+const QList<float> kPlainDraw { 0.45f, 0.75f, 0.15f, 0.25f, 0.35f, 0.45f, 0.55f };
+// Ordering pass over those slots: the first term from slot trunc(r × 6) + 1
+// = 4; then slots trunc(r × 7 + 0.05): 0 twice (refused), 1, 3, 3 again
+// (used), 2, 5, 6, 6 again (used), 7.
+const QList<float> kPlainOrder { 0.55f, 0.0f, 0.01f, 0.15f, 0.55f, 0.56f, 0.30f, 0.72f, 0.86f, 0.99f,
+    0.995f };
+const QList<int> kPlainShown { 2, -6, 1, -3, 3, 4, 5 };
+} // namespace
+
+void TestChainRules::rowFromChosenValues_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QList<float>>("values");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::addColumn<QList<int>>("answers");
+
+    QTest::addRow("one question") << 1 << kPlainDraw + kPlainOrder << kPlainShown << QList<int> { 6 };
+
+    // −9 −9 1 3 4 5 5 sums to 0: all seven slots are drawn again (−1 −1 1 2 3
+    // 4 9). The first term is then asked of slot 1 (negative, refused) and
+    // slot 6.
+    const QList<float> zeroSum { 0.05f, 0.15f, 0.15f, 0.05f, 0.15f, 0.35f, 0.45f, 0.55f, 0.55f, 0.95f, 0.95f,
+        0.15f, 0.25f, 0.35f, 0.45f, 0.95f, 0.0f, 0.99f, 0.995f, 0.15f, 0.30f, 0.45f, 0.58f, 0.72f };
+    QTest::addRow("a sum of zero draws all seven again")
+        << 1 << zeroSum << QList<int> { 4, 9, -1, -1, 1, 2, 3 } << QList<int> { 17 };
+
+    // Both drawing passes come before either ordering pass.
+    QTest::addRow("two questions") << 2 << kPlainDraw + kPlainDraw + kPlainOrder + kPlainOrder
+                                   << kPlainShown + kPlainShown << QList<int> { 6, 6 };
+}
+
+void TestChainRules::rowFromChosenValues()
+{
+    QFETCH(int, questions);
+    QFETCH(QList<float>, values);
+    QFETCH(QList<int>, shown);
+    QFETCH(QList<int>, answers);
+    ScriptedSource source { { values.cbegin(), values.cend() } };
+    const ChainRow row = DrawChainRow(source, questions, 7, 2);
+    QList<int> actualShown;
+    QList<int> actualAnswers;
+    for (const ChainQuestion& q : row) {
+        actualShown.append(QList<int>(q.shown.cbegin(), q.shown.cend()));
+        actualAnswers.append(q.answer);
+    }
+    QCOMPARE(actualShown, shown);
+    QCOMPARE(actualAnswers, answers);
+    QVERIFY(source.values.empty());
+}
 
 void TestChainRules::questionsKeepTheirTerms_data()
 {

@@ -1,26 +1,16 @@
 // Division questions, the set shuffle, cells and the checks of the settings grid.
 
+#include "TestSupport.h"
+
 #include "drills/divide/Division.h"
 #include "random/RandomSource.h"
 
 #include <QSet>
 #include <QTest>
 #include <algorithm>
-#include <deque>
 
 namespace {
 using Grid = std::vector<KindBoxes>;
-
-// Hands out a fixed list of values, so a test can steer the shuffle.
-struct ScriptedSource {
-    std::deque<float> values;
-    float next()
-    {
-        const float r = values.front();
-        values.pop_front();
-        return r;
-    }
-};
 
 constexpr float kLargestValue = 1.0f - 1.0f / 16777216.0f;
 
@@ -77,6 +67,8 @@ class TestDivisionRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void questionFromChosenValues_data();
+    void questionFromChosenValues();
     void questionsAreExactDivisionsInsideTheirBounds_data();
     void questionsAreExactDivisionsInsideTheirBounds();
     void drawnValuesCoverTheirWholeRange_data();
@@ -94,6 +86,38 @@ private slots:
     void gridChecks_data();
     void gridChecks();
 };
+
+void TestDivisionRules::questionFromChosenValues_data()
+{
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<QList<float>>("values");
+    QTest::addColumn<QString>("question");
+    // Divisor trunc(r × 10^d) first, drawn again until strictly inside its
+    // bounds; then quotients trunc(r × 10^D) until the product is.
+    QTest::addRow("2÷1, every rejection")
+        << 2 << 1 << QList<float> { 0.05f, 0.1f, 0.35f, 0.02f, 0.5f, 0.07f } << QStringLiteral("21÷3=7");
+    QTest::addRow("3÷2, divisor 10 and dividend 96 refused")
+        << 3 << 2 << QList<float> { 0.1f, 0.125f, 0.0085f, 0.0205f } << QStringLiteral("240÷12=20");
+    // 500000 × 50000 needs more than 32 bits; wrapped, it could pass as a
+    // six-digit dividend.
+    QTest::addRow("6÷5, a product past 32 bits refused")
+        << 6 << 5 << QList<float> { 0.5f, 0.5f, 0.0000125f } << QStringLiteral("600000÷50000=12");
+}
+
+void TestDivisionRules::questionFromChosenValues()
+{
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    QFETCH(QList<float>, values);
+    QFETCH(QString, question);
+    ScriptedSource source { { values.cbegin(), values.cend() } };
+    const DivisionQuestion q = DrawDivisionQuestion(source, { dividendDigits, divisorDigits, 1 });
+    SheetLine text;
+    DivisionRules::writeQuestion(text, q, true);
+    QCOMPARE(text.text(), question);
+    QVERIFY(source.values.empty());
+}
 
 void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds_data()
 {

@@ -18,7 +18,14 @@ public:
     }
 
     // trunc(r * k) for a fresh r, computed exactly (no rounding up to k).
-    std::int64_t below(std::int64_t k) { return static_cast<std::int64_t>(static_cast<double>(next()) * k); }
+    std::int64_t below(std::int64_t k) { return truncScaled(next(), k); }
+
+    // trunc(r * k): r is exact in a double and so is the product, for the k
+    // the drills use (below 2^29).
+    static std::int64_t truncScaled(float r, std::int64_t k)
+    {
+        return static_cast<std::int64_t>(static_cast<double>(r) * static_cast<double>(k));
+    }
 
     // How many values have been drawn since the start.
     std::uint64_t draws() const { return m_draws; }

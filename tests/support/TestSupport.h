@@ -10,6 +10,8 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <deque>
+#include <stdexcept>
 
 // Records every message box instead of showing it, for as long as it lives.
 class MessageRecorder {
@@ -33,6 +35,22 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+};
+
+// Hands out a fixed list of values r, so a test can steer the drawing rules
+// step by step. Running out is an error: the rules drew more than the test
+// expected.
+struct ScriptedSource {
+    std::deque<float> values;
+    float next()
+    {
+        if (values.empty()) {
+            throw std::runtime_error("the scripted values ran out");
+        }
+        const float r = values.front();
+        values.pop_front();
+        return r;
+    }
 };
 
 // A system with no default printer.

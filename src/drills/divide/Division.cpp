@@ -49,28 +49,6 @@ QString DivisionRules::questionText(const DivisionQuestion& question)
     return line.text();
 }
 
-DivisionQuestion DrawDivisionQuestion(RandomSource& random, const DivisionKind& kind)
-{
-    Q_ASSERT(DivisionRules::drawable(kind));
-    const DivisionBounds b = DivisionRules::bounds(kind);
-    std::int64_t divisor = 0;
-    do {
-        divisor = random.below(b.divisorHigh);
-    } while (divisor <= b.divisorLow || divisor >= b.divisorHigh);
-
-    // The hot loop of the drill: a six-digit ÷ five-digit kind needs about
-    // ten thousand quotient draws per question.
-    std::int64_t quotient = 0;
-    std::int64_t dividend = 0;
-    do {
-        quotient = random.below(b.dividendHigh);
-        dividend = quotient * divisor;
-    } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
-
-    return { static_cast<std::int32_t>(dividend), static_cast<std::int32_t>(divisor),
-        static_cast<std::int32_t>(quotient) };
-}
-
 std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
 {
     std::vector<SetKind> setKinds;

@@ -8,13 +8,13 @@
 #include "drills/sets/KindGrid.h"
 #include "drills/sets/SetDrill.h"
 #include "output/SheetLine.h"
+#include "random/RandomSource.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 #include <vector>
-
-class RandomSource;
 
 struct DivisionKind {
     int dividendDigits = 1;
@@ -67,7 +67,29 @@ QString questionText(const DivisionQuestion& question);
 // quotients until their product with it is a dividend inside its bounds. The
 // product is taken in 64 bits, as six-digit quotients times five-digit
 // divisors exceed 32. The kind must be drawable, or no question is ever found.
-DivisionQuestion DrawDivisionQuestion(RandomSource& random, const DivisionKind& kind);
+// Takes any source of values r with 0 <= r < 1 (the shared RandomSource;
+// tests hand it chosen values).
+template <typename Source> DivisionQuestion DrawDivisionQuestion(Source& source, const DivisionKind& kind)
+{
+    Q_ASSERT(DivisionRules::drawable(kind));
+    const DivisionBounds b = DivisionRules::bounds(kind);
+    std::int64_t divisor = 0;
+    do {
+        divisor = RandomSource::truncScaled(source.next(), b.divisorHigh);
+    } while (divisor <= b.divisorLow || divisor >= b.divisorHigh);
+
+    // The hot loop of the drill: a six-digit ÷ five-digit kind needs about
+    // ten thousand quotient draws per question.
+    std::int64_t quotient = 0;
+    std::int64_t dividend = 0;
+    do {
+        quotient = RandomSource::truncScaled(source.next(), b.dividendHigh);
+        dividend = quotient * divisor;
+    } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
+
+    return { static_cast<std::int32_t>(dividend), static_cast<std::int32_t>(divisor),
+        static_cast<std::int32_t>(quotient) };
+}
 
 // The sheet order of one set: the kinds' questions in kind order, shuffled.
 std::vector<SetEntry> BuildDivisionSet(
