@@ -101,13 +101,8 @@ AddSubQuestion AddSubtract::drawQuestion(
 
 void AddSubtract::writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer)
 {
-    line.appendNumber(question.a);
-    line.appendAscii(question.subtract ? '-' : '+');
-    line.appendNumber(question.b);
-    line.appendAscii('=');
-    if (withAnswer) {
-        line.appendNumber(question.result());
-    }
+    RowDrill::writeOperation(line, question.a, question.subtract ? u"-" : u"+", question.b,
+        withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
 }
 
 QString AddSubtract::questionText(const AddSubQuestion& question, bool withAnswer)

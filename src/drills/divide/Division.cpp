@@ -1,5 +1,6 @@
 #include "drills/divide/Division.h"
 
+#include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
 #include <QtGlobal>
@@ -33,13 +34,8 @@ SetSheet DivisionRules::sheet()
 
 void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer)
 {
-    line.appendNumber(question.dividend);
-    line.appendText(u"÷");
-    line.appendNumber(question.divisor);
-    line.appendAscii('=');
-    if (withAnswer) {
-        line.appendNumber(question.quotient);
-    }
+    RowDrill::writeOperation(line, question.dividend, u"÷", question.divisor,
+        withAnswer ? std::optional<std::int64_t>(question.quotient) : std::nullopt);
 }
 
 QString DivisionRules::questionText(const DivisionQuestion& question)

@@ -35,13 +35,8 @@ Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int s
 
 void Multiplication::writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer)
 {
-    line.appendNumber(factors.a);
-    line.appendText(u"×");
-    line.appendNumber(factors.b);
-    line.appendAscii('=');
-    if (withAnswer) {
-        line.appendNumber(factors.a * factors.b);
-    }
+    RowDrill::writeOperation(
+        line, factors.a, u"×", factors.b, withAnswer ? std::optional(factors.a * factors.b) : std::nullopt);
 }
 
 QString Multiplication::questionText(const Factors& factors, bool withAnswer)

@@ -8,6 +8,18 @@ void RowDrill::padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
     row.appendSpaces(used < cellWidth ? cellWidth - used : 1);
 }
 
+void RowDrill::writeOperation(
+    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
+{
+    line.appendNumber(a);
+    line.appendText(sign);
+    line.appendNumber(b);
+    line.appendAscii('=');
+    if (answer) {
+        line.appendNumber(*answer);
+    }
+}
+
 bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
     SheetOutputs& outputs)
 {

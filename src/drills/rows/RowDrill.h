@@ -8,7 +8,10 @@
 #include "output/SheetLine.h"
 
 #include <QString>
+#include <QStringView>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class SheetOutputs;
 
@@ -34,6 +37,10 @@ using QuestionWriter = std::function<void(SheetLine& row)>;
 // width. A question that fills or overflows its cell still gets one space, so
 // it never runs into the next one.
 void padCell(SheetLine& row, qsizetype cellStart, int cellWidth);
+
+// Writes a two-operand question "a<sign>b=" and, when given, its answer.
+void writeOperation(
+    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer);
 
 // Draws and writes the whole run; false when an output failed (already reported).
 bool run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
