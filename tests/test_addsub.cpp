@@ -149,7 +149,7 @@ void TestAddSub::defaultsWriteTheirSheet_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("title");
     QTest::addRow("kindergarten") << AddSubDrill::Kindergarten << "幼儿加减" << "幼儿园10以内加减速算.xls"
-                                  << "幼儿园10以内加减速算试题";
+                                  << "小学幼儿园10以内加减速算试题";
     QTest::addRow("lower grades") << AddSubDrill::Lower << "低段加减" << "低段2位加减1位速算.xls"
                                   << "小学低段2位加减1位速算试题";
     QTest::addRow("middle grades") << AddSubDrill::Middle << "中段加减" << "中段3位加减2位速算.xls"

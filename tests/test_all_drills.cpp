@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -40,6 +41,8 @@ private slots:
     void defaultRunWritesItsSheet();
     void badInputGivesAMessageAndNoFile_data();
     void badInputGivesAMessageAndNoFile();
+    void layoutMessageNamesTheAcceptedCounts_data();
+    void layoutMessageNamesTheAcceptedCounts();
     void divisionRowsAreExact();
     void multiplicationSetsAreCorrect();
     void sevenTermSheetIsUnchanged();
@@ -65,15 +68,42 @@ void TestAllDrills::defaultRunWritesItsSheet_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("files");
-    QTest::newRow("五笔加减") << "j5" << "xqd5" << "学前段五笔加减速算.xls" << "小学学前段五笔加减速算试题" << 2 + 7 * 25 << 1;
-    QTest::newRow("十笔加减") << "j10" << "xqd10" << "学前段十笔加减速算.xls" << "小学学前段十笔加减速算试题" << 2 + 12 * 25 << 1;
-    QTest::newRow("幼儿加减") << "yer" << "yer1" << "幼儿园10以内加减速算.xls" << "幼儿园10以内加减速算试题" << 27 << 1;
-    QTest::newRow("低段加减") << "ddjj" << "ddjj1" << "低段2位加减1位速算.xls" << "小学低段2位加减1位速算试题" << 27 << 1;
-    QTest::newRow("中段加减") << "zdjj" << "zdjj1" << "中段3位加减2位速算.xls" << "小学中段3位加减2位速算试题" << 27 << 1;
-    QTest::newRow("高段加减") << "gdjj" << "gdjj1" << "高段4位加减3位速算.xls" << "小学高段4位加减3位速算试题" << 27 << 1;
-    QTest::newRow("高段乘算") << "gdcs" << "gdcs1" << "高段3位乘2位速算.xls" << "小学高段3位乘2位速算试题" << 122 << 1;
-    QTest::newRow("高段除算") << "gdchs" << "gdchs1" << "高段3位除1位速算.xls" << "小学高段3位除1位速算试题" << 122 << 1;
-    QTest::newRow("综合乘算") << "zhch" << "zhch1" << "综合乘算1.xls" << "小学综合乘算试题" << 18 << 10;
+    QTest::newRow("五笔加减") << "j5"
+                              << "xqd5"
+                              << "学前段五笔加减速算.xls"
+                              << "小学学前段五笔加减速算试题" << 2 + 7 * 25 << 1;
+    QTest::newRow("十笔加减") << "j10"
+                              << "xqd10"
+                              << "学前段十笔加减速算.xls"
+                              << "小学学前段十笔加减速算试题" << 2 + 12 * 25 << 1;
+    QTest::newRow("幼儿加减") << "yer"
+                              << "yer1"
+                              << "幼儿园10以内加减速算.xls"
+                              << "小学幼儿园10以内加减速算试题" << 27 << 1;
+    QTest::newRow("低段加减") << "ddjj"
+                              << "ddjj1"
+                              << "低段2位加减1位速算.xls"
+                              << "小学低段2位加减1位速算试题" << 27 << 1;
+    QTest::newRow("中段加减") << "zdjj"
+                              << "zdjj1"
+                              << "中段3位加减2位速算.xls"
+                              << "小学中段3位加减2位速算试题" << 27 << 1;
+    QTest::newRow("高段加减") << "gdjj"
+                              << "gdjj1"
+                              << "高段4位加减3位速算.xls"
+                              << "小学高段4位加减3位速算试题" << 27 << 1;
+    QTest::newRow("高段乘算") << "gdcs"
+                              << "gdcs1"
+                              << "高段3位乘2位速算.xls"
+                              << "小学高段3位乘2位速算试题" << 122 << 1;
+    QTest::newRow("高段除算") << "gdchs"
+                              << "gdchs1"
+                              << "高段3位除1位速算.xls"
+                              << "小学高段3位除1位速算试题" << 122 << 1;
+    QTest::newRow("综合乘算") << "zhch"
+                              << "zhch1"
+                              << "综合乘算1.xls"
+                              << "小学综合乘算试题" << 18 << 10;
 }
 
 void TestAllDrills::defaultRunWritesItsSheet()
@@ -108,14 +138,34 @@ void TestAllDrills::badInputGivesAMessageAndNoFile_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     for (const char* entry : { "j5", "j10", "yer", "ddjj", "zdjj", "gdjj", "gdcs", "gdchs", "zhch" }) {
-        QTest::addRow("%s letters", entry) << entry << "Text1" << "abc";
-        QTest::addRow("%s empty", entry) << entry << "Text1" << "";
-        QTest::addRow("%s zero", entry) << entry << "Text1" << "0";
+        QTest::addRow("%s letters", entry) << entry << "Text1"
+                                           << "abc";
+        QTest::addRow("%s empty", entry) << entry << "Text1"
+                                         << "";
+        QTest::addRow("%s zero", entry) << entry << "Text1"
+                                        << "0";
     }
-    QTest::newRow("高段除算 fewer dividend digits") << "gdchs" << "Text2" << "4";
-    QTest::newRow("高段除算 one-digit dividend") << "gdchs" << "Text1" << "1";
-    QTest::newRow("综合乘算 digits 7") << "zhch" << "w11" << "7";
-    QTest::newRow("综合乘算 count 51") << "zhch" << "w13" << "51";
+    QTest::newRow("高段除算 fewer dividend digits") << "gdchs"
+                                                    << "Text2"
+                                                    << "4";
+    QTest::newRow("高段除算 one-digit dividend") << "gdchs"
+                                                 << "Text1"
+                                                 << "1";
+    QTest::newRow("综合乘算 digits 7") << "zhch"
+                                       << "w11"
+                                       << "7";
+    QTest::newRow("综合乘算 count 51") << "zhch"
+                                       << "w13"
+                                       << "51";
+    QTest::newRow("综合乘算 digits 3.5") << "zhch"
+                                         << "w11"
+                                         << "3.5";
+    QTest::newRow("综合乘算 count 2.5") << "zhch"
+                                        << "w13"
+                                        << "2.5";
+    QTest::newRow("综合乘算 sets 2.5") << "zhch"
+                                       << "Text1"
+                                       << "2.5";
 }
 
 void TestAllDrills::badInputGivesAMessageAndNoFile()
@@ -134,6 +184,57 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     click(drill, "Command1");
     QVERIFY(!messages.messages.isEmpty());
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestAllDrills::layoutMessageNamesTheAcceptedCounts_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("boxes"); // questions per row, rows per page, pages
+    QTest::addColumn<QList<int>>("bounds"); // lowest and highest accepted, for each box
+    const QStringList chainBoxes { "Text1", "Text3", "Text4" };
+    const QStringList rowBoxes { "Text4", "Text5", "Text6" };
+    QTest::newRow("五笔加减") << "j5" << chainBoxes << QList<int> { 2, 51, 2, 11, 1, 20 };
+    QTest::newRow("十笔加减") << "j10" << chainBoxes << QList<int> { 2, 51, 2, 11, 1, 20 };
+    for (const char* entry : { "yer", "ddjj", "zdjj", "gdjj" }) {
+        QTest::newRow(entry) << entry << rowBoxes << QList<int> { 1, 20, 1, 50, 1, 40 };
+    }
+    QTest::newRow("高段乘算") << "gdcs" << rowBoxes << QList<int> { 1, 50, 1, 200, 1, 40 };
+    QTest::newRow("高段除算") << "gdchs" << rowBoxes << QList<int> { 1, 50, 1, 200, 1, 40 };
+}
+
+// Each box is refused just outside its range and accepted at both ends, and
+// the message names the ranges that are accepted.
+void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, boxes);
+    QFETCH(QList<int>, bounds);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
+    DrillWindow* drill = open(shell, entry);
+    QVERIFY(drill);
+    for (int b = 0; b < 3; ++b) {
+        auto* box = drill->findChild<QLineEdit*>(boxes[b]);
+        QVERIFY(box);
+        const QString initial = box->text();
+        const int low = bounds[2 * b];
+        const int high = bounds[2 * b + 1];
+        for (const int value : { low - 1, low, high, high + 1 }) {
+            messages.messages.clear();
+            box->setText(QString::number(value));
+            click(drill, "Command1");
+            const bool refused = value < low || value > high;
+            QCOMPARE(messages.messages.size(), refused ? 1 : 0);
+            if (refused) {
+                const QString& message = messages.messages.first();
+                for (int k = 0; k < 3; ++k) {
+                    const QString range = QStringLiteral("%1-%2").arg(bounds[2 * k]).arg(bounds[2 * k + 1]);
+                    QVERIFY2(message.contains(range), qPrintable(message));
+                }
+            }
+        }
+        box->setText(initial);
+    }
 }
 
 void TestAllDrills::divisionRowsAreExact()
@@ -191,7 +292,8 @@ void TestAllDrills::multiplicationSetsAreCorrect()
             for (const QString& cell : row.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
                 const auto match = question.match(cell);
                 QVERIFY2(match.hasMatch(), qPrintable(cell));
-                QCOMPARE(match.captured(3).toLongLong(), match.captured(1).toLongLong() * match.captured(2).toLongLong());
+                QCOMPARE(match.captured(3).toLongLong(),
+                    match.captured(1).toLongLong() * match.captured(2).toLongLong());
                 wide += match.captured(1).size() == 6 && match.captured(2).size() == 5 ? 1 : 0;
             }
         }

@@ -34,7 +34,7 @@ void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
     RandomSource random;
     SystemPrintTarget printer;
     DrillEnvironment environment { random, printer };
-    MultiplyWindow window(environment, QStringLiteral("中段"), 3, 1);
+    MultiplyWindow window(environment, MultiplyGrade::Middle);
     window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
     window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(false);
     click(&window, "Command1");

@@ -106,6 +106,7 @@ private slots:
     void withoutOutputsTheRunStillCompletes();
     void printsOnePagePerSet();
     void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint();
+    void fractionsAreRoundedHalfToEven();
 };
 
 void TestDivisionWindow::messages_data()
@@ -334,6 +335,24 @@ void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
     for (int n = 1; n <= 2; ++n) {
         QVERIFY(TestSupport::nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
     }
+}
+
+void TestDivisionWindow::fractionsAreRoundedHalfToEven()
+{
+    ScratchDir dir;
+    MessageRecorder recorder;
+    Harness h(dir);
+    h.set("Text1", QStringLiteral("1.5")); // 2 sets
+    h.set("w13", QStringLiteral("3.5")); // 4
+    h.set("w23", QStringLiteral("2.5")); // 2
+    h.set("w33", QStringLiteral("0.5")); // 0
+
+    h.generate();
+
+    QVERIFY(recorder.messages.isEmpty());
+    QCOMPARE(
+        sheetFiles(dir), (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    QCOMPARE(h.label4(), DrillTexts::completion(6, QStringLiteral("综合除算X.xls")));
 }
 
 QTEST_MAIN(TestDivisionWindow)

@@ -24,7 +24,7 @@ const QString kDefaultFile = QStringLiteral("中段3位乘1位速算.xls");
 struct Window {
     explicit Window(PrintTarget& target)
         : environment { random, target }
-        , window(environment, QStringLiteral("中段"), 3, 1)
+        , window(environment, MultiplyGrade::Middle)
     {
     }
     RandomSource random;
@@ -241,7 +241,7 @@ void TestMultiply::badSettingsGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString digits = MultiplyTexts::kDigitsMessage;
-    const QString counts = MultiplyTexts::kCountsMessage;
+    const QString counts = MultiplyTexts::kMiddleGradeCountsMessage;
     QTest::newRow("first digits 0") << "Text1"
                                     << "0" << digits;
     QTest::newRow("first digits 7") << "Text1"

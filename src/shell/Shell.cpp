@@ -36,7 +36,7 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kSevenTerm));
     m_main->setWindowTitle(ShellTexts::kTitle);
     addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
-        std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("中段"), 3, 1));
+        std::make_unique<MultiplyWindow>(m_environment, MultiplyGrade::Middle));
     addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<DivisionWindow>(m_environment));
 
     // The drills of the other menu entries.
@@ -49,7 +49,7 @@ Shell::Shell(PrintTarget& printTarget)
     addDrill(
         QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<MultiplySetWindow>(m_environment));
     addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
-        std::make_unique<MultiplyWindow>(m_environment, QStringLiteral("高段"), 3, 2));
+        std::make_unique<MultiplyWindow>(m_environment, MultiplyGrade::Upper));
     for (AddSubDrill drill :
         { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
         const AddSubWindowKind kind = addSubWindowKind(drill);

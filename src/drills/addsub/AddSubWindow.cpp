@@ -108,19 +108,21 @@ void AddSubWindow::generate()
     if (!operands) {
         return;
     }
-    const auto layout = m_layout->read({ AddSubtract::kMaxPerRow, AddSubtract::kMaxRows, AddSubtract::kMaxPages });
+    const auto layout
+        = m_layout->read({ AddSubtract::kMaxPerRow, AddSubtract::kMaxRows, AddSubtract::kMaxPages });
     if (!layout) {
         MessageBox::show(this, AddSubTexts::kCountsMessage);
         return;
     }
-    const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages,
-        answersShown() };
+    const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage,
+        layout->pages, answersShown() };
     const bool done = runOnOutputs([&](SheetOutputs& outputs) {
         return AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs);
     });
     if (done) {
-        showCompletion(DrillTexts::progress(), DrillTexts::completion(RowLayoutBoxes::questions(*layout),
-                                                   AddSubTexts::fileName(m_kind.stage, settings.operands)));
+        showCompletion(DrillTexts::progress(),
+            DrillTexts::completion(RowLayoutBoxes::questions(*layout),
+                AddSubtract::sheet(m_kind.stage, settings.operands).fileName));
     }
 }
 

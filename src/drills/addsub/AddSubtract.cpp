@@ -56,24 +56,16 @@ QString AddSubTexts::digitsMessage(int maxDigits)
         + QStringLiteral("位。");
 }
 
-QString AddSubTexts::fileName(const QString& stage, const OperandRule& operands)
+RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands)
 {
+    const int width = cellWidth(operands);
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
-        return QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减速算.xls");
+        return RowDrill::namedSheet(
+            QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减"), width);
     }
     const auto& digits = std::get<DigitOperands>(operands);
-    return stage + QString::number(digits.firstDigits) + QStringLiteral("位加减")
-        + QString::number(digits.secondDigits) + QStringLiteral("位速算.xls");
-}
-
-QString AddSubTexts::title(const QString& stage, const OperandRule& operands)
-{
-    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
-        return QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减速算试题");
-    }
-    const auto& digits = std::get<DigitOperands>(operands);
-    return QStringLiteral("小学") + stage + QString::number(digits.firstDigits) + QStringLiteral("位加减")
-        + QString::number(digits.secondDigits) + QStringLiteral("位速算试题");
+    return RowDrill::namedSheet(
+        RowDrill::operandStem(stage, digits.firstDigits, QStringLiteral("加减"), digits.secondDigits), width);
 }
 
 std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
@@ -129,10 +121,8 @@ int AddSubtract::cellWidth(const OperandRule& operands)
 bool AddSubtract::run(
     const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
-    const RowSheet sheet { AddSubTexts::fileName(stage, settings.operands),
-        AddSubTexts::title(stage, settings.operands), cellWidth(settings.operands) };
     return RowDrill::run(
-        sheet, { settings.perRow, settings.rowsPerPage, settings.pages },
+        sheet(stage, settings.operands), { settings.perRow, settings.rowsPerPage, settings.pages },
         [&](SheetLine& row) {
             writeQuestion(row, drawQuestion(random, settings.operands, settings.operation), settings.answers);
         },

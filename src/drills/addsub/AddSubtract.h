@@ -3,12 +3,13 @@
 // either with operands of exact digit counts (the lower, middle and upper
 // grades) or within a limit (kindergarten), laid out by the row drill.
 
+#include "drills/rows/RowDrill.h"
+
 #include <QString>
 #include <cstdint>
 #include <variant>
 
 class RandomSource;
-class SheetLine;
 class SheetOutputs;
 
 enum class AddSubOperation { Addition, Subtraction, Mixed };
@@ -50,9 +51,6 @@ inline const QString kCountsMessage = QStringLiteral(
 inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 // "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
 QString digitsMessage(int maxDigits);
-// stage: "低段", "中段" or "高段"; not used for a limit.
-QString fileName(const QString& stage, const OperandRule& operands);
-QString title(const QString& stage, const OperandRule& operands);
 } // namespace AddSubTexts
 
 namespace AddSubtract {
@@ -72,6 +70,8 @@ void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAns
 QString questionText(const AddSubQuestion& question, bool withAnswer);
 // Room for the longest question with its answer and at least three spaces.
 int cellWidth(const OperandRule& operands);
+// stage: "低段", "中段" or "高段"; not used for a limit.
+RowSheet sheet(const QString& stage, const OperandRule& operands);
 
 bool run(const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace AddSubtract

@@ -17,6 +17,7 @@ struct ChainSheet {
     QString title;
     int terms;
     int subtracted;
+    QString countsMessage; // shown when the layout settings are refused
 };
 
 struct ChainSettings {
@@ -26,20 +27,28 @@ struct ChainSettings {
     bool answers;
 };
 
-namespace ChainSheets {
-inline const ChainSheet kSevenTerm { QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"),
-    QStringLiteral("学前段七笔加减速算.xls"), QStringLiteral("小学学前段七笔加减速算试题"), 7, 2 };
-inline const ChainSheet kFiveTerm { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
-    QStringLiteral("学前段五笔加减速算.xls"), QStringLiteral("小学学前段五笔加减速算试题"), 5, 1 };
-inline const ChainSheet kTenTerm { QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"),
-    QStringLiteral("学前段十笔加减速算.xls"), QStringLiteral("小学学前段十笔加减速算试题"), 10, 3 };
-} // namespace ChainSheets
-
 namespace ChainTexts {
-inline const QString kCountsMessage = QStringLiteral(
+// The seven-term drill's message names 50 and 10 as the highest counts,
+// although 51 and 11 are accepted; it is kept as teachers know it.
+inline const QString kSevenTermCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
+// The same message with the counts that are accepted, for the other chain drills.
+inline const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出2-51题，每页输出2-11排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
 QString completion(const ChainSheet& sheet, qint64 questions);
 } // namespace ChainTexts
+
+namespace ChainSheets {
+inline const ChainSheet kSevenTerm { QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"),
+    QStringLiteral("学前段七笔加减速算.xls"), QStringLiteral("小学学前段七笔加减速算试题"), 7, 2,
+    ChainTexts::kSevenTermCountsMessage };
+inline const ChainSheet kFiveTerm { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
+    QStringLiteral("学前段五笔加减速算.xls"), QStringLiteral("小学学前段五笔加减速算试题"), 5, 1,
+    ChainTexts::kCountsMessage };
+inline const ChainSheet kTenTerm { QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"),
+    QStringLiteral("学前段十笔加减速算.xls"), QStringLiteral("小学学前段十笔加减速算试题"), 10, 3,
+    ChainTexts::kCountsMessage };
+} // namespace ChainSheets
 
 namespace ChainDrill {
 // The checks are on the last question and row indices (1 to 50 and 1 to 10),

@@ -32,11 +32,12 @@ void ChainWindow::generate()
     const auto settings
         = ChainDrill::readSettings(m_perRow->text(), m_rows->text(), m_pages->text(), answersShown());
     if (!settings) {
-        MessageBox::show(this, ChainTexts::kCountsMessage);
+        MessageBox::show(this, m_sheet.countsMessage);
         return;
     }
-    const bool done = runOnOutputs(
-        [&](SheetOutputs& outputs) { return ChainDrill::run(m_sheet, *settings, m_environment.random, outputs); });
+    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
+        return ChainDrill::run(m_sheet, *settings, m_environment.random, outputs);
+    });
     if (!done) {
         return;
     }

@@ -8,8 +8,6 @@
 namespace DivisionRowTexts {
 inline const QString kDigitsMessage
     = QStringLiteral("输入位数错误！被除数位数为2-6位，除数位数为1-5位，且被除数位数不能少于除数位数。");
-QString fileName(int dividendDigits, int divisorDigits);
-QString title(int dividendDigits, int divisorDigits);
 } // namespace DivisionRowTexts
 
 class DivisionRowWindow : public OperandRowWindow {

@@ -3,18 +3,6 @@
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
-QString MultiplyTexts::fileName(const QString& stage, int firstDigits, int secondDigits)
-{
-    return stage + QString::number(firstDigits) + QStringLiteral("位乘") + QString::number(secondDigits)
-        + QStringLiteral("位速算.xls");
-}
-
-QString MultiplyTexts::title(const QString& stage, int firstDigits, int secondDigits)
-{
-    return QStringLiteral("小学") + stage + QString::number(firstDigits) + QStringLiteral("位乘")
-        + QString::number(secondDigits) + QStringLiteral("位速算试题");
-}
-
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {
     const std::int64_t low = powerOfTen(digits - 1);
@@ -59,8 +47,8 @@ int Multiplication::cellWidth(int firstDigits)
 
 RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits)
 {
-    return { MultiplyTexts::fileName(stage, firstDigits, secondDigits),
-        MultiplyTexts::title(stage, firstDigits, secondDigits), cellWidth(firstDigits) };
+    return RowDrill::namedSheet(RowDrill::operandStem(stage, firstDigits, QStringLiteral("乘"), secondDigits),
+        cellWidth(firstDigits));
 }
 
 bool Multiplication::run(

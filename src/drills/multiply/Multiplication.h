@@ -28,11 +28,14 @@ struct MultiplySettings {
 namespace MultiplyTexts {
 inline const QString kDigitsMessage
     = QStringLiteral("输入位数错误！，第一因数位数为1-6位，第二因数位数为1-5位。");
-inline const QString kCountsMessage = QStringLiteral(
+// The middle-grade drill's message names 2 as the fewest questions per row
+// and rows per page, although 1 is accepted; it is kept as teachers know it.
+inline const QString kMiddleGradeCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
-// stage: "中段" or "高段".
-QString fileName(const QString& stage, int firstDigits, int secondDigits);
-QString title(const QString& stage, int firstDigits, int secondDigits);
+// The same message with the counts that are accepted, for the drills laid out
+// like it (upper-grade multiplication and division in rows).
+inline const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出1-50题，每页输出1-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
 } // namespace MultiplyTexts
 
 namespace Multiplication {
@@ -45,7 +48,10 @@ inline constexpr int kMaxPages = 40;
 inline constexpr std::int64_t kPowersOfTen[] = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
     100000000, 1000000000, 10000000000, 100000000000, 1000000000000 };
 // 10^exponent for exponent 0 to 12.
-inline std::int64_t powerOfTen(int exponent) { return kPowersOfTen[exponent]; }
+inline std::int64_t powerOfTen(int exponent)
+{
+    return kPowersOfTen[exponent];
+}
 // trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
 std::int64_t drawOperand(RandomSource& random, int digits);
 Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
@@ -53,7 +59,8 @@ Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
 void writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer);
 QString questionText(const Factors& factors, bool withAnswer);
 // Draws the factors of one question and writes it: one cell of the drill.
-void writeNextQuestion(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer);
+void writeNextQuestion(
+    SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer);
 int cellWidth(int firstDigits);
 RowSheet sheet(const QString& stage, int firstDigits, int secondDigits);
 

@@ -19,11 +19,12 @@ std::vector<SetKind> multiplySetKinds(const std::vector<CheckedKind>& checked)
 
 SetDrillDefinition multiplySetDefinition()
 {
-    const KindGridRules rules { 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, 0, 50,
-        SetDrillTexts::kDigitsMessage, SetDrillTexts::kCountMessage, QString() };
+    const KindGridRules rules { 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, 0,
+        50, SetDrillTexts::kDigitsMessage, SetDrillTexts::kCountMessage, QString() };
     return { MultiplySetTexts::kDrillName, QStringLiteral("第一因数位数"), QStringLiteral("第二因数位数"),
         { { { 2, 1, 30 }, { 3, 1, 30 }, { 2, 2, 20 }, { 3, 2, 0 } } }, rules,
-        { MultiplySetTexts::kTitle, MultiplySetTexts::kFilePrefix, MultiplySetTexts::kCellWidth }, multiplySetKinds };
+        { MultiplySetTexts::kTitle, MultiplySetTexts::kFilePrefix, MultiplySetTexts::kCellWidth },
+        multiplySetKinds, false };
 }
 } // namespace
 

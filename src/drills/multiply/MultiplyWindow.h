@@ -5,10 +5,10 @@
 
 #include "drills/rows/OperandRowWindow.h"
 
+enum class MultiplyGrade { Middle, Upper };
+
 class MultiplyWindow : public OperandRowWindow {
     Q_OBJECT
 public:
-    // stage is "中段" or "高段"; the two digit counts are the boxes' first contents.
-    MultiplyWindow(DrillEnvironment& environment, const QString& stage, int firstDigits, int secondDigits,
-        QWidget* parent = nullptr);
+    MultiplyWindow(DrillEnvironment& environment, MultiplyGrade grade, QWidget* parent = nullptr);
 };

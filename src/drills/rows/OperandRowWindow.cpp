@@ -30,7 +30,7 @@ void OperandRowWindow::generate()
     const auto layout
         = m_layout.read({ Multiplication::kMaxPerRow, Multiplication::kMaxRows, Multiplication::kMaxPages });
     if (!layout) {
-        MessageBox::show(this, MultiplyTexts::kCountsMessage);
+        MessageBox::show(this, m_drill.countsMessage);
         return;
     }
     const int first = static_cast<int>(*d1);

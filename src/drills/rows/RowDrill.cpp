@@ -2,6 +2,19 @@
 
 #include "output/SheetOutputs.h"
 
+RowSheet RowDrill::namedSheet(const QString& stem, int cellWidth)
+{
+    return { stem + QStringLiteral("速算.xls"), QStringLiteral("小学") + stem + QStringLiteral("速算试题"),
+        cellWidth };
+}
+
+QString RowDrill::operandStem(
+    const QString& stage, int firstDigits, const QString& operation, int secondDigits)
+{
+    return stage + QString::number(firstDigits) + QStringLiteral("位") + operation
+        + QString::number(secondDigits) + QStringLiteral("位");
+}
+
 void RowDrill::padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 {
     const qsizetype used = row.length() - cellStart;

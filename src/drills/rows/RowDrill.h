@@ -31,6 +31,11 @@ namespace RowDrill {
 // Every row starts with this indent.
 inline constexpr int kIndent = 4;
 
+// A sheet named after its drill: file "<stem>速算.xls", title "小学<stem>速算试题".
+RowSheet namedSheet(const QString& stem, int cellWidth);
+// The name of a drill on two operands of chosen digit counts, e.g. "中段3位乘1位".
+QString operandStem(const QString& stage, int firstDigits, const QString& operation, int secondDigits);
+
 using QuestionWriter = std::function<void(SheetLine& row)>;
 
 // Pads the cell that started at character cellStart with spaces to the cell

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 
 namespace {
-QLineEdit* layoutBox(QWidget* window, int line, const char* labelName, const QString& title, const char* boxName,
-    int initial)
+QLineEdit* layoutBox(
+    QWidget* window, int line, const char* labelName, const QString& title, const char* boxName, int initial)
 {
     Controls::label(window, labelName, title, RowLayoutPlaces::settingLabel(line));
     return Controls::textBox(window, boxName, QString::number(initial), RowLayoutPlaces::settingBox(line));
@@ -27,7 +27,8 @@ std::optional<RowLayout> RowLayoutBoxes::read(const RowLayoutLimits& limits) con
     const auto n = parseWholeNumber(m_perRow->text());
     const auto m = parseWholeNumber(m_rows->text());
     const auto p = parseWholeNumber(m_pages->text());
-    if (!inRange(n, 1, limits.maxPerRow) || !inRange(m, 1, limits.maxRows) || !inRange(p, 1, limits.maxPages)) {
+    if (!inRange(n, 1, limits.maxPerRow) || !inRange(m, 1, limits.maxRows)
+        || !inRange(p, 1, limits.maxPages)) {
         return std::nullopt;
     }
     return RowLayout { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) };

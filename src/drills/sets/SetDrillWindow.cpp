@@ -31,12 +31,11 @@ constexpr std::array<std::array<const char*, 3>, 4> kBoxNames { {
 
 DrillLayout setDrillLayout(const QString& drillName)
 {
-    return { drillName, { 2520, 720, 7215, 615 },
-        "Frame1", QStringLiteral("是否打印答案"), { 1560, 5280, 3135, 1095 }, { 2160, 5640, 855, 495 },
-        { 3480, 5640, 735, 495 },
-        "Frame2", { 6600, 1920, 3975, 1815 }, { 6840, 2640, 1695, 495 }, { 8520, 2640, 1935, 495 },
-        "Frame3", { 6600, 4200, 3975, 2175 }, { 8160, 4680, 1695, 495 }, { 8160, 5520, 1695, 495 },
-        "Text3", { 1200, 6840, 9615, 495 }, 12, "Label4", { 1200, 7560, 9615, 495 }, QColor() };
+    return { drillName, { 2520, 720, 7215, 615 }, "Frame1", QStringLiteral("是否打印答案"),
+        { 1560, 5280, 3135, 1095 }, { 2160, 5640, 855, 495 }, { 3480, 5640, 735, 495 }, "Frame2",
+        { 6600, 1920, 3975, 1815 }, { 6840, 2640, 1695, 495 }, { 8520, 2640, 1935, 495 }, "Frame3",
+        { 6600, 4200, 3975, 2175 }, { 8160, 4680, 1695, 495 }, { 8160, 5520, 1695, 495 }, "Text3",
+        { 1200, 6840, 9615, 495 }, 12, "Label4", { 1200, 7560, 9615, 495 }, QColor() };
 }
 
 void smallTitle(QWidget* window, const char* name, const QString& text, Twips place)
@@ -68,19 +67,32 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
     m_sets = Controls::textBox(this, "Text1", QStringLiteral("10"), { 3000, 4440, 855, 375 });
 }
 
+std::optional<int> SetDrillWindow::readNumber(const QString& text) const
+{
+    if (m_definition.roundsFractions) {
+        return parseRoundedInt16(text);
+    }
+    // Whole numbers in the same 16-bit range; anything else fails its check.
+    const auto value = parseWholeNumber(text);
+    if (!inRange(value, -32768, 32767)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
 std::vector<KindBoxes> SetDrillWindow::readGrid() const
 {
     std::vector<KindBoxes> grid;
     for (const KindColumn& column : m_grid) {
-        grid.push_back({ parseRoundedInt16(column.first->text()), parseRoundedInt16(column.second->text()),
-            parseRoundedInt16(column.count->text()) });
+        grid.push_back({ readNumber(column.first->text()), readNumber(column.second->text()),
+            readNumber(column.count->text()) });
     }
     return grid;
 }
 
 void SetDrillWindow::generate()
 {
-    const auto sets = parseRoundedInt16(m_sets->text());
+    const auto sets = readNumber(m_sets->text());
     if (!inRange(sets, 1, SetDrillTexts::kMaxSets)) {
         MessageBox::show(this, SetDrillTexts::kSetsMessage);
         return;

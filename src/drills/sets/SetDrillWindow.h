@@ -13,7 +13,7 @@
 
 struct SetDrillDefinition {
     QString drillName;
-    QString firstTitle;  // "被除数位数"
+    QString firstTitle; // "被除数位数"
     QString secondTitle; // "除数位数"
     // Initial first digits, second digits and count of the four kinds.
     std::array<std::array<int, 3>, 4> defaults;
@@ -21,6 +21,10 @@ struct SetDrillDefinition {
     SetSheet sheet;
     // The set engine's kinds for the checked grid.
     std::function<std::vector<SetKind>(const std::vector<CheckedKind>&)> kinds;
+    // How the grid and the number of sets are read: rounded to the nearest
+    // 16-bit whole number (the division drill), or whole numbers only, so a
+    // typed fraction gets the box's message.
+    bool roundsFractions = false;
 };
 
 class SetDrillWindow : public DrillWindow {
@@ -39,6 +43,7 @@ private:
         QLineEdit* count;
     };
 
+    std::optional<int> readNumber(const QString& text) const;
     std::vector<KindBoxes> readGrid() const;
 
     SetDrillDefinition m_definition;
