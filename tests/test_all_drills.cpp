@@ -7,6 +7,7 @@
 
 #include "drills/multiply/Multiplication.h"
 #include "forms/DrillWindow.h"
+#include "random/Draws.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 
@@ -265,8 +266,8 @@ void TestAllDrills::divisionRowsAreExact()
                 QCOMPARE(match.captured(1).size(), dividendDigits);
                 QCOMPARE(match.captured(2).size(), divisorDigits);
                 // Never the power of ten itself: no divisor 1, 10, 100 …, no dividend 100, 1000 …
-                QVERIFY(divisor > Multiplication::powerOfTen(divisorDigits - 1));
-                QVERIFY(dividend > Multiplication::powerOfTen(dividendDigits - 1));
+                QVERIFY(divisor > Draws::powerOfTen(divisorDigits - 1));
+                QVERIFY(dividend > Draws::powerOfTen(dividendDigits - 1));
             }
         }
     }

@@ -7,6 +7,7 @@
 #include "drills/multiply/MultiplyWindow.h"
 #include "drills/rows/RowDrill.h"
 #include "output/FrameLines.h"
+#include "random/Draws.h"
 #include "random/RandomSource.h"
 
 #include <QCheckBox>
@@ -90,8 +91,8 @@ void TestMultiply::factorsStayStrictlyInsideTheirBounds()
     QFETCH(int, d1);
     QFETCH(int, d2);
     RandomSource random;
-    const qint64 lo1 = Multiplication::powerOfTen(d1 - 1);
-    const qint64 lo2 = Multiplication::powerOfTen(d2 - 1);
+    const qint64 lo1 = Draws::powerOfTen(d1 - 1);
+    const qint64 lo2 = Draws::powerOfTen(d2 - 1);
     qint64 smallestA = lo1 * 10;
     qint64 largestA = 0;
     for (int i = 0; i < 20000; ++i) {

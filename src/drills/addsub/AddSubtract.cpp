@@ -1,8 +1,7 @@
 #include "drills/addsub/AddSubtract.h"
 
-#include "drills/multiply/Multiplication.h"
 #include "drills/rows/RowDrill.h"
-#include "random/RandomSource.h"
+#include "random/Draws.h"
 
 #include <algorithm>
 #include <utility>
@@ -71,13 +70,8 @@ RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands)
 std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
 {
     // Nine in ten draws have the wanted number of digits.
-    const std::int64_t high = Multiplication::powerOfTen(digits);
-    const std::int64_t low = digits == 1 ? 1 : high / 10;
-    std::int64_t value = 0;
-    do {
-        value = random.below(high);
-    } while (value < low);
-    return value;
+    const std::int64_t high = Draws::powerOfTen(digits);
+    return Draws::atLeast(random, digits == 1 ? 1 : high / 10, high);
 }
 
 AddSubQuestion AddSubtract::drawQuestion(

@@ -5,15 +5,10 @@
 
 #include <QtGlobal>
 
-namespace {
-constexpr std::array<std::int64_t, 7> kPowersOfTen { 1, 10, 100, 1000, 10000, 100000, 1000000 };
-} // namespace
-
 DivisionBounds DivisionRules::bounds(const DivisionKind& kind)
 {
-    const auto power = [](int exponent) { return kPowersOfTen.at(static_cast<std::size_t>(exponent)); };
-    return { power(kind.dividendDigits - 1), power(kind.dividendDigits), power(kind.divisorDigits - 1),
-        power(kind.divisorDigits) };
+    return { Draws::powerOfTen(kind.dividendDigits - 1), Draws::powerOfTen(kind.dividendDigits),
+        Draws::powerOfTen(kind.divisorDigits - 1), Draws::powerOfTen(kind.divisorDigits) };
 }
 
 bool DivisionRules::drawable(const DivisionKind& kind)

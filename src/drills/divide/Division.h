@@ -8,7 +8,7 @@
 #include "drills/sets/KindGrid.h"
 #include "drills/sets/SetDrill.h"
 #include "output/SheetLine.h"
-#include "random/RandomSource.h"
+#include "random/Draws.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -73,10 +73,7 @@ template <typename Source> DivisionQuestion DrawDivisionQuestion(Source& source,
 {
     Q_ASSERT(DivisionRules::drawable(kind));
     const DivisionBounds b = DivisionRules::bounds(kind);
-    std::int64_t divisor = 0;
-    do {
-        divisor = RandomSource::truncScaled(source.next(), b.divisorHigh);
-    } while (divisor <= b.divisorLow || divisor >= b.divisorHigh);
+    const std::int64_t divisor = Draws::atLeast(source, b.divisorLow + 1, b.divisorHigh);
 
     // The hot loop of the drill: a six-digit ÷ five-digit kind needs about
     // ten thousand quotient draws per question.

@@ -1,17 +1,11 @@
 #include "drills/multiply/Multiplication.h"
 
 #include "drills/rows/RowDrill.h"
-#include "random/RandomSource.h"
+#include "random/Draws.h"
 
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {
-    const std::int64_t low = powerOfTen(digits - 1);
-    const std::int64_t high = low * 10;
-    std::int64_t value = 0;
-    do {
-        value = random.below(high);
-    } while (value <= low || value >= high);
-    return value;
+    return Draws::atLeast(random, Draws::powerOfTen(digits - 1) + 1, Draws::powerOfTen(digits));
 }
 
 Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int secondDigits)

@@ -45,13 +45,6 @@ inline constexpr int kMaxPerRow = 50;
 inline constexpr int kMaxRows = 200;
 inline constexpr int kMaxPages = 40;
 
-inline constexpr std::int64_t kPowersOfTen[] = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
-    100000000, 1000000000, 10000000000, 100000000000, 1000000000000 };
-// 10^exponent for exponent 0 to 12.
-inline std::int64_t powerOfTen(int exponent)
-{
-    return kPowersOfTen[exponent];
-}
 // trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
 std::int64_t drawOperand(RandomSource& random, int digits);
 Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);

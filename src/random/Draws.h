@@ -1,0 +1,31 @@
+#pragma once
+// The draws the question rules share: a whole number trunc(r × high) from a
+// source of values 0 <= r < 1, drawn again until it is large enough, and the
+// powers of ten that digit counts turn into.
+
+#include "random/RandomSource.h"
+
+#include <array>
+#include <cstdint>
+
+namespace Draws {
+inline constexpr std::array<std::int64_t, 13> kPowersOfTen { 1, 10, 100, 1000, 10000, 100000, 1000000,
+    10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000 };
+
+// 10^exponent for exponent 0 to 12.
+constexpr std::int64_t powerOfTen(int exponent)
+{
+    return kPowersOfTen[static_cast<std::size_t>(exponent)];
+}
+
+// trunc(r × high) for fresh values r, drawn again while below lowest. The
+// value is always below high, as r is below 1.
+template <typename Source> std::int64_t atLeast(Source& source, std::int64_t lowest, std::int64_t high)
+{
+    std::int64_t value = 0;
+    do {
+        value = RandomSource::truncScaled(source.next(), high);
+    } while (value < lowest);
+    return value;
+}
+} // namespace Draws
