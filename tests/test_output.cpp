@@ -227,11 +227,13 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
         for (int i = 0; i < 20000; ++i) {
             outputs.line(QString(100, QLatin1Char('9')));
         }
+        QVERIFY(outputs.failed()); // noticed while writing, not only when closing
         QVERIFY(!outputs.finish());
     }
     QCOMPARE(messages.messages.size(), 1);
-    QVERIFY(messages.messages[0].contains(QStringLiteral("“大.xls”")));
-    QVERIFY(messages.messages[0].contains(QStringLiteral("写入失败")));
+    // The cause in the program's language only, without the system's English text.
+    QCOMPARE(messages.messages[0],
+        OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）")));
     QCOMPARE(readBytes(dir.filePath(name)), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
 }
@@ -251,7 +253,8 @@ void TestOutput::uncreatableFileIsReportedAndNothingPrinted()
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
     QCOMPARE(messages.messages.size(), 1);
-    QVERIFY(messages.messages[0].contains(QStringLiteral("“占用.xls”")));
+    QCOMPARE(messages.messages[0],
+        OutputMessages::fileFailed(QStringLiteral("占用.xls"), QStringLiteral("该位置已有同名的文件夹")));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf")))
         || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
 }
@@ -275,6 +278,7 @@ void TestOutput::wideAndLongPagesAreScaledToFit_data()
     QTest::newRow("short page") << 40 << 10;
     QTest::newRow("408 characters wide") << 408 << 60;
     QTest::newRow("205 lines long") << 94 << 205;
+    QTest::newRow("1804 characters wide") << 1804 << 10;
 }
 
 void TestOutput::wideAndLongPagesAreScaledToFit()

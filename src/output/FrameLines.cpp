@@ -8,9 +8,15 @@ QString schoolLine(int spacesAfterSchool)
 }
 } // namespace
 
-QString FrameLines::fileSchoolLine() { return schoolLine(18); }
+QString FrameLines::fileSchoolLine()
+{
+    return schoolLine(18);
+}
 
-QString FrameLines::printerSchoolLine() { return schoolLine(19); }
+QString FrameLines::printerSchoolLine()
+{
+    return schoolLine(19);
+}
 
 QString FrameLines::printerTitleLine(const QString& sheetTitle)
 {

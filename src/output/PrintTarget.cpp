@@ -8,7 +8,10 @@ namespace {
 const QString kJobName = QStringLiteral("MirevaV3.0");
 }
 
-bool SystemPrintTarget::available() const { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool SystemPrintTarget::available() const
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 std::unique_ptr<QPagedPaintDevice> SystemPrintTarget::open()
 {

@@ -1,6 +1,7 @@
 #include "output/SheetFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 constexpr qsizetype kFlushSize = 1 << 16;
@@ -87,19 +88,25 @@ void SheetFile::discard()
 
 QString SheetFile::errorText() const
 {
-    QString cause;
+    // The causes a teacher can act on, found by looking at the place itself;
+    // the system's own error text is English and is left out.
+    const QFileInfo target(QDir::current().filePath(m_name));
+    if (target.isDir()) {
+        return QStringLiteral("该位置已有同名的文件夹");
+    }
+    if (target.exists() && !target.isWritable()) {
+        return QStringLiteral("原有文件是只读文件，不能替换");
+    }
+    if (!QFileInfo(target.absolutePath()).isWritable()) {
+        return QStringLiteral("文件夹不允许写入");
+    }
     switch (m_file.error()) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        cause = QStringLiteral("无法创建该文件（文件夹不可写，或文件正被其他程序打开）");
-        break;
+        return QStringLiteral("无法创建该文件（文件可能正被其他程序打开）");
     case QFileDevice::RenameError:
-        cause = QStringLiteral("无法替换原有文件（文件可能正被其他程序打开）");
-        break;
+        return QStringLiteral("无法替换原有文件（文件可能正被其他程序打开）");
     default:
-        cause = QStringLiteral("写入失败（磁盘空间可能不足，或文件正被其他程序打开）");
-        break;
+        return QStringLiteral("写入失败（磁盘空间可能不足）");
     }
-    const QString detail = m_file.errorString();
-    return detail.isEmpty() ? cause : cause + QStringLiteral("：") + detail;
 }

@@ -113,6 +113,7 @@ void SheetOutputs::line(const SheetLine& line)
 {
     if (m_file) {
         m_file->writeLine(line);
+        checkFile();
     }
     if (m_printer) {
         m_printer->printLine(line.text());
@@ -123,6 +124,15 @@ void SheetOutputs::fileLine(const QString& text)
 {
     if (m_file) {
         m_file->writeLine(text);
+        checkFile();
+    }
+}
+
+void SheetOutputs::checkFile()
+{
+    // A write that failed (a full disk) stops the run at once.
+    if (m_file->failed()) {
+        failFile(OutputMessages::fileFailed(m_file->fileName(), m_file->errorText()));
     }
 }
 

@@ -63,6 +63,7 @@ public:
 private:
     void fail(const QString& message);
     void failFile(const QString& message);
+    void checkFile();
 
     PrintTarget& m_target;
     OutputChoice m_choice;

@@ -72,6 +72,17 @@ void SheetPrinter::endPage()
         const QFont font = Fonts::sheetMono(fittingPointSize(m_lines, m_device.get(), width, height));
         m_painter.setFont(font);
         const QFontMetricsF metrics(font, m_device.get());
+        // Lines too wide even at the smallest font size (hundreds of
+        // questions in a row) are scaled down further, so none is cut off.
+        double widest = 0;
+        for (const QString& line : std::as_const(m_lines)) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        const double tallest = metrics.lineSpacing() * static_cast<double>(m_lines.size());
+        const double scale
+            = std::min({ 1.0, widest > 0 ? width / widest : 1.0, tallest > 0 ? height / tallest : 1.0 });
+        m_painter.resetTransform();
+        m_painter.scale(scale, scale);
         double baseline = metrics.ascent();
         for (const QString& line : std::as_const(m_lines)) {
             if (!line.isEmpty()) {

@@ -26,8 +26,8 @@ public:
     int pagesEnded() const { return m_pages; }
 
     // The point size at which the lines fit a page of the given size.
-    static double fittingPointSize(const QStringList& lines, QPaintDevice* device, double pageWidth,
-        double pageHeight);
+    static double fittingPointSize(
+        const QStringList& lines, QPaintDevice* device, double pageWidth, double pageHeight);
 
 private:
     std::unique_ptr<QPagedPaintDevice> m_device;
