@@ -63,7 +63,10 @@ const QString kCountsMessage = QStringLiteral(
     "可一次性每排输出1-20题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
 const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 
-int digitsOf(qint64 value) { return static_cast<int>(QString::number(value).size()); }
+int digitsOf(qint64 value)
+{
+    return static_cast<int>(QString::number(value).size());
+}
 } // namespace
 
 class TestAddSub : public QObject {
@@ -116,9 +119,11 @@ void TestAddSub::limitQuestionsCoverTheWholeRange_data()
 {
     QTest::addColumn<int>("limit");
     QTest::addColumn<bool>("subtract");
+    QTest::addColumn<int>("lowestResult");
+    QTest::addColumn<int>("highestResult");
     for (int limit : { 5, 10, 20 }) {
-        QTest::addRow("addition within %d", limit) << limit << false;
-        QTest::addRow("subtraction within %d", limit) << limit << true;
+        QTest::addRow("addition within %d", limit) << limit << false << 2 << limit;
+        QTest::addRow("subtraction within %d", limit) << limit << true << 0 << limit - 1;
     }
 }
 
@@ -126,6 +131,8 @@ void TestAddSub::limitQuestionsCoverTheWholeRange()
 {
     QFETCH(int, limit);
     QFETCH(bool, subtract);
+    QFETCH(int, lowestResult);
+    QFETCH(int, highestResult);
     RandomSource random;
     QSet<qint64> firsts;
     QSet<qint64> results;
@@ -133,13 +140,14 @@ void TestAddSub::limitQuestionsCoverTheWholeRange()
     for (int i = 0; i < 5000; ++i) {
         const AddSubQuestion q = AddSubtract::drawQuestion(random, LimitOperands { limit }, operation);
         QCOMPARE(q.subtract, subtract);
-        QVERIFY(q.a >= 0 && q.a <= limit && q.b >= 0 && q.b <= limit);
-        QVERIFY(q.result() >= 0 && q.result() <= limit);
+        // No operand is 0; every result from lowest to highest occurs.
+        QVERIFY(q.a >= 1 && q.a <= limit && q.b >= 1 && q.b <= limit);
+        QVERIFY(q.result() >= lowestResult && q.result() <= highestResult);
         firsts.insert(q.a);
         results.insert(q.result());
     }
-    QCOMPARE(firsts.size(), limit + 1);
-    QCOMPARE(results.size(), limit + 1);
+    QCOMPARE(firsts.size(), subtract ? limit : limit - 1);
+    QCOMPARE(results.size(), highestResult - lowestResult + 1);
 }
 
 void TestAddSub::defaultsWriteTheirSheet_data()
@@ -148,13 +156,17 @@ void TestAddSub::defaultsWriteTheirSheet_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("title");
-    QTest::addRow("kindergarten") << AddSubDrill::Kindergarten << "幼儿加减" << "幼儿园10以内加减速算.xls"
+    QTest::addRow("kindergarten") << AddSubDrill::Kindergarten << "幼儿加减"
+                                  << "幼儿园10以内加减速算.xls"
                                   << "小学幼儿园10以内加减速算试题";
-    QTest::addRow("lower grades") << AddSubDrill::Lower << "低段加减" << "低段2位加减1位速算.xls"
+    QTest::addRow("lower grades") << AddSubDrill::Lower << "低段加减"
+                                  << "低段2位加减1位速算.xls"
                                   << "小学低段2位加减1位速算试题";
-    QTest::addRow("middle grades") << AddSubDrill::Middle << "中段加减" << "中段3位加减2位速算.xls"
+    QTest::addRow("middle grades") << AddSubDrill::Middle << "中段加减"
+                                   << "中段3位加减2位速算.xls"
                                    << "小学中段3位加减2位速算试题";
-    QTest::addRow("upper grades") << AddSubDrill::Upper << "高段加减" << "高段4位加减3位速算.xls"
+    QTest::addRow("upper grades") << AddSubDrill::Upper << "高段加减"
+                                  << "高段4位加减3位速算.xls"
                                   << "小学高段4位加减3位速算试题";
 }
 
@@ -261,7 +273,7 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
             QCOMPARE(match.captured(4), QString::number(shown)); // no leading zero or sign
             QCOMPARE(shown, subtract ? a - b : a + b);
             if (limited) {
-                QVERIFY2(a <= first && b <= first && shown <= first, qPrintable(cell));
+                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && shown <= first, qPrintable(cell));
             } else if (subtract) {
                 QVERIFY2(a >= b, qPrintable(cell));
                 QCOMPARE(digitsOf(a), std::max(first, second));
@@ -291,24 +303,38 @@ void TestAddSub::badSettingsGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("limit 4") << AddSubDrill::Kindergarten << "Text1" << "4" << kLimitMessage;
-    QTest::newRow("limit 21") << AddSubDrill::Kindergarten << "Text1" << "21" << kLimitMessage;
-    QTest::newRow("limit empty") << AddSubDrill::Kindergarten << "Text1" << "" << kLimitMessage;
-    QTest::newRow("limit fraction") << AddSubDrill::Kindergarten << "Text1" << "10.5" << kLimitMessage;
-    QTest::newRow("lower first digits 0") << AddSubDrill::Lower << "Text1" << "0" << digitsMessage(2);
-    QTest::newRow("lower first digits 3") << AddSubDrill::Lower << "Text1" << "3" << digitsMessage(2);
-    QTest::newRow("lower second digits 3") << AddSubDrill::Lower << "Text2" << "3" << digitsMessage(2);
-    QTest::newRow("middle second digits 5") << AddSubDrill::Middle << "Text2" << "5" << digitsMessage(4);
-    QTest::newRow("middle first digits letters")
-        << AddSubDrill::Middle << "Text1" << "abc" << digitsMessage(4);
-    QTest::newRow("upper first digits 7") << AddSubDrill::Upper << "Text1" << "7" << digitsMessage(6);
-    QTest::newRow("upper second digits -1") << AddSubDrill::Upper << "Text2" << "-1" << digitsMessage(6);
-    QTest::newRow("kindergarten per row 21")
-        << AddSubDrill::Kindergarten << "Text4" << "21" << kCountsMessage;
-    QTest::newRow("lower per row 0") << AddSubDrill::Lower << "Text4" << "0" << kCountsMessage;
-    QTest::newRow("middle rows 51") << AddSubDrill::Middle << "Text5" << "51" << kCountsMessage;
-    QTest::newRow("upper pages 41") << AddSubDrill::Upper << "Text6" << "41" << kCountsMessage;
-    QTest::newRow("upper pages empty") << AddSubDrill::Upper << "Text6" << " " << kCountsMessage;
+    QTest::newRow("limit 4") << AddSubDrill::Kindergarten << "Text1"
+                             << "4" << kLimitMessage;
+    QTest::newRow("limit 21") << AddSubDrill::Kindergarten << "Text1"
+                              << "21" << kLimitMessage;
+    QTest::newRow("limit empty") << AddSubDrill::Kindergarten << "Text1"
+                                 << "" << kLimitMessage;
+    QTest::newRow("limit fraction") << AddSubDrill::Kindergarten << "Text1"
+                                    << "10.5" << kLimitMessage;
+    QTest::newRow("lower first digits 0") << AddSubDrill::Lower << "Text1"
+                                          << "0" << digitsMessage(2);
+    QTest::newRow("lower first digits 3") << AddSubDrill::Lower << "Text1"
+                                          << "3" << digitsMessage(2);
+    QTest::newRow("lower second digits 3") << AddSubDrill::Lower << "Text2"
+                                           << "3" << digitsMessage(2);
+    QTest::newRow("middle second digits 5") << AddSubDrill::Middle << "Text2"
+                                            << "5" << digitsMessage(4);
+    QTest::newRow("middle first digits letters") << AddSubDrill::Middle << "Text1"
+                                                 << "abc" << digitsMessage(4);
+    QTest::newRow("upper first digits 7") << AddSubDrill::Upper << "Text1"
+                                          << "7" << digitsMessage(6);
+    QTest::newRow("upper second digits -1") << AddSubDrill::Upper << "Text2"
+                                            << "-1" << digitsMessage(6);
+    QTest::newRow("kindergarten per row 21") << AddSubDrill::Kindergarten << "Text4"
+                                             << "21" << kCountsMessage;
+    QTest::newRow("lower per row 0") << AddSubDrill::Lower << "Text4"
+                                     << "0" << kCountsMessage;
+    QTest::newRow("middle rows 51") << AddSubDrill::Middle << "Text5"
+                                    << "51" << kCountsMessage;
+    QTest::newRow("upper pages 41") << AddSubDrill::Upper << "Text6"
+                                    << "41" << kCountsMessage;
+    QTest::newRow("upper pages empty") << AddSubDrill::Upper << "Text6"
+                                       << " " << kCountsMessage;
 }
 
 void TestAddSub::badSettingsGiveTheirMessageAndNoFile()

@@ -44,6 +44,7 @@ private slots:
     void badInputGivesAMessageAndNoFile();
     void layoutMessageNamesTheAcceptedCounts_data();
     void layoutMessageNamesTheAcceptedCounts();
+    void upperGradeMultiplicationColumnsStayStraight();
     void divisionRowsAreExact();
     void multiplicationSetsAreCorrect();
     void sevenTermSheetIsUnchanged();
@@ -235,6 +236,30 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
             }
         }
         box->setText(initial);
+    }
+}
+
+// A one-digit first factor with a five-digit second one and the products
+// shown: every question starts its own column.
+void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
+{
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
+    DrillWindow* drill = open(shell, QStringLiteral("gdcs"));
+    QVERIFY(drill);
+    setText(drill, "Text1", QStringLiteral("1"));
+    setText(drill, "Text2", QStringLiteral("5"));
+    drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    click(drill, "Command1");
+    QVERIFY(messages.messages.isEmpty());
+    const QStringList values = sheetValues(dir.filePath(QStringLiteral("高段1位乘5位速算.xls")));
+    QCOMPARE(values.size(), 2 + 30 * 4);
+    const QRegularExpression cell(QStringLiteral("^\\d×\\d{5}=\\d{5,6} +$"));
+    for (const QString& row : values.mid(2)) {
+        QCOMPARE(row.size(), 4 + 5 * 16);
+        for (int q = 0; q < 5; ++q) {
+            QVERIFY2(cell.match(row.mid(4 + 16 * q, 16)).hasMatch(), qPrintable(row));
+        }
     }
 }
 

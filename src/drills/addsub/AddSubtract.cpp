@@ -16,14 +16,15 @@ int digitCount(std::int64_t value)
     return digits;
 }
 
-// Both operands within 0 … limit, drawn again until the result lies there too.
-// Each pass is accepted with probability (limit + 2) / (2 × (limit + 1)) > 1/2.
+// Both operands within 1 … limit (a question with 0 teaches little), drawn
+// again until the result lies within 0 … limit. Each pass is accepted with
+// probability about 1/2 (at least 2/5, for addition within 5).
 AddSubQuestion drawWithinLimit(RandomSource& random, int limit, bool subtract)
 {
     AddSubQuestion question { 0, 0, subtract };
     do {
-        question.a = random.below(limit + 1);
-        question.b = random.below(limit + 1);
+        question.a = Draws::atLeast(random, 1, limit + 1);
+        question.b = Draws::atLeast(random, 1, limit + 1);
     } while (question.result() < 0 || question.result() > limit);
     return question;
 }

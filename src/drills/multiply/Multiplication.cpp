@@ -3,6 +3,8 @@
 #include "drills/rows/RowDrill.h"
 #include "random/Draws.h"
 
+#include <algorithm>
+
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {
     return Draws::atLeast(random, Draws::powerOfTen(digits - 1) + 1, Draws::powerOfTen(digits));
@@ -39,17 +41,22 @@ int Multiplication::cellWidth(int firstDigits)
     return 6 * firstDigits;
 }
 
-RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits)
+int Multiplication::alignedCellWidth(int firstDigits, int secondDigits)
 {
-    return RowDrill::namedSheet(RowDrill::operandStem(stage, firstDigits, QStringLiteral("乘"), secondDigits),
-        cellWidth(firstDigits));
+    return std::max(cellWidth(firstDigits), 2 * (firstDigits + secondDigits) + 4);
+}
+
+RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits, int width)
+{
+    return RowDrill::namedSheet(
+        RowDrill::operandStem(stage, firstDigits, QStringLiteral("乘"), secondDigits), width);
 }
 
 bool Multiplication::run(
     const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     return RowDrill::run(
-        sheet(stage, settings.firstDigits, settings.secondDigits),
+        sheet(stage, settings.firstDigits, settings.secondDigits, cellWidth(settings.firstDigits)),
         { settings.perRow, settings.rowsPerPage, settings.pages },
         [&](SheetLine& row) {
             writeNextQuestion(row, random, settings.firstDigits, settings.secondDigits, settings.answers);

@@ -54,8 +54,14 @@ QString questionText(const Factors& factors, bool withAnswer);
 // Draws the factors of one question and writes it: one cell of the drill.
 void writeNextQuestion(
     SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer);
+// The middle-grade cell: 6 characters per digit of the first factor. A
+// short first factor with a long second one overflows it.
 int cellWidth(int firstDigits);
-RowSheet sheet(const QString& stage, int firstDigits, int secondDigits);
+// The upper-grade cell: as wide as the middle-grade one, and never narrower
+// than the longest question with its product and two spaces, so columns
+// stay straight whatever the digit counts.
+int alignedCellWidth(int firstDigits, int secondDigits);
+RowSheet sheet(const QString& stage, int firstDigits, int secondDigits, int width);
 
 bool run(const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace Multiplication

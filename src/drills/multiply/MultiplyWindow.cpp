@@ -12,7 +12,10 @@ OperandRowDrill multiplyDrill(MultiplyGrade grade)
         3, middle ? 1 : 2, 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, false,
         MultiplyTexts::kDigitsMessage,
         middle ? MultiplyTexts::kMiddleGradeCountsMessage : MultiplyTexts::kCountsMessage,
-        [stage](int d1, int d2) { return Multiplication::sheet(stage, d1, d2); },
+        [stage, middle](int d1, int d2) {
+            return Multiplication::sheet(stage, d1, d2,
+                middle ? Multiplication::cellWidth(d1) : Multiplication::alignedCellWidth(d1, d2));
+        },
         Multiplication::writeNextQuestion };
 }
 } // namespace
