@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
         outputs.open();
         QElapsedTimer timer;
         timer.start();
-        if (!Multiplication::run(QStringLiteral("中段"), settings, random, outputs)) {
+        if (!Multiplication::run(MultiplyGrade::Middle, settings, random, outputs)) {
             std::fprintf(stderr, "run failed\n");
             return 1;
         }

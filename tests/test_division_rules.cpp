@@ -99,10 +99,10 @@ void TestDivisionRules::questionFromChosenValues_data()
         << 2 << 1 << QList<float> { 0.05f, 0.1f, 0.35f, 0.02f, 0.5f, 0.07f } << QStringLiteral("21÷3=7");
     QTest::addRow("3÷2, divisor 10 and dividend 96 refused")
         << 3 << 2 << QList<float> { 0.1f, 0.125f, 0.0085f, 0.0205f } << QStringLiteral("240÷12=20");
-    // 500000 × 50000 needs more than 32 bits; wrapped, it could pass as a
-    // six-digit dividend.
+    // 85902 × 50000 needs more than 32 bits; wrapped to 32 bits it would be
+    // 132704, a six-digit dividend.
     QTest::addRow("6÷5, a product past 32 bits refused")
-        << 6 << 5 << QList<float> { 0.5f, 0.5f, 0.0000125f } << QStringLiteral("600000÷50000=12");
+        << 6 << 5 << QList<float> { 0.5f, 0.0859025f, 0.0000125f } << QStringLiteral("600000÷50000=12");
 }
 
 void TestDivisionRules::questionFromChosenValues()

@@ -242,7 +242,8 @@ void TestMultiply::badSettingsGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString digits = MultiplyTexts::kDigitsMessage;
-    const QString counts = MultiplyTexts::kMiddleGradeCountsMessage;
+    const QString counts = QStringLiteral(
+        "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
     QTest::newRow("first digits 0") << "Text1"
                                     << "0" << digits;
     QTest::newRow("first digits 7") << "Text1"

@@ -233,7 +233,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QCOMPARE(messages.messages.size(), 1);
     // The cause in the program's language only, without the system's English text.
     QCOMPARE(messages.messages[0],
-        OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）")));
+        OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true));
     QCOMPARE(readBytes(dir.filePath(name)), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
 }
@@ -253,8 +253,7 @@ void TestOutput::uncreatableFileIsReportedAndNothingPrinted()
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
     QCOMPARE(messages.messages.size(), 1);
-    QCOMPARE(messages.messages[0],
-        OutputMessages::fileFailed(QStringLiteral("占用.xls"), QStringLiteral("该位置已有同名的文件夹")));
+    QCOMPARE(messages.messages[0], QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。"));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf")))
         || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
 }

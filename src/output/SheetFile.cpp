@@ -1,5 +1,7 @@
 #include "output/SheetFile.h"
 
+#include "output/OutputMessages.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,6 +16,7 @@ bool SheetFile::create(const QString& fileName)
     m_buffer.clear();
     m_buffer.reserve(2 * kFlushSize);
     m_file.setFileName(QDir::current().filePath(fileName));
+    m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
     if (!SheetLine::encodingAvailable() || !m_file.open(QIODevice::WriteOnly)) {
         m_failed = true;
@@ -103,10 +106,15 @@ QString SheetFile::errorText() const
     switch (m_file.error()) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        return QStringLiteral("无法创建该文件（文件可能正被其他程序打开）");
+        return QStringLiteral("无法在该文件夹中创建文件");
     case QFileDevice::RenameError:
         return QStringLiteral("无法替换原有文件（文件可能正被其他程序打开）");
     default:
         return QStringLiteral("写入失败（磁盘空间可能不足）");
     }
+}
+
+QString SheetFile::failureMessage() const
+{
+    return OutputMessages::fileFailed(m_name, errorText(), m_replacing);
 }

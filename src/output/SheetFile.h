@@ -24,6 +24,8 @@ public:
     QString fileName() const { return m_name; }
     // Why creating or writing failed, in the program's language.
     QString errorText() const;
+    // The message box text for that failure.
+    QString failureMessage() const;
 
 private:
     void append(const char* bytes, qsizetype size);
@@ -34,4 +36,5 @@ private:
     SheetLine m_scratch; // reused to encode text lines
     QString m_name;
     bool m_failed = false;
+    bool m_replacing = false; // an earlier sheet of that name was there
 };

@@ -6,11 +6,6 @@
 
 #include <QPagedPaintDevice>
 
-QString OutputMessages::fileFailed(const QString& fileName, const QString& cause)
-{
-    return QStringLiteral("文件“%1”未能生成：%2。原有文件保持不变。").arg(fileName, cause);
-}
-
 SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent)
     : m_target(target)
     , m_choice(choice)
@@ -76,7 +71,7 @@ void SheetOutputs::beginFile(const QString& fileName, const QString& title)
     }
     m_file = std::make_unique<SheetFile>();
     if (!m_file->create(fileName)) {
-        failFile(OutputMessages::fileFailed(fileName, m_file->errorText()));
+        failFile(m_file->failureMessage());
         return;
     }
     m_file->writeLine(title);
@@ -132,7 +127,7 @@ void SheetOutputs::checkFile()
 {
     // A write that failed (a full disk) stops the run at once.
     if (m_file->failed()) {
-        failFile(OutputMessages::fileFailed(m_file->fileName(), m_file->errorText()));
+        failFile(m_file->failureMessage());
     }
 }
 
@@ -140,6 +135,7 @@ void SheetOutputs::fileEmptyLine()
 {
     if (m_file) {
         m_file->writeEmptyLine();
+        checkFile();
     }
 }
 
@@ -164,7 +160,7 @@ bool SheetOutputs::closeFile()
     }
     const bool ok = m_file->close();
     if (!ok) {
-        failFile(OutputMessages::fileFailed(m_file->fileName(), m_file->errorText()));
+        failFile(m_file->failureMessage());
     }
     m_file.reset();
     return ok;

@@ -1,11 +1,13 @@
 #pragma once
 // The outputs of one run: the sheet file and/or the printer, as the drill
 // window's two check boxes chose them, with the frame lines that every drill
-// writes around its questions. A failure of either output is reported once in
-// a message box naming the cause; the run then stops and the earlier sheet
-// file stays as it was. After a file failure the pages already ended are
-// still printed: they are whole sheets (in a set drill, the earlier sets).
+// writes around its questions. A failure of either output is reported in a
+// message box naming the cause; the run then stops and the earlier sheet file
+// stays as it was. After a file failure the pages already ended are still
+// printed, as whole pages: in a set drill, the sets before the one that
+// failed, and that set's own page when only closing its file failed.
 
+#include "output/OutputMessages.h"
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
 
@@ -18,14 +20,6 @@ struct OutputChoice {
     bool printer = false;
     bool file = false;
 };
-
-namespace OutputMessages {
-inline const QString kNoPrinter = QStringLiteral(
-    "没有找到默认打印机，无法直接输出到打印机。请先在系统中设置默认打印机，或只选择输出到Excel。");
-QString fileFailed(const QString& fileName, const QString& cause);
-inline const QString kPrintFailed
-    = QStringLiteral("打印失败：打印机没有接受本次打印任务，请检查默认打印机。");
-} // namespace OutputMessages
 
 class SheetOutputs {
 public:

@@ -104,7 +104,6 @@ QAction* MainWindow::entry(const QString& name) const
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    // exit() rather than quit(): quit() first asks every window to close, and
-    // the help and drill windows only hide, which would cancel it.
+    // Ends the event loop at once, as the quit entry does (see Shell).
     QCoreApplication::exit(0);
 }

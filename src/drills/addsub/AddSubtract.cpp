@@ -92,13 +92,6 @@ void AddSubtract::writeQuestion(SheetLine& line, const AddSubQuestion& question,
         withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
 }
 
-QString AddSubtract::questionText(const AddSubQuestion& question, bool withAnswer)
-{
-    SheetLine line;
-    writeQuestion(line, question, withAnswer);
-    return line.text();
-}
-
 int AddSubtract::cellWidth(const OperandRule& operands)
 {
     int longest = 0;

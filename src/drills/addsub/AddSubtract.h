@@ -67,7 +67,6 @@ std::int64_t drawOperand(RandomSource& random, int digits);
 AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, AddSubOperation operation);
 // Writes a+b= or a-b= and, when shown, the result at the end of the line.
 void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer);
-QString questionText(const AddSubQuestion& question, bool withAnswer);
 // Room for the longest question with its answer and at least three spaces.
 int cellWidth(const OperandRule& operands);
 // stage: "低段", "中段" or "高段"; not used for a limit.

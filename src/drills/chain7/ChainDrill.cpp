@@ -69,7 +69,7 @@ bool ChainDrill::run(
         if (outputs.toPrinter()) {
             outputs.beginPage(sheet.title, separator);
         }
-        for (int r = 0; r < settings.rowsPerPage; ++r) {
+        for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
             writeRow(sheet, settings, random, outputs);
         }
         outputs.endPage(separator, page);

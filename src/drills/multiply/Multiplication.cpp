@@ -46,17 +46,24 @@ int Multiplication::alignedCellWidth(int firstDigits, int secondDigits)
     return std::max(cellWidth(firstDigits), 2 * (firstDigits + secondDigits) + 4);
 }
 
-RowSheet Multiplication::sheet(const QString& stage, int firstDigits, int secondDigits, int width)
+QString Multiplication::stage(MultiplyGrade grade)
 {
+    return grade == MultiplyGrade::Middle ? QStringLiteral("中段") : QStringLiteral("高段");
+}
+
+RowSheet Multiplication::sheet(MultiplyGrade grade, int firstDigits, int secondDigits)
+{
+    const int width = grade == MultiplyGrade::Middle ? cellWidth(firstDigits)
+                                                     : alignedCellWidth(firstDigits, secondDigits);
     return RowDrill::namedSheet(
-        RowDrill::operandStem(stage, firstDigits, QStringLiteral("乘"), secondDigits), width);
+        RowDrill::operandStem(stage(grade), firstDigits, QStringLiteral("乘"), secondDigits), width);
 }
 
 bool Multiplication::run(
-    const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs)
+    MultiplyGrade grade, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     return RowDrill::run(
-        sheet(stage, settings.firstDigits, settings.secondDigits, cellWidth(settings.firstDigits)),
+        sheet(grade, settings.firstDigits, settings.secondDigits),
         { settings.perRow, settings.rowsPerPage, settings.pages },
         [&](SheetLine& row) {
             writeNextQuestion(row, random, settings.firstDigits, settings.secondDigits, settings.answers);

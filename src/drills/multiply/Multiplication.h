@@ -16,6 +16,9 @@ struct Factors {
     std::int64_t b;
 };
 
+// The middle-grade drill (zdcs1) and the upper-grade one (gdcs1).
+enum class MultiplyGrade { Middle, Upper };
+
 struct MultiplySettings {
     int firstDigits;
     int secondDigits;
@@ -61,7 +64,10 @@ int cellWidth(int firstDigits);
 // than the longest question with its product and two spaces, so columns
 // stay straight whatever the digit counts.
 int alignedCellWidth(int firstDigits, int secondDigits);
-RowSheet sheet(const QString& stage, int firstDigits, int secondDigits, int width);
+// "中段" or "高段".
+QString stage(MultiplyGrade grade);
+// The grade's sheet names and cell width.
+RowSheet sheet(MultiplyGrade grade, int firstDigits, int secondDigits);
 
-bool run(const QString& stage, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
+bool run(MultiplyGrade grade, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace Multiplication

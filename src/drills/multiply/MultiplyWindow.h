@@ -3,9 +3,8 @@
 // the upper grades): digit counts of the two factors, questions per row, rows
 // per page, pages per run.
 
+#include "drills/multiply/Multiplication.h"
 #include "drills/rows/OperandRowWindow.h"
-
-enum class MultiplyGrade { Middle, Upper };
 
 class MultiplyWindow : public OperandRowWindow {
     Q_OBJECT

@@ -44,7 +44,7 @@ bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const Questio
         if (outputs.toPrinter()) {
             outputs.beginPage(sheet.title, rule);
         }
-        for (int r = 0; r < layout.rowsPerPage; ++r) {
+        for (int r = 0; r < layout.rowsPerPage && !outputs.failed(); ++r) {
             row.clear();
             row.appendSpaces(kIndent);
             for (int q = 0; q < layout.perRow; ++q) {

@@ -1,0 +1,7 @@
+#include "output/OutputMessages.h"
+
+QString OutputMessages::fileFailed(const QString& fileName, const QString& cause, bool earlierFileKept)
+{
+    const QString message = QStringLiteral("文件“%1”未能生成：%2。").arg(fileName, cause);
+    return earlierFileKept ? message + QStringLiteral("原有文件保持不变。") : message;
+}
