@@ -378,7 +378,7 @@ void TestChainWindow::otherTermCountsShareTheWindow()
     ScratchDir dir;
     MessageRecorder recorder;
     const ChainSheet fiveTerms { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
-        QStringLiteral("五笔.xls"), QStringLiteral("五笔试题"), 5, 1, ChainTexts::kCountsMessage };
+        QStringLiteral("五笔.xls"), QStringLiteral("五笔试题"), 5, 1, ChainTexts::countsMessage() };
     Drill drill(fiveTerms);
     drill.showAnswers(true);
     drill.generate();

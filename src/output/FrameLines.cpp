@@ -28,3 +28,13 @@ QString FrameLines::pageFooter(int pageNumber)
     return QStringLiteral("MirevaV2.0 小学数学速算自动出题系统    第") + QString::number(pageNumber)
         + QStringLiteral("页    更新网址：https://mireva.example.org");
 }
+
+QString FrameLines::sheetFileName(const QString& stem)
+{
+    return stem + QStringLiteral("速算.xls");
+}
+
+QString FrameLines::sheetTitle(const QString& stem)
+{
+    return QStringLiteral("小学") + stem + QStringLiteral("速算试题");
+}

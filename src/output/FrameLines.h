@@ -10,5 +10,9 @@ QString fileSchoolLine();
 // The same with 19 spaces after "学校：".
 QString printerSchoolLine();
 QString printerTitleLine(const QString& sheetTitle);
+// A drill's sheet file and title from the drill's name, e.g. "中段3位乘1位":
+// "中段3位乘1位速算.xls" and "小学中段3位乘1位速算试题".
+QString sheetFileName(const QString& stem);
+QString sheetTitle(const QString& stem);
 QString pageFooter(int pageNumber);
 } // namespace FrameLines

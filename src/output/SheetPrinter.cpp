@@ -5,11 +5,29 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPrinter>
+#include <QSizeF>
 #include <algorithm>
 
 namespace {
 constexpr double kLargestPoints = 12.0;
 constexpr double kSmallestPoints = 1.0;
+
+// How much a page's lines need at a font size: the widest line and the height of all lines.
+QSizeF extent(const QStringList& lines, const QFontMetricsF& metrics)
+{
+    double widest = 0;
+    for (const QString& line : lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return { widest, metrics.lineSpacing() * static_cast<double>(lines.size()) };
+}
+
+// The factor (at most 1) that shrinks that extent into the page.
+double shrinkToFit(const QSizeF& needed, double pageWidth, double pageHeight)
+{
+    return std::min({ 1.0, needed.width() > 0 ? pageWidth / needed.width() : 1.0,
+        needed.height() > 0 ? pageHeight / needed.height() : 1.0 });
+}
 } // namespace
 
 SheetPrinter::SheetPrinter(std::unique_ptr<QPagedPaintDevice> device)
@@ -39,18 +57,12 @@ double SheetPrinter::fittingPointSize(
 {
     double points = kLargestPoints;
     while (points > kSmallestPoints) {
-        const QFontMetricsF metrics(Fonts::sheetMono(points), device);
-        double widest = 0;
-        for (const QString& line : lines) {
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        }
-        const double height = metrics.lineSpacing() * static_cast<double>(lines.size());
-        if (widest <= pageWidth && height <= pageHeight) {
+        const double scale = shrinkToFit(
+            extent(lines, QFontMetricsF(Fonts::sheetMono(points), device)), pageWidth, pageHeight);
+        if (scale >= 1.0) {
             return points;
         }
         // Shrink in proportion to the overflow, a little more to allow for hinting.
-        const double scale
-            = std::min(widest > 0 ? pageWidth / widest : 1.0, height > 0 ? pageHeight / height : 1.0);
         points = std::max(kSmallestPoints, std::min(points * scale, points - 0.1) * 0.995);
     }
     return kSmallestPoints;
@@ -74,13 +86,7 @@ void SheetPrinter::endPage()
         const QFontMetricsF metrics(font, m_device.get());
         // Lines too wide even at the smallest font size (hundreds of
         // questions in a row) are scaled down further, so none is cut off.
-        double widest = 0;
-        for (const QString& line : std::as_const(m_lines)) {
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        }
-        const double tallest = metrics.lineSpacing() * static_cast<double>(m_lines.size());
-        const double scale
-            = std::min({ 1.0, widest > 0 ? width / widest : 1.0, tallest > 0 ? height / tallest : 1.0 });
+        const double scale = shrinkToFit(extent(m_lines, metrics), width, height);
         m_painter.resetTransform();
         m_painter.scale(scale, scale);
         double baseline = metrics.ascent();

@@ -5,16 +5,18 @@
 
 #include "random/RandomSource.h"
 
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 
 namespace Draws {
-inline constexpr std::array<std::int64_t, 13> kPowersOfTen { 1, 10, 100, 1000, 10000, 100000, 1000000,
-    10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000 };
+// Operands have at most six digits.
+inline constexpr std::array<std::int64_t, 7> kPowersOfTen { 1, 10, 100, 1000, 10000, 100000, 1000000 };
 
-// 10^exponent for exponent 0 to 12.
-constexpr std::int64_t powerOfTen(int exponent)
+// 10^exponent for exponent 0 to 6.
+inline std::int64_t powerOfTen(int exponent)
 {
+    Q_ASSERT(exponent >= 0 && exponent < static_cast<int>(kPowersOfTen.size()));
     return kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 

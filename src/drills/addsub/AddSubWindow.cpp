@@ -111,7 +111,7 @@ void AddSubWindow::generate()
     const auto layout
         = m_layout->read({ AddSubtract::kMaxPerRow, AddSubtract::kMaxRows, AddSubtract::kMaxPages });
     if (!layout) {
-        MessageBox::show(this, AddSubTexts::kCountsMessage);
+        MessageBox::show(this, AddSubTexts::countsMessage());
         return;
     }
     const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage,

@@ -46,8 +46,8 @@ struct AddSubSettings {
 };
 
 namespace AddSubTexts {
-inline const QString kCountsMessage = QStringLiteral(
-    "可一次性每排输出1-20题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+// The message naming the layout counts that are accepted.
+QString countsMessage();
 inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 // "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
 QString digitsMessage(int maxDigits);

@@ -1,10 +1,25 @@
 #include "drills/chain7/ChainDrill.h"
 
+#include "common/CountsMessage.h"
 #include "common/SettingText.h"
 #include "drills/chain7/ChainRules.h"
+#include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 
 #include <limits>
+
+ChainSheet ChainSheets::named(
+    const QString& drillName, const QString& stem, int terms, int subtracted, const QString& countsMessage)
+{
+    return { drillName, stem, FrameLines::sheetFileName(stem), FrameLines::sheetTitle(stem), terms,
+        subtracted, countsMessage };
+}
+
+QString ChainTexts::countsMessage()
+{
+    using namespace ChainDrill;
+    return ::countsMessage({ kMinPerRow, kMaxPerRow, kMinRows, kMaxRows, kMinPages, kMaxPages });
+}
 
 QString ChainTexts::completion(const ChainSheet& sheet, qint64 questions)
 {

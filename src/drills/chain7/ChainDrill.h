@@ -32,22 +32,22 @@ namespace ChainTexts {
 // although 51 and 11 are accepted; it is kept as teachers know it.
 inline const QString kSevenTermCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
-// The same message with the counts that are accepted, for the other chain drills.
-inline const QString kCountsMessage = QStringLiteral(
-    "可一次性每排输出2-51题，每页输出2-11排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
+// The message naming the counts that are accepted, for the other chain drills.
+QString countsMessage();
 QString completion(const ChainSheet& sheet, qint64 questions);
 } // namespace ChainTexts
 
 namespace ChainSheets {
-inline const ChainSheet kSevenTerm { QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"),
-    QStringLiteral("学前段七笔加减速算.xls"), QStringLiteral("小学学前段七笔加减速算试题"), 7, 2,
-    ChainTexts::kSevenTermCountsMessage };
-inline const ChainSheet kFiveTerm { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
-    QStringLiteral("学前段五笔加减速算.xls"), QStringLiteral("小学学前段五笔加减速算试题"), 5, 1,
-    ChainTexts::kCountsMessage };
-inline const ChainSheet kTenTerm { QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"),
-    QStringLiteral("学前段十笔加减速算.xls"), QStringLiteral("小学学前段十笔加减速算试题"), 10, 3,
-    ChainTexts::kCountsMessage };
+// The sheet of a chain drill named after its stem, e.g. "学前段七笔加减".
+ChainSheet named(
+    const QString& drillName, const QString& stem, int terms, int subtracted, const QString& countsMessage);
+
+inline const ChainSheet kSevenTerm = named(
+    QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2, ChainTexts::kSevenTermCountsMessage);
+inline const ChainSheet kFiveTerm
+    = named(QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"), 5, 1, ChainTexts::countsMessage());
+inline const ChainSheet kTenTerm
+    = named(QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"), 10, 3, ChainTexts::countsMessage());
 } // namespace ChainSheets
 
 namespace ChainDrill {

@@ -35,10 +35,9 @@ inline const QString kDigitsMessage
 // and rows per page, although 1 is accepted; it is kept as teachers know it.
 inline const QString kMiddleGradeCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
-// The same message with the counts that are accepted, for the drills laid out
+// The message naming the counts that are accepted, for the drills laid out
 // like it (upper-grade multiplication and division in rows).
-inline const QString kCountsMessage = QStringLiteral(
-    "可一次性每排输出1-50题，每页输出1-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+QString countsMessage();
 } // namespace MultiplyTexts
 
 namespace Multiplication {

@@ -1,11 +1,11 @@
 #include "drills/rows/RowDrill.h"
 
+#include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 
 RowSheet RowDrill::namedSheet(const QString& stem, int cellWidth)
 {
-    return { stem + QStringLiteral("速算.xls"), QStringLiteral("小学") + stem + QStringLiteral("速算试题"),
-        cellWidth };
+    return { FrameLines::sheetFileName(stem), FrameLines::sheetTitle(stem), cellWidth };
 }
 
 QString RowDrill::operandStem(
