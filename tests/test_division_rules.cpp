@@ -91,28 +91,41 @@ void TestDivisionRules::questionFromChosenValues_data()
 {
     QTest::addColumn<int>("dividendDigits");
     QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<bool>("inRange");
     QTest::addColumn<QList<float>>("values");
     QTest::addColumn<QString>("question");
     // Divisor trunc(r × 10^d) first, drawn again until strictly inside its
     // bounds; then quotients trunc(r × 10^D) until the product is.
     QTest::addRow("2÷1, every rejection")
-        << 2 << 1 << QList<float> { 0.05f, 0.1f, 0.35f, 0.02f, 0.5f, 0.07f } << QStringLiteral("21÷3=7");
+        << 2 << 1 << false << QList<float> { 0.05f, 0.1f, 0.35f, 0.02f, 0.5f, 0.07f }
+        << QStringLiteral("21÷3=7");
     QTest::addRow("3÷2, divisor 10 and dividend 96 refused")
-        << 3 << 2 << QList<float> { 0.1f, 0.125f, 0.0085f, 0.0205f } << QStringLiteral("240÷12=20");
+        << 3 << 2 << false << QList<float> { 0.1f, 0.125f, 0.0085f, 0.0205f } << QStringLiteral("240÷12=20");
     // 85902 × 50000 needs more than 32 bits; wrapped to 32 bits it would be
     // 132704, a six-digit dividend.
     QTest::addRow("6÷5, a product past 32 bits refused")
-        << 6 << 5 << QList<float> { 0.5f, 0.0859025f, 0.0000125f } << QStringLiteral("600000÷50000=12");
+        << 6 << 5 << false << QList<float> { 0.5f, 0.0859025f, 0.0000125f }
+        << QStringLiteral("600000÷50000=12");
+    // One draw among the quotients that fit: 4 to 33 for divisor 3 in 2÷1,
+    // 3 to 19 for divisor 50000 in 6÷5.
+    QTest::addRow("2÷1, quotient in range")
+        << 2 << 1 << true << QList<float> { 0.35f, 0.5f } << QStringLiteral("57÷3=19");
+    QTest::addRow("6÷5, lowest quotient in range")
+        << 6 << 5 << true << QList<float> { 0.5f, 0.0f } << QStringLiteral("150000÷50000=3");
+    QTest::addRow("6÷5, highest quotient in range")
+        << 6 << 5 << true << QList<float> { 0.5f, kLargestValue } << QStringLiteral("950000÷50000=19");
 }
 
 void TestDivisionRules::questionFromChosenValues()
 {
     QFETCH(int, dividendDigits);
     QFETCH(int, divisorDigits);
+    QFETCH(bool, inRange);
     QFETCH(QList<float>, values);
     QFETCH(QString, question);
     ScriptedSource source { { values.cbegin(), values.cend() } };
-    const DivisionQuestion q = DrawDivisionQuestion(source, { dividendDigits, divisorDigits, 1 });
+    const DivisionQuestion q = DrawDivisionQuestion(source, { dividendDigits, divisorDigits, 1 },
+        inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
     SheetLine text;
     DivisionRules::writeQuestion(text, q, true);
     QCOMPARE(text.text(), question);
@@ -123,9 +136,11 @@ void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds_data()
 {
     QTest::addColumn<int>("dividendDigits");
     QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<bool>("inRange");
     for (int big = 1; big <= DivisionRules::kMaxDividendDigits; ++big) {
         for (int small = 1; small <= std::min(big, DivisionRules::kMaxDivisorDigits); ++small) {
-            QTest::addRow("%d÷%d", big, small) << big << small;
+            QTest::addRow("%d÷%d", big, small) << big << small << false;
+            QTest::addRow("%d÷%d, quotient in range", big, small) << big << small << true;
         }
     }
 }
@@ -134,11 +149,13 @@ void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds()
 {
     QFETCH(int, dividendDigits);
     QFETCH(int, divisorDigits);
+    QFETCH(bool, inRange);
     const DivisionKind kind { dividendDigits, divisorDigits, 1 };
     const DivisionBounds b = DivisionRules::bounds(kind);
     RandomSource random;
     for (int i = 0; i < 400; ++i) {
-        const DivisionQuestion q = DrawDivisionQuestion(random, kind);
+        const DivisionQuestion q
+            = DrawDivisionQuestion(random, kind, inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
         QCOMPARE(static_cast<std::int64_t>(q.quotient) * q.divisor, static_cast<std::int64_t>(q.dividend));
         QVERIFY2(q.dividend > b.dividendLow && q.dividend < b.dividendHigh,
             qPrintable(QString::number(q.dividend)));
@@ -155,10 +172,21 @@ void TestDivisionRules::drawnValuesCoverTheirWholeRange_data()
     QTest::addColumn<int>("dividendDigits");
     QTest::addColumn<int>("divisorDigits");
     QTest::addColumn<bool>("quotients");
+    QTest::addColumn<bool>("inRange");
     QTest::addColumn<QList<int>>("values");
     QTest::addRow("one-digit divisors are 2 to 9")
-        << 1 << 1 << false << QList<int> { 2, 3, 4, 5, 6, 7, 8, 9 };
-    QTest::addRow("2÷2 quotients are 1 to 9") << 2 << 2 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+        << 1 << 1 << false << false << QList<int> { 2, 3, 4, 5, 6, 7, 8, 9 };
+    QTest::addRow("2÷2 quotients are 1 to 9")
+        << 2 << 2 << true << false << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+    QTest::addRow("2÷2 quotients in range are 1 to 9")
+        << 2 << 2 << true << true << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+    QTest::addRow("2÷1 quotients in range are 2 to 49") << 2 << 1 << true << true << [] {
+        QList<int> all;
+        for (int q = 2; q <= 49; ++q) {
+            all.append(q);
+        }
+        return all;
+    }();
 }
 
 void TestDivisionRules::drawnValuesCoverTheirWholeRange()
@@ -166,11 +194,13 @@ void TestDivisionRules::drawnValuesCoverTheirWholeRange()
     QFETCH(int, dividendDigits);
     QFETCH(int, divisorDigits);
     QFETCH(bool, quotients);
+    QFETCH(bool, inRange);
     QFETCH(QList<int>, values);
     RandomSource random;
     QSet<int> seen;
     for (int i = 0; i < 20000; ++i) {
-        const DivisionQuestion q = DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 });
+        const DivisionQuestion q = DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 },
+            inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
         seen.insert(quotients ? q.quotient : q.divisor);
     }
     QList<int> sorted = seen.values();

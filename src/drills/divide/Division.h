@@ -63,27 +63,44 @@ void writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withA
 QString questionText(const DivisionQuestion& question);
 } // namespace DivisionRules
 
+// How the quotient is found once the divisor is drawn. Both give every
+// quotient that makes a dividend inside its bounds about the same chance.
+enum class QuotientDraw {
+    // trunc(r × dividend high), drawn again until the product is inside the
+    // dividend's bounds: the comprehensive drill's rule. A six-digit ÷
+    // five-digit kind needs tens of thousands of draws per question.
+    Rejection,
+    // One draw among the quotients whose product is inside those bounds.
+    InRange,
+};
+
 // Divisor first, drawn until inside its bounds; then, with that divisor kept,
-// quotients until their product with it is a dividend inside its bounds. The
-// product is taken in 64 bits, as six-digit quotients times five-digit
-// divisors exceed 32. The kind must be drawable, or no question is ever found.
-// Takes any source of values r with 0 <= r < 1 (the shared RandomSource;
-// tests hand it chosen values).
-template <typename Source> DivisionQuestion DrawDivisionQuestion(Source& source, const DivisionKind& kind)
+// the quotient. The product is taken in 64 bits, as six-digit quotients times
+// five-digit divisors exceed 32. The kind must be drawable, or no question is
+// ever found. Takes any source of values r with 0 <= r < 1 (the shared
+// RandomSource; tests hand it chosen values).
+template <typename Source>
+DivisionQuestion DrawDivisionQuestion(
+    Source& source, const DivisionKind& kind, QuotientDraw draw = QuotientDraw::Rejection)
 {
     Q_ASSERT(DivisionRules::drawable(kind));
     const DivisionBounds b = DivisionRules::bounds(kind);
     const std::int64_t divisor = Draws::atLeast(source, b.divisorLow + 1, b.divisorHigh);
 
-    // The hot loop of the drill: a six-digit ÷ five-digit kind needs about
-    // ten thousand quotient draws per question.
     std::int64_t quotient = 0;
     std::int64_t dividend = 0;
-    do {
-        quotient = RandomSource::truncScaled(source.next(), b.dividendHigh);
+    if (draw == QuotientDraw::InRange) {
+        // The quotients with low < quotient × divisor < high.
+        const std::int64_t lowest = b.dividendLow / divisor + 1;
+        const std::int64_t highest = (b.dividendHigh - 1) / divisor;
+        quotient = lowest + RandomSource::truncScaled(source.next(), highest - lowest + 1);
         dividend = quotient * divisor;
-    } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
-
+    } else {
+        do {
+            quotient = RandomSource::truncScaled(source.next(), b.dividendHigh);
+            dividend = quotient * divisor;
+        } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
+    }
     return { static_cast<std::int32_t>(dividend), static_cast<std::int32_t>(divisor),
         static_cast<std::int32_t>(quotient) };
 }

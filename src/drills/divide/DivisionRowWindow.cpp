@@ -16,7 +16,10 @@ OperandRowDrill divisionRowDrill()
                 RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);
         },
         [](SheetLine& row, RandomSource& random, int d1, int d2, bool answers) {
-            DivisionRules::writeQuestion(row, DrawDivisionQuestion(random, { d1, d2, 1 }), answers);
+            // A whole run can hold 400,000 questions: one draw per quotient
+            // keeps the largest six-digit ÷ five-digit run to a moment.
+            DivisionRules::writeQuestion(
+                row, DrawDivisionQuestion(random, { d1, d2, 1 }, QuotientDraw::InRange), answers);
         } };
 }
 } // namespace
