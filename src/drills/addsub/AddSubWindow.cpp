@@ -108,10 +108,9 @@ void AddSubWindow::generate()
     if (!operands) {
         return;
     }
-    const auto layout
-        = m_layout->read({ AddSubtract::kMaxPerRow, AddSubtract::kMaxRows, AddSubtract::kMaxPages });
+    const auto layout = m_layout->read(AddSubtract::kLayoutLimits);
     if (!layout) {
-        MessageBox::show(this, AddSubTexts::countsMessage());
+        MessageBox::show(this, RowDrill::countsMessage(AddSubtract::kLayoutLimits));
         return;
     }
     const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage,

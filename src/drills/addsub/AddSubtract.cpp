@@ -1,6 +1,5 @@
 #include "drills/addsub/AddSubtract.h"
 
-#include "common/CountsMessage.h"
 #include "drills/rows/RowDrill.h"
 #include "random/Draws.h"
 
@@ -49,12 +48,6 @@ AddSubQuestion drawByDigits(RandomSource& random, const DigitOperands& digits, b
     return question;
 }
 } // namespace
-
-QString AddSubTexts::countsMessage()
-{
-    using namespace AddSubtract;
-    return ::countsMessage({ 1, kMaxPerRow, 1, kMaxRows, 1, kMaxPages });
-}
 
 QString AddSubTexts::digitsMessage(int maxDigits)
 {

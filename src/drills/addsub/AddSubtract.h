@@ -46,8 +46,6 @@ struct AddSubSettings {
 };
 
 namespace AddSubTexts {
-// The message naming the layout counts that are accepted.
-QString countsMessage();
 inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 // "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
 QString digitsMessage(int maxDigits);
@@ -56,9 +54,7 @@ QString digitsMessage(int maxDigits);
 namespace AddSubtract {
 inline constexpr int kMinLimit = 5;
 inline constexpr int kMaxLimit = 20;
-inline constexpr int kMaxPerRow = 20;
-inline constexpr int kMaxRows = 50;
-inline constexpr int kMaxPages = 40;
+inline constexpr RowLayoutLimits kLayoutLimits { 20, 50, 40 };
 
 // Uniform over the numbers of exactly that many digits (1 to 9 for one digit).
 std::int64_t drawOperand(RandomSource& random, int digits);

@@ -10,7 +10,7 @@ OperandRowDrill divisionRowDrill()
 {
     return { kStage + QStringLiteral("除算"), QStringLiteral("被除数位数"), QStringLiteral("除数位数"), 3, 1,
         2, DivisionRules::kMaxDividendDigits, 1, DivisionRules::kMaxDivisorDigits, true,
-        DivisionRowTexts::kDigitsMessage, MultiplyTexts::countsMessage(),
+        DivisionRowTexts::kDigitsMessage, RowDrill::countsMessage(Multiplication::kLayoutLimits),
         [](int d1, int d2) {
             return RowDrill::namedSheet(
                 RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);

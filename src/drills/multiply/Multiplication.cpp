@@ -1,16 +1,9 @@
 #include "drills/multiply/Multiplication.h"
 
-#include "common/CountsMessage.h"
 #include "drills/rows/RowDrill.h"
 #include "random/Draws.h"
 
 #include <algorithm>
-
-QString MultiplyTexts::countsMessage()
-{
-    using namespace Multiplication;
-    return ::countsMessage({ 1, kMaxPerRow, 1, kMaxRows, 1, kMaxPages });
-}
 
 std::int64_t Multiplication::drawOperand(RandomSource& random, int digits)
 {

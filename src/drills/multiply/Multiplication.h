@@ -35,17 +35,12 @@ inline const QString kDigitsMessage
 // and rows per page, although 1 is accepted; it is kept as teachers know it.
 inline const QString kMiddleGradeCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
-// The message naming the counts that are accepted, for the drills laid out
-// like it (upper-grade multiplication and division in rows).
-QString countsMessage();
 } // namespace MultiplyTexts
 
 namespace Multiplication {
 inline constexpr int kMaxFirstDigits = 6;
 inline constexpr int kMaxSecondDigits = 5;
-inline constexpr int kMaxPerRow = 50;
-inline constexpr int kMaxRows = 200;
-inline constexpr int kMaxPages = 40;
+inline constexpr RowLayoutLimits kLayoutLimits { 50, 200, 40 };
 
 // trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
 std::int64_t drawOperand(RandomSource& random, int digits);

@@ -10,7 +10,8 @@ OperandRowDrill multiplyDrill(MultiplyGrade grade)
     return { Multiplication::stage(grade) + QStringLiteral("乘算"), QStringLiteral("第一因数位数"),
         QStringLiteral("第二因数位数"), 3, middle ? 1 : 2, 1, Multiplication::kMaxFirstDigits, 1,
         Multiplication::kMaxSecondDigits, false, MultiplyTexts::kDigitsMessage,
-        middle ? MultiplyTexts::kMiddleGradeCountsMessage : MultiplyTexts::countsMessage(),
+        middle ? MultiplyTexts::kMiddleGradeCountsMessage
+               : RowDrill::countsMessage(Multiplication::kLayoutLimits),
         [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
         Multiplication::writeNextQuestion };
 }

@@ -27,8 +27,7 @@ void OperandRowWindow::generate()
         MessageBox::show(this, m_drill.digitsMessage);
         return;
     }
-    const auto layout
-        = m_layout.read({ Multiplication::kMaxPerRow, Multiplication::kMaxRows, Multiplication::kMaxPages });
+    const auto layout = m_layout.read(Multiplication::kLayoutLimits);
     if (!layout) {
         MessageBox::show(this, m_drill.countsMessage);
         return;

@@ -1,5 +1,6 @@
 #include "drills/rows/RowDrill.h"
 
+#include "common/CountsMessage.h"
 #include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 
@@ -13,6 +14,11 @@ QString RowDrill::operandStem(
 {
     return stage + QString::number(firstDigits) + QStringLiteral("位") + operation
         + QString::number(secondDigits) + QStringLiteral("位");
+}
+
+QString RowDrill::countsMessage(const RowLayoutLimits& limits)
+{
+    return ::countsMessage({ 1, limits.maxPerRow, 1, limits.maxRows, 1, limits.maxPages });
 }
 
 void RowDrill::padCell(SheetLine& row, qsizetype cellStart, int cellWidth)

@@ -27,6 +27,14 @@ struct RowLayout {
     int pages;
 };
 
+// The highest questions per row, rows per page and pages a row drill accepts
+// (the lowest are 1).
+struct RowLayoutLimits {
+    int maxPerRow;
+    int maxRows;
+    int maxPages;
+};
+
 namespace RowDrill {
 // Every row starts with this indent.
 inline constexpr int kIndent = 4;
@@ -42,6 +50,9 @@ using QuestionWriter = std::function<void(SheetLine& row)>;
 // width. A question that fills or overflows its cell still gets one space, so
 // it never runs into the next one.
 void padCell(SheetLine& row, qsizetype cellStart, int cellWidth);
+
+// The message of layout settings out of those limits, naming them.
+QString countsMessage(const RowLayoutLimits& limits);
 
 // Writes a two-operand question "a<sign>b=" and, when given, its answer.
 void writeOperation(

@@ -10,12 +10,6 @@
 class QLineEdit;
 class QWidget;
 
-struct RowLayoutLimits {
-    int maxPerRow;
-    int maxRows;
-    int maxPages;
-};
-
 class RowLayoutBoxes {
 public:
     RowLayoutBoxes(QWidget* window, const RowLayout& initial);
