@@ -12,8 +12,9 @@
 #include "shell/Shell.h"
 
 #include <QAction>
-#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QStringDecoder>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -47,7 +48,8 @@ private slots:
     void upperGradeMultiplicationColumnsStayStraight();
     void divisionRowsAreExact();
     void multiplicationSetsAreCorrect();
-    void sevenTermSheetIsUnchanged();
+    void defaultSheetsAreUnchanged_data();
+    void defaultSheetsAreUnchanged();
 
 private:
     static DrillWindow* open(Shell& shell, const QString& entry)
@@ -327,16 +329,63 @@ void TestAllDrills::multiplicationSetsAreCorrect()
     }
 }
 
-void TestAllDrills::sevenTermSheetIsUnchanged()
+void TestAllDrills::defaultSheetsAreUnchanged_data()
 {
-    // The default seven-term sheet after a fresh start, as the drill wrote it
-    // before it served five and ten terms as well.
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("answers");
+    for (const char* entry :
+        { "j5", "j7", "j10", "ddjj", "zdjj", "zdcs", "gdjj", "gdcs", "gdchs", "zhch", "zhc", "yer" }) {
+        QTest::addRow("%s", entry) << entry << false;
+        QTest::addRow("%s with answers", entry) << entry << true;
+    }
+}
+
+void TestAllDrills::defaultSheetsAreUnchanged()
+{
+    // Every drill's sheet files after a fresh start with the start-up
+    // settings, with and without answers, against the files kept in
+    // tests/golden. MIREVA_WRITE_GOLDEN=1 writes them there instead.
+    QFETCH(QString, entry);
+    QFETCH(bool, answers);
     Session session;
     auto& [dir, messages, noPrinter, shell] = session;
-    click(open(shell, QStringLiteral("j7")), "Command1");
-    const QByteArray sheet = readBytes(dir.filePath(QStringLiteral("学前段七笔加减速算.xls")));
-    QCOMPARE(QCryptographicHash::hash(sheet, QCryptographicHash::Sha256).toHex(),
-        QByteArray("d630b74d5248591e82f5abce5abee7026aa18fad30e857643da61be61e8538d8"));
+    DrillWindow* drill = open(shell, entry);
+    QVERIFY(drill);
+    if (answers) {
+        drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    }
+    click(drill, "Command1");
+    QVERIFY(messages.messages.isEmpty());
+
+    const QDir golden(QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? "-answers" : ""));
+    const QStringList written = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    if (qEnvironmentVariableIsSet("MIREVA_WRITE_GOLDEN")) {
+        QVERIFY(QDir().mkpath(golden.path()));
+        for (const QString& name : written) {
+            QFile::remove(golden.filePath(name));
+            QVERIFY(QFile::copy(dir.filePath(name), golden.filePath(name)));
+        }
+        return;
+    }
+    QCOMPARE(written, golden.entryList(QDir::Files, QDir::Name));
+    for (const QString& name : written) {
+        const QByteArray expected = readBytes(golden.filePath(name));
+        const QByteArray actual = readBytes(dir.filePath(name));
+        if (actual == expected) {
+            continue;
+        }
+        const QList<QByteArray> want = expected.split('\n');
+        const QList<QByteArray> got = actual.split('\n');
+        qsizetype line = 0;
+        while (line < want.size() && line < got.size() && want[line] == got[line]) {
+            ++line;
+        }
+        const auto text = [](const QByteArray& bytes) { return QString(QStringDecoder("GBK")(bytes)).trimmed(); };
+        QFAIL(qPrintable(QStringLiteral("%1 differs first at line %2:\n  expected %3\n  written  %4")
+                             .arg(name)
+                             .arg(line + 1)
+                             .arg(text(want.value(line, "(end of file)")), text(got.value(line, "(end of file)")))));
+    }
 }
 
 QTEST_MAIN(TestAllDrills)
