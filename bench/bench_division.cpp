@@ -5,7 +5,7 @@
 
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionWindow.h"
-#include "output/PrintTarget.h"
+#include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 // same bytes written that way.
 
 #include "drills/multiply/Multiplication.h"
-#include "output/PrintTarget.h"
+#include "printing/PrintTarget.h"
 #include "output/SheetOutputs.h"
 #include "random/RandomSource.h"
 
@@ -51,8 +51,8 @@ template <typename File> void writeBytes(const QString& name, qint64 bytes)
 
 class NoPrinter : public PrintTarget {
 public:
-    bool available() const override { return false; }
-    std::unique_ptr<QPagedPaintDevice> open() override { return nullptr; }
+    QString refusal() const override { return QStringLiteral("no printer"); }
+    PrintOutcome print(const PrintedPages&) override { return { QStringLiteral("no printer"), 0 }; }
 };
 } // namespace
 

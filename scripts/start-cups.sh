@@ -14,6 +14,8 @@ chmod 0777 "$outdir"
 if [ -f "$conf" ]; then
   sed -i -E "s|^#?[[:space:]]*Out[[:space:]].*|Out $outdir|" "$conf"
   sed -i -E "s|^#?[[:space:]]*AnonDirName[[:space:]].*|AnonDirName $outdir|" "$conf"
+  # Every file carries its job number, so a test finds its own job.
+  sed -i -E "s|^#?[[:space:]]*Label[[:space:]].*|Label 2|" "$conf"
 fi
 
 # lpstat -r exits with 0 whether or not the scheduler runs; read its answer.
@@ -39,4 +41,17 @@ fi
 cupsenable "$queue"
 cupsaccept "$queue"
 lpadmin -d "$queue"
+
+# Two queues that cannot print, for the tests of refused jobs: one rejects
+# new jobs, one is stopped and holds them. Jobs left waiting are dropped.
+for broken in MirevaReject MirevaStopped; do
+  if ! lpstat -v "$broken" >/dev/null 2>&1; then
+    lpadmin -p "$broken" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  fi
+  cancel -a "$broken" 2>/dev/null || true
+done
+cupsenable MirevaReject
+cupsreject MirevaReject
+cupsaccept MirevaStopped
+cupsdisable MirevaStopped
 lpstat -d

@@ -181,7 +181,7 @@ void TestAddSub::defaultsWriteTheirSheet()
     Window w(drill);
     QCOMPARE(w.text("Label1"), QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
     QCOMPARE(w.text("Command1"), name + QStringLiteral("(&C)"));
-    QVERIFY(w.chosen("Option5") && w.chosen("Option2"));
+    QVERIFY(w.chosen("Option6") && w.chosen("Option2"));
     click(w.window.get(), "Command1");
     QVERIFY(messages.messages.isEmpty());
 
@@ -215,19 +215,19 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule_data()
         QTest::newRow(name) << drill << first << second << QString::fromLatin1(option)
                             << QString::fromUtf8(file);
     };
-    add("within 5 mixed", AddSubDrill::Kindergarten, 5, 0, "Option5", "幼儿园5以内加减速算.xls");
-    add("within 20 addition", AddSubDrill::Kindergarten, 20, 0, "Option3", "幼儿园20以内加减速算.xls");
-    add("within 20 subtraction", AddSubDrill::Kindergarten, 20, 0, "Option4", "幼儿园20以内加减速算.xls");
-    add("lower 1 and 1 mixed", AddSubDrill::Lower, 1, 1, "Option5", "低段1位加减1位速算.xls");
-    add("lower 1 and 2 subtraction", AddSubDrill::Lower, 1, 2, "Option4", "低段1位加减2位速算.xls");
-    add("lower 2 and 2 subtraction", AddSubDrill::Lower, 2, 2, "Option4", "低段2位加减2位速算.xls");
-    add("lower 2 and 1 addition", AddSubDrill::Lower, 2, 1, "Option3", "低段2位加减1位速算.xls");
-    add("middle 4 and 1 mixed", AddSubDrill::Middle, 4, 1, "Option5", "中段4位加减1位速算.xls");
-    add("middle 1 and 4 mixed", AddSubDrill::Middle, 1, 4, "Option5", "中段1位加减4位速算.xls");
-    add("middle 4 and 4 subtraction", AddSubDrill::Middle, 4, 4, "Option4", "中段4位加减4位速算.xls");
-    add("upper 6 and 6 addition", AddSubDrill::Upper, 6, 6, "Option3", "高段6位加减6位速算.xls");
-    add("upper 6 and 6 mixed", AddSubDrill::Upper, 6, 6, "Option5", "高段6位加减6位速算.xls");
-    add("upper 3 and 6 subtraction", AddSubDrill::Upper, 3, 6, "Option4", "高段3位加减6位速算.xls");
+    add("within 5 mixed", AddSubDrill::Kindergarten, 5, 0, "Option6", "幼儿园5以内加减速算.xls");
+    add("within 20 addition", AddSubDrill::Kindergarten, 20, 0, "Option4", "幼儿园20以内加减速算.xls");
+    add("within 20 subtraction", AddSubDrill::Kindergarten, 20, 0, "Option5", "幼儿园20以内加减速算.xls");
+    add("lower 1 and 1 mixed", AddSubDrill::Lower, 1, 1, "Option6", "低段1位加减1位速算.xls");
+    add("lower 1 and 2 subtraction", AddSubDrill::Lower, 1, 2, "Option5", "低段1位加减2位速算.xls");
+    add("lower 2 and 2 subtraction", AddSubDrill::Lower, 2, 2, "Option5", "低段2位加减2位速算.xls");
+    add("lower 2 and 1 addition", AddSubDrill::Lower, 2, 1, "Option4", "低段2位加减1位速算.xls");
+    add("middle 4 and 1 mixed", AddSubDrill::Middle, 4, 1, "Option6", "中段4位加减1位速算.xls");
+    add("middle 1 and 4 mixed", AddSubDrill::Middle, 1, 4, "Option6", "中段1位加减4位速算.xls");
+    add("middle 4 and 4 subtraction", AddSubDrill::Middle, 4, 4, "Option5", "中段4位加减4位速算.xls");
+    add("upper 6 and 6 addition", AddSubDrill::Upper, 6, 6, "Option4", "高段6位加减6位速算.xls");
+    add("upper 6 and 6 mixed", AddSubDrill::Upper, 6, 6, "Option6", "高段6位加减6位速算.xls");
+    add("upper 3 and 6 subtraction", AddSubDrill::Upper, 3, 6, "Option5", "高段3位加减6位速算.xls");
 }
 
 void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
@@ -286,9 +286,9 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
         }
     }
     const int questions = 20 * 50 * 4;
-    if (option == QLatin1String("Option3")) {
+    if (option == QLatin1String("Option4")) {
         QCOMPARE(subtractions, 0);
-    } else if (option == QLatin1String("Option4")) {
+    } else if (option == QLatin1String("Option5")) {
         QCOMPARE(subtractions, questions);
     } else {
         QVERIFY2(subtractions > questions * 45 / 100 && subtractions < questions * 55 / 100,
@@ -361,12 +361,12 @@ void TestAddSub::badSettingsGiveTheirMessageAndNoFile()
 void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
 {
     Window w(AddSubDrill::Lower);
-    w.choose("Option3");
-    QVERIFY(w.chosen("Option2") && !w.chosen("Option5"));
-    w.choose("Option1");
-    QVERIFY(w.chosen("Option3") && !w.chosen("Option2"));
     w.choose("Option4");
-    QVERIFY(w.chosen("Option1") && !w.chosen("Option3"));
+    QVERIFY(w.chosen("Option2") && !w.chosen("Option6"));
+    w.choose("Option1");
+    QVERIFY(w.chosen("Option4") && !w.chosen("Option2"));
+    w.choose("Option5");
+    QVERIFY(w.chosen("Option1") && !w.chosen("Option4"));
 }
 
 QTEST_MAIN(TestAddSub)

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "drills/chain7/ChainWindow.h"
 #include "output/FrameLines.h"
-#include "output/PrintTarget.h"
+#include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
 #include <QCheckBox>

@@ -1,19 +1,98 @@
-// End to end through the real print server: a multiplication run sent to the
-// system's default printer (a PDF queue set up by scripts/start-cups.sh)
-// comes out as one job of four framed, numbered pages.
+// End to end through the real print server (set up by scripts/start-cups.sh):
+// a multiplication run sent to the default printer, a PDF queue, comes out
+// as one job of four framed, numbered pages; a queue that takes no jobs or is
+// stopped gets a message naming it, before the run or when the job is handed
+// over, and the run is not reported as done.
 
 #include "TestSupport.h"
 
 #include "drills/multiply/MultiplyWindow.h"
+#include "output/OutputMessages.h"
+#include "printing/SystemPrintTarget.h"
 #include "random/RandomSource.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPrinterInfo>
+#include <QLineEdit>
 #include <QTest>
+#include <cups/cups.h>
 
 using namespace TestSupport;
+
+namespace {
+const QString kPdfQueue = QStringLiteral("MirevaPDF");
+
+// Makes a queue the default destination of this process for as long as it lives.
+class DefaultQueue {
+public:
+    explicit DefaultQueue(const QString& queue) { qputenv("LPDEST", queue.toUtf8()); }
+    ~DefaultQueue() { qunsetenv("LPDEST"); }
+};
+
+// The PDF queue answers the check before the run; by the time the job is
+// handed over, the default destination is another queue, as when a queue
+// stops taking jobs during a run.
+class SwitchingTarget : public SystemPrintTarget {
+public:
+    explicit SwitchingTarget(QString later)
+        : m_later(std::move(later))
+    {
+    }
+    QString refusal() const override
+    {
+        qputenv("LPDEST", kPdfQueue.toUtf8());
+        const QString refusal = SystemPrintTarget::refusal();
+        qputenv("LPDEST", m_later.toUtf8());
+        return refusal;
+    }
+
+private:
+    QString m_later;
+};
+
+struct Run {
+    ScratchDir dir;
+    MessageRecorder messages;
+    RandomSource random;
+    DrillEnvironment environment;
+    MultiplyWindow window;
+
+    Run(PrintTarget& target, bool toFile)
+        : environment { random, target }
+        , window(environment, MultiplyGrade::Middle)
+    {
+        window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+        window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(toFile);
+        click(&window, "Command1");
+    }
+    bool reportedDone() const { return !window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text().isEmpty(); }
+    bool wroteSheet() const { return QFile::exists(dir.filePath(QStringLiteral("中段3位乘1位速算.xls"))); }
+};
+
+// Waits for the print server to finish the job; its state then.
+ipp_jstate_t finishedState(int jobId)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 120000) {
+        cups_job_t* jobs = nullptr;
+        const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
+        ipp_jstate_t state = IPP_JSTATE_PENDING;
+        for (int i = 0; i < count; ++i) {
+            if (jobs[i].id == jobId) {
+                state = jobs[i].state;
+            }
+        }
+        cupsFreeJobs(count, jobs);
+        if (state >= IPP_JSTATE_CANCELED) {
+            return state;
+        }
+        QTest::qWait(100);
+    }
+    return IPP_JSTATE_PENDING;
+}
+} // namespace
 
 class TestCupsPrinting : public QObject {
     Q_OBJECT
@@ -21,48 +100,36 @@ class TestCupsPrinting : public QObject {
 private slots:
     void initTestCase() { initFonts(); }
     void runPrintsFourPagesOnTheDefaultPrinter();
+    void queueThatCannotPrintIsRefusedBeforeTheRun_data();
+    void queueThatCannotPrintIsRefusedBeforeTheRun();
+    void jobThatIsNotPrintedIsReported_data();
+    void jobThatIsNotPrintedIsReported();
 };
 
 void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
 {
     const QString outDir = qEnvironmentVariable("MIREVA_CUPS_PDF_DIR", QStringLiteral("/var/spool/cups-pdf/mireva"));
-    QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(), "no default printer: start it with scripts/start-cups.sh");
-    const QStringList before = QDir(outDir).entryList({ QStringLiteral("*.pdf") }, QDir::Files);
-
-    ScratchDir dir;
-    MessageRecorder messages;
-    RandomSource random;
+    const DefaultQueue queue(kPdfQueue);
     SystemPrintTarget printer;
-    DrillEnvironment environment { random, printer };
-    MultiplyWindow window(environment, MultiplyGrade::Middle);
-    window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-    window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(false);
-    click(&window, "Command1");
-    QVERIFY(messages.messages.isEmpty());
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    Run run(printer, false);
+    QCOMPARE(run.messages.messages, QStringList());
+    QVERIFY(run.reportedDone());
+    QVERIFY(QDir(run.dir.path()).entryList(QDir::Files).isEmpty());
 
-    // The queue writes the job as a PDF once it has been processed.
-    QString job;
-    QElapsedTimer waited;
-    waited.start();
-    while (job.isEmpty() && waited.elapsed() < 120000) {
-        for (const QString& name : QDir(outDir).entryList({ QStringLiteral("*.pdf") }, QDir::Files, QDir::Time)) {
-            if (!before.contains(name)) {
-                job = QDir(outDir).filePath(name);
-                break;
-            }
-        }
-        QTest::qWait(250);
-    }
-    QVERIFY2(!job.isEmpty(), "the print job did not come out of the queue");
-    QTest::qWait(1000); // let the queue finish writing the file
+    // The queue writes this job, and only it, as "…job_<id>….pdf" once done.
+    const int job = printer.lastJobId();
+    QVERIFY(job > 0);
+    QCOMPARE(finishedState(job), IPP_JSTATE_COMPLETED);
+    const QStringList files
+        = QDir(outDir).entryList({ QStringLiteral("*job_%1.pdf").arg(job), QStringLiteral("job_%1-*.pdf").arg(job) },
+            QDir::Files);
+    QCOMPARE(files.size(), 1);
 
     // The queue re-renders the job through PostScript, which keeps the glyphs
-    // but not their character codes: each glyph comes back as some stand-in
-    // character. So the pages are checked by their shape: four pages of 35
-    // lines, the same title on each, five questions per row, and footers that
-    // differ only in the page number.
-    const QStringList pages = pdfPages(job);
+    // but not always their character codes. So the pages are checked by their
+    // shape: four pages of 35 lines, the same title on each, five questions
+    // per row, and footers that differ only in the page number.
+    const QStringList pages = pdfPages(QDir(outDir).filePath(files.first()));
     QCOMPARE(pages.size(), 4);
     QStringList titles;
     QStringList footers;
@@ -84,6 +151,54 @@ void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
             differing += footer[i] != footers.first()[i] ? 1 : 0;
         }
         QVERIFY(differing <= 1);
+    }
+}
+
+void TestCupsPrinting::queueThatCannotPrintIsRefusedBeforeTheRun_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<bool>("toFile");
+    QTest::newRow("rejecting, printer only") << "MirevaReject" << PrintTexts::kNotAccepting << false;
+    QTest::newRow("rejecting, both outputs") << "MirevaReject" << PrintTexts::kNotAccepting << true;
+    QTest::newRow("stopped, both outputs") << "MirevaStopped" << PrintTexts::kStopped << true;
+}
+
+void TestCupsPrinting::queueThatCannotPrintIsRefusedBeforeTheRun()
+{
+    QFETCH(QString, queue);
+    QFETCH(QString, cause);
+    QFETCH(bool, toFile);
+    const DefaultQueue defaultQueue(queue);
+    SystemPrintTarget printer;
+    Run run(printer, toFile);
+    QCOMPARE(run.messages.messages, QStringList { PrintMessages::printerRefuses(queue, cause) });
+    QVERIFY(!run.reportedDone());
+    QVERIFY(!run.wroteSheet());
+    QCOMPARE(printer.lastJobId(), 0);
+}
+
+void TestCupsPrinting::jobThatIsNotPrintedIsReported_data()
+{
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("stops taking jobs") << "MirevaReject" << PrintTexts::kNotAccepting;
+    QTest::newRow("is stopped") << "MirevaStopped" << PrintTexts::kStoppedAfterJob;
+}
+
+void TestCupsPrinting::jobThatIsNotPrintedIsReported()
+{
+    QFETCH(QString, queue);
+    QFETCH(QString, cause);
+    SwitchingTarget printer(queue);
+    Run run(printer, true);
+    qunsetenv("LPDEST");
+    QCOMPARE(run.messages.messages,
+        QStringList { OutputMessages::printFailedFilesKept(PrintMessages::printFailed(queue, cause)) });
+    QVERIFY(!run.reportedDone());
+    QVERIFY(run.wroteSheet());
+    if (printer.lastJobId() > 0) {
+        cupsCancelJob(queue.toUtf8().constData(), printer.lastJobId()); // it would wait for ever
     }
 }
 

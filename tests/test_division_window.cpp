@@ -6,7 +6,7 @@
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionWindow.h"
 #include "output/FrameLines.h"
-#include "output/PrintTarget.h"
+#include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
 #include <QCheckBox>

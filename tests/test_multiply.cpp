@@ -364,7 +364,7 @@ void TestMultiply::noDefaultPrinterRefusesTheRun()
     Window w(noPrinter);
     w.tick("Check1", true);
     click(&w.window, "Command1");
-    QCOMPARE(messages.messages, QStringList { OutputMessages::kNoPrinter });
+    QCOMPARE(messages.messages, QStringList { PrintMessages::kNoPrinter });
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     QVERIFY(w.progress().isEmpty());
 }

@@ -4,13 +4,15 @@
 
 #include "TestSupport.h"
 
+
 #include "common/SettingText.h"
 #include "output/FrameLines.h"
+#include "output/OutputMessages.h"
 #include "output/SheetOutputs.h"
+#include "printing/PagePainter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPdfWriter>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -274,28 +276,33 @@ void TestOutput::wideAndLongPagesAreScaledToFit_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("lines");
-    QTest::newRow("short page") << 40 << 10;
-    QTest::newRow("408 characters wide") << 408 << 60;
-    QTest::newRow("205 lines long") << 94 << 205;
-    QTest::newRow("1804 characters wide") << 1804 << 10;
+    QTest::addColumn<bool>("sideways"); // below 7 pt upright, and larger sideways
+    QTest::newRow("short page") << 40 << 10 << false;
+    QTest::newRow("408 characters wide") << 408 << 60 << true;
+    QTest::newRow("205 lines long") << 94 << 205 << false;
+    QTest::newRow("1804 characters wide") << 1804 << 10 << true;
 }
 
 void TestOutput::wideAndLongPagesAreScaledToFit()
 {
     QFETCH(int, width);
     QFETCH(int, lines);
+    QFETCH(bool, sideways);
     ScratchDir dir;
     const QString path = dir.filePath(QStringLiteral("fit.pdf"));
     PdfPrintTarget pdf(path);
     SheetOutputs outputs(pdf, { true, false });
     QVERIFY(outputs.open());
     // Each line ends in a marker holding its number, so a cut line shows.
+    PrintedPage page;
     for (int i = 0; i < lines; ++i) {
         const QString marker = QStringLiteral("E%1").arg(i);
-        outputs.printLine(QString(width - marker.size(), QLatin1Char('1')) + marker);
+        page.append(QString(width - marker.size(), QLatin1Char('1')) + marker);
+        outputs.printLine(page.last());
     }
     outputs.endPage(QString(), 1);
     QVERIFY(outputs.finish());
+    page << QString() << FrameLines::pageFooter(1);
 
     const QStringList pages = pdfPages(path);
     QCOMPARE(pages.size(), 1);
@@ -304,13 +311,12 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
         QVERIFY2(text.contains(QStringLiteral("1E%1\n").arg(i)), qPrintable(QString::number(i)));
     }
 
-    QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
-    probe.setResolution(600);
-    const double points = SheetPrinter::fittingPointSize(
-        { QString(width, QLatin1Char('1')) }, &probe, probe.width(), probe.height());
-    QVERIFY(points <= 12.0);
+    const PageFit fit = PagePainter::fit(page, PrintTarget::a4());
+    QCOMPARE(fit.orientation == QPageLayout::Landscape, sideways);
+    QVERIFY(fit.points <= PagePainter::kLargestPoints);
+    QCOMPARE(outputs.smallestPrintedPoints(), std::min(fit.points, PagePainter::kLargestPoints));
     if (width <= 40) {
-        QCOMPARE(points, 12.0);
+        QCOMPARE(fit.points, PagePainter::kLargestPoints);
     }
 }
 

@@ -10,8 +10,13 @@ void Fonts::installSubstitutions()
         { QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"),
             QStringLiteral("Noto Sans CJK SC") });
     QFont::insertSubstitutions(kHeiti, { QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC") });
+    // AR PL UMing gives digits, signs, "×" and "÷" one half-width cell and
+    // Chinese characters two, so the columns of a sheet line up, and each of
+    // its glyphs stands for one character only, so text copied from a
+    // printed PDF reads right (fonts that share a glyph between an ideograph
+    // and its radical copy 小 or 页 as the radical).
     QFont::insertSubstitutions(kSheetMono,
-        { QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"),
+        { QStringLiteral("NSimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans Mono CJK SC"),
             QStringLiteral("Noto Sans Mono CJK") });
 }
 

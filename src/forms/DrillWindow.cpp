@@ -1,7 +1,12 @@
 #include "forms/DrillWindow.h"
 
 #include "common/Fonts.h"
+#include "forms/PreviewWindow.h"
+#include "printing/PagePainter.h"
+#include "printing/PrintTarget.h"
+#include "random/RandomSource.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -9,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 QString DrillTexts::heading(const QString& drillName)
 {
@@ -26,31 +32,60 @@ QString DrillTexts::completion(qint64 questions, const QString& fileName)
         + QStringLiteral("”用Excel打开，点完成即可。(千万不要直接双击进入)调整即可。谢谢！");
 }
 
+QString DrillTexts::smallPrint(double points)
+{
+    return QStringLiteral("注意：打印字号只有%1磅，建议减少每行题数。").arg(points, 0, 'f', 1);
+}
+
+namespace {
+// Shows a busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+bool screenOrder(const QWidget* a, const QWidget* b)
+{
+    const QPoint pa = a->mapTo(a->window(), QPoint());
+    const QPoint pb = b->mapTo(b->window(), QPoint());
+    return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+}
+} // namespace
+
 DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layout, QWidget* parent)
     : QWidget(parent)
     , m_environment(environment)
 {
     setFont(Fonts::songti(12));
 
-    auto* heading = Controls::label(this, "Label1", DrillTexts::heading(layout.drillName), layout.heading);
+    auto* heading
+        = Controls::label(this, DrillNames::kHeading, DrillTexts::heading(layout.drillName), layout.heading);
     heading->setFont(Fonts::heiti(21.75));
 
     Controls::frame(this, layout.answerFrameName, layout.answerFrameCaption, layout.answerFrame);
-    m_showAnswers = Controls::option(this, "Option1", DrillTexts::kAnswerYes, layout.option1);
-    Controls::option(this, "Option2", DrillTexts::kAnswerNo, layout.option2)->setChecked(true);
+    m_showAnswers = Controls::option(this, DrillNames::kShowAnswers, DrillTexts::kAnswerYes, layout.option1);
+    auto* hideAnswers = Controls::option(this, DrillNames::kHideAnswers, DrillTexts::kAnswerNo, layout.option2);
+    hideAnswers->setChecked(true);
+    m_separateAnswers
+        = Controls::option(this, DrillNames::kSeparateAnswers, DrillTexts::kAnswerSeparate, layout.option3);
 
     Controls::frame(this, layout.outputFrameName, DrillTexts::kOutputFrame, layout.outputFrame);
-    m_toPrinter = Controls::checkBox(this, "Check1", DrillTexts::kToPrinter, layout.check1);
-    m_toFile = Controls::checkBox(this, "Check2", DrillTexts::kToFile, layout.check2);
+    m_toPrinter = Controls::checkBox(this, DrillNames::kToPrinter, DrillTexts::kToPrinter, layout.check1);
+    m_toFile = Controls::checkBox(this, DrillNames::kToFile, DrillTexts::kToFile, layout.check2);
     m_toFile->setChecked(true);
 
     Controls::frame(this, layout.buttonFrameName, DrillTexts::kButtonFrame, layout.buttonFrame);
-    auto* generateButton = Controls::button(this, "Command1", DrillTexts::generateCaption(layout.drillName),
-        layout.command1);
-    auto* returnButton = Controls::button(this, "Command2", DrillTexts::kReturn, layout.command2);
+    auto* generateButton = Controls::button(
+        this, DrillNames::kGenerate, DrillTexts::generateCaption(layout.drillName), layout.command1);
+    auto* previewButton = Controls::button(this, DrillNames::kPreview, DrillTexts::kPreview, layout.command3);
+    auto* returnButton = Controls::button(this, DrillNames::kReturn, DrillTexts::kReturn, layout.command2);
 
     m_progress = Controls::textBox(this, layout.progressName, QString(), layout.progress);
     m_progress->setReadOnly(true);
+    m_progress->setFocusPolicy(Qt::NoFocus);
     m_progress->setFont(Fonts::songti(layout.progressPoints));
     Controls::setTextColor(m_progress, QColor(255, 0, 0));
 
@@ -61,24 +96,85 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
         Controls::setTextColor(m_completion, layout.completionColor);
     }
 
-    connect(generateButton, &QPushButton::clicked, this, &DrillWindow::generate);
+    m_sharedControls = { m_showAnswers, hideAnswers, m_separateAnswers, m_toPrinter, m_toFile, generateButton,
+        previewButton, returnButton };
+
+    connect(generateButton, &QPushButton::clicked, this, [this] { start(false); });
+    connect(previewButton, &QPushButton::clicked, this, [this] { start(true); });
     connect(returnButton, &QPushButton::clicked, this, &DrillWindow::returnRequested);
 }
 
 QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, Twips labelPlace,
     const char* boxName, const QString& text, Twips boxPlace)
 {
-    Controls::label(this, labelName, title, labelPlace);
-    return Controls::textBox(this, boxName, text, boxPlace);
+    QLabel* label = Controls::label(this, labelName, title, labelPlace);
+    QLineEdit* box = Controls::textBox(this, boxName, text, boxPlace);
+    label->setBuddy(box);
+    return box;
 }
 
-bool DrillWindow::runOnOutputs(const std::function<bool(SheetOutputs&)>& drill)
+void DrillWindow::start(bool previewing)
 {
-    SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
-    return outputs.open() && drill(outputs);
+    m_previewing = previewing;
+    m_previewPages.clear();
+    {
+        const BusyCursor busy;
+        generate();
+    }
+    m_previewing = false;
+    if (previewing && !m_previewPages.isEmpty()) {
+        const PrintedPages pages = std::exchange(m_previewPages, {});
+        PreviewWindow::show(this, pages, m_environment.printTarget);
+    }
 }
 
-bool DrillWindow::answersShown() const { return m_showAnswers->isChecked(); }
+bool DrillWindow::runOnOutputs(const PassRunner& runPass)
+{
+    m_printedPoints = PagePainter::kLargestPoints;
+    // A preview collects the printed pages whether or not the printer is chosen.
+    PageCollector collector(m_previewing ? m_environment.printTarget.pageLayout() : PrintTarget::a4());
+    OutputChoice choice = outputChoice();
+    choice.printer = choice.printer || m_previewing;
+    SheetOutputs outputs(m_previewing ? collector : m_environment.printTarget, choice, this);
+    if (!outputs.open()) {
+        return false;
+    }
+
+    RandomSource& random = m_environment.random;
+    bool ok = false;
+    switch (answerChoice()) {
+    case Answers::Shown:
+    case Answers::Hidden:
+        ok = runPass(outputs, { answerChoice() == Answers::Shown, random });
+        break;
+    case Answers::Separate: {
+        // The answers are the same questions: the second pass replays the
+        // draws of the first from a copy, and the shared source ends where a
+        // run without answers leaves it.
+        RandomSource replay = random;
+        ok = runPass(outputs, { false, random });
+        if (ok) {
+            outputs.beginAnswers();
+            ok = runPass(outputs, { true, replay });
+        }
+        break;
+    }
+    }
+    ok = ok && outputs.finish();
+    m_printedPoints = outputs.smallestPrintedPoints();
+    if (ok && m_previewing) {
+        m_previewPages = collector.pages();
+    }
+    return ok;
+}
+
+DrillWindow::Answers DrillWindow::answerChoice() const
+{
+    if (m_showAnswers->isChecked()) {
+        return Answers::Shown;
+    }
+    return m_separateAnswers->isChecked() ? Answers::Separate : Answers::Hidden;
+}
 
 OutputChoice DrillWindow::outputChoice() const
 {
@@ -92,7 +188,58 @@ void DrillWindow::showCompletion(const QString& progressText, const QString& com
     palette.setColor(QPalette::Base, Qt::black);
     m_progress->setPalette(palette);
     m_progress->setText(progressText);
-    m_completion->setText(completionText);
+    m_completion->setText(m_printedPoints < PagePainter::kLegiblePoints
+            ? completionText + DrillTexts::smallPrint(m_printedPoints)
+            : completionText);
+}
+
+QList<QLineEdit*> DrillWindow::settingsBoxes() const
+{
+    QList<QLineEdit*> boxes;
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (box != m_progress) {
+            boxes.append(box);
+        }
+    }
+    std::sort(boxes.begin(), boxes.end(), screenOrder);
+    return boxes;
+}
+
+void DrillWindow::arrangeKeyboard()
+{
+    // The settings boxes top to bottom (a grid row by row), then any other
+    // setting a drill adds, then the answers, the outputs and the buttons.
+    QList<QWidget*> chain;
+    for (QLineEdit* box : settingsBoxes()) {
+        chain.append(box);
+        connect(box, &QLineEdit::returnPressed, this, [this] { start(false); });
+    }
+    QList<QWidget*> others;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->focusPolicy() & Qt::TabFocus && !qobject_cast<QLineEdit*>(control)
+            && !m_sharedControls.contains(control)) {
+            others.append(control);
+        }
+    }
+    std::sort(others.begin(), others.end(), screenOrder);
+    chain += others + m_sharedControls;
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void DrillWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_keyboardArranged) {
+        arrangeKeyboard();
+        m_keyboardArranged = true;
+    }
+    // Each opening starts in the first settings box, ready to be typed over.
+    if (const QList<QLineEdit*> boxes = settingsBoxes(); !boxes.isEmpty()) {
+        boxes.first()->setFocus(Qt::OtherFocusReason);
+        boxes.first()->selectAll();
+    }
 }
 
 void DrillWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,8 @@
 #include "output/FrameLines.h"
 
 namespace {
+const QString kAnswers = QStringLiteral("答案");
+
 QString schoolLine(int spacesAfterSchool)
 {
     return QStringLiteral("学校：") + QString(spacesAfterSchool, QLatin1Char(' ')) + QStringLiteral("姓名：")
@@ -37,4 +39,16 @@ QString FrameLines::sheetFileName(const QString& stem)
 QString FrameLines::sheetTitle(const QString& stem)
 {
     return QStringLiteral("小学") + stem + QStringLiteral("速算试题");
+}
+
+QString FrameLines::answerFileName(const QString& fileName)
+{
+    const QString extension = QStringLiteral(".xls");
+    const QString stem = fileName.endsWith(extension) ? fileName.chopped(extension.size()) : fileName;
+    return stem + kAnswers + extension;
+}
+
+QString FrameLines::answerTitle(const QString& title)
+{
+    return title + kAnswers;
 }

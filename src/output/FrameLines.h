@@ -15,4 +15,8 @@ QString printerTitleLine(const QString& sheetTitle);
 QString sheetFileName(const QString& stem);
 QString sheetTitle(const QString& stem);
 QString pageFooter(int pageNumber);
+// The answer sheet's file and title beside a question sheet:
+// "中段3位乘1位速算答案.xls" and "小学中段3位乘1位速算试题答案".
+QString answerFileName(const QString& fileName);
+QString answerTitle(const QString& title);
 } // namespace FrameLines

@@ -5,3 +5,8 @@ QString OutputMessages::fileFailed(const QString& fileName, const QString& cause
     const QString message = QStringLiteral("文件“%1”未能生成：%2。").arg(fileName, cause);
     return earlierFileKept ? message + QStringLiteral("原有文件保持不变。") : message;
 }
+
+QString OutputMessages::printFailedFilesKept(const QString& message)
+{
+    return message + QStringLiteral("试题文件已经生成并保留。");
+}

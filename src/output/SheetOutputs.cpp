@@ -2,9 +2,8 @@
 
 #include "common/MessageBox.h"
 #include "output/FrameLines.h"
-#include "output/PrintTarget.h"
-
-#include <QPagedPaintDevice>
+#include "output/OutputMessages.h"
+#include "printing/PrintTarget.h"
 
 SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent)
     : m_target(target)
@@ -18,19 +17,16 @@ SheetOutputs::~SheetOutputs()
     if (m_file) {
         m_file->discard();
     }
-    if (m_printer) {
-        m_printer->abort();
-    }
 }
 
 bool SheetOutputs::open()
 {
     if (m_choice.printer) {
-        if (!m_target.available()) {
-            fail(OutputMessages::kNoPrinter);
+        if (const QString refusal = m_target.refusal(); !refusal.isEmpty()) {
+            fail(refusal);
             return false;
         }
-        m_printer = std::make_unique<SheetPrinter>(m_target.open());
+        m_printer = std::make_unique<SheetPrinter>();
     }
     return true;
 }
@@ -45,10 +41,7 @@ void SheetOutputs::fail(const QString& message)
         m_file->discard();
         m_file.reset();
     }
-    if (m_printer) {
-        m_printer->abort();
-        m_printer.reset();
-    }
+    m_printer.reset();
     MessageBox::show(m_messageParent, message);
 }
 
@@ -59,28 +52,39 @@ void SheetOutputs::failFile(const QString& message)
     // progress is dropped.
     const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
     fail(message);
-    if (printer && !printer->finish()) {
-        MessageBox::show(m_messageParent, OutputMessages::kPrintFailed);
+    if (printer && !printer->pages().isEmpty()) {
+        const PrintOutcome outcome = m_target.print(printer->pages());
+        if (!outcome.ok()) {
+            MessageBox::show(m_messageParent, outcome.failure);
+        }
     }
 }
 
-void SheetOutputs::beginFile(const QString& fileName, const QString& title)
+QString SheetOutputs::title(const QString& title) const
+{
+    return m_answers ? FrameLines::answerTitle(title) : title;
+}
+
+void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle)
 {
     if (!m_choice.file || m_failed) {
         return;
     }
     m_file = std::make_unique<SheetFile>();
-    if (!m_file->create(fileName)) {
+    if (!m_file->create(m_answers ? FrameLines::answerFileName(fileName) : fileName)) {
         failFile(m_file->failureMessage());
         return;
     }
-    m_file->writeLine(title);
+    m_file->writeLine(title(sheetTitle));
     m_file->writeLine(FrameLines::fileSchoolLine());
 }
 
-void SheetOutputs::beginPage(const QString& printerTitle, const QString& ruleLine)
+void SheetOutputs::beginPage(const QString& sheetTitle, const QString& ruleLine, const QString& afterStars)
 {
-    printLine(FrameLines::printerTitleLine(printerTitle));
+    if (!m_printer) {
+        return;
+    }
+    printLine(FrameLines::printerTitleLine(title(sheetTitle)) + afterStars);
     printLine(FrameLines::printerSchoolLine());
     printLine(ruleLine);
 }
@@ -93,9 +97,6 @@ void SheetOutputs::endPage(const QString& ruleLine, int pageNumber)
     printLine(ruleLine);
     printLine(FrameLines::pageFooter(pageNumber));
     m_printer->endPage();
-    if (m_printer->failed()) {
-        fail(OutputMessages::kPrintFailed);
-    }
 }
 
 void SheetOutputs::line(const QString& text)
@@ -159,11 +160,27 @@ bool SheetOutputs::closeFile()
         return !m_failed;
     }
     const bool ok = m_file->close();
-    if (!ok) {
+    if (ok) {
+        m_wroteFile = true;
+    } else {
         failFile(m_file->failureMessage());
     }
     m_file.reset();
     return ok;
+}
+
+bool SheetOutputs::printPages()
+{
+    const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
+    const PrintOutcome outcome = m_target.print(printer->pages());
+    m_smallestPoints = outcome.smallestPoints;
+    if (!outcome.ok()) {
+        m_failed = true;
+        MessageBox::show(m_messageParent,
+            m_wroteFile ? OutputMessages::printFailedFilesKept(outcome.failure) : outcome.failure);
+        return false;
+    }
+    return true;
 }
 
 bool SheetOutputs::finish()
@@ -171,13 +188,8 @@ bool SheetOutputs::finish()
     if (!closeFile()) {
         return false;
     }
-    if (m_printer) {
-        const bool ok = m_printer->finish();
-        m_printer.reset();
-        if (!ok) {
-            fail(OutputMessages::kPrintFailed);
-            return false;
-        }
+    if (m_printer && !printPages()) {
+        return false;
     }
     return !m_failed;
 }

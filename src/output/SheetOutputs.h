@@ -6,8 +6,12 @@
 // stays as it was. After a file failure the pages already ended are still
 // printed, as whole pages: in a set drill, the sets before the one that
 // failed, and that set's own page when only closing its file failed.
+//
+// A run that adds an answer sheet writes its questions first, then calls
+// beginAnswers() and writes the same questions again with their answers:
+// those go to files named with "答案" before ".xls", under titles ending in
+// "答案", and onto pages printed after the question pages.
 
-#include "output/OutputMessages.h"
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
 
@@ -26,18 +30,22 @@ public:
     SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent = nullptr);
     ~SheetOutputs();
 
-    // Opens the chosen outputs. With printing chosen and no default printer
-    // it reports that and returns false before anything is written.
+    // Opens the chosen outputs. With printing chosen and a printer that
+    // cannot print now it reports that and returns false before anything is
+    // written.
     bool open();
 
-    bool toFile() const { return m_choice.file; }
     bool toPrinter() const { return m_choice.printer; }
     bool failed() const { return m_failed; }
 
+    // From here on the run writes its answer sheet.
+    void beginAnswers() { m_answers = true; }
+
     // Creates the sheet file and writes its title and school lines.
     void beginFile(const QString& fileName, const QString& title);
-    // Puts the title in stars, the school line and the rule line on a new page.
-    void beginPage(const QString& printerTitle, const QString& ruleLine);
+    // Puts the title in stars (and what follows them), the school line and
+    // the rule line on a new page.
+    void beginPage(const QString& title, const QString& ruleLine, const QString& afterStars = QString());
     // Puts the rule line and the footer on the page and ends it.
     void endPage(const QString& ruleLine, int pageNumber);
 
@@ -54,10 +62,16 @@ public:
     // Closes the file if open and hands the printed pages to the printer.
     bool finish();
 
+    // The smallest font size the printed pages got (12 when nothing was printed).
+    double smallestPrintedPoints() const { return m_smallestPoints; }
+
 private:
     void fail(const QString& message);
     void failFile(const QString& message);
     void checkFile();
+    // Hands the ended pages over; false (reported) when the job failed.
+    bool printPages();
+    QString title(const QString& title) const;
 
     PrintTarget& m_target;
     OutputChoice m_choice;
@@ -65,4 +79,7 @@ private:
     std::unique_ptr<SheetFile> m_file;
     std::unique_ptr<SheetPrinter> m_printer;
     bool m_failed = false;
+    bool m_answers = false;
+    bool m_wroteFile = false; // a sheet file of this run is in place
+    double m_smallestPoints = 12.0;
 };

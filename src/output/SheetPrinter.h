@@ -1,38 +1,24 @@
 #pragma once
-// The printed sheet. Lines are gathered page by page and each page is painted
-// when it ends, in a fixed-pitch CJK font at the largest size (12 pt at most)
-// at which its widest line and all its lines fit the printable area. All pages
-// of a run form one job, handed to the printer by finish().
+// The printed sheet of a run: lines gathered page by page. The pages are
+// painted and handed to the print target as one job when the run is over
+// (see PagePainter for how a page is set).
 
-#include <QPainter>
-#include <QStringList>
-#include <memory>
-
-class QPagedPaintDevice;
+#include "printing/PrintedPages.h"
 
 class SheetPrinter {
 public:
-    explicit SheetPrinter(std::unique_ptr<QPagedPaintDevice> device);
-    ~SheetPrinter();
+    void printLine(const QString& text) { m_page.append(text); }
+    void printEmptyLine() { m_page.append(QString()); }
+    void endPage()
+    {
+        m_pages.append(std::move(m_page));
+        m_page = {};
+    }
 
-    void printLine(const QString& text);
-    void printEmptyLine();
-    void endPage();
-    // Sends the job; false when the printer could not take it.
-    bool finish();
-    void abort();
-
-    bool failed() const { return m_failed; }
-    int pagesEnded() const { return m_pages; }
-
-    // The point size at which the lines fit a page of the given size.
-    static double fittingPointSize(
-        const QStringList& lines, QPaintDevice* device, double pageWidth, double pageHeight);
+    // The pages ended so far.
+    const PrintedPages& pages() const { return m_pages; }
 
 private:
-    std::unique_ptr<QPagedPaintDevice> m_device;
-    QPainter m_painter;
-    QStringList m_lines;
-    int m_pages = 0;
-    bool m_failed = false;
+    PrintedPage m_page;
+    PrintedPages m_pages;
 };

@@ -3,7 +3,7 @@
 
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "output/PrintTarget.h"
+#include "printing/SystemPrintTarget.h"
 #include "output/SheetLine.h"
 #include "shell/Shell.h"
 

@@ -2,10 +2,10 @@
 // Helpers shared by the test suites.
 
 #include "common/MessageBox.h"
-#include "output/PrintTarget.h"
+#include "printing/PrintMessages.h"
+#include "printing/PrintTarget.h"
 
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPushButton>
 
 #include <QStringList>
@@ -56,8 +56,8 @@ struct ScriptedSource {
 // A system with no default printer.
 class NoPrinterTarget : public PrintTarget {
 public:
-    bool available() const override { return false; }
-    std::unique_ptr<QPagedPaintDevice> open() override { return nullptr; }
+    QString refusal() const override { return PrintMessages::kNoPrinter; }
+    PrintOutcome print(const PrintedPages&) override { return { PrintMessages::kNoPrinter, 0 }; }
 };
 
 namespace TestSupport {

@@ -66,9 +66,9 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind
     // A group of their own keeps these apart from the answer buttons.
     Controls::frame(this, "Frame4", kOperationFrame, kOperationFramePlace);
     auto* operations = new QButtonGroup(this);
-    m_addition = Controls::option(this, "Option3", kAddition, operationPlace(0));
-    m_subtraction = Controls::option(this, "Option4", kSubtraction, operationPlace(1));
-    auto* mixed = Controls::option(this, "Option5", kMixed, operationPlace(2));
+    m_addition = Controls::option(this, "Option4", kAddition, operationPlace(0));
+    m_subtraction = Controls::option(this, "Option5", kSubtraction, operationPlace(1));
+    auto* mixed = Controls::option(this, "Option6", kMixed, operationPlace(2));
     operations->addButton(m_addition);
     operations->addButton(m_subtraction);
     operations->addButton(mixed);
@@ -113,10 +113,10 @@ void AddSubWindow::generate()
         MessageBox::show(this, RowDrill::countsMessage(AddSubtract::kLayoutLimits));
         return;
     }
-    const AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage,
-        layout->pages, answersShown() };
-    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
-        return AddSubtract::run(m_kind.stage, settings, m_environment.random, outputs);
+    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages, false };
+    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
+        settings.answers = pass.answers;
+        return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
     });
     if (done) {
         showCompletion(DrillTexts::progress(),

@@ -81,13 +81,11 @@ bool ChainDrill::run(
     const QString separator = ChainRules::separatorLine(settings.perRow);
     outputs.beginFile(sheet.fileName, sheet.title);
     for (int page = 1; page <= settings.pages && !outputs.failed(); ++page) {
-        if (outputs.toPrinter()) {
-            outputs.beginPage(sheet.title, separator);
-        }
+        outputs.beginPage(sheet.title, separator);
         for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
             writeRow(sheet, settings, random, outputs);
         }
         outputs.endPage(separator, page);
     }
-    return outputs.finish();
+    return outputs.closeFile();
 }

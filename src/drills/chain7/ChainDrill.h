@@ -66,6 +66,8 @@ inline constexpr int kMaxPages = 20;
 std::optional<ChainSettings> readSettings(
     const QString& perRow, const QString& rowsPerPage, const QString& pages, bool answers);
 
-// Draws and writes the whole run; false when an output failed (already reported).
+// Draws and writes the whole run and puts its sheet file in place; the
+// printed pages go out when the outputs finish. False when an output failed
+// (already reported).
 bool run(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace ChainDrill

@@ -7,11 +7,31 @@
 namespace {
 DrillLayout chainLayout(const QString& drillName)
 {
-    return { drillName, { 2520, 720, 7215, 615 }, "Frame1", QStringLiteral("是否生成答案"),
-        { 1680, 4080, 2535, 1695 }, { 3120, 4440, 735, 495 }, { 3120, 5040, 735, 495 }, "Frame3",
-        { 6360, 1920, 3975, 1695 }, { 6600, 2520, 1575, 495 }, { 8280, 2520, 1935, 495 }, "Frame2",
-        { 6360, 3840, 3975, 2055 }, { 7320, 4320, 1935, 495 }, { 7320, 5160, 1935, 495 }, "Text2",
-        { 1680, 6480, 8775, 495 }, 14.25, "Label3", { 720, 7320, 10455, 495 }, QColor(128, 128, 255) };
+    return {
+        .drillName = drillName,
+        .heading = { 2520, 720, 7215, 615 },
+        .answerFrameName = "Frame1",
+        .answerFrameCaption = QStringLiteral("是否生成答案"),
+        .answerFrame = { 1680, 4080, 2895, 2295 },
+        .option1 = { 3120, 4440, 735, 495 },
+        .option2 = { 3120, 5040, 735, 495 },
+        .option3 = { 3120, 5640, 1335, 495 },
+        .outputFrameName = "Frame3",
+        .outputFrame = { 6360, 1920, 3975, 1695 },
+        .check1 = { 6600, 2520, 1575, 495 },
+        .check2 = { 8280, 2520, 1935, 495 },
+        .buttonFrameName = "Frame2",
+        .buttonFrame = { 6360, 3840, 3975, 2535 },
+        .command1 = { 7320, 4320, 1935, 495 },
+        .command2 = { 7320, 5160, 1935, 495 },
+        .command3 = { 7320, 5760, 1935, 495 },
+        .progressName = "Text2",
+        .progress = { 1680, 6480, 8775, 495 },
+        .progressPoints = 14.25,
+        .completionName = "Label3",
+        .completion = { 720, 7320, 10455, 495 },
+        .completionColor = QColor(128, 128, 255),
+    };
 }
 } // namespace
 
@@ -29,14 +49,14 @@ ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet,
 
 void ChainWindow::generate()
 {
-    const auto settings
-        = ChainDrill::readSettings(m_perRow->text(), m_rows->text(), m_pages->text(), answersShown());
+    auto settings = ChainDrill::readSettings(m_perRow->text(), m_rows->text(), m_pages->text(), false);
     if (!settings) {
         MessageBox::show(this, m_sheet.countsMessage);
         return;
     }
-    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
-        return ChainDrill::run(m_sheet, *settings, m_environment.random, outputs);
+    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
+        settings->answers = pass.answers;
+        return ChainDrill::run(m_sheet, *settings, pass.random, outputs);
     });
     if (!done) {
         return;

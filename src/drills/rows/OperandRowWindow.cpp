@@ -34,13 +34,12 @@ void OperandRowWindow::generate()
     }
     const int first = static_cast<int>(*d1);
     const int second = static_cast<int>(*d2);
-    const bool answers = answersShown();
     const RowSheet sheet = m_drill.sheet(first, second);
 
-    const bool done = runOnOutputs([&](SheetOutputs& outputs) {
+    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
         return RowDrill::run(
             sheet, *layout,
-            [&](SheetLine& row) { m_drill.writeQuestion(row, m_environment.random, first, second, answers); },
+            [&](SheetLine& row) { m_drill.writeQuestion(row, pass.random, first, second, pass.answers); },
             outputs);
     });
     if (done) {

@@ -47,9 +47,7 @@ bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const Questio
     outputs.beginFile(sheet.fileName, sheet.title);
     SheetLine row;
     for (int page = 1; page <= layout.pages && !outputs.failed(); ++page) {
-        if (outputs.toPrinter()) {
-            outputs.beginPage(sheet.title, rule);
-        }
+        outputs.beginPage(sheet.title, rule);
         for (int r = 0; r < layout.rowsPerPage && !outputs.failed(); ++r) {
             row.clear();
             row.appendSpaces(kIndent);
@@ -62,5 +60,5 @@ bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const Questio
         }
         outputs.endPage(rule, page);
     }
-    return outputs.finish();
+    return outputs.closeFile();
 }

@@ -58,7 +58,9 @@ QString countsMessage(const RowLayoutLimits& limits);
 void writeOperation(
     SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer);
 
-// Draws and writes the whole run; false when an output failed (already reported).
+// Draws and writes the whole run and puts its sheet file in place; the
+// printed pages go out when the outputs finish. False when an output failed
+// (already reported).
 bool run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
     SheetOutputs& outputs);
 } // namespace RowDrill

@@ -14,11 +14,6 @@ QString SetDrill::filePattern(const SetSheet& sheet)
     return sheet.filePrefix + QStringLiteral("X.xls");
 }
 
-QString SetDrill::printerTitle(const SetSheet& sheet, int setNumber)
-{
-    return FrameLines::printerTitleLine(sheet.title) + QString::number(setNumber);
-}
-
 QString SetDrill::formatCell(const QString& text, std::int64_t answer, bool withAnswer, int cellWidth)
 {
     QString cell = text;
@@ -67,11 +62,7 @@ bool SetDrill::writeSet(const SetSheet& sheet, const SetRun& run, const std::vec
     RandomSource& random, SheetOutputs& outputs)
 {
     outputs.beginFile(fileName(sheet, run.setNumber), sheet.title);
-    if (outputs.toPrinter()) {
-        outputs.printLine(printerTitle(sheet, run.setNumber));
-        outputs.printLine(FrameLines::printerSchoolLine());
-        outputs.printEmptyLine();
-    }
+    outputs.beginPage(sheet.title, QString(), QString::number(run.setNumber));
     if (outputs.failed()) {
         return false;
     }

@@ -42,7 +42,6 @@ namespace SetDrill {
 QString fileName(const SetSheet& sheet, int setNumber);
 // The completion label names the file pattern with a literal "X".
 QString filePattern(const SetSheet& sheet);
-QString printerTitle(const SetSheet& sheet, int setNumber);
 
 // The text, with the answer right after "=" when shown, padded with spaces to
 // the cell width (a longer text is kept whole).

@@ -3,11 +3,9 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
-#include "output/SheetOutputs.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <memory>
 
 namespace {
 const QString kCountTitle = QStringLiteral("要生成几题");
@@ -31,11 +29,30 @@ constexpr std::array<std::array<const char*, 3>, 4> kBoxNames { {
 
 DrillLayout setDrillLayout(const QString& drillName)
 {
-    return { drillName, { 2520, 720, 7215, 615 }, "Frame1", QStringLiteral("是否打印答案"),
-        { 1560, 5280, 3135, 1095 }, { 2160, 5640, 855, 495 }, { 3480, 5640, 735, 495 }, "Frame2",
-        { 6600, 1920, 3975, 1815 }, { 6840, 2640, 1695, 495 }, { 8520, 2640, 1935, 495 }, "Frame3",
-        { 6600, 4200, 3975, 2175 }, { 8160, 4680, 1695, 495 }, { 8160, 5520, 1695, 495 }, "Text3",
-        { 1200, 6840, 9615, 495 }, 12, "Label4", { 1200, 7560, 9615, 495 }, QColor() };
+    return {
+        .drillName = drillName,
+        .heading = { 2520, 720, 7215, 615 },
+        .answerFrameName = "Frame1",
+        .answerFrameCaption = QStringLiteral("是否打印答案"),
+        .answerFrame = { 1560, 5280, 4455, 1095 },
+        .option1 = { 2160, 5640, 855, 495 },
+        .option2 = { 3480, 5640, 735, 495 },
+        .option3 = { 4560, 5640, 1335, 495 },
+        .outputFrameName = "Frame2",
+        .outputFrame = { 6600, 1920, 3975, 1815 },
+        .check1 = { 6840, 2640, 1695, 495 },
+        .check2 = { 8520, 2640, 1935, 495 },
+        .buttonFrameName = "Frame3",
+        .buttonFrame = { 6600, 4200, 3975, 2175 },
+        .command1 = { 8160, 4680, 1695, 495 },
+        .command2 = { 8160, 5520, 1695, 495 },
+        .command3 = { 6690, 4680, 1425, 495 },
+        .progressName = "Text3",
+        .progress = { 1200, 6840, 9615, 495 },
+        .progressPoints = 12,
+        .completionName = "Label4",
+        .completion = { 1200, 7560, 9615, 495 },
+    };
 }
 
 void smallTitle(QWidget* window, const char* name, const QString& text, Twips place)
@@ -98,42 +115,42 @@ void SetDrillWindow::generate()
         return;
     }
 
-    const SetSheet& sheet = m_definition.sheet;
-    std::unique_ptr<SheetOutputs> outputs;
-    bool failed = false; // kept for the whole run: once a set fails, no later set is written
-    for (int n = 1; n <= *sets; ++n) {
-        const KindGridCheck grid = KindGrid::check(readGrid(), m_definition.rules);
-        for (const QString& message : grid.messages) {
-            MessageBox::show(this, message);
-        }
-        failed = failed || !grid.messages.isEmpty();
-        if (failed) {
-            continue;
-        }
-
-        const auto perRow = parseWholeNumber(m_perRow->text());
-        if (!perRow || *perRow < 1) {
-            MessageBox::show(this, SetDrillTexts::kPerRowMessage);
-            return;
-        }
-        if (!outputs) {
-            outputs = std::make_unique<SheetOutputs>(m_environment.printTarget, outputChoice(), this);
-            if (!outputs->open()) {
-                return;
+    // Every set is checked on its own, so a faulty grid shows its messages
+    // once per set; the boxes cannot change during the run, so when the
+    // first set passes, all do.
+    const KindGridCheck grid = KindGrid::check(readGrid(), m_definition.rules);
+    if (!grid.messages.isEmpty()) {
+        for (int n = 1; n <= *sets; ++n) {
+            for (const QString& message : grid.messages) {
+                MessageBox::show(this, message);
             }
         }
-
-        int total = 0;
-        for (const CheckedKind& kind : grid.kinds) {
-            total += kind.count;
-        }
-        if (!SetDrill::writeSet(sheet, { n, *perRow, answersShown() }, m_definition.kinds(grid.kinds),
-                m_environment.random, *outputs)) {
-            return;
-        }
-        showCompletion(DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));
+        return;
     }
-    if (outputs) {
-        outputs->finish();
+    const auto perRow = parseWholeNumber(m_perRow->text());
+    if (!perRow || *perRow < 1) {
+        MessageBox::show(this, SetDrillTexts::kPerRowMessage);
+        return;
+    }
+
+    const SetSheet& sheet = m_definition.sheet;
+    int total = 0;
+    for (const CheckedKind& kind : grid.kinds) {
+        total += kind.count;
+    }
+    const std::vector<SetKind> kinds = m_definition.kinds(grid.kinds);
+    const QString completion = DrillTexts::completion(total, SetDrill::filePattern(sheet));
+    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
+        for (int n = 1; n <= *sets; ++n) {
+            if (!SetDrill::writeSet(sheet, { n, *perRow, pass.answers }, kinds, pass.random, outputs)) {
+                return false;
+            }
+            // Each set is reported as it is done.
+            showCompletion(DrillTexts::progress(), completion);
+        }
+        return true;
+    });
+    if (done) {
+        showCompletion(DrillTexts::progress(), completion);
     }
 }

@@ -1,0 +1,36 @@
+#pragma once
+// The print preview: the pages of a run as they will come out of the
+// printer, painted by the same routine, with a button that prints exactly
+// those pages. Tests install a handler that receives the pages instead of
+// opening the window.
+
+#include "printing/PrintedPages.h"
+
+#include <functional>
+
+class PrintTarget;
+class QWidget;
+
+namespace PreviewTexts {
+inline const QString kTitle = QStringLiteral("打印预览");
+inline const QString kPrint = QStringLiteral("打  印(&P)");
+inline const QString kClose = QStringLiteral("关  闭(&C)");
+inline const QString kZoomIn = QStringLiteral("放大(&+)");
+inline const QString kZoomOut = QStringLiteral("缩小(&-)");
+QString pageCount(qsizetype pages);
+} // namespace PreviewTexts
+
+namespace PreviewWindow {
+using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, PrintTarget& target)>;
+
+// Shows the pages in a modal preview window over the parent.
+void show(QWidget* parent, const PrintedPages& pages, PrintTarget& target);
+
+// Prints the pages as the preview's print button does; a refusing printer or
+// a failed job gets its message. True when the job went through.
+bool print(QWidget* parent, const PrintedPages& pages, PrintTarget& target);
+
+// Installs a replacement for the window; an empty handler restores it.
+// Returns the handler that was installed before.
+Handler setHandler(Handler handler);
+} // namespace PreviewWindow

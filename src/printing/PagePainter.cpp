@@ -1,0 +1,219 @@
+#include "printing/PagePainter.h"
+
+#include "common/Fonts.h"
+
+#include <QGlyphRun>
+#include <QHash>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QRawFont>
+#include <algorithm>
+#include <array>
+
+namespace {
+constexpr double kSmallestPoints = 1.0;
+
+// The sheet font's glyphs and advances by character. Widths are measured at
+// 12 pt in design metrics, so a size that fits is found by one division:
+// every width grows in proportion to the size.
+class SheetGlyphs {
+public:
+    struct Glyph {
+        quint32 index = 0; // 0: the font lacks the character
+        double advance = 0; // in points at 12 pt
+    };
+
+    SheetGlyphs()
+        : m_font(QRawFont::fromFont(Fonts::sheetMono(PagePainter::kLargestPoints)))
+    {
+        if (m_font.isValid()) {
+            m_font.setPixelSize(PagePainter::kLargestPoints);
+            m_lineSpacing = m_font.ascent() + m_font.descent() + m_font.leading();
+            m_ascent = m_font.ascent();
+        }
+    }
+
+    bool valid() const { return m_font.isValid(); }
+    const QRawFont& font() const { return m_font; }
+    double lineSpacing() const { return m_lineSpacing; }
+    double ascent() const { return m_ascent; }
+
+    const Glyph& glyph(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (u < m_latin.size()) {
+            Glyph& g = m_latin[u];
+            if (!m_latinKnown[u]) {
+                g = look(c);
+                m_latinKnown[u] = true;
+            }
+            return g;
+        }
+        auto it = m_other.find(u);
+        if (it == m_other.end()) {
+            it = m_other.insert(u, look(c));
+        }
+        return *it;
+    }
+
+    double width(const QString& line)
+    {
+        double sum = 0;
+        for (const QChar c : line) {
+            sum += glyph(c).advance;
+        }
+        return sum;
+    }
+
+private:
+    Glyph look(QChar c) const
+    {
+        Glyph g;
+        if (!m_font.isValid()) {
+            return g;
+        }
+        quint32 index = 0;
+        int count = 1;
+        if (m_font.glyphIndexesForChars(&c, 1, &index, &count) && count == 1) {
+            g.index = index;
+            g.advance = m_font.advancesForGlyphIndexes(QList<quint32> { index }, QRawFont::UseDesignMetrics)
+                            .value(0)
+                            .x();
+        }
+        return g;
+    }
+
+    QRawFont m_font;
+    double m_lineSpacing = PagePainter::kLargestPoints * 1.2;
+    double m_ascent = PagePainter::kLargestPoints;
+    std::array<Glyph, 256> m_latin {};
+    std::array<bool, 256> m_latinKnown {};
+    QHash<char16_t, Glyph> m_other;
+};
+
+SheetGlyphs& glyphs()
+{
+    // Built on first use, after the font substitutions are in place.
+    static SheetGlyphs cache;
+    return cache;
+}
+
+double fittingPoints(const PrintedPage& lines, const QRectF& area)
+{
+    SheetGlyphs& g = glyphs();
+    double widest = 0;
+    for (const QString& line : lines) {
+        widest = std::max(widest, g.width(line));
+    }
+    const double tall = g.lineSpacing() * static_cast<double>(lines.size());
+    double scale = 1.0;
+    if (widest > 0) {
+        scale = std::min(scale, area.width() / widest);
+    }
+    if (tall > 0) {
+        scale = std::min(scale, area.height() / tall);
+    }
+    // A hair below the exact fit, so rounding never pushes the last column out.
+    return scale >= 1.0 ? PagePainter::kLargestPoints : PagePainter::kLargestPoints * scale * 0.999;
+}
+
+QRectF paintArea(QPageLayout layout, QPageLayout::Orientation orientation)
+{
+    layout.setOrientation(orientation);
+    return layout.paintRect(QPageLayout::Point);
+}
+
+// Draws one line at the baseline, in points at the given size. Spaces are
+// only gaps: the glyph run holds the other characters at their places.
+void drawLine(QPainter& painter, const QString& line, double baseline, double points)
+{
+    SheetGlyphs& g = glyphs();
+    const double factor = points / PagePainter::kLargestPoints;
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(line.size());
+    positions.reserve(line.size());
+    double x = 0;
+    for (const QChar c : line) {
+        const SheetGlyphs::Glyph& glyph = g.glyph(c);
+        if (c != QLatin1Char(' ')) {
+            if (glyph.index == 0) {
+                // A character the sheet font lacks: let the text engine find a font for it.
+                QFont font = Fonts::sheetMono(PagePainter::kLargestPoints);
+                font.setPointSizeF(points * 72.0 / painter.device()->logicalDpiY());
+                painter.setFont(font);
+                painter.drawText(QPointF(0, baseline), line);
+                return;
+            }
+            indexes.append(glyph.index);
+            positions.append(QPointF(x, 0));
+        }
+        x += glyph.advance * factor;
+    }
+    if (indexes.isEmpty()) {
+        return;
+    }
+    QRawFont font = g.font();
+    font.setPixelSize(points);
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, baseline), run);
+}
+
+void paintPage(QPainter& painter, const PrintedPage& lines, double points)
+{
+    SheetGlyphs& g = glyphs();
+    const double dotsPerPoint = painter.device()->logicalDpiY() / 72.0;
+    // Below the smallest size the lines keep 1 pt glyphs and the page is scaled down.
+    const double drawn = std::max(points, kSmallestPoints);
+    const double shrink = points / drawn;
+    painter.resetTransform();
+    painter.scale(dotsPerPoint * shrink, dotsPerPoint * shrink);
+    const double factor = drawn / PagePainter::kLargestPoints;
+    double baseline = g.ascent() * factor;
+    for (const QString& line : lines) {
+        if (!line.isEmpty()) {
+            drawLine(painter, line, baseline, drawn);
+        }
+        baseline += g.lineSpacing() * factor;
+    }
+}
+} // namespace
+
+PageFit PagePainter::fit(const PrintedPage& lines, const QPageLayout& layout)
+{
+    PageFit upright { fittingPoints(lines, paintArea(layout, QPageLayout::Portrait)), QPageLayout::Portrait };
+    if (upright.points >= kTurnBelowPoints) {
+        return upright;
+    }
+    const PageFit sideways { fittingPoints(lines, paintArea(layout, QPageLayout::Landscape)),
+        QPageLayout::Landscape };
+    return sideways.points > upright.points ? sideways : upright;
+}
+
+double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
+{
+    double smallest = kLargestPoints;
+    QPainter painter;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const PageFit fitted = fit(pages[i], device.pageLayout());
+        if (device.pageLayout().orientation() != fitted.orientation) {
+            device.setPageOrientation(fitted.orientation);
+        }
+        const bool started = i == 0 ? painter.begin(&device) : device.newPage();
+        if (!started) {
+            if (painter.isActive()) {
+                painter.end();
+            }
+            return -1;
+        }
+        paintPage(painter, pages[i], fitted.points);
+        smallest = std::min(smallest, fitted.points);
+    }
+    if (painter.isActive() && !painter.end()) {
+        return -1;
+    }
+    return smallest;
+}

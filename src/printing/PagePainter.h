@@ -1,0 +1,35 @@
+#pragma once
+// The one routine that paints printed sheets, on a printer, a PDF file or a
+// preview alike. Each page is set in a fixed-pitch CJK font at the largest
+// size (12 pt at most) at which its widest line and all its lines fit the
+// printable area, so nothing is cut off. A page that would need less than
+// 7 pt upright is turned sideways when that gives a larger size. Lines too
+// wide even at 1 pt are scaled down further.
+
+#include "printing/PrintedPages.h"
+
+#include <QPageLayout>
+
+class QPagedPaintDevice;
+
+struct PageFit {
+    double points = 12.0; // the size the lines are printed at (below 1: scaled down from 1 pt)
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+};
+
+namespace PagePainter {
+inline constexpr double kLargestPoints = 12.0;
+// Below this size upright, a page is tried sideways.
+inline constexpr double kTurnBelowPoints = 7.0;
+// Below this size a page is hard to read; the run says so.
+inline constexpr double kLegiblePoints = 5.0;
+
+// The size and orientation for a page's lines on paper of the given layout
+// (its orientation is ignored).
+PageFit fit(const PrintedPage& lines, const QPageLayout& layout);
+
+// Paints the pages on the device, one device page each, in the device's
+// paper size and margins. Returns the smallest size used (12 with no pages),
+// or a negative value when the device could not be painted on.
+double paint(QPagedPaintDevice& device, const PrintedPages& pages);
+} // namespace PagePainter

@@ -1,0 +1,16 @@
+#include "printing/PrintMessages.h"
+
+QString PrintMessages::printerRefuses(const QString& printer, const QString& cause)
+{
+    return QStringLiteral("打印机“%1”不能打印：%2。请检查打印机，或只选择输出到Excel。").arg(printer, cause);
+}
+
+QString PrintMessages::printFailed(const QString& printer, const QString& cause)
+{
+    return QStringLiteral("打印失败：打印机“%1”没有完成本次打印任务（%2）。").arg(printer, cause);
+}
+
+QString PrintTexts::serviceRefused(const QString& reason)
+{
+    return QStringLiteral("打印服务拒绝了任务：") + reason;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Where printed sheets go: the system's default printer in the program, a PDF
+// file when a sheet is rendered for checking, or a preview. A run asks before
+// it writes anything whether the target can print, and hands it all its pages
+// as one job when it is over.
+
+#include "printing/PrintedPages.h"
+
+#include <QPageLayout>
+#include <QString>
+
+struct PrintOutcome {
+    // Why the job did not go through, in the program's language; empty when it did.
+    QString failure;
+    // The smallest font size the pages were printed at.
+    double smallestPoints = 12.0;
+
+    bool ok() const { return failure.isEmpty(); }
+};
+
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+    // Why nothing can be printed now (no default printer, a stopped queue, a
+    // queue that takes no jobs), as the message to show; empty when it can.
+    virtual QString refusal() const = 0;
+    // Paints the pages and hands them over as one job.
+    virtual PrintOutcome print(const PrintedPages& pages) = 0;
+    // The paper and margins the pages are printed on.
+    virtual QPageLayout pageLayout() const { return a4(); }
+
+    // A4 upright with margins of 10 mm: the paper of PDF files and the preview
+    // when there is no printer to ask.
+    static QPageLayout a4();
+};
+
+// Paints the pages into a PDF file, in A4 with the writer's margins.
+class PdfPrintTarget : public PrintTarget {
+public:
+    explicit PdfPrintTarget(QString path)
+        : m_path(std::move(path))
+    {
+    }
+    QString refusal() const override { return {}; }
+    PrintOutcome print(const PrintedPages& pages) override;
+
+private:
+    QString m_path;
+};
+
+// Keeps the pages instead of printing them, for the preview.
+class PageCollector : public PrintTarget {
+public:
+    explicit PageCollector(QPageLayout layout)
+        : m_layout(std::move(layout))
+    {
+    }
+    QString refusal() const override { return {}; }
+    QPageLayout pageLayout() const override { return m_layout; }
+    PrintOutcome print(const PrintedPages& pages) override;
+    const PrintedPages& pages() const { return m_pages; }
+
+private:
+    QPageLayout m_layout;
+    PrintedPages m_pages;
+};

@@ -1,0 +1,215 @@
+#include "printing/SystemPrintTarget.h"
+
+#include "printing/PrintMessages.h"
+#include "printing/PagePainter.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#ifdef MIREVA_HAS_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace {
+
+QPageLayout printerLayout(const QPrinterInfo& info)
+{
+    if (info.isNull()) {
+        return PrintTarget::a4();
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    return printer.pageLayout();
+}
+} // namespace
+
+#ifdef MIREVA_HAS_CUPS
+namespace {
+constexpr int kAnswerWithinMs = 5000;
+constexpr qsizetype kChunk = 1 << 16;
+
+// One connection to the print server that gives up on a silent server.
+class Connection {
+public:
+    Connection()
+        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerWithinMs,
+            nullptr))
+    {
+        if (m_http) {
+            httpSetTimeout(m_http, kAnswerWithinMs / 1000.0, [](http_t*, void*) { return 0; }, nullptr);
+        }
+    }
+    ~Connection()
+    {
+        if (m_http) {
+            httpClose(m_http);
+        }
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    http_t* http() const { return m_http; }
+
+private:
+    http_t* m_http;
+};
+
+// The default queue as the print server sees it now.
+struct Queue {
+    QString name; // empty: no default queue
+    QString refusal; // why it takes no job now, empty when it does
+    bool answered = true;
+};
+
+Queue defaultQueue(http_t* http)
+{
+    Queue queue;
+    cups_dest_t* dest = http ? cupsGetNamedDest(http, nullptr, nullptr) : nullptr;
+    if (!dest) {
+        const ipp_status_t status = cupsLastError();
+        queue.answered = http && status != IPP_STATUS_ERROR_SERVICE_UNAVAILABLE && status != IPP_STATUS_ERROR_INTERNAL;
+        return queue;
+    }
+    queue.name = QString::fromUtf8(dest->name);
+    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    if (accepting && qstrcmp(accepting, "false") == 0) {
+        queue.refusal = PrintTexts::kNotAccepting;
+    } else if (state && qstrcmp(state, "5") == 0) { // IPP printer-state "stopped"
+        queue.refusal = PrintTexts::kStopped;
+    }
+    cupsFreeDests(1, dest);
+    return queue;
+}
+
+QString refusalMessage(const Queue& queue)
+{
+    if (!queue.answered) {
+        return PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer);
+    }
+    if (queue.name.isEmpty()) {
+        return PrintMessages::kNoPrinter;
+    }
+    if (!queue.refusal.isEmpty()) {
+        return PrintMessages::printerRefuses(queue.name, queue.refusal);
+    }
+    return {};
+}
+
+// The print server's last answer as a cause a teacher can read.
+QString lastCause()
+{
+    switch (cupsLastError()) {
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return PrintTexts::kNotAccepting;
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+    case IPP_STATUS_ERROR_INTERNAL:
+        return PrintTexts::kNoAnswer;
+    default:
+        return PrintTexts::serviceRefused(QString::fromUtf8(cupsLastErrorString()));
+    }
+}
+
+// Sends the document as one job; 0 and the cause when the server refused it.
+int submit(http_t* http, const QByteArray& name, const QByteArray& pdf, QString& cause)
+{
+    const QByteArray title = PrintTexts::kJobName.toUtf8();
+    const int job = cupsCreateJob(http, name.constData(), title.constData(), 0, nullptr);
+    if (job <= 0) {
+        cause = lastCause();
+        return 0;
+    }
+    bool sent = cupsStartDocument(http, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
+        == HTTP_STATUS_CONTINUE;
+    for (qsizetype at = 0; sent && at < pdf.size(); at += kChunk) {
+        sent = cupsWriteRequestData(http, pdf.constData() + at, static_cast<size_t>(std::min(kChunk, pdf.size() - at)))
+            == HTTP_STATUS_CONTINUE;
+    }
+    const ipp_status_t finished = cupsFinishDocument(http, name.constData());
+    if (!sent || finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        cause = sent ? lastCause() : PrintTexts::kHandOverFailed;
+        cupsCancelJob2(http, name.constData(), job, 0);
+        return 0;
+    }
+    return job;
+}
+} // namespace
+
+QString SystemPrintTarget::refusal() const
+{
+    const Connection connection;
+    return refusalMessage(defaultQueue(connection.http()));
+}
+
+QPageLayout SystemPrintTarget::pageLayout() const
+{
+    const Connection connection;
+    const Queue queue = defaultQueue(connection.http());
+    return printerLayout(queue.name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(queue.name));
+}
+
+PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
+{
+    // The queue was asked before the run; whether it still takes the job is
+    // the print server's answer to the job itself.
+    const Connection connection;
+    const Queue queue = defaultQueue(connection.http());
+    if (queue.name.isEmpty()) {
+        return { refusalMessage(queue), 0 };
+    }
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    double smallest = -1;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(PrintTexts::kJobName);
+        writer.setCreator(PrintTexts::kJobName);
+        writer.setResolution(1200);
+        writer.setPageLayout(printerLayout(QPrinterInfo::printerInfo(queue.name)));
+        smallest = PagePainter::paint(writer, pages);
+    }
+    if (smallest < 0) {
+        return { PrintMessages::printFailed(queue.name, PrintTexts::kCannotPaint), 0 };
+    }
+    QString cause;
+    const int job = submit(connection.http(), queue.name.toUtf8(), pdf.data(), cause);
+    if (job == 0) {
+        return { PrintMessages::printFailed(queue.name, cause), smallest };
+    }
+    m_lastJob = job;
+    // A queue stopped while the run went on keeps the job waiting.
+    const Queue after = defaultQueue(connection.http());
+    if (after.refusal == PrintTexts::kStopped) {
+        return { PrintMessages::printFailed(queue.name, PrintTexts::kStoppedAfterJob), smallest };
+    }
+    return { {}, smallest };
+}
+
+#else
+
+QString SystemPrintTarget::refusal() const
+{
+    return QPrinterInfo::defaultPrinter().isNull() ? PrintMessages::kNoPrinter : QString();
+}
+
+QPageLayout SystemPrintTarget::pageLayout() const
+{
+    return printerLayout(QPrinterInfo::defaultPrinter());
+}
+
+PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return { PrintMessages::kNoPrinter, 0 };
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(PrintTexts::kJobName);
+    const double smallest = PagePainter::paint(printer, pages);
+    if (smallest < 0) {
+        return { PrintMessages::printFailed(info.printerName(), PrintTexts::kHandOverFailed), 0 };
+    }
+    return { {}, smallest };
+}
+#endif
