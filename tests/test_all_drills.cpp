@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -23,15 +22,6 @@
 
 using namespace TestSupport;
 
-namespace {
-// A fresh program in a scratch working directory, without a printer.
-struct Session {
-    ScratchDir dir;
-    MessageRecorder messages;
-    NoPrinterTarget noPrinter;
-    Shell shell { noPrinter };
-};
-} // namespace
 
 class TestAllDrills : public QObject {
     Q_OBJECT
@@ -51,17 +41,6 @@ private slots:
     void defaultSheetsAreUnchanged_data();
     void defaultSheetsAreUnchanged();
 
-private:
-    static DrillWindow* open(Shell& shell, const QString& entry)
-    {
-        shell.mainWindow()->entry(entry)->trigger();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* drill = qobject_cast<DrillWindow*>(w); drill && drill->isVisible()) {
-                return drill;
-            }
-        }
-        return nullptr;
-    }
 };
 
 void TestAllDrills::defaultRunWritesItsSheet_data()
@@ -118,9 +97,9 @@ void TestAllDrills::defaultRunWritesItsSheet()
     QFETCH(QString, title);
     QFETCH(int, lines);
     QFETCH(int, files);
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, entry);
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     QCOMPARE(drill->objectName(), window);
     QVERIFY(!shell.mainWindow()->isVisible());
@@ -177,9 +156,9 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     QFETCH(QString, entry);
     QFETCH(QString, box);
     QFETCH(QString, text);
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, entry);
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     setText(drill, qPrintable(box), text);
     if (entry == QLatin1String("zhch") && box != QLatin1String("Text1")) {
@@ -213,9 +192,9 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
     QFETCH(QString, entry);
     QFETCH(QStringList, boxes);
     QFETCH(QList<int>, bounds);
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, entry);
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     for (int b = 0; b < 3; ++b) {
         auto* box = drill->findChild<QLineEdit*>(boxes[b]);
@@ -245,9 +224,9 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
 // shown: every question starts its own column.
 void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
 {
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, QStringLiteral("gdcs"));
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(QStringLiteral("gdcs"));
     QVERIFY(drill);
     setText(drill, "Text1", QStringLiteral("1"));
     setText(drill, "Text2", QStringLiteral("5"));
@@ -267,9 +246,9 @@ void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
 
 void TestAllDrills::divisionRowsAreExact()
 {
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, QStringLiteral("gdchs"));
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(QStringLiteral("gdchs"));
     static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)$"));
     drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
     for (const auto& [dividendDigits, divisorDigits] : { std::pair { 2, 1 }, { 4, 2 }, { 6, 5 }, { 5, 5 } }) {
@@ -302,9 +281,9 @@ void TestAllDrills::divisionRowsAreExact()
 
 void TestAllDrills::multiplicationSetsAreCorrect()
 {
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, QStringLiteral("zhch"));
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(QStringLiteral("zhch"));
     drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
     setText(drill, "w41", QStringLiteral("6"));
     setText(drill, "w42", QStringLiteral("5"));
@@ -347,9 +326,9 @@ void TestAllDrills::defaultSheetsAreUnchanged()
     // tests/golden. MIREVA_WRITE_GOLDEN=1 writes them there instead.
     QFETCH(QString, entry);
     QFETCH(bool, answers);
-    Session session;
-    auto& [dir, messages, noPrinter, shell] = session;
-    DrillWindow* drill = open(shell, entry);
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     if (answers) {
         drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
@@ -357,7 +336,7 @@ void TestAllDrills::defaultSheetsAreUnchanged()
     click(drill, "Command1");
     QVERIFY(messages.messages.isEmpty());
 
-    const QDir golden(QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? "-answers" : ""));
+    const QDir golden = goldenDir(entry, answers);
     const QStringList written = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
     if (qEnvironmentVariableIsSet("MIREVA_WRITE_GOLDEN")) {
         QVERIFY(QDir().mkpath(golden.path()));
@@ -369,22 +348,9 @@ void TestAllDrills::defaultSheetsAreUnchanged()
     }
     QCOMPARE(written, golden.entryList(QDir::Files, QDir::Name));
     for (const QString& name : written) {
-        const QByteArray expected = readBytes(golden.filePath(name));
-        const QByteArray actual = readBytes(dir.filePath(name));
-        if (actual == expected) {
-            continue;
-        }
-        const QList<QByteArray> want = expected.split('\n');
-        const QList<QByteArray> got = actual.split('\n');
-        qsizetype line = 0;
-        while (line < want.size() && line < got.size() && want[line] == got[line]) {
-            ++line;
-        }
-        const auto text = [](const QByteArray& bytes) { return QString(QStringDecoder("GBK")(bytes)).trimmed(); };
-        QFAIL(qPrintable(QStringLiteral("%1 differs first at line %2:\n  expected %3\n  written  %4")
-                             .arg(name)
-                             .arg(line + 1)
-                             .arg(text(want.value(line, "(end of file)")), text(got.value(line, "(end of file)")))));
+        const QString difference
+            = firstDifference(name, readBytes(golden.filePath(name)), readBytes(dir.filePath(name)));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 }
 

@@ -226,6 +226,13 @@ void DrillWindow::arrangeKeyboard()
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
+    // Tab stops once in a group of option buttons, at the chosen one; the
+    // arrow keys move within the group.
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        const auto follow = [option](bool chosen) { option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); };
+        follow(option->isChecked());
+        connect(option, &QRadioButton::toggled, option, follow);
+    }
 }
 
 void DrillWindow::showEvent(QShowEvent* event)

@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 
 #include "common/Fonts.h"
+#include "forms/DrillWindow.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
 
 #include <QDir>
 #include <QFile>
@@ -65,16 +70,7 @@ QStringList TestSupport::pdfPages(const QString& pdfPath)
     if (!process.waitForFinished(60000)) {
         return {};
     }
-    // Fonts that share one glyph between a radical and its ideograph make the
-    // text come back as the radical; map those characters to the ideograph.
-    QString text = QString::fromUtf8(process.readAllStandardOutput());
-    for (QChar& c : text) {
-        if (c.unicode() == 0x2EDA) {
-            c = QChar(u'页');
-        } else if (c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF) {
-            c = QString(c).normalized(QString::NormalizationForm_KC).front();
-        }
-    }
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
     QStringList pages = text.split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) {
         pages.removeLast();
@@ -114,4 +110,42 @@ void TestSupport::click(QWidget* window, const char* buttonName)
     auto* button = window->findChild<QPushButton*>(QLatin1String(buttonName));
     QVERIFY2(button, buttonName);
     button->click();
+}
+
+DrillWindow* DrillSession::open(const QString& entry)
+{
+    QAction* action = shell.mainWindow()->entry(entry);
+    if (!action) {
+        return nullptr;
+    }
+    action->trigger();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* drill = qobject_cast<DrillWindow*>(w); drill && drill->isVisible()) {
+            return drill;
+        }
+    }
+    return nullptr;
+}
+
+QDir TestSupport::goldenDir(const QString& entry, bool answers)
+{
+    return QDir(QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? QStringLiteral("-answers") : QString()));
+}
+
+QString TestSupport::firstDifference(const QString& name, const QByteArray& expected, const QByteArray& actual)
+{
+    if (actual == expected) {
+        return {};
+    }
+    const QList<QByteArray> want = expected.split('\n');
+    const QList<QByteArray> got = actual.split('\n');
+    qsizetype line = 0;
+    while (line < want.size() && line < got.size() && want[line] == got[line]) {
+        ++line;
+    }
+    const auto text = [](const QByteArray& bytes) { return QString(QStringDecoder("GBK")(bytes)).trimmed(); };
+    return QStringLiteral("%1 differs first at line %2:\n  expected %3\n  written  %4")
+        .arg(name)
+        .arg(line + 1)
+        .arg(text(want.value(line, "(end of file)")), text(got.value(line, "(end of file)")));
 }

@@ -4,6 +4,9 @@
 #include "common/MessageBox.h"
 #include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
+#include "shell/Shell.h"
+
+#include <QDir>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,7 +63,28 @@ public:
     PrintOutcome print(const PrintedPages&) override { return { PrintMessages::kNoPrinter, 0 }; }
 };
 
+class DrillWindow;
+
+// A fresh program in a scratch working directory. Its printer writes a PDF
+// file outside that directory, so the directory holds sheet files only.
+struct DrillSession {
+    QTemporaryDir paper;
+    ScratchDir dir;
+    MessageRecorder messages;
+    PdfPrintTarget printer { paper.filePath(QStringLiteral("printed.pdf")) };
+    Shell shell { printer };
+
+    // Chooses the main menu's entry and returns the drill window it opened.
+    DrillWindow* open(const QString& entry);
+    QString printedPdf() const { return paper.filePath(QStringLiteral("printed.pdf")); }
+};
+
 namespace TestSupport {
+// The kept sheet files of a drill's start-up run (tests/golden/<entry>[-answers]).
+QDir goldenDir(const QString& entry, bool answers);
+// Where two sheet files first differ, as a message; empty when they are the same.
+QString firstDifference(const QString& name, const QByteArray& expected, const QByteArray& actual);
+
 // Types into the named text box of a window.
 void setText(QWidget* window, const char* boxName, const QString& text);
 // Presses the named button of a window.

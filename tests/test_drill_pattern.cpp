@@ -1,0 +1,238 @@
+// What every drill window shares beyond its own settings: a separate answer
+// sheet drawn from the same questions, the print preview that shows and
+// prints exactly the pages a print run sends, and the keyboard: focus in the
+// first settings box, Tab in screen order, Enter to generate, boxes named by
+// their labels.
+
+#include "TestSupport.h"
+
+#include "forms/DrillWindow.h"
+#include "forms/PreviewWindow.h"
+#include "output/FrameLines.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+// Receives the preview's pages instead of opening the window, and prints
+// them as its print button does.
+class PreviewRecorder {
+public:
+    PreviewRecorder()
+        : m_previous(PreviewWindow::setHandler([this](QWidget* parent, const PrintedPages& shown, PrintTarget& target) {
+            pages = shown;
+            PreviewWindow::print(parent, shown, target);
+        }))
+    {
+    }
+    ~PreviewRecorder() { PreviewWindow::setHandler(m_previous); }
+    PrintedPages pages;
+
+private:
+    PreviewWindow::Handler m_previous;
+};
+
+void choose(QWidget* window, const char* name)
+{
+    auto* option = window->findChild<QRadioButton*>(QLatin1String(name));
+    QVERIFY2(option, name);
+    option->setChecked(true);
+}
+
+void tick(QWidget* window, const char* name, bool ticked)
+{
+    auto* box = window->findChild<QCheckBox*>(QLatin1String(name));
+    QVERIFY2(box, name);
+    box->setChecked(ticked);
+}
+
+// The answer sheet kept for a drill, as a separate sheet names it: "答案"
+// after the title on the first line.
+QByteArray asSeparateAnswerSheet(QByteArray sheet)
+{
+    const qsizetype titleEnd = sheet.indexOf("\"\r\n");
+    return sheet.insert(titleEnd, QByteArray(QStringEncoder("GBK")(QStringLiteral("答案"))));
+}
+} // namespace
+
+class TestDrillPattern : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initFonts(); }
+    void separateAnswerSheetHasTheSameQuestions_data();
+    void separateAnswerSheetHasTheSameQuestions();
+    void previewShowsAndPrintsThePagesOfARun_data();
+    void previewShowsAndPrintsThePagesOfARun();
+    void keyboardFollowsTheScreen_data();
+    void keyboardFollowsTheScreen();
+};
+
+void TestDrillPattern::separateAnswerSheetHasTheSameQuestions_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("rows: 中段乘算") << "zdcs";
+    QTest::newRow("rows: 幼儿加减") << "yer";
+    QTest::newRow("chains: 七笔加减") << "j7";
+    QTest::newRow("sets: 综合除算") << "zhc";
+}
+
+void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
+{
+    // After a fresh start the question files are those of a run without
+    // answers and the answer files those of a run with them, from the same
+    // draws; and the next run goes on where a run without answers would.
+    QFETCH(QString, entry);
+    DrillSession session;
+    DrillWindow* drill = session.open(entry);
+    QVERIFY(drill);
+    choose(drill, DrillNames::kSeparateAnswers);
+    click(drill, DrillNames::kGenerate);
+    QCOMPARE(session.messages.messages, QStringList());
+
+    const QDir questions = goldenDir(entry, false);
+    const QDir answers = goldenDir(entry, true);
+    QStringList expected;
+    for (const QString& name : questions.entryList(QDir::Files)) {
+        expected << name;
+        const QString difference = firstDifference(
+            name, readBytes(questions.filePath(name)), readBytes(session.dir.filePath(name)));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+    for (const QString& name : answers.entryList(QDir::Files)) {
+        const QString answerName = FrameLines::answerFileName(name);
+        expected << answerName;
+        const QString difference = firstDifference(answerName,
+            asSeparateAnswerSheet(readBytes(answers.filePath(name))), readBytes(session.dir.filePath(answerName)));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+    expected.sort();
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files, QDir::Name), expected);
+}
+
+void TestDrillPattern::previewShowsAndPrintsThePagesOfARun_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("rows") << "zdcs"
+                          << "*小学中段3位乘1位速算试题*";
+    QTest::newRow("chains") << "j7"
+                            << "*小学学前段七笔加减速算试题*";
+    QTest::newRow("sets with answer sheet") << "zhc"
+                                            << "*小学综合除算试题*1";
+}
+
+void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, title);
+    const bool separateAnswers = entry == QLatin1String("zhc");
+    QStringList printed;
+    {
+        DrillSession session;
+        DrillWindow* drill = session.open(entry);
+        tick(drill, DrillNames::kToPrinter, true);
+        tick(drill, DrillNames::kToFile, false);
+        if (separateAnswers) {
+            choose(drill, DrillNames::kSeparateAnswers);
+        }
+        click(drill, DrillNames::kGenerate);
+        QCOMPARE(session.messages.messages, QStringList());
+        printed = pdfPages(session.printedPdf());
+    }
+    QVERIFY(!printed.isEmpty());
+    // The printed text is the real characters, title and footer alike.
+    QVERIFY2(nonEmptyLines(printed.first()).first().trimmed() == title, qPrintable(printed.first()));
+    QVERIFY(nonEmptyLines(printed.last()).last().contains(QStringLiteral("小学数学速算自动出题系统")));
+
+    // The same run previewed after a fresh start, the printer not ticked,
+    // and printed from the preview.
+    DrillSession session;
+    PreviewRecorder preview;
+    DrillWindow* drill = session.open(entry);
+    if (separateAnswers) {
+        choose(drill, DrillNames::kSeparateAnswers);
+    }
+    click(drill, DrillNames::kPreview);
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(preview.pages.size(), printed.size());
+    QCOMPARE(pdfPages(session.printedPdf()), printed);
+    // The preview run writes the sheet file as the generate button does.
+    const QDir golden = goldenDir(entry, false);
+    const QString name = golden.entryList(QDir::Files).first();
+    QCOMPARE(readBytes(session.dir.filePath(name)), readBytes(golden.filePath(name)));
+    // And it reports the run as done.
+    for (const QLineEdit* box : drill->findChildren<QLineEdit*>()) {
+        if (box->isReadOnly()) {
+            QCOMPARE(box->text().trimmed(), DrillTexts::kDone);
+        }
+    }
+}
+
+void TestDrillPattern::keyboardFollowsTheScreen_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("firstTitle");
+    QTest::addColumn<QStringList>("order");
+    const QStringList end { "Option2", "Check1", "Check2", "Command1", "Command3", "Command2" };
+    QTest::newRow("chains") << "j7"
+                            << "每排生成题数" << QStringList { "Text1", "Text3", "Text4" } + end;
+    QTest::newRow("rows") << "zdcs"
+                          << "第一因数位数" << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6" } + end;
+    QTest::newRow("add and subtract") << "ddjj"
+                                      << "第一个数位数"
+                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6" } + end;
+    QTest::newRow("sets") << "zhc"
+                          << "被除数位数"
+                          << QStringList { "w11", "w21", "w31", "w41", "w12", "w22", "w32", "w42", "w13", "w23",
+                                 "w33", "w43", "ttt", "Text1" }
+            + end;
+}
+
+void TestDrillPattern::keyboardFollowsTheScreen()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, firstTitle);
+    QFETCH(QStringList, order);
+    DrillSession session;
+    DrillWindow* drill = session.open(entry);
+    QVERIFY(QTest::qWaitForWindowActive(drill));
+
+    // Opening puts the focus in the first box with its text selected, ready to be typed over.
+    auto* first = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(first);
+    QCOMPARE(first->objectName(), order.first());
+    QCOMPARE(first->selectedText(), first->text());
+    if (entry != QLatin1String("zhc")) { // the grid's boxes stand under column titles, not beside a label
+        QCOMPARE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name), firstTitle);
+    }
+
+    QStringList visited;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, order);
+    // The arrow keys choose within the answers group.
+    auto* hidden = drill->findChild<QRadioButton*>(QLatin1String(DrillNames::kHideAnswers));
+    hidden->setFocus();
+    QTest::keyClick(hidden, Qt::Key_Down); // the chain window stacks its options
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // the others set them side by side
+    QVERIFY(!hidden->isChecked());
+    choose(drill, DrillNames::kHideAnswers);
+    first->setFocus();
+
+    // Enter in a settings box generates.
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(session.messages.messages, QStringList());
+    QVERIFY(!QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(TestDrillPattern)
+#include "test_drill_pattern.moc"
