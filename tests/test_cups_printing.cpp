@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTcpServer>
 #include <QTest>
 #include <cups/cups.h>
 
@@ -104,6 +105,7 @@ private slots:
     void queueThatCannotPrintIsRefusedBeforeTheRun();
     void jobThatIsNotPrintedIsReported_data();
     void jobThatIsNotPrintedIsReported();
+    void silentPrintServerIsAFailure();
 };
 
 void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
@@ -200,6 +202,22 @@ void TestCupsPrinting::jobThatIsNotPrintedIsReported()
     if (printer.lastJobId() > 0) {
         cupsCancelJob(queue.toUtf8().constData(), printer.lastJobId()); // it would wait for ever
     }
+}
+
+void TestCupsPrinting::silentPrintServerIsAFailure()
+{
+    // A server that takes the connection and never answers: the run gives
+    // up after a few seconds with a message instead of hanging.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8().constData());
+    SystemPrintTarget printer;
+    Run run(printer, true);
+    cupsSetServer(nullptr);
+    QCOMPARE(run.messages.messages,
+        QStringList { PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer) });
+    QVERIFY(!run.reportedDone());
+    QVERIFY(!run.wroteSheet());
 }
 
 QTEST_MAIN(TestCupsPrinting)

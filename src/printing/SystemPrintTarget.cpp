@@ -62,13 +62,25 @@ struct Queue {
     bool answered = true;
 };
 
+// Whether the print server answers a request at all; a silent one is given
+// up after the connection's timeout.
+bool serverAnswers(http_t* http)
+{
+    if (!http) {
+        return false;
+    }
+    ipp_t* response = cupsDoRequest(http, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    const bool answered = response || cupsLastError() < IPP_STATUS_ERROR_INTERNAL;
+    ippDelete(response);
+    return answered;
+}
+
 Queue defaultQueue(http_t* http)
 {
     Queue queue;
-    cups_dest_t* dest = http ? cupsGetNamedDest(http, nullptr, nullptr) : nullptr;
+    queue.answered = serverAnswers(http);
+    cups_dest_t* dest = queue.answered ? cupsGetNamedDest(http, nullptr, nullptr) : nullptr;
     if (!dest) {
-        const ipp_status_t status = cupsLastError();
-        queue.answered = http && status != IPP_STATUS_ERROR_SERVICE_UNAVAILABLE && status != IPP_STATUS_ERROR_INTERNAL;
         return queue;
     }
     queue.name = QString::fromUtf8(dest->name);
