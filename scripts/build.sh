@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds the program, tests and benchmarks into build/.
+# Extra arguments go to the configure step (e.g. -DMIREVA_WARNINGS_AS_ERRORS=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default
+cmake --preset default "$@"
 cmake --build --preset default -j "$(nproc)"
