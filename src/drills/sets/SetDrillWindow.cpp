@@ -1,10 +1,12 @@
 #include "drills/sets/SetDrillWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "output/SheetOutputs.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <memory>
@@ -65,6 +67,10 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
         { 3000, 3840, 855, 375 });
     smallTitle(this, "Label7", kSetsTitle, { 1560, 4440, 1215, 375 });
     m_sets = Controls::textBox(this, "Text1", QStringLiteral("10"), { 3000, 4440, 855, 375 });
+    if (m_definition.distinctKinds) {
+        m_distinct = Controls::checkBox(
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, { 4500, 4440, 1575, 495 });
+    }
 }
 
 std::optional<int> SetDrillWindow::readNumber(const QString& text) const
@@ -116,6 +122,17 @@ void SetDrillWindow::generate()
             MessageBox::show(this, SetDrillTexts::kPerRowMessage);
             return;
         }
+        std::vector<SetKind> kinds;
+        if (m_distinct && m_distinct->checkState() == Qt::Checked) {
+            auto distinct = m_definition.distinctKinds(grid.kinds);
+            if (const auto* message = std::get_if<QString>(&distinct)) {
+                MessageBox::show(this, *message);
+                return;
+            }
+            kinds = std::move(std::get<std::vector<SetKind>>(distinct));
+        } else {
+            kinds = m_definition.kinds(grid.kinds);
+        }
         if (!outputs) {
             outputs = std::make_unique<SheetOutputs>(m_environment.printTarget, outputChoice(), this);
             if (!outputs->open()) {
@@ -127,8 +144,7 @@ void SetDrillWindow::generate()
         for (const CheckedKind& kind : grid.kinds) {
             total += kind.count;
         }
-        if (!SetDrill::writeSet(sheet, { n, *perRow, answersShown() }, m_definition.kinds(grid.kinds),
-                m_environment.random, *outputs)) {
+        if (!SetDrill::writeSet(sheet, { n, *perRow, answersShown() }, kinds, m_environment.random, *outputs)) {
             return;
         }
         showCompletion(DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));
