@@ -84,7 +84,9 @@ std::vector<Rules> equalLengthSubtractions(int columns, CarryChoice carry)
 
 std::vector<Rules> digitBlocks(int columns, bool subtract, bool sameLength, CarryChoice carry)
 {
-    const auto all = [columns](PairRule rule) { return std::vector<Rules> { Rules(static_cast<std::size_t>(columns), rule) }; };
+    const auto all = [columns](PairRule rule) {
+        return std::vector<Rules> { Rules(static_cast<std::size_t>(columns), rule) };
+    };
     if (!subtract) {
         switch (carry) {
         case CarryChoice::Any:

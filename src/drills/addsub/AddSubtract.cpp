@@ -115,10 +115,11 @@ private:
 QString AddSubTexts::impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry)
 {
     const bool always = carry == CarryChoice::Always;
-    const QString kind = subtract ? (always ? QStringLiteral("必须退位的减法题") : QStringLiteral("不退位的减法题"))
-                                  : (always ? QStringLiteral("必须进位的加法题") : QStringLiteral("不进位的加法题"));
-    return (limited ? QStringLiteral("在所选的计算范围内") : QStringLiteral("按所选的位数")) + QStringLiteral("出不了")
-        + kind + QStringLiteral("，请重新选择进位退位。");
+    const QString kind = subtract
+        ? (always ? QStringLiteral("必须退位的减法题") : QStringLiteral("不退位的减法题"))
+        : (always ? QStringLiteral("必须进位的加法题") : QStringLiteral("不进位的加法题"));
+    return (limited ? QStringLiteral("在所选的计算范围内") : QStringLiteral("按所选的位数"))
+        + QStringLiteral("出不了") + kind + QStringLiteral("，请重新选择进位退位。");
 }
 
 QString AddSubTexts::digitsMessage(int maxDigits)

@@ -111,8 +111,9 @@ ChainRow drawDistinctRow(const ChainSheet& sheet, int questions, RandomSource& r
 void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random,
     SheetOutputs& outputs, UsedColumns* used)
 {
-    const ChainRow row = used ? drawDistinctRow(sheet, settings.perRow, random, *used)
-                              : ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
+    const ChainRow row = used
+        ? drawDistinctRow(sheet, settings.perRow, random, *used)
+        : ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
     for (int k = 1; k <= sheet.terms; ++k) {
         outputs.line(ChainRules::FormatTermLine(row, k));
     }

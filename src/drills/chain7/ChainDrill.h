@@ -45,8 +45,8 @@ namespace ChainSheets {
 ChainSheet named(const QString& drillName, const QString& stem, int terms, int subtracted,
     const QString& countsMessage, bool offersDistinct = true);
 
-inline const ChainSheet kSevenTerm = named(
-    QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2, ChainTexts::kSevenTermCountsMessage, false);
+inline const ChainSheet kSevenTerm = named(QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2,
+    ChainTexts::kSevenTermCountsMessage, false);
 inline const ChainSheet kFiveTerm
     = named(QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"), 5, 1, ChainTexts::countsMessage());
 inline const ChainSheet kTenTerm

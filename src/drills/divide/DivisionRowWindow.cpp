@@ -26,9 +26,10 @@ OperandRowDrill divisionRowDrill()
         },
         [](int d1, int d2) {
             auto space = std::make_shared<const DivisionRowSpace>(d1, d2);
-            return NumberedQuestions { space->count(), [space](SheetLine& row, std::int64_t index, bool answers) {
-                                          DivisionRules::writeQuestion(row, space->at(index), answers);
-                                      } };
+            return NumberedQuestions { space->count(),
+                [space](SheetLine& row, std::int64_t index, bool answers) {
+                    DivisionRules::writeQuestion(row, space->at(index), answers);
+                } };
         } };
 }
 } // namespace

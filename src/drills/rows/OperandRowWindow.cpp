@@ -64,11 +64,10 @@ void OperandRowWindow::generate()
                 outputs);
         }
         return RowDrill::run(
-            sheet, *layout, [&](SheetLine& row) { m_drill.writeQuestion(row, random, first, second, answers); },
-            outputs);
+            sheet, *layout,
+            [&](SheetLine& row) { m_drill.writeQuestion(row, random, first, second, answers); }, outputs);
     });
     if (done) {
-        showCompletion(DrillTexts::progress(),
-            DrillTexts::completion(wanted, sheet.fileName));
+        showCompletion(DrillTexts::progress(), DrillTexts::completion(wanted, sheet.fileName));
     }
 }

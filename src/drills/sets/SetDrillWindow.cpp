@@ -144,7 +144,8 @@ void SetDrillWindow::generate()
         for (const CheckedKind& kind : grid.kinds) {
             total += kind.count;
         }
-        if (!SetDrill::writeSet(sheet, { n, *perRow, answersShown() }, kinds, m_environment.random, *outputs)) {
+        if (!SetDrill::writeSet(
+                sheet, { n, *perRow, answersShown() }, kinds, m_environment.random, *outputs)) {
             return;
         }
         showCompletion(DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)));

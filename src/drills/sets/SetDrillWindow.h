@@ -31,8 +31,8 @@ struct SetDrillDefinition {
     // For a drill that offers 题目不重复: the kinds of one set with no question
     // twice in it, or the message refusing a grid that asks for more distinct
     // questions than exist.
-    std::function<std::variant<std::vector<SetKind>, QString>(const std::vector<CheckedKind>&)>
-        distinctKinds = {};
+    std::function<std::variant<std::vector<SetKind>, QString>(const std::vector<CheckedKind>&)> distinctKinds
+        = {};
 };
 
 class SetDrillWindow : public DrillWindow {
