@@ -12,12 +12,14 @@
 #include "shell/Shell.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace TestSupport;
@@ -47,7 +49,10 @@ private slots:
     void upperGradeMultiplicationColumnsStayStraight();
     void divisionRowsAreExact();
     void multiplicationSetsAreCorrect();
-    void sevenTermSheetIsUnchanged();
+    void defaultSheetsAreUnchanged_data();
+    void defaultSheetsAreUnchanged();
+    void distinctQuestionsNeverRepeat_data();
+    void distinctQuestionsNeverRepeat();
 
 private:
     static DrillWindow* open(Shell& shell, const QString& entry)
@@ -327,16 +332,147 @@ void TestAllDrills::multiplicationSetsAreCorrect()
     }
 }
 
-void TestAllDrills::sevenTermSheetIsUnchanged()
+void TestAllDrills::defaultSheetsAreUnchanged_data()
 {
-    // The default seven-term sheet after a fresh start, as the drill wrote it
-    // before it served five and ten terms as well.
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("file"); // of a set drill, its last set
+    QTest::addColumn<QByteArray>("sha256");
+    QTest::newRow("五笔加减") << "j5" << QStringLiteral("学前段五笔加减速算.xls")
+                              << QByteArray(
+                                     "d7e97b071b711163ab4c4328842dc64c79421d90f78cd0377576981062453617");
+    QTest::newRow("七笔加减") << "j7" << QStringLiteral("学前段七笔加减速算.xls")
+                              << QByteArray(
+                                     "d630b74d5248591e82f5abce5abee7026aa18fad30e857643da61be61e8538d8");
+    QTest::newRow("十笔加减") << "j10" << QStringLiteral("学前段十笔加减速算.xls")
+                              << QByteArray(
+                                     "90dd93dd69e18cbfb50b91ba587d480cc6967b8fd7081b1ad10f4c807d31c9d4");
+    QTest::newRow("幼儿加减") << "yer" << QStringLiteral("幼儿园10以内加减速算.xls")
+                              << QByteArray(
+                                     "7977629b0becb0d8a8fc76d6826442d0a2df33f619a24acbad377ab4a7f16ca7");
+    QTest::newRow("低段加减") << "ddjj" << QStringLiteral("低段2位加减1位速算.xls")
+                              << QByteArray(
+                                     "08e3581d1161f499678d891d8df188237756d7a6a794e1157af33e33949e3aba");
+    QTest::newRow("中段加减") << "zdjj" << QStringLiteral("中段3位加减2位速算.xls")
+                              << QByteArray(
+                                     "1b2e87764000c3712eb2a3f1fd459c92a317917a96a5dd072bb54a2dcb3c00ab");
+    QTest::newRow("高段加减") << "gdjj" << QStringLiteral("高段4位加减3位速算.xls")
+                              << QByteArray(
+                                     "13b714ed887fb48f0f6a94c1da145f03c348194ed5e197c75427eea5f040864a");
+    QTest::newRow("中段乘算") << "zdcs" << QStringLiteral("中段3位乘1位速算.xls")
+                              << QByteArray(
+                                     "faac9134e1827720798f87d8cd31a63e74089a426f3ac2b9abe2194831db0726");
+    QTest::newRow("高段乘算") << "gdcs" << QStringLiteral("高段3位乘2位速算.xls")
+                              << QByteArray(
+                                     "5bd2ac1f1081597279885ad0943a84ef5d234e267af1909b8c5c3498e7c1776f");
+    QTest::newRow("高段除算") << "gdchs" << QStringLiteral("高段3位除1位速算.xls")
+                              << QByteArray(
+                                     "f42d64afae7f272d51fab2cca93b32cb6801b523a93ff8b031dae7a253aef33d");
+    QTest::newRow("综合除算") << "zhc" << QStringLiteral("综合除算10.xls")
+                              << QByteArray(
+                                     "a7d9b0874a3e774b7a5d15b743ba036c6c3080ec800df3fb7637d76741604a2d");
+    QTest::newRow("综合乘算") << "zhch" << QStringLiteral("综合乘算10.xls")
+                              << QByteArray(
+                                     "ca0f2f3fb8aba0f0621f18c54d0ea727aded898cecbac1f47207f307d4b44949");
+}
+
+// Each drill's default sheet after a fresh start, as it was before the
+// carry, blank and distinct choices came: those choices change nothing
+// until they are made.
+void TestAllDrills::defaultSheetsAreUnchanged()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, sha256);
     Session session;
     auto& [dir, messages, noPrinter, shell] = session;
-    click(open(shell, QStringLiteral("j7")), "Command1");
-    const QByteArray sheet = readBytes(dir.filePath(QStringLiteral("学前段七笔加减速算.xls")));
-    QCOMPARE(QCryptographicHash::hash(sheet, QCryptographicHash::Sha256).toHex(),
-        QByteArray("d630b74d5248591e82f5abce5abee7026aa18fad30e857643da61be61e8538d8"));
+    click(open(shell, entry), "Command1");
+    const QByteArray sheet = readBytes(dir.filePath(file));
+    QCOMPARE(QCryptographicHash::hash(sheet, QCryptographicHash::Sha256).toHex(), sha256);
+}
+
+void TestAllDrills::distinctQuestionsNeverRepeat_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("settings"); // box, text, box, text …
+    QTest::addColumn<int>("distinct"); // questions the settings allow; 0: far more than asked
+    QTest::addColumn<int>("asked");
+    const QStringList chainLayout { "Text1", "51", "Text3", "11", "Text4", "20" };
+    QTest::newRow("五笔加减, the largest sheet") << "j5" << chainLayout << 0 << 51 * 11 * 20;
+    QTest::newRow("十笔加减, the largest sheet") << "j10" << chainLayout << 0 << 51 * 11 * 20;
+    QTest::newRow("高段乘算 1 × 1, all 64")
+        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "8", "Text5", "8", "Text6", "1" }
+        << 64 << 64;
+    QTest::newRow("高段乘算 1 × 1, 65 asked")
+        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "5", "Text5", "13", "Text6", "1" }
+        << 64 << 65;
+    QTest::newRow("高段乘算 6 × 5, the largest sheet")
+        << "gdcs" << QStringList { "Text1", "6", "Text2", "5", "Text4", "50", "Text5", "200", "Text6", "40" }
+        << 0 << 400000;
+    QTest::newRow("高段除算 2 ÷ 1, all 162")
+        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "162", "Text6", "1" }
+        << 162 << 162;
+    QTest::newRow("高段除算 2 ÷ 1, 163 asked")
+        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "163", "Text6", "1" }
+        << 162 << 163;
+    QTest::newRow("高段除算 6 ÷ 5, 40 pages")
+        << "gdchs" << QStringList { "Text1", "6", "Text2", "5", "Text6", "40" } << 0 << 600 * 40 / 4;
+    // Two kinds of the same digits share their 64 questions.
+    const QStringList twoOneByOne { "w11", "1", "w12", "1", "w13", "32", "w21", "1", "w22", "1", "w23", "32",
+        "w33", "0", "Text1", "3", "ttt", "8" };
+    QTest::newRow("综合乘算 1 × 1 twice, all 64") << "zhch" << twoOneByOne << 64 << 64;
+    QTest::newRow("综合乘算 1 × 1 twice, 65 asked") << "zhch"
+                                                    << (QStringList(twoOneByOne) << "w23"
+                                                                                 << "33")
+                                                    << 64 << 65;
+}
+
+void TestAllDrills::distinctQuestionsNeverRepeat()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, settings);
+    QFETCH(int, distinct);
+    QFETCH(int, asked);
+    Session session;
+    auto& [dir, messages, noPrinter, shell] = session;
+    DrillWindow* drill = open(shell, entry);
+    for (qsizetype i = 0; i + 1 < settings.size(); i += 2) {
+        setText(drill, qPrintable(settings[i]), settings[i + 1]);
+    }
+    drill->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(true);
+    click(drill, "Command1");
+    if (asked > distinct && distinct > 0) {
+        QCOMPARE(messages.messages,
+            QStringList { QStringLiteral("题目不重复时，按所选设置最多只能出%1道不同的题，请减少题数。")
+                              .arg(distinct) });
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        return;
+    }
+    QCOMPARE(messages.messages, QStringList());
+    // The questions of each file: a row drill's cells, a chain drill's columns of terms.
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    QCOMPARE(files.size(), entry == QLatin1String("zhch") ? 3 : 1);
+    for (const QString& file : files) {
+        const QStringList lines = sheetValues(dir.filePath(file)).mid(2);
+        QStringList questions;
+        if (entry.startsWith(QLatin1Char('j'))) {
+            const int terms = entry == QLatin1String("j5") ? 5 : 10;
+            for (qsizetype row = 0; row + terms <= lines.size(); row += terms + 2) {
+                for (qsizetype field = 0; field < lines[row].size() / 8; ++field) {
+                    QString column;
+                    for (int t = 0; t < terms; ++t) {
+                        column += lines[row + t].mid(field * 8, 8).trimmed() + QLatin1Char(' ');
+                    }
+                    questions << column;
+                }
+            }
+        } else {
+            for (const QString& line : lines) {
+                questions << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            }
+        }
+        QCOMPARE(questions.size(), asked);
+        QCOMPARE(QSet<QString>(questions.begin(), questions.end()).size(), asked);
+    }
 }
 
 QTEST_MAIN(TestAllDrills)
