@@ -556,6 +556,7 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     }
     w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(distinct);
     w.choose("Option1");
+    const RandomSource before = w.random;
     click(w.window.get(), "Command1");
     QCOMPARE(messages.messages, QStringList());
 
@@ -600,6 +601,13 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     const int questions = layout[0] * layout[1] * layout[2];
     QCOMPARE(subtractions == 0, operation == QLatin1String("Option3"));
     QCOMPARE(subtractions == questions, operation == QLatin1String("Option4"));
+
+    // The same sheet again from a copy of the random source: the questions
+    // used belong to the run, not to the window.
+    const QByteArray sheet = readBytes(dir.filePath(files[0]));
+    w.random = before;
+    click(w.window.get(), "Command1");
+    QCOMPARE(readBytes(dir.filePath(files[0])), sheet);
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
