@@ -4,11 +4,13 @@
 
 #include "TestSupport.h"
 
+#include "drills/addsub/AddSubSpace.h"
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
@@ -16,8 +18,10 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace TestSupport;
 
@@ -67,6 +71,64 @@ int digitsOf(qint64 value)
 {
     return static_cast<int>(QString::number(value).size());
 }
+
+// Written column addition and subtraction: does some column carry (borrow)?
+bool regroups(qint64 a, qint64 b, bool subtract)
+{
+    const qsizetype columns = std::max(QString::number(a).size(), QString::number(b).size());
+    const QString x = QString::number(a).rightJustified(columns, QLatin1Char('0'));
+    const QString y = QString::number(b).rightJustified(columns, QLatin1Char('0'));
+    int carry = 0;
+    bool regrouped = false;
+    for (qsizetype i = columns - 1; i >= 0; --i) {
+        const int top = x[i].digitValue();
+        const int bottom = y[i].digitValue();
+        carry = subtract ? (top - carry < bottom ? 1 : 0) : (top + bottom + carry >= 10 ? 1 : 0);
+        regrouped = regrouped || carry == 1;
+    }
+    return regrouped;
+}
+
+// Option7 不限, Option8 必须进位/退位, Option9 不进位/不退位.
+bool obeys(const QString& carryOption, qint64 a, qint64 b, bool subtract)
+{
+    return carryOption == QLatin1String("Option7")
+        || regroups(a, b, subtract) == (carryOption == QLatin1String("Option8"));
+}
+
+// What a run of the drill may write, by brute force: every operand pair of the
+// digit counts (or within the limit) with a result of 0 or more (within the limit).
+std::vector<qint64> candidates(const OperandRule& operands, bool subtract, CarryChoice carry)
+{
+    const QString option = carry == CarryChoice::Any ? "Option7"
+        : carry == CarryChoice::Always               ? "Option8"
+                                                     : "Option9";
+    std::vector<qint64> keys;
+    const auto consider = [&](qint64 a, qint64 b, qint64 highest) {
+        const qint64 result = subtract ? a - b : a + b;
+        if (result >= 0 && result <= highest && obeys(option, a, b, subtract)) {
+            keys.push_back(a * 10000000 + b);
+        }
+    };
+    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
+        for (qint64 a = 1; a <= limit->limit; ++a) {
+            for (qint64 b = 1; b <= limit->limit; ++b) {
+                consider(a, b, limit->limit);
+            }
+        }
+        return keys;
+    }
+    const auto& d = std::get<DigitOperands>(operands);
+    const int first = subtract ? std::max(d.firstDigits, d.secondDigits) : d.firstDigits;
+    const int second = subtract ? std::min(d.firstDigits, d.secondDigits) : d.secondDigits;
+    const auto low = [](int digits) { return digits == 1 ? qint64(1) : qint64(std::pow(10, digits - 1)); };
+    for (qint64 a = low(first); a < 10 * low(first) || (first == 1 && a <= 9); ++a) {
+        for (qint64 b = low(second); b < 10 * low(second) || (second == 1 && b <= 9); ++b) {
+            consider(a, b, std::numeric_limits<qint64>::max());
+        }
+    }
+    return keys;
+}
 } // namespace
 
 class TestAddSub : public QObject {
@@ -87,6 +149,13 @@ private slots:
     void badSettingsGiveTheirMessageAndNoFile_data();
     void badSettingsGiveTheirMessageAndNoFile();
     void operationChoiceIsApartFromTheAnswerChoice();
+
+    void spaceNumbersEveryQuestionOfItsChoiceOnce_data();
+    void spaceNumbersEveryQuestionOfItsChoiceOnce();
+    void newChoicesHoldOverALargeRun_data();
+    void newChoicesHoldOverALargeRun();
+    void refusedChoicesGiveTheirMessageAndNoFile_data();
+    void refusedChoicesGiveTheirMessageAndNoFile();
 };
 
 void TestAddSub::operandsHaveExactlyTheirDigits_data()
@@ -181,7 +250,12 @@ void TestAddSub::defaultsWriteTheirSheet()
     Window w(drill);
     QCOMPARE(w.text("Label1"), QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
     QCOMPARE(w.text("Command1"), name + QStringLiteral("(&C)"));
-    QVERIFY(w.chosen("Option6") && w.chosen("Option2"));
+    QVERIFY(w.chosen("Option6") && w.chosen("Option2") && w.chosen("Option7"));
+    QVERIFY(!w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->isChecked());
+    // 求结果 / 填空 only for the youngest: kindergarten and the lower grades.
+    const bool blanks = drill == AddSubDrill::Kindergarten || drill == AddSubDrill::Lower;
+    QCOMPARE(w.window->findChild<QRadioButton*>(QStringLiteral("Option10")) != nullptr, blanks);
+    QVERIFY(!blanks || w.chosen("Option10"));
     click(w.window.get(), "Command1");
     QVERIFY(messages.messages.isEmpty());
 
@@ -367,6 +441,241 @@ void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
     QVERIFY(w.chosen("Option4") && !w.chosen("Option2"));
     w.choose("Option5");
     QVERIFY(w.chosen("Option1") && !w.chosen("Option4"));
+}
+
+void TestAddSub::spaceNumbersEveryQuestionOfItsChoiceOnce_data()
+{
+    QTest::addColumn<int>("first"); // 0: a limit
+    QTest::addColumn<int>("second"); // the limit
+    for (const auto& [first, second] : std::vector<std::pair<int, int>> {
+             { 1, 1 }, { 1, 2 }, { 2, 1 }, { 2, 2 }, { 3, 1 }, { 2, 3 }, { 3, 3 } }) {
+        QTest::addRow("%d and %d digits", first, second) << first << second;
+    }
+    for (int limit : { 5, 9, 10, 11, 20 }) {
+        QTest::addRow("within %d", limit) << 0 << limit;
+    }
+}
+
+// Counted and numbered exactly: the numbers 0 … count−1 give each question that
+// obeys the choice once, and no other.
+void TestAddSub::spaceNumbersEveryQuestionOfItsChoiceOnce()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    const OperandRule operands
+        = first == 0 ? OperandRule(LimitOperands { second }) : OperandRule(DigitOperands { first, second });
+    for (const bool subtract : { false, true }) {
+        for (const CarryChoice carry : { CarryChoice::Any, CarryChoice::Always, CarryChoice::Never }) {
+            const AddSubSpace space(operands, subtract, carry);
+            std::vector<qint64> numbered;
+            for (qint64 i = 0; i < space.count(); ++i) {
+                const AddSubQuestion q = space.at(i);
+                QCOMPARE(q.subtract, subtract);
+                numbered.push_back(q.a * 10000000 + q.b);
+            }
+            std::vector<qint64> expected = candidates(operands, subtract, carry);
+            std::sort(numbered.begin(), numbered.end());
+            std::sort(expected.begin(), expected.end());
+            QVERIFY2(numbered == expected,
+                qPrintable(QStringLiteral("%1 %2: %3 numbered, %4 expected")
+                               .arg(subtract)
+                               .arg(int(carry))
+                               .arg(numbered.size())
+                               .arg(expected.size())));
+        }
+    }
+}
+
+void TestAddSub::newChoicesHoldOverALargeRun_data()
+{
+    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<int>("first"); // the limit for kindergarten
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("carry");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<bool>("blank");
+    QTest::addColumn<QList<int>>("layout"); // per row, rows, pages
+    const QList<int> large { 20, 50, 4 };
+    using D = AddSubDrill;
+    QTest::newRow("within 10 carrying, every one of the 18")
+        << D::Kindergarten << 10 << 0 << "Option6"
+        << "Option8" << true << false << QList<int> { 3, 6, 1 };
+    QTest::newRow("within 20 without carrying, blanks") << D::Kindergarten << 20 << 0 << "Option4"
+                                                        << "Option9" << false << true << large;
+    QTest::newRow("within 20 borrowing, blanks") << D::Kindergarten << 20 << 0 << "Option5"
+                                                 << "Option8" << false << true << large;
+    QTest::newRow("within 20 mixed, blanks, distinct")
+        << D::Kindergarten << 20 << 0 << "Option6"
+        << "Option7" << true << true << QList<int> { 20, 10, 1 };
+    QTest::newRow("lower 1 and 1 mixed, every one of the 126")
+        << D::Lower << 1 << 1 << "Option6"
+        << "Option7" << true << false << QList<int> { 18, 7, 1 };
+    QTest::newRow("lower 2 and 1 carrying mixed, blanks") << D::Lower << 2 << 1 << "Option6"
+                                                          << "Option8" << false << true << large;
+    QTest::newRow("lower 2 and 2 borrowing, distinct")
+        << D::Lower << 2 << 2 << "Option5"
+        << "Option8" << true << false << QList<int> { 20, 50, 1 };
+    QTest::newRow("middle 4 and 4 without borrowing") << D::Middle << 4 << 4 << "Option5"
+                                                      << "Option9" << false << false << large;
+    QTest::newRow("middle 1 and 4 without carrying mixed") << D::Middle << 1 << 4 << "Option6"
+                                                           << "Option9" << true << false << large;
+    QTest::newRow("upper 6 and 6 carrying") << D::Upper << 6 << 6 << "Option4"
+                                            << "Option8" << false << false << large;
+    QTest::newRow("upper 6 and 6 borrowing") << D::Upper << 6 << 6 << "Option5"
+                                             << "Option8" << true << false << large;
+    QTest::newRow("upper 3 and 6 borrowing mixed") << D::Upper << 3 << 6 << "Option6"
+                                                   << "Option8" << true << false << large;
+}
+
+void TestAddSub::newChoicesHoldOverALargeRun()
+{
+    QFETCH(AddSubDrill, drill);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, operation);
+    QFETCH(QString, carry);
+    QFETCH(bool, distinct);
+    QFETCH(bool, blank);
+    QFETCH(QList<int>, layout);
+    const bool limited = drill == AddSubDrill::Kindergarten;
+    ScratchDir dir;
+    MessageRecorder messages;
+    Window w(drill);
+    setText(w.window.get(), "Text1", QString::number(first));
+    if (!limited) {
+        setText(w.window.get(), "Text2", QString::number(second));
+    }
+    setText(w.window.get(), "Text4", QString::number(layout[0]));
+    setText(w.window.get(), "Text5", QString::number(layout[1]));
+    setText(w.window.get(), "Text6", QString::number(layout[2]));
+    w.choose(qPrintable(operation));
+    w.choose(qPrintable(carry));
+    if (blank) {
+        w.choose("Option11");
+    }
+    w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(distinct);
+    w.choose("Option1");
+    const RandomSource before = w.random;
+    click(w.window.get(), "Command1");
+    QCOMPARE(messages.messages, QStringList());
+
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const QStringList lines = sheetValues(dir.filePath(files[0]));
+    QCOMPARE(lines.size(), 2 + layout[1] * layout[2]);
+    // The answer stands in the brackets: the second addend, or the minuend.
+    static const QRegularExpression shape(QStringLiteral("^(\\d+)([+-])(\\d+)=(\\d+) +$"));
+    static const QRegularExpression blankAddition(QStringLiteral("^(\\d+)(\\+)\\((\\d+)\\)=(\\d+) +$"));
+    static const QRegularExpression blankSubtraction(QStringLiteral("^\\((\\d+)\\)(-)(\\d+)=(\\d+) +$"));
+    const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / layout[0];
+    QSet<QString> seen;
+    int subtractions = 0;
+    for (int i = 2; i < lines.size(); ++i) {
+        QCOMPARE(lines[i].size(), RowDrill::kIndent + layout[0] * width);
+        for (int k = 0; k < layout[0]; ++k) {
+            const QString cell = lines[i].mid(RowDrill::kIndent + k * width, width);
+            auto match = blank ? blankAddition.match(cell) : shape.match(cell);
+            if (blank && !match.hasMatch()) {
+                match = blankSubtraction.match(cell);
+            }
+            QVERIFY2(match.hasMatch(), qPrintable(cell));
+            const qint64 a = match.captured(1).toLongLong();
+            const qint64 b = match.captured(3).toLongLong();
+            const bool subtract = match.captured(2) == QLatin1String("-");
+            QCOMPARE(match.captured(4).toLongLong(), subtract ? a - b : a + b);
+            QVERIFY2(obeys(carry, a, b, subtract), qPrintable(cell));
+            if (limited) {
+                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && (subtract || a + b <= first),
+                    qPrintable(cell));
+            } else {
+                QCOMPARE(digitsOf(a), subtract ? std::max(first, second) : first);
+                QCOMPARE(digitsOf(b), subtract ? std::min(first, second) : second);
+                QVERIFY(a >= b || !subtract);
+            }
+            QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
+            seen.insert(cell.trimmed());
+            subtractions += subtract ? 1 : 0;
+        }
+    }
+    const int questions = layout[0] * layout[1] * layout[2];
+    QCOMPARE(subtractions == 0, operation == QLatin1String("Option4"));
+    QCOMPARE(subtractions == questions, operation == QLatin1String("Option5"));
+
+    // The same sheet again from a copy of the random source: the questions
+    // used belong to the run, not to the window.
+    const QByteArray sheet = readBytes(dir.filePath(files[0]));
+    w.random = before;
+    click(w.window.get(), "Command1");
+    QCOMPARE(readBytes(dir.filePath(files[0])), sheet);
+}
+
+void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
+{
+    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("carry");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<QList<int>>("layout");
+    QTest::addColumn<QString>("message");
+    using D = AddSubDrill;
+    const QList<int> small { 1, 1, 1 };
+    const QString again = QStringLiteral("，请重新选择进位退位。");
+    QTest::newRow("within 9 carrying")
+        << D::Kindergarten << 9 << 0 << "Option4"
+        << "Option8" << false << small << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+    QTest::newRow("within 9 borrowing")
+        << D::Kindergarten << 9 << 0 << "Option5"
+        << "Option8" << false << small << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again;
+    QTest::newRow("within 9 mixed carrying")
+        << D::Kindergarten << 9 << 0 << "Option6"
+        << "Option8" << true << small << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+    QTest::newRow("lower 1 and 1 borrowing")
+        << D::Lower << 1 << 1 << "Option5"
+        << "Option8" << false << small << QStringLiteral("按所选的位数出不了必须退位的减法题") + again;
+    QTest::newRow("within 10 carrying, 19 asked")
+        << D::Kindergarten << 10 << 0 << "Option6"
+        << "Option8" << true << QList<int> { 19, 1, 1 }
+        << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。");
+    QTest::newRow("lower 1 and 1, 128 asked")
+        << D::Lower << 1 << 1 << "Option6"
+        << "Option7" << true << QList<int> { 1, 4, 32 }
+        << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。");
+    QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
+        << D::Lower << 2 << 2 << "Option4"
+        << "Option9" << true << QList<int> { 20, 50, 2 }
+        << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。");
+}
+
+void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
+{
+    QFETCH(AddSubDrill, drill);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, operation);
+    QFETCH(QString, carry);
+    QFETCH(bool, distinct);
+    QFETCH(QList<int>, layout);
+    QFETCH(QString, message);
+    ScratchDir dir;
+    MessageRecorder messages;
+    Window w(drill);
+    setText(w.window.get(), "Text1", QString::number(first));
+    if (drill != AddSubDrill::Kindergarten) {
+        setText(w.window.get(), "Text2", QString::number(second));
+    }
+    setText(w.window.get(), "Text4", QString::number(layout[0]));
+    setText(w.window.get(), "Text5", QString::number(layout[1]));
+    setText(w.window.get(), "Text6", QString::number(layout[2]));
+    w.choose(qPrintable(operation));
+    w.choose(qPrintable(carry));
+    w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(distinct);
+    click(w.window.get(), "Command1");
+    QCOMPARE(messages.messages, QStringList { message });
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(w.text("Label4").isEmpty());
 }
 
 QTEST_MAIN(TestAddSub)

@@ -12,12 +12,14 @@
 #include "shell/Shell.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace TestSupport;
@@ -40,6 +42,8 @@ private slots:
     void multiplicationSetsAreCorrect();
     void defaultSheetsAreUnchanged_data();
     void defaultSheetsAreUnchanged();
+    void distinctQuestionsNeverRepeat_data();
+    void distinctQuestionsNeverRepeat();
 
 };
 
@@ -351,6 +355,91 @@ void TestAllDrills::defaultSheetsAreUnchanged()
         const QString difference
             = firstDifference(name, readBytes(golden.filePath(name)), readBytes(dir.filePath(name)));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+}
+
+void TestAllDrills::distinctQuestionsNeverRepeat_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("settings"); // box, text, box, text …
+    QTest::addColumn<int>("distinct"); // questions the settings allow; 0: far more than asked
+    QTest::addColumn<int>("asked");
+    const QStringList chainLayout { "Text1", "51", "Text3", "11", "Text4", "20" };
+    QTest::newRow("五笔加减, the largest sheet") << "j5" << chainLayout << 0 << 51 * 11 * 20;
+    QTest::newRow("十笔加减, the largest sheet") << "j10" << chainLayout << 0 << 51 * 11 * 20;
+    QTest::newRow("高段乘算 1 × 1, all 64")
+        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "8", "Text5", "8", "Text6", "1" }
+        << 64 << 64;
+    QTest::newRow("高段乘算 1 × 1, 65 asked")
+        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "5", "Text5", "13", "Text6", "1" }
+        << 64 << 65;
+    QTest::newRow("高段乘算 6 × 5, the largest sheet")
+        << "gdcs" << QStringList { "Text1", "6", "Text2", "5", "Text4", "50", "Text5", "200", "Text6", "40" }
+        << 0 << 400000;
+    QTest::newRow("高段除算 2 ÷ 1, all 162")
+        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "162", "Text6", "1" }
+        << 162 << 162;
+    QTest::newRow("高段除算 2 ÷ 1, 163 asked")
+        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "163", "Text6", "1" }
+        << 162 << 163;
+    QTest::newRow("高段除算 6 ÷ 5, 40 pages")
+        << "gdchs" << QStringList { "Text1", "6", "Text2", "5", "Text6", "40" } << 0 << 600 * 40 / 4;
+    // Two kinds of the same digits share their 64 questions.
+    const QStringList twoOneByOne { "w11", "1", "w12", "1", "w13", "32", "w21", "1", "w22", "1", "w23", "32",
+        "w33", "0", "Text1", "3", "ttt", "8" };
+    QTest::newRow("综合乘算 1 × 1 twice, all 64") << "zhch" << twoOneByOne << 64 << 64;
+    QTest::newRow("综合乘算 1 × 1 twice, 65 asked") << "zhch"
+                                                    << (QStringList(twoOneByOne) << "w23"
+                                                                                 << "33")
+                                                    << 64 << 65;
+}
+
+void TestAllDrills::distinctQuestionsNeverRepeat()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, settings);
+    QFETCH(int, distinct);
+    QFETCH(int, asked);
+    DrillSession session;
+    auto& [paper, dir, messages, printer, shell] = session;
+    DrillWindow* drill = session.open(entry);
+    for (qsizetype i = 0; i + 1 < settings.size(); i += 2) {
+        setText(drill, qPrintable(settings[i]), settings[i + 1]);
+    }
+    drill->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(true);
+    click(drill, "Command1");
+    if (asked > distinct && distinct > 0) {
+        QCOMPARE(messages.messages,
+            QStringList { QStringLiteral("题目不重复时，按所选设置最多只能出%1道不同的题，请减少题数。")
+                              .arg(distinct) });
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        return;
+    }
+    QCOMPARE(messages.messages, QStringList());
+    // The questions of each file: a row drill's cells, a chain drill's columns of terms.
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    QCOMPARE(files.size(), entry == QLatin1String("zhch") ? 3 : 1);
+    for (const QString& file : files) {
+        const QStringList lines = sheetValues(dir.filePath(file)).mid(2);
+        QStringList questions;
+        if (entry.startsWith(QLatin1Char('j'))) {
+            const int terms = entry == QLatin1String("j5") ? 5 : 10;
+            for (qsizetype row = 0; row + terms <= lines.size(); row += terms + 2) {
+                for (qsizetype field = 0; field < lines[row].size() / 8; ++field) {
+                    QString column;
+                    for (int t = 0; t < terms; ++t) {
+                        column += lines[row + t].mid(field * 8, 8).trimmed() + QLatin1Char(' ');
+                    }
+                    questions << column;
+                }
+            }
+        } else {
+            for (const QString& line : lines) {
+                questions << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            }
+        }
+        QCOMPARE(questions.size(), asked);
+        QCOMPARE(QSet<QString>(questions.begin(), questions.end()).size(), asked);
     }
 }
 

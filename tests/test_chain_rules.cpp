@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "drills/chain7/ChainDrill.h"
 #include "drills/chain7/ChainRules.h"
 #include "random/RandomSource.h"
 
@@ -26,6 +27,8 @@ private slots:
     void rowDrawsEveryQuestionBeforeOrderingAny();
     void exampleRowLines();
     void widestRowLines();
+    void distinctColumnsAreCountedExactly_data();
+    void distinctColumnsAreCountedExactly();
 };
 
 namespace {
@@ -195,6 +198,43 @@ void TestChainRules::widestRowLines()
     QCOMPARE(FormatAnswerLine(row).size(), 408);
     QCOMPARE(FormatAnswerUnderline(51).size(), 408);
     QCOMPARE(separatorLine(51).size(), 408);
+}
+
+void TestChainRules::distinctColumnsAreCountedExactly_data()
+{
+    QTest::addColumn<int>("terms");
+    QTest::addColumn<int>("subtracted");
+    QTest::newRow("three terms, one subtracted") << 3 << 1;
+    QTest::newRow("four terms, two subtracted") << 4 << 2;
+    QTest::newRow("five terms, one subtracted") << 5 << 1;
+    QTest::newRow("six terms, three subtracted") << 6 << 3;
+}
+
+// Every column of one-digit terms, counted one by one: the first term added,
+// exactly `subtracted` of the others subtracted, a positive total.
+void TestChainRules::distinctColumnsAreCountedExactly()
+{
+    QFETCH(int, terms);
+    QFETCH(int, subtracted);
+    qint64 columns = 0;
+    std::vector<int> column(static_cast<std::size_t>(terms), 1);
+    const auto step = [&column]() {
+        for (int& term : column) {
+            term = term == 9 ? -9 : term == -1 ? 1 : term + 1;
+            if (term != 1) {
+                return true;
+            }
+        }
+        return false;
+    };
+    do {
+        const auto negatives = std::count_if(column.begin(), column.end(), [](int t) { return t < 0; });
+        if (column[0] > 0 && negatives == subtracted
+            && std::accumulate(column.begin(), column.end(), 0) > 0) {
+            ++columns;
+        }
+    } while (step());
+    QCOMPARE(ChainDrill::distinctCount(terms, subtracted), columns);
 }
 
 QTEST_GUILESS_MAIN(TestChainRules)

@@ -187,7 +187,9 @@ void TestDrillPattern::keyboardFollowsTheScreen_data()
                           << "第一因数位数" << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6" } + end;
     QTest::newRow("add and subtract") << "ddjj"
                                       << "第一个数位数"
-                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6" } + end;
+                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6", "Check3",
+                                             "Option7", "Option10" }
+            + end;
     QTest::newRow("sets") << "zhc"
                           << "被除数位数"
                           << QStringList { "w11", "w21", "w31", "w41", "w12", "w22", "w32", "w42", "w13", "w23",

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -334,8 +335,11 @@ void TestShell::textsFitTheirControls()
     click(drill, "Command1");
     QCOMPARE(messages.messages, QStringList());
 
+    // The two outputs, and 题目不重复 in all but the three oldest drills.
+    const bool oldest = window == QLatin1String("xqd7") || window == QLatin1String("zdcs1")
+        || window == QLatin1String("zhcs2");
     const auto boxes = drill->findChildren<WrappingCheckBox*>();
-    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.size(), oldest ? 2 : 3);
     for (WrappingCheckBox* box : boxes) {
         QCOMPARE(box->font().pointSizeF(), 12.0);
         const QRect room = box->captionRect();
@@ -356,6 +360,9 @@ void TestShell::textsFitTheirControls()
             }
             QVERIFY2(bottom - top + 1 > box->fontMetrics().height() * 1.3, qPrintable(box->text()));
         }
+    }
+    for (const QRadioButton* option : drill->findChildren<QRadioButton*>()) {
+        QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->text()));
     }
     for (const QLabel* label : drill->findChildren<QLabel*>()) {
         if (label->wordWrap()) {

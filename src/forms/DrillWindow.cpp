@@ -47,10 +47,29 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool screenOrder(const QWidget* a, const QWidget* b)
+QPoint placeOf(const QWidget* control)
 {
-    const QPoint pa = a->mapTo(a->window(), QPoint());
-    const QPoint pb = b->mapTo(b->window(), QPoint());
+    return control->mapTo(control->window(), QPoint());
+}
+
+// Line by line, left to right: the settings boxes and the grid.
+bool lineOrder(const QWidget* a, const QWidget* b)
+{
+    const QPoint pa = placeOf(a);
+    const QPoint pb = placeOf(b);
+    return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+}
+
+// Column by column (about 100 pixels wide), top to bottom: the frames and
+// boxes a drill adds beside its settings.
+bool columnOrder(const QWidget* a, const QWidget* b)
+{
+    constexpr int kColumn = 100;
+    const QPoint pa = placeOf(a);
+    const QPoint pb = placeOf(b);
+    if (pa.x() / kColumn != pb.x() / kColumn) {
+        return pa.x() < pb.x();
+    }
     return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
 }
 } // namespace
@@ -201,7 +220,7 @@ QList<QLineEdit*> DrillWindow::settingsBoxes() const
             boxes.append(box);
         }
     }
-    std::sort(boxes.begin(), boxes.end(), screenOrder);
+    std::sort(boxes.begin(), boxes.end(), lineOrder);
     return boxes;
 }
 
@@ -221,7 +240,7 @@ void DrillWindow::arrangeKeyboard()
             others.append(control);
         }
     }
-    std::sort(others.begin(), others.end(), screenOrder);
+    std::sort(others.begin(), others.end(), columnOrder);
     chain += others + m_sharedControls;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);

@@ -1,11 +1,13 @@
 #include "drills/addsub/AddSubWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "drills/multiply/Multiplication.h"
 #include "drills/rows/RowLayoutPlaces.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -18,13 +20,48 @@ const QString kAddition = QStringLiteral("加法");
 const QString kSubtraction = QStringLiteral("减法");
 const QString kMixed = QStringLiteral("加减混合");
 
+const QString kCarryFrame = QStringLiteral("进位退位");
+const QString kAnyCarry = QStringLiteral("不限");
+const QString kAlwaysCarry = QStringLiteral("必须进位/退位");
+const QString kNeverCarry = QStringLiteral("不进位/不退位");
+const QString kFormFrame = QStringLiteral("题目形式");
+const QString kResultForm = QStringLiteral("求结果");
+const QString kBlankForm = QStringLiteral("填空");
+
 constexpr RowLayout kInitialLayout { 5, 25, 1 };
 
 // The operation frame stands between the settings boxes and the output frame.
 constexpr Twips kOperationFramePlace { 4440, 1920, 1560, 2295 };
 Twips operationPlace(int line)
 {
-    return { 4620, 2400 + 540 * line, 1275, 495 };
+    return { 4620, 2400 + 540 * line, 1335, 495 };
+}
+
+// The carry and form frames stand right of the output and button frames.
+constexpr Twips kCarryFramePlace { 10800, 1920, 2415, 2295 };
+Twips carryPlace(int line)
+{
+    return { 10980, 2400 + 540 * line, 2115, 495 };
+}
+constexpr Twips kFormFramePlace { 10800, 4200, 2415, 1755 };
+Twips formPlace(int line)
+{
+    return { 10980, 4680 + 540 * line, 1455, 495 };
+}
+
+// A frame of option buttons in a group of their own, the first one chosen.
+std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
+    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int))
+{
+    Controls::frame(window, frameName, caption, framePlace);
+    auto* group = new QButtonGroup(window);
+    std::vector<QRadioButton*> buttons;
+    for (const auto& [name, text] : options) {
+        buttons.push_back(Controls::option(window, name, text, place(static_cast<int>(buttons.size()))));
+        group->addButton(buttons.back());
+    }
+    buttons.front()->setChecked(true);
+    return buttons;
 }
 } // namespace
 
@@ -33,18 +70,18 @@ AddSubWindowKind addSubWindowKind(AddSubDrill drill)
     switch (drill) {
     case AddSubDrill::Kindergarten:
         return { QStringLiteral("yer"), QStringLiteral("yer1"), QString(), QStringLiteral("幼儿加减"), 0, 0,
-            0, 10 };
+            0, 10, true };
     case AddSubDrill::Lower:
         return { QStringLiteral("ddjj"), QStringLiteral("ddjj1"), QStringLiteral("低段"),
-            QStringLiteral("低段加减"), 2, 2, 1, 0 };
+            QStringLiteral("低段加减"), 2, 2, 1, 0, true };
     case AddSubDrill::Middle:
         return { QStringLiteral("zdjj"), QStringLiteral("zdjj1"), QStringLiteral("中段"),
-            QStringLiteral("中段加减"), 4, 3, 2, 0 };
+            QStringLiteral("中段加减"), 4, 3, 2, 0, false };
     case AddSubDrill::Upper:
         break;
     }
     return { QStringLiteral("gdjj"), QStringLiteral("gdjj1"), QStringLiteral("高段"),
-        QStringLiteral("高段加减"), 6, 4, 3, 0 };
+        QStringLiteral("高段加减"), 6, 4, 3, 0, false };
 }
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent)
@@ -73,6 +110,15 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind
     operations->addButton(m_subtraction);
     operations->addButton(mixed);
     mixed->setChecked(true);
+
+    m_carry = optionFrame(this, "Frame5", kCarryFrame, kCarryFramePlace,
+        { { "Option7", kAnyCarry }, { "Option8", kAlwaysCarry }, { "Option9", kNeverCarry } }, carryPlace);
+    m_distinct = Controls::checkBox(
+        this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowLayoutPlaces::kDistinctCheck);
+    if (m_kind.offersBlanks) {
+        m_forms = optionFrame(this, "Frame6", kFormFrame, kFormFramePlace,
+            { { "Option10", kResultForm }, { "Option11", kBlankForm } }, formPlace);
+    }
 }
 
 std::optional<OperandRule> AddSubWindow::readOperands()
@@ -94,6 +140,19 @@ std::optional<OperandRule> AddSubWindow::readOperands()
     return DigitOperands { static_cast<int>(*first), static_cast<int>(*second) };
 }
 
+CarryChoice AddSubWindow::carry() const
+{
+    if (m_carry[1]->isChecked()) {
+        return CarryChoice::Always;
+    }
+    return m_carry[2]->isChecked() ? CarryChoice::Never : CarryChoice::Any;
+}
+
+QuestionForm AddSubWindow::form() const
+{
+    return !m_forms.empty() && m_forms[1]->isChecked() ? QuestionForm::Blank : QuestionForm::Result;
+}
+
 AddSubOperation AddSubWindow::operation() const
 {
     if (m_addition->isChecked()) {
@@ -113,7 +172,12 @@ void AddSubWindow::generate()
         MessageBox::show(this, RowDrill::countsMessage(AddSubtract::kLayoutLimits));
         return;
     }
-    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages, false };
+    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages, false,
+        carry(), m_distinct->checkState() == Qt::Checked, form() };
+    if (const auto message = AddSubtract::refusal(settings)) {
+        MessageBox::show(this, *message);
+        return;
+    }
     const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
         settings.answers = pass.answers;
         return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
@@ -121,7 +185,7 @@ void AddSubWindow::generate()
     if (done) {
         showCompletion(DrillTexts::progress(),
             DrillTexts::completion(RowLayoutBoxes::questions(*layout),
-                AddSubtract::sheet(m_kind.stage, settings.operands).fileName));
+                AddSubtract::sheet(m_kind.stage, settings.operands, settings.form).fileName));
     }
 }
 

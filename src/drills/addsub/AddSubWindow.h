@@ -10,7 +10,9 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
+class QCheckBox;
 class QRadioButton;
 
 enum class AddSubDrill { Kindergarten, Lower, Middle, Upper };
@@ -24,6 +26,7 @@ struct AddSubWindowKind {
     int firstDigits; // initial contents of the boxes
     int secondDigits;
     int limit;
+    bool offersBlanks; // the form choice 求结果 / 填空
 };
 
 AddSubWindowKind addSubWindowKind(AddSubDrill drill);
@@ -42,6 +45,8 @@ private:
     // The digit counts or the limit, or a message and nothing.
     std::optional<OperandRule> readOperands();
     AddSubOperation operation() const;
+    CarryChoice carry() const;
+    QuestionForm form() const;
 
     AddSubWindowKind m_kind;
     QLineEdit* m_firstDigits = nullptr;
@@ -50,6 +55,9 @@ private:
     std::optional<RowLayoutBoxes> m_layout; // made after the operand boxes, for their tab order
     QRadioButton* m_addition;
     QRadioButton* m_subtraction;
+    std::vector<QRadioButton*> m_carry; // 不限, 必须进位/退位, 不进位/不退位
+    QCheckBox* m_distinct;
+    std::vector<QRadioButton*> m_forms; // 求结果, 填空; empty where not offered
 };
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill);

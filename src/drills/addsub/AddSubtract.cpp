@@ -1,9 +1,13 @@
 #include "drills/addsub/AddSubtract.h"
 
+#include "common/DistinctTexts.h"
+#include "drills/addsub/AddSubSpace.h"
 #include "drills/rows/RowDrill.h"
+#include "random/DistinctDraws.h"
 #include "random/Draws.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -47,7 +51,76 @@ AddSubQuestion drawByDigits(RandomSource& random, const DigitOperands& digits, b
     }
     return question;
 }
+bool adds(AddSubOperation operation)
+{
+    return operation != AddSubOperation::Subtraction;
+}
+bool subtracts(AddSubOperation operation)
+{
+    return operation != AddSubOperation::Addition;
+}
+
+// The questions of a run when a carry choice or 题目不重复 asks for more than
+// the plain draw: the run's own spaces and, for a sheet without repeats, the
+// indices it has used.
+class QuestionDraw {
+public:
+    explicit QuestionDraw(const AddSubSettings& settings)
+        : m_settings(settings)
+    {
+        if (plain()) {
+            return;
+        }
+        if (adds(settings.operation)) {
+            m_addition.emplace(settings.operands, false, settings.carry);
+        }
+        if (subtracts(settings.operation)) {
+            m_subtraction.emplace(settings.operands, true, settings.carry);
+        }
+        if (settings.distinct) {
+            m_indices.emplace(additions() + subtractions(),
+                qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
+        }
+    }
+
+    AddSubQuestion next(RandomSource& random)
+    {
+        if (plain()) {
+            return AddSubtract::drawQuestion(random, m_settings.operands, m_settings.operation);
+        }
+        if (m_indices) {
+            const std::int64_t index = m_indices->next(random);
+            return index < additions() ? m_addition->at(index) : m_subtraction->at(index - additions());
+        }
+        // Mixed sheets keep their even chance of either operation.
+        const bool subtract = m_settings.operation == AddSubOperation::Mixed
+            ? random.below(2) == 1
+            : m_settings.operation == AddSubOperation::Subtraction;
+        const AddSubSpace& space = subtract ? *m_subtraction : *m_addition;
+        return space.at(Draws::uniformIndex(random, space.count()));
+    }
+
+private:
+    bool plain() const { return m_settings.carry == CarryChoice::Any && !m_settings.distinct; }
+    std::int64_t additions() const { return m_addition ? m_addition->count() : 0; }
+    std::int64_t subtractions() const { return m_subtraction ? m_subtraction->count() : 0; }
+
+    const AddSubSettings& m_settings;
+    std::optional<AddSubSpace> m_addition;
+    std::optional<AddSubSpace> m_subtraction;
+    std::optional<DistinctIndices> m_indices;
+};
 } // namespace
+
+QString AddSubTexts::impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry)
+{
+    const bool always = carry == CarryChoice::Always;
+    const QString kind = subtract
+        ? (always ? QStringLiteral("必须退位的减法题") : QStringLiteral("不退位的减法题"))
+        : (always ? QStringLiteral("必须进位的加法题") : QStringLiteral("不进位的加法题"));
+    return (limited ? QStringLiteral("在所选的计算范围内") : QStringLiteral("按所选的位数"))
+        + QStringLiteral("出不了") + kind + QStringLiteral("，请重新选择进位退位。");
+}
 
 QString AddSubTexts::digitsMessage(int maxDigits)
 {
@@ -56,9 +129,9 @@ QString AddSubTexts::digitsMessage(int maxDigits)
         + QStringLiteral("位。");
 }
 
-RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands)
+RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands, QuestionForm form)
 {
-    const int width = cellWidth(operands);
+    const int width = cellWidth(operands, form);
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
         return RowDrill::namedSheet(
             QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减"), width);
@@ -86,13 +159,38 @@ AddSubQuestion AddSubtract::drawQuestion(
     return drawByDigits(random, std::get<DigitOperands>(operands), subtract);
 }
 
-void AddSubtract::writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer)
+void AddSubtract::writeQuestion(
+    SheetLine& line, const AddSubQuestion& question, bool withAnswer, QuestionForm form)
 {
+    if (form == QuestionForm::Blank) {
+        // The unknown stands in brackets: the second addend, or the minuend.
+        const auto blank = [&](std::int64_t answer) {
+            line.appendAscii('(');
+            if (withAnswer) {
+                line.appendNumber(answer);
+            } else {
+                line.appendSpaces(1);
+            }
+            line.appendAscii(')');
+        };
+        if (question.subtract) {
+            blank(question.a);
+            line.appendText(u"-");
+            line.appendNumber(question.b);
+        } else {
+            line.appendNumber(question.a);
+            line.appendText(u"+");
+            blank(question.b);
+        }
+        line.appendAscii('=');
+        line.appendNumber(question.result());
+        return;
+    }
     RowDrill::writeOperation(line, question.a, question.subtract ? u"-" : u"+", question.b,
         withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
 }
 
-int AddSubtract::cellWidth(const OperandRule& operands)
+int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form)
 {
     int longest = 0;
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
@@ -103,16 +201,42 @@ int AddSubtract::cellWidth(const OperandRule& operands)
         longest = digits.firstDigits + digits.secondDigits + std::max(digits.firstDigits, digits.secondDigits)
             + 3;
     }
-    return std::max(10, longest + 4);
+    // The blank form adds its two brackets.
+    return std::max(10, longest + 4) + (form == QuestionForm::Blank ? 2 : 0);
+}
+
+std::optional<QString> AddSubtract::refusal(const AddSubSettings& settings)
+{
+    if (settings.carry == CarryChoice::Any && !settings.distinct) {
+        return std::nullopt;
+    }
+    const bool limited = std::holds_alternative<LimitOperands>(settings.operands);
+    std::int64_t distinct = 0;
+    for (const bool subtract : { false, true }) {
+        if (subtract ? !subtracts(settings.operation) : !adds(settings.operation)) {
+            continue;
+        }
+        const std::int64_t count = AddSubSpace(settings.operands, subtract, settings.carry).count();
+        if (count == 0) {
+            return AddSubTexts::impossibleCarryMessage(limited, subtract, settings.carry);
+        }
+        distinct += count;
+    }
+    const qint64 wanted = qint64 { settings.perRow } * settings.rowsPerPage * settings.pages;
+    if (settings.distinct && distinct < wanted) {
+        return DistinctTexts::countMessage(distinct);
+    }
+    return std::nullopt;
 }
 
 bool AddSubtract::run(
     const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
+    Q_ASSERT(!refusal(settings));
+    QuestionDraw draw(settings);
     return RowDrill::run(
-        sheet(stage, settings.operands), { settings.perRow, settings.rowsPerPage, settings.pages },
-        [&](SheetLine& row) {
-            writeQuestion(row, drawQuestion(random, settings.operands, settings.operation), settings.answers);
-        },
+        sheet(stage, settings.operands, settings.form),
+        { settings.perRow, settings.rowsPerPage, settings.pages },
+        [&](SheetLine& row) { writeQuestion(row, draw.next(random), settings.answers, settings.form); },
         outputs);
 }

@@ -7,12 +7,20 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 class RandomSource;
 class SheetOutputs;
 
 enum class AddSubOperation { Addition, Subtraction, Mixed };
+
+// 不限, 必须进位/退位 (every addition carries and every subtraction borrows in
+// some column), 不进位/不退位 (none does).
+enum class CarryChoice { Any, Always, Never };
+
+// 求结果 a+b=, or 填空: the second addend or the minuend left blank, a+( )=c and ( )-b=c.
+enum class QuestionForm { Result, Blank };
 
 // The first operand has exactly firstDigits digits and the second exactly
 // secondDigits; a one-digit operand is 1 to 9.
@@ -43,12 +51,17 @@ struct AddSubSettings {
     int rowsPerPage;
     int pages;
     bool answers;
+    CarryChoice carry = CarryChoice::Any;
+    bool distinct = false; // 题目不重复: no question twice in the sheet
+    QuestionForm form = QuestionForm::Result;
 };
 
 namespace AddSubTexts {
 inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 // "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
 QString digitsMessage(int maxDigits);
+// No question of the digit counts (or the limit) can obey the carry choice.
+QString impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry);
 } // namespace AddSubTexts
 
 namespace AddSubtract {
@@ -61,12 +74,18 @@ std::int64_t drawOperand(RandomSource& random, int digits);
 // The operation is drawn first (for a mixed sheet), then the first operand,
 // then the second.
 AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, AddSubOperation operation);
-// Writes a+b= or a-b= and, when shown, the result at the end of the line.
-void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer);
+// Writes a+b= or a-b= and, when shown, the result at the end of the line;
+// in the blank form a+( )=c or ( )-b=c, with the answer in the brackets when shown.
+void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer,
+    QuestionForm form = QuestionForm::Result);
 // Room for the longest question with its answer and at least three spaces.
-int cellWidth(const OperandRule& operands);
+int cellWidth(const OperandRule& operands, QuestionForm form = QuestionForm::Result);
 // stage: "低段", "中段" or "高段"; not used for a limit.
-RowSheet sheet(const QString& stage, const OperandRule& operands);
+RowSheet sheet(const QString& stage, const OperandRule& operands, QuestionForm form = QuestionForm::Result);
+
+// The message that refuses settings no sheet can obey (a carry choice no
+// question meets, more distinct questions asked than exist), or nothing.
+std::optional<QString> refusal(const AddSubSettings& settings);
 
 bool run(const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace AddSubtract

@@ -7,12 +7,42 @@
 #include "output/SheetOutputs.h"
 
 #include <limits>
+#include <unordered_set>
+#include <vector>
 
-ChainSheet ChainSheets::named(
-    const QString& drillName, const QString& stem, int terms, int subtracted, const QString& countsMessage)
+ChainSheet ChainSheets::named(const QString& drillName, const QString& stem, int terms, int subtracted,
+    const QString& countsMessage, bool offersDistinct)
 {
     return { drillName, stem, FrameLines::sheetFileName(stem), FrameLines::sheetTitle(stem), terms,
-        subtracted, countsMessage };
+        subtracted, countsMessage, offersDistinct };
+}
+
+std::int64_t ChainDrill::distinctCount(int terms, int subtracted)
+{
+    // ways[s + offset]: the sequences of the terms so far with total s.
+    const int offset = 9 * subtracted;
+    std::vector<std::int64_t> ways(static_cast<std::size_t>(offset + 9 * terms + 1), 0);
+    ways[static_cast<std::size_t>(offset)] = 1;
+    for (int t = 0; t < terms; ++t) {
+        const int sign = t < subtracted ? -1 : 1;
+        std::vector<std::int64_t> next(ways.size(), 0);
+        for (std::size_t s = 0; s < ways.size(); ++s) {
+            for (int digit = 1; digit <= 9 && ways[s] > 0; ++digit) {
+                next[static_cast<std::size_t>(static_cast<int>(s) + sign * digit)] += ways[s];
+            }
+        }
+        ways = std::move(next);
+    }
+    std::int64_t positive = 0;
+    for (std::size_t s = static_cast<std::size_t>(offset) + 1; s < ways.size(); ++s) {
+        positive += ways[s];
+    }
+    // The subtracted terms stand anywhere but first.
+    std::int64_t places = 1;
+    for (int k = 0; k < subtracted; ++k) {
+        places = places * (terms - 1 - k) / (k + 1);
+    }
+    return places * positive;
 }
 
 QString ChainTexts::countsMessage()
@@ -51,10 +81,39 @@ std::optional<ChainSettings> ChainDrill::readSettings(
 }
 
 namespace {
-void writeRow(
-    const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs)
+// The columns a sheet without repeats has used, each as one number.
+using UsedColumns = std::unordered_set<std::int64_t>;
+
+std::int64_t columnKey(const std::vector<int>& shown)
 {
-    const ChainRow row = ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
+    std::int64_t key = 0;
+    for (const int term : shown) {
+        key = key * 19 + term + 9;
+    }
+    return key;
+}
+
+// Each question is drawn whole, again while its column is on the sheet
+// already: the columns are so many that this seldom happens.
+ChainRow drawDistinctRow(const ChainSheet& sheet, int questions, RandomSource& random, UsedColumns& used)
+{
+    ChainRow row(static_cast<std::size_t>(questions));
+    for (ChainQuestion& question : row) {
+        do {
+            ChainRules::DrawnTerms terms = ChainRules::drawTerms(random, sheet.terms, sheet.subtracted);
+            question.answer = terms.sum;
+            question.shown = ChainRules::orderTerms(random, terms.drawn);
+        } while (!used.insert(columnKey(question.shown)).second);
+    }
+    return row;
+}
+
+void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random,
+    SheetOutputs& outputs, UsedColumns* used)
+{
+    const ChainRow row = used
+        ? drawDistinctRow(sheet, settings.perRow, random, *used)
+        : ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
     for (int k = 1; k <= sheet.terms; ++k) {
         outputs.line(ChainRules::FormatTermLine(row, k));
     }
@@ -78,12 +137,16 @@ void writeRow(
 bool ChainDrill::run(
     const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
+    Q_ASSERT(!settings.distinct
+        || distinctCount(sheet.terms, sheet.subtracted)
+            >= qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
+    UsedColumns used;
     const QString separator = ChainRules::separatorLine(settings.perRow);
     outputs.beginFile(sheet.fileName, sheet.title);
     for (int page = 1; page <= settings.pages && !outputs.failed(); ++page) {
         outputs.beginPage(sheet.title, separator);
         for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
-            writeRow(sheet, settings, random, outputs);
+            writeRow(sheet, settings, random, outputs, settings.distinct ? &used : nullptr);
         }
         outputs.endPage(separator, page);
     }

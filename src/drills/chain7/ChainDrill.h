@@ -5,6 +5,7 @@
 // drills with other term counts share all of it.
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 class RandomSource;
@@ -18,6 +19,7 @@ struct ChainSheet {
     int terms;
     int subtracted;
     QString countsMessage; // shown when the layout settings are refused
+    bool offersDistinct = false; // the check box 题目不重复
 };
 
 struct ChainSettings {
@@ -25,6 +27,7 @@ struct ChainSettings {
     int rowsPerPage;
     int pages;
     bool answers;
+    bool distinct = false; // no column of terms twice in the sheet
 };
 
 namespace ChainTexts {
@@ -39,11 +42,11 @@ QString completion(const ChainSheet& sheet, qint64 questions);
 
 namespace ChainSheets {
 // The sheet of a chain drill named after its stem, e.g. "学前段七笔加减".
-ChainSheet named(
-    const QString& drillName, const QString& stem, int terms, int subtracted, const QString& countsMessage);
+ChainSheet named(const QString& drillName, const QString& stem, int terms, int subtracted,
+    const QString& countsMessage, bool offersDistinct = true);
 
-inline const ChainSheet kSevenTerm = named(
-    QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2, ChainTexts::kSevenTermCountsMessage);
+inline const ChainSheet kSevenTerm = named(QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2,
+    ChainTexts::kSevenTermCountsMessage, false);
 inline const ChainSheet kFiveTerm
     = named(QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"), 5, 1, ChainTexts::countsMessage());
 inline const ChainSheet kTenTerm
@@ -65,6 +68,10 @@ inline constexpr int kMaxPages = 20;
 // number or a value is out of range.
 std::optional<ChainSettings> readSettings(
     const QString& perRow, const QString& rowsPerPage, const QString& pages, bool answers);
+
+// The distinct columns of terms: the first term added, `subtracted` of the
+// others subtracted, a positive total.
+std::int64_t distinctCount(int terms, int subtracted);
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed

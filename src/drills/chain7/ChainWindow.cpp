@@ -1,7 +1,9 @@
 #include "drills/chain7/ChainWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 namespace {
@@ -12,7 +14,7 @@ DrillLayout chainLayout(const QString& drillName)
         .heading = { 2520, 720, 7215, 615 },
         .answerFrameName = "Frame1",
         .answerFrameCaption = QStringLiteral("是否生成答案"),
-        .answerFrame = { 1680, 4080, 2895, 2295 },
+        .answerFrame = { 1680, 4080, 2815, 2295 },
         .option1 = { 3120, 4440, 735, 495 },
         .option2 = { 3120, 5040, 735, 495 },
         .option3 = { 3120, 5640, 1335, 495 },
@@ -45,6 +47,11 @@ ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet,
         QStringLiteral("5"), { 3600, 2640, 495, 375 });
     m_pages = addSetting("Label5", QStringLiteral("每次生成几页"), { 1800, 3360, 1455, 495 }, "Text4",
         QStringLiteral("5"), { 3600, 3360, 495, 375 });
+    if (m_sheet.offersDistinct) {
+        // Between the settings and the button frame, above the answers frame's right end.
+        m_distinct = Controls::checkBox(
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, { 4500, 4440, 1575, 495 });
+    }
 }
 
 void ChainWindow::generate()
@@ -53,6 +60,14 @@ void ChainWindow::generate()
     if (!settings) {
         MessageBox::show(this, m_sheet.countsMessage);
         return;
+    }
+    if (m_distinct && m_distinct->checkState() == Qt::Checked) {
+        const std::int64_t distinct = ChainDrill::distinctCount(m_sheet.terms, m_sheet.subtracted);
+        if (distinct < qint64 { settings->perRow } * settings->rowsPerPage * settings->pages) {
+            MessageBox::show(this, DistinctTexts::countMessage(distinct));
+            return;
+        }
+        settings->distinct = true;
     }
     const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
         settings->answers = pass.answers;

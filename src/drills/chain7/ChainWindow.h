@@ -7,6 +7,8 @@
 #include "drills/chain7/ChainDrill.h"
 #include "forms/DrillWindow.h"
 
+class QCheckBox;
+
 class ChainWindow : public DrillWindow {
     Q_OBJECT
 public:
@@ -21,4 +23,5 @@ private:
     QLineEdit* m_perRow;
     QLineEdit* m_rows;
     QLineEdit* m_pages;
+    QCheckBox* m_distinct = nullptr; // where the sheet offers 题目不重复
 };

@@ -1,7 +1,10 @@
 #include "drills/divide/DivisionRowWindow.h"
 
 #include "drills/divide/Division.h"
+#include "drills/divide/DivisionRowSpace.h"
 #include "drills/multiply/Multiplication.h"
+
+#include <memory>
 
 namespace {
 const QString kStage = QStringLiteral("高段");
@@ -20,6 +23,13 @@ OperandRowDrill divisionRowDrill()
             // keeps the largest six-digit ÷ five-digit run to a moment.
             DivisionRules::writeQuestion(
                 row, DrawDivisionQuestion(random, { d1, d2, 1 }, QuotientDraw::InRange), answers);
+        },
+        [](int d1, int d2) {
+            auto space = std::make_shared<const DivisionRowSpace>(d1, d2);
+            return NumberedQuestions { space->count(),
+                [space](SheetLine& row, std::int64_t index, bool answers) {
+                    DivisionRules::writeQuestion(row, space->at(index), answers);
+                } };
         } };
 }
 } // namespace

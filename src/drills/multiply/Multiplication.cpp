@@ -17,6 +17,26 @@ Factors Multiplication::drawFactors(RandomSource& random, int firstDigits, int s
     return { a, b };
 }
 
+namespace {
+// The factors strictly between 10^(digits−1) and 10^digits.
+std::int64_t factorCount(int digits)
+{
+    return Draws::powerOfTen(digits) - Draws::powerOfTen(digits - 1) - 1;
+}
+} // namespace
+
+std::int64_t Multiplication::distinctCount(int firstDigits, int secondDigits)
+{
+    return factorCount(firstDigits) * factorCount(secondDigits);
+}
+
+Factors Multiplication::factorsAt(int firstDigits, int secondDigits, std::int64_t index)
+{
+    const std::int64_t seconds = factorCount(secondDigits);
+    return { Draws::powerOfTen(firstDigits - 1) + 1 + index / seconds,
+        Draws::powerOfTen(secondDigits - 1) + 1 + index % seconds };
+}
+
 void Multiplication::writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer)
 {
     RowDrill::writeOperation(

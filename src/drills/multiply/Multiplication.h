@@ -45,6 +45,10 @@ inline constexpr RowLayoutLimits kLayoutLimits { 50, 200, 40 };
 // trunc(r × 10^digits), drawn again until strictly inside (10^(digits−1), 10^digits).
 std::int64_t drawOperand(RandomSource& random, int digits);
 Factors drawFactors(RandomSource& random, int firstDigits, int secondDigits);
+// The factor pairs of the digit counts, and the one numbered index (0 to
+// count − 1), first factors in order, then second factors.
+std::int64_t distinctCount(int firstDigits, int secondDigits);
+Factors factorsAt(int firstDigits, int secondDigits, std::int64_t index);
 // Writes a×b= and, when shown, the product at the end of the line.
 void writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer);
 QString questionText(const Factors& factors, bool withAnswer);

@@ -1,6 +1,12 @@
 #include "drills/multiply/MultiplySetWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "drills/multiply/Multiplication.h"
+#include "random/DistinctDraws.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
 
 namespace {
 std::vector<SetKind> multiplySetKinds(const std::vector<CheckedKind>& checked)
@@ -17,6 +23,65 @@ std::vector<SetKind> multiplySetKinds(const std::vector<CheckedKind>& checked)
     return kinds;
 }
 
+// The factor pairs one set has used, for each digit count pair. A set's pool
+// draws all its questions in one go, so the draws so far tell when a new pool
+// (a set, or the same set drawn again from a saved random source) begins.
+class SetPairs {
+public:
+    SetPairs(std::map<std::pair<int, int>, std::int64_t> wanted, std::int64_t total)
+        : m_wanted(std::move(wanted))
+        , m_total(total)
+    {
+    }
+
+    Factors next(RandomSource& random, int first, int second)
+    {
+        if (m_drawn++ % m_total == 0) {
+            m_indices.clear();
+            for (const auto& [digits, count] : m_wanted) {
+                m_indices.emplace(digits,
+                    DistinctIndices(Multiplication::distinctCount(digits.first, digits.second), count));
+            }
+        }
+        return Multiplication::factorsAt(first, second, m_indices.at({ first, second }).next(random));
+    }
+
+private:
+    std::map<std::pair<int, int>, std::int64_t> m_wanted;
+    std::int64_t m_total;
+    std::int64_t m_drawn = 0;
+    std::map<std::pair<int, int>, DistinctIndices> m_indices;
+};
+
+// Kinds of the same digit counts share their factor pairs: one set never
+// holds a pair twice, whichever kinds draw it.
+std::variant<std::vector<SetKind>, QString> distinctSetKinds(const std::vector<CheckedKind>& checked)
+{
+    std::map<std::pair<int, int>, std::int64_t> wanted;
+    std::int64_t total = 0;
+    for (const CheckedKind& kind : checked) {
+        wanted[{ kind.first, kind.second }] += kind.count;
+        total += kind.count;
+    }
+    for (const auto& [digits, count] : wanted) {
+        const std::int64_t distinct = Multiplication::distinctCount(digits.first, digits.second);
+        if (distinct < count) {
+            return DistinctTexts::countMessage(distinct);
+        }
+    }
+    auto pairs = std::make_shared<SetPairs>(std::move(wanted), std::max<std::int64_t>(total, 1));
+    std::vector<SetKind> kinds;
+    for (const CheckedKind& kind : checked) {
+        const int first = kind.first;
+        const int second = kind.second;
+        kinds.push_back({ kind.count, [pairs, first, second](RandomSource& random) {
+                             const Factors f = pairs->next(random, first, second);
+                             return SetEntry { Multiplication::questionText(f, false), f.a * f.b };
+                         } });
+    }
+    return kinds;
+}
+
 SetDrillDefinition multiplySetDefinition()
 {
     const KindGridRules rules { 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, 0,
@@ -24,7 +89,7 @@ SetDrillDefinition multiplySetDefinition()
     return { MultiplySetTexts::kDrillName, QStringLiteral("第一因数位数"), QStringLiteral("第二因数位数"),
         { { { 2, 1, 30 }, { 3, 1, 30 }, { 2, 2, 20 }, { 3, 2, 0 } } }, rules,
         { MultiplySetTexts::kTitle, MultiplySetTexts::kFilePrefix, MultiplySetTexts::kCellWidth },
-        multiplySetKinds, false };
+        multiplySetKinds, false, distinctSetKinds };
 }
 } // namespace
 

@@ -13,7 +13,13 @@ OperandRowDrill multiplyDrill(MultiplyGrade grade)
         middle ? MultiplyTexts::kMiddleGradeCountsMessage
                : RowDrill::countsMessage(Multiplication::kLayoutLimits),
         [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
-        Multiplication::writeNextQuestion };
+        Multiplication::writeNextQuestion,
+        middle ? std::function<NumberedQuestions(int, int)>() : [](int d1, int d2) {
+            return NumberedQuestions { Multiplication::distinctCount(d1, d2),
+                [d1, d2](SheetLine& row, std::int64_t index, bool answers) {
+                    Multiplication::writeQuestion(row, Multiplication::factorsAt(d1, d2, index), answers);
+                } };
+        } };
 }
 } // namespace
 

@@ -1,11 +1,16 @@
 #include "drills/rows/OperandRowWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "drills/multiply/Multiplication.h"
 #include "drills/rows/RowLayoutPlaces.h"
 
+#include "random/DistinctDraws.h"
+
+#include <QCheckBox>
 #include <QLineEdit>
+#include <optional>
 
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent)
     : DrillWindow(environment, RowLayoutPlaces::drillLayout(drill.drillName), parent)
@@ -16,6 +21,10 @@ OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDril
           QString::number(m_drill.secondDigits), RowLayoutPlaces::settingBox(1)))
     , m_layout(this, { 5, 30, 4 })
 {
+    if (m_drill.numbered) {
+        m_distinct = Controls::checkBox(
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowLayoutPlaces::kDistinctCheck);
+    }
 }
 
 void OperandRowWindow::generate()
@@ -35,15 +44,29 @@ void OperandRowWindow::generate()
     const int first = static_cast<int>(*d1);
     const int second = static_cast<int>(*d2);
     const RowSheet sheet = m_drill.sheet(first, second);
+    const qint64 wanted = RowLayoutBoxes::questions(*layout);
+    std::optional<NumberedQuestions> numbered;
+    if (m_distinct && m_distinct->checkState() == Qt::Checked) {
+        numbered = m_drill.numbered(first, second);
+        if (numbered->count < wanted) {
+            MessageBox::show(this, DistinctTexts::countMessage(numbered->count));
+            return;
+        }
+    }
 
     const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
+        if (numbered) {
+            DistinctIndices indices(numbered->count, wanted);
+            return RowDrill::run(
+                sheet, *layout,
+                [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); }, outputs);
+        }
         return RowDrill::run(
             sheet, *layout,
             [&](SheetLine& row) { m_drill.writeQuestion(row, pass.random, first, second, pass.answers); },
             outputs);
     });
     if (done) {
-        showCompletion(DrillTexts::progress(),
-            DrillTexts::completion(RowLayoutBoxes::questions(*layout), sheet.fileName));
+        showCompletion(DrillTexts::progress(), DrillTexts::completion(wanted, sheet.fileName));
     }
 }

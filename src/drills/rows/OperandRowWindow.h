@@ -8,9 +8,18 @@
 #include "drills/rows/RowLayoutBoxes.h"
 #include "forms/DrillWindow.h"
 
+#include <cstdint>
 #include <functional>
 
+class QCheckBox;
 class RandomSource;
+
+// The distinct questions of a drill's digit counts, numbered from 0.
+struct NumberedQuestions {
+    std::int64_t count;
+    // Writes question number index at the end of the row.
+    std::function<void(SheetLine& row, std::int64_t index, bool answers)> write;
+};
 
 struct OperandRowDrill {
     QString drillName;
@@ -29,6 +38,8 @@ struct OperandRowDrill {
     // Draws one question and writes it at the end of the row.
     std::function<void(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool answers)>
         writeQuestion;
+    // For a drill that offers 题目不重复: its questions of the digit counts.
+    std::function<NumberedQuestions(int firstDigits, int secondDigits)> numbered = {};
 };
 
 class OperandRowWindow : public DrillWindow {
@@ -44,4 +55,5 @@ private:
     QLineEdit* m_firstDigits;
     QLineEdit* m_secondDigits;
     RowLayoutBoxes m_layout;
+    QCheckBox* m_distinct = nullptr; // only where the drill offers it
 };

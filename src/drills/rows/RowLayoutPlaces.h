@@ -43,4 +43,7 @@ inline Twips settingBox(int line)
 {
     return { 3360, 2040 + 540 * line, 855, 375 };
 }
+
+// 题目不重复, in the free space between the settings boxes and the button frame.
+inline constexpr Twips kDistinctCheck { 4500, 4440, 1575, 495 };
 } // namespace RowLayoutPlaces

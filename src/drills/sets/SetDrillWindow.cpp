@@ -1,9 +1,11 @@
 #include "drills/sets/SetDrillWindow.h"
 
+#include "common/DistinctTexts.h"
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -82,6 +84,10 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
         { 3000, 3840, 855, 375 });
     smallTitle(this, "Label7", kSetsTitle, { 1560, 4440, 1215, 375 });
     m_sets = Controls::textBox(this, "Text1", QStringLiteral("10"), { 3000, 4440, 855, 375 });
+    if (m_definition.distinctKinds) {
+        m_distinct = Controls::checkBox(
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, { 4500, 4440, 1575, 495 });
+    }
 }
 
 std::optional<int> SetDrillWindow::readNumber(const QString& text) const
@@ -138,7 +144,18 @@ void SetDrillWindow::generate()
     for (const CheckedKind& kind : grid.kinds) {
         total += kind.count;
     }
-    const std::vector<SetKind> kinds = m_definition.kinds(grid.kinds);
+    std::vector<SetKind> kinds;
+    if (m_distinct && m_distinct->checkState() == Qt::Checked) {
+        // Each set starts without used questions, so the kinds serve every set.
+        auto distinct = m_definition.distinctKinds(grid.kinds);
+        if (const auto* message = std::get_if<QString>(&distinct)) {
+            MessageBox::show(this, *message);
+            return;
+        }
+        kinds = std::move(std::get<std::vector<SetKind>>(distinct));
+    } else {
+        kinds = m_definition.kinds(grid.kinds);
+    }
     const QString completion = DrillTexts::completion(total, SetDrill::filePattern(sheet));
     const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
         for (int n = 1; n <= *sets; ++n) {

@@ -10,6 +10,9 @@
 #include "forms/DrillWindow.h"
 
 #include <array>
+#include <variant>
+
+class QCheckBox;
 
 struct SetDrillDefinition {
     QString drillName;
@@ -25,6 +28,11 @@ struct SetDrillDefinition {
     // 16-bit whole number (the division drill), or whole numbers only, so a
     // typed fraction gets the box's message.
     bool roundsFractions = false;
+    // For a drill that offers 题目不重复: the kinds of one set with no question
+    // twice in it, or the message refusing a grid that asks for more distinct
+    // questions than exist.
+    std::function<std::variant<std::vector<SetKind>, QString>(const std::vector<CheckedKind>&)> distinctKinds
+        = {};
 };
 
 class SetDrillWindow : public DrillWindow {
@@ -50,4 +58,5 @@ private:
     std::array<KindColumn, 4> m_grid {};
     QLineEdit* m_perRow = nullptr;
     QLineEdit* m_sets = nullptr;
+    QCheckBox* m_distinct = nullptr; // only where the drill offers it
 };
