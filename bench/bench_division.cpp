@@ -4,7 +4,7 @@
 // no output, to tell drawing and layout apart from writing the files).
 
 #include "drills/divide/Division.h"
-#include "drills/divide/DivisionWindow.h"
+#include "drills/divide/DivisionDrills.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     PdfPrintTarget unused(dir.filePath(QStringLiteral("unused.pdf")));
     RandomSource windowRandom;
     DrillEnvironment environment { windowRandom, unused };
-    DivisionWindow window(environment);
+    SetDrillWindow window(environment, DivisionDrills::sets());
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     const auto timeRuns = [&](const char* label) {
         for (int run = 1; run <= 3; ++run) {

@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 
-#include "drills/multiply/MultiplyWindow.h"
+#include "drills/multiply/MultiplyDrills.h"
 #include "output/OutputMessages.h"
 #include "printing/SystemPrintTarget.h"
 #include "random/RandomSource.h"
@@ -57,11 +57,11 @@ struct Run {
     MessageRecorder messages;
     RandomSource random;
     DrillEnvironment environment;
-    MultiplyWindow window;
+    OperandRowWindow window;
 
     Run(PrintTarget& target, bool toFile)
         : environment { random, target }
-        , window(environment, MultiplyGrade::Middle)
+        , window(environment, MultiplyDrills::rows(MultiplyGrade::Middle))
     {
         window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
         window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(toFile);

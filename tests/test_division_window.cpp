@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "common/SettingText.h"
 #include "drills/divide/Division.h"
-#include "drills/divide/DivisionWindow.h"
+#include "drills/divide/DivisionDrills.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
@@ -50,7 +50,7 @@ struct Harness {
     RandomSource replay; // a copy of random before the run, to rebuild what it drew
     PdfPrintTarget pdf;
     DrillEnvironment environment { random, pdf };
-    DivisionWindow window { environment };
+    SetDrillWindow window { environment, DivisionDrills::sets() };
 };
 
 QStringList sheetFiles(const ScratchDir& dir)

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "drills/multiply/Multiplication.h"
-#include "drills/multiply/MultiplyWindow.h"
+#include "drills/multiply/MultiplyDrills.h"
 #include "drills/rows/RowDrill.h"
 #include "output/FrameLines.h"
 #include "random/Draws.h"
@@ -25,12 +25,12 @@ const QString kDefaultFile = QStringLiteral("中段3位乘1位速算.xls");
 struct Window {
     explicit Window(PrintTarget& target)
         : environment { random, target }
-        , window(environment, MultiplyGrade::Middle)
+        , window(environment, MultiplyDrills::rows(MultiplyGrade::Middle))
     {
     }
     RandomSource random;
     DrillEnvironment environment;
-    MultiplyWindow window;
+    OperandRowWindow window;
 
     void tick(const char* name, bool on)
     {

@@ -2,10 +2,8 @@
 
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/chain7/ChainWindow.h"
-#include "drills/divide/DivisionRowWindow.h"
-#include "drills/divide/DivisionWindow.h"
-#include "drills/multiply/MultiplySetWindow.h"
-#include "drills/multiply/MultiplyWindow.h"
+#include "drills/divide/DivisionDrills.h"
+#include "drills/multiply/MultiplyDrills.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 
@@ -36,8 +34,8 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kSevenTerm));
     m_main->setWindowTitle(ShellTexts::kTitle);
     addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
-        std::make_unique<MultiplyWindow>(m_environment, MultiplyGrade::Middle));
-    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<DivisionWindow>(m_environment));
+        std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Middle)));
+    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<SetDrillWindow>(m_environment, DivisionDrills::sets()));
 
     // The drills of the other menu entries.
     addDrill(QStringLiteral("j5"), QStringLiteral("xqd5"),
@@ -45,11 +43,11 @@ Shell::Shell(PrintTarget& printTarget)
     addDrill(QStringLiteral("j10"), QStringLiteral("xqd10"),
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kTenTerm));
     addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"),
-        std::make_unique<DivisionRowWindow>(m_environment));
+        std::make_unique<OperandRowWindow>(m_environment, DivisionDrills::rows()));
     addDrill(
-        QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<MultiplySetWindow>(m_environment));
+        QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<SetDrillWindow>(m_environment, MultiplyDrills::sets()));
     addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
-        std::make_unique<MultiplyWindow>(m_environment, MultiplyGrade::Upper));
+        std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Upper)));
     for (AddSubDrill drill :
         { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
         const AddSubWindowKind kind = addSubWindowKind(drill);

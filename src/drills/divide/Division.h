@@ -5,6 +5,7 @@
 // (a one-digit divisor is 2 to 9, a two-digit one 11 to 99), and the dividend
 // is always the quotient times the divisor.
 
+#include "drills/rows/RowDrill.h"
 #include "drills/sets/KindGrid.h"
 #include "drills/sets/SetDrill.h"
 #include "output/SheetLine.h"
@@ -51,6 +52,8 @@ inline constexpr int kMaxDividendDigits = 6;
 inline constexpr int kMaxDivisorDigits = 5;
 inline constexpr int kMaxCount = 50;
 inline constexpr int kCellWidth = 18;
+// The upper-grade division in rows takes the layouts of the multiplication drill.
+inline constexpr RowLayoutLimits kRowLayoutLimits { 50, 200, 40 };
 
 DivisionBounds bounds(const DivisionKind& kind);
 // A kind has questions only when the dividend has at least as many digits as the divisor.

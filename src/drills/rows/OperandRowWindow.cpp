@@ -3,7 +3,6 @@
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
-#include "drills/multiply/Multiplication.h"
 #include "drills/rows/RowLayoutPlaces.h"
 
 #include "random/DistinctDraws.h"
@@ -36,7 +35,7 @@ void OperandRowWindow::generate()
         MessageBox::show(this, m_drill.digitsMessage);
         return;
     }
-    const auto layout = m_layout.read(Multiplication::kLayoutLimits);
+    const auto layout = m_layout.read(m_drill.layoutLimits);
     if (!layout) {
         MessageBox::show(this, m_drill.countsMessage);
         return;

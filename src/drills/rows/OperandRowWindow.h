@@ -33,6 +33,7 @@ struct OperandRowDrill {
     int secondHigh;
     bool firstAtLeastSecond; // the first operand never has fewer digits than the second
     QString digitsMessage;
+    RowLayoutLimits layoutLimits;
     QString countsMessage; // shown when the layout settings are refused
     std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
     // Draws one question and writes it at the end of the row.

@@ -1,7 +1,6 @@
-#include "drills/multiply/MultiplySetWindow.h"
+#include "drills/multiply/MultiplyDrills.h"
 
 #include "common/DistinctTexts.h"
-#include "drills/multiply/Multiplication.h"
 #include "random/DistinctDraws.h"
 
 #include <algorithm>
@@ -9,6 +8,39 @@
 #include <memory>
 
 namespace {
+OperandRowDrill rowDrill(MultiplyGrade grade)
+{
+    const bool middle = grade == MultiplyGrade::Middle;
+    OperandRowDrill drill {
+        .drillName = Multiplication::stage(grade) + QStringLiteral("乘算"),
+        .firstTitle = QStringLiteral("第一因数位数"),
+        .secondTitle = QStringLiteral("第二因数位数"),
+        // Middle grades start at 3 × 1 digits, upper grades at 3 × 2.
+        .firstDigits = 3,
+        .secondDigits = middle ? 1 : 2,
+        .firstLow = 1,
+        .firstHigh = Multiplication::kMaxFirstDigits,
+        .secondLow = 1,
+        .secondHigh = Multiplication::kMaxSecondDigits,
+        .firstAtLeastSecond = false,
+        .digitsMessage = MultiplyTexts::kDigitsMessage,
+        .layoutLimits = Multiplication::kLayoutLimits,
+        .countsMessage = middle ? MultiplyTexts::kMiddleGradeCountsMessage
+                                : RowDrill::countsMessage(Multiplication::kLayoutLimits),
+        .sheet = [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
+        .writeQuestion = Multiplication::writeNextQuestion,
+    };
+    if (!middle) {
+        drill.numbered = [](int d1, int d2) {
+            return NumberedQuestions { Multiplication::distinctCount(d1, d2),
+                [d1, d2](SheetLine& row, std::int64_t index, bool answers) {
+                    Multiplication::writeQuestion(row, Multiplication::factorsAt(d1, d2, index), answers);
+                } };
+        };
+    }
+    return drill;
+}
+
 std::vector<SetKind> multiplySetKinds(const std::vector<CheckedKind>& checked)
 {
     std::vector<SetKind> kinds;
@@ -82,18 +114,41 @@ std::variant<std::vector<SetKind>, QString> distinctSetKinds(const std::vector<C
     return kinds;
 }
 
-SetDrillDefinition multiplySetDefinition()
+SetDrillDefinition setDrill()
 {
-    const KindGridRules rules { 1, Multiplication::kMaxFirstDigits, 1, Multiplication::kMaxSecondDigits, 0,
-        50, SetDrillTexts::kDigitsMessage, SetDrillTexts::kCountMessage, QString() };
-    return { MultiplySetTexts::kDrillName, QStringLiteral("第一因数位数"), QStringLiteral("第二因数位数"),
-        { { { 2, 1, 30 }, { 3, 1, 30 }, { 2, 2, 20 }, { 3, 2, 0 } } }, rules,
-        { MultiplySetTexts::kTitle, MultiplySetTexts::kFilePrefix, MultiplySetTexts::kCellWidth },
-        multiplySetKinds, false, distinctSetKinds };
+    return {
+        .drillName = MultiplySetTexts::kDrillName,
+        .firstTitle = QStringLiteral("第一因数位数"),
+        .secondTitle = QStringLiteral("第二因数位数"),
+        .defaults = { { { 2, 1, 30 }, { 3, 1, 30 }, { 2, 2, 20 }, { 3, 2, 0 } } },
+        .rules = {
+            .firstLow = 1,
+            .firstHigh = Multiplication::kMaxFirstDigits,
+            .secondLow = 1,
+            .secondHigh = Multiplication::kMaxSecondDigits,
+            .countLow = 0,
+            .countHigh = 50,
+            .digitsMessage = SetDrillTexts::kDigitsMessage,
+            .countMessage = SetDrillTexts::kCountMessage,
+            .fewerDigitsMessage = QString(),
+        },
+        .sheet = { MultiplySetTexts::kTitle, MultiplySetTexts::kFilePrefix, MultiplySetTexts::kCellWidth },
+        .kinds = multiplySetKinds,
+        .roundsFractions = false,
+        .distinctKinds = distinctSetKinds,
+    };
 }
 } // namespace
 
-MultiplySetWindow::MultiplySetWindow(DrillEnvironment& environment, QWidget* parent)
-    : SetDrillWindow(environment, multiplySetDefinition(), parent)
+const OperandRowDrill& MultiplyDrills::rows(MultiplyGrade grade)
 {
+    static const OperandRowDrill middle = rowDrill(MultiplyGrade::Middle);
+    static const OperandRowDrill upper = rowDrill(MultiplyGrade::Upper);
+    return grade == MultiplyGrade::Middle ? middle : upper;
+}
+
+const SetDrillDefinition& MultiplyDrills::sets()
+{
+    static const SetDrillDefinition drill = setDrill();
+    return drill;
 }

@@ -1,0 +1,83 @@
+#include "drills/divide/DivisionDrills.h"
+
+#include "drills/divide/Division.h"
+#include "drills/divide/DivisionRowSpace.h"
+
+#include <memory>
+
+namespace {
+const QString kStage = QStringLiteral("高段");
+
+OperandRowDrill rowDrill()
+{
+    return {
+        .drillName = kStage + QStringLiteral("除算"),
+        .firstTitle = QStringLiteral("被除数位数"),
+        .secondTitle = QStringLiteral("除数位数"),
+        .firstDigits = 3,
+        .secondDigits = 1,
+        .firstLow = 2,
+        .firstHigh = DivisionRules::kMaxDividendDigits,
+        .secondLow = 1,
+        .secondHigh = DivisionRules::kMaxDivisorDigits,
+        .firstAtLeastSecond = true,
+        .digitsMessage = DivisionRowTexts::kDigitsMessage,
+        .layoutLimits = DivisionRules::kRowLayoutLimits,
+        .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
+        .sheet =
+            [](int d1, int d2) {
+                return RowDrill::namedSheet(
+                    RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);
+            },
+        .writeQuestion =
+            [](SheetLine& row, RandomSource& random, int d1, int d2, bool answers) {
+                // A whole run can hold 400,000 questions: one draw per quotient
+                // keeps the largest six-digit ÷ five-digit run to a moment.
+                DivisionRules::writeQuestion(
+                    row, DrawDivisionQuestion(random, { d1, d2, 1 }, QuotientDraw::InRange), answers);
+            },
+        .numbered =
+            [](int d1, int d2) {
+                auto space = std::make_shared<const DivisionRowSpace>(d1, d2);
+                return NumberedQuestions { space->count(),
+                    [space](SheetLine& row, std::int64_t index, bool answers) {
+                        DivisionRules::writeQuestion(row, space->at(index), answers);
+                    } };
+            },
+    };
+}
+
+SetDrillDefinition setDrill()
+{
+    return {
+        .drillName = DivisionTexts::kDrillName,
+        .firstTitle = QStringLiteral("被除数位数"),
+        .secondTitle = QStringLiteral("除数位数"),
+        .defaults = { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } },
+        .rules = DivisionRules::gridRules(),
+        .sheet = DivisionRules::sheet(),
+        .kinds =
+            [](const std::vector<CheckedKind>& checked) {
+                std::array<DivisionKind, DivisionRules::kKinds> kinds {};
+                for (std::size_t k = 0; k < kinds.size() && k < checked.size(); ++k) {
+                    kinds[k] = { checked[k].first, checked[k].second, checked[k].count };
+                }
+                return divisionSetKinds(kinds);
+            },
+        // The comprehensive division rounds typed fractions to whole numbers.
+        .roundsFractions = true,
+    };
+}
+} // namespace
+
+const OperandRowDrill& DivisionDrills::rows()
+{
+    static const OperandRowDrill drill = rowDrill();
+    return drill;
+}
+
+const SetDrillDefinition& DivisionDrills::sets()
+{
+    static const SetDrillDefinition drill = setDrill();
+    return drill;
+}
