@@ -4,7 +4,7 @@
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "drills/multiply/Multiplication.h"
-#include "drills/rows/RowLayoutPlaces.h"
+#include "forms/RowForm.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,39 +15,20 @@ namespace {
 const QString kFirstDigits = QStringLiteral("第一个数位数");
 const QString kSecondDigits = QStringLiteral("第二个数位数");
 const QString kLimit = QStringLiteral("计算范围");
-const QString kOperationFrame = QStringLiteral("题型");
-const QString kAddition = QStringLiteral("加法");
-const QString kSubtraction = QStringLiteral("减法");
-const QString kMixed = QStringLiteral("加减混合");
+const QString kOperationCaption = QStringLiteral("题型");
+const QString kAdditionCaption = QStringLiteral("加法");
+const QString kSubtractionCaption = QStringLiteral("减法");
+const QString kMixedCaption = QStringLiteral("加减混合");
 
-const QString kCarryFrame = QStringLiteral("进位退位");
-const QString kAnyCarry = QStringLiteral("不限");
-const QString kAlwaysCarry = QStringLiteral("必须进位/退位");
-const QString kNeverCarry = QStringLiteral("不进位/不退位");
-const QString kFormFrame = QStringLiteral("题目形式");
-const QString kResultForm = QStringLiteral("求结果");
-const QString kBlankForm = QStringLiteral("填空");
+const QString kCarryCaption = QStringLiteral("进位退位");
+const QString kAnyCarryCaption = QStringLiteral("不限");
+const QString kAlwaysCarryCaption = QStringLiteral("必须进位/退位");
+const QString kNeverCarryCaption = QStringLiteral("不进位/不退位");
+const QString kFormCaption = QStringLiteral("题目形式");
+const QString kResultCaption = QStringLiteral("求结果");
+const QString kBlankCaption = QStringLiteral("填空");
 
 constexpr RowLayout kInitialLayout { 5, 25, 1 };
-
-// The operation frame stands between the settings boxes and the output frame.
-constexpr Twips kOperationFramePlace { 4440, 1920, 1560, 2295 };
-Twips operationPlace(int line)
-{
-    return { 4620, 2400 + 540 * line, 1335, 495 };
-}
-
-// The carry and form frames stand right of the output and button frames.
-constexpr Twips kCarryFramePlace { 10800, 1920, 2415, 2295 };
-Twips carryPlace(int line)
-{
-    return { 10980, 2400 + 540 * line, 2115, 495 };
-}
-constexpr Twips kFormFramePlace { 10800, 4200, 2415, 1755 };
-Twips formPlace(int line)
-{
-    return { 10980, 4680 + 540 * line, 1455, 495 };
-}
 
 // A frame of option buttons in a group of their own, the first one chosen.
 std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
@@ -85,39 +66,40 @@ AddSubWindowKind addSubWindowKind(AddSubDrill drill)
 }
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent)
-    : DrillWindow(environment, RowLayoutPlaces::drillLayout(kind.drillName), parent)
+    : DrillWindow(environment, RowForm::drillLayout(kind.drillName), parent)
     , m_kind(kind)
 {
-    using namespace RowLayoutPlaces;
+    using namespace RowForm;
     if (m_kind.maxDigits > 0) {
-        m_firstDigits = addSetting("Label2", kFirstDigits, settingLabel(0), "Text1",
+        m_firstDigits = addSetting(kFirstLabel, kFirstDigits, settingLabel(0), kFirstBox,
             QString::number(m_kind.firstDigits), settingBox(0));
-        m_secondDigits = addSetting("Label3", kSecondDigits, settingLabel(1), "Text2",
+        m_secondDigits = addSetting(kSecondLabel, kSecondDigits, settingLabel(1), kSecondBox,
             QString::number(m_kind.secondDigits), settingBox(1));
     } else {
         m_limit = addSetting(
-            "Label2", kLimit, settingLabel(0), "Text1", QString::number(m_kind.limit), settingBox(0));
+            kFirstLabel, kLimit, settingLabel(0), kFirstBox, QString::number(m_kind.limit), settingBox(0));
     }
     m_layout.emplace(this, kInitialLayout);
 
     // A group of their own keeps these apart from the answer buttons.
-    Controls::frame(this, "Frame4", kOperationFrame, kOperationFramePlace);
+    Controls::frame(this, RowForm::kOperationFrame, kOperationCaption, kOperationFramePlace);
     auto* operations = new QButtonGroup(this);
-    m_addition = Controls::option(this, "Option4", kAddition, operationPlace(0));
-    m_subtraction = Controls::option(this, "Option5", kSubtraction, operationPlace(1));
-    auto* mixed = Controls::option(this, "Option6", kMixed, operationPlace(2));
+    m_addition = Controls::option(this, RowForm::kAddition, kAdditionCaption, operationPlace(0));
+    m_subtraction = Controls::option(this, RowForm::kSubtraction, kSubtractionCaption, operationPlace(1));
+    auto* mixed = Controls::option(this, RowForm::kMixed, kMixedCaption, operationPlace(2));
     operations->addButton(m_addition);
     operations->addButton(m_subtraction);
     operations->addButton(mixed);
     mixed->setChecked(true);
 
-    m_carry = optionFrame(this, "Frame5", kCarryFrame, kCarryFramePlace,
-        { { "Option7", kAnyCarry }, { "Option8", kAlwaysCarry }, { "Option9", kNeverCarry } }, carryPlace);
+    m_carry = optionFrame(this, RowForm::kCarryFrame, kCarryCaption, kCarryFramePlace,
+        { { RowForm::kAnyCarry, kAnyCarryCaption }, { RowForm::kAlwaysCarry, kAlwaysCarryCaption },
+            { RowForm::kNeverCarry, kNeverCarryCaption } }, carryPlace);
     m_distinct = Controls::checkBox(
-        this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowLayoutPlaces::kDistinctCheck);
+        this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
     if (m_kind.offersBlanks) {
-        m_forms = optionFrame(this, "Frame6", kFormFrame, kFormFramePlace,
-            { { "Option10", kResultForm }, { "Option11", kBlankForm } }, formPlace);
+        m_forms = optionFrame(this, RowForm::kFormFrame, kFormCaption, kFormFramePlace,
+            { { RowForm::kResultForm, kResultCaption }, { RowForm::kBlankForm, kBlankCaption } }, formPlace);
     }
 }
 

@@ -3,7 +3,7 @@
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
-#include "drills/rows/RowLayoutPlaces.h"
+#include "forms/RowForm.h"
 
 #include "random/DistinctDraws.h"
 
@@ -12,17 +12,17 @@
 #include <optional>
 
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent)
-    : DrillWindow(environment, RowLayoutPlaces::drillLayout(drill.drillName), parent)
+    : DrillWindow(environment, RowForm::drillLayout(drill.drillName), parent)
     , m_drill(std::move(drill))
-    , m_firstDigits(addSetting("Label2", m_drill.firstTitle, RowLayoutPlaces::settingLabel(0), "Text1",
-          QString::number(m_drill.firstDigits), RowLayoutPlaces::settingBox(0)))
-    , m_secondDigits(addSetting("Label3", m_drill.secondTitle, RowLayoutPlaces::settingLabel(1), "Text2",
-          QString::number(m_drill.secondDigits), RowLayoutPlaces::settingBox(1)))
+    , m_firstDigits(addSetting(RowForm::kFirstLabel, m_drill.firstTitle, RowForm::settingLabel(0), RowForm::kFirstBox,
+          QString::number(m_drill.firstDigits), RowForm::settingBox(0)))
+    , m_secondDigits(addSetting(RowForm::kSecondLabel, m_drill.secondTitle, RowForm::settingLabel(1), RowForm::kSecondBox,
+          QString::number(m_drill.secondDigits), RowForm::settingBox(1)))
     , m_layout(this, { 5, 30, 4 })
 {
     if (m_drill.numbered) {
         m_distinct = Controls::checkBox(
-            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowLayoutPlaces::kDistinctCheck);
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "drills/rows/RowLayoutBoxes.h"
 
 #include "common/SettingText.h"
-#include "drills/rows/RowLayoutPlaces.h"
+#include "forms/RowForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +10,17 @@ namespace {
 QLineEdit* layoutBox(
     QWidget* window, int line, const char* labelName, const QString& title, const char* boxName, int initial)
 {
-    Controls::label(window, labelName, title, RowLayoutPlaces::settingLabel(line));
-    return Controls::textBox(window, boxName, QString::number(initial), RowLayoutPlaces::settingBox(line));
+    QLabel* label = Controls::label(window, labelName, title, RowForm::settingLabel(line));
+    QLineEdit* box = Controls::textBox(window, boxName, QString::number(initial), RowForm::settingBox(line));
+    label->setBuddy(box); // the box is known by its title, to screen readers too
+    return box;
 }
 } // namespace
 
 RowLayoutBoxes::RowLayoutBoxes(QWidget* window, const RowLayout& initial)
-    : m_perRow(layoutBox(window, 2, "Label5", QStringLiteral("每行题数"), "Text4", initial.perRow))
-    , m_rows(layoutBox(window, 3, "Label6", QStringLiteral("每页行数"), "Text5", initial.rowsPerPage))
-    , m_pages(layoutBox(window, 4, "Label7", QStringLiteral("每次页数"), "Text6", initial.pages))
+    : m_perRow(layoutBox(window, 2, RowForm::kPerRowLabel, QStringLiteral("每行题数"), RowForm::kPerRowBox, initial.perRow))
+    , m_rows(layoutBox(window, 3, RowForm::kRowsLabel, QStringLiteral("每页行数"), RowForm::kRowsBox, initial.rowsPerPage))
+    , m_pages(layoutBox(window, 4, RowForm::kPagesLabel, QStringLiteral("每次页数"), RowForm::kPagesBox, initial.pages))
 {
 }
 

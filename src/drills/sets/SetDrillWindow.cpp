@@ -4,89 +4,57 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
+#include "forms/SetForm.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-const QString kCountTitle = QStringLiteral("要生成几题");
-const QString kPerRowTitle = QStringLiteral("每行题数");
-const QString kSetsTitle = QStringLiteral("共生成几套");
+const QString kCountCaption = QStringLiteral("要生成几题");
+const QString kPerRowCaption = QStringLiteral("每行题数");
+const QString kSetsCaption = QStringLiteral("共生成几套");
 constexpr double kGridTitlePoints = 10.5;
 
-constexpr std::array<int, 4> kColumnLefts { 3000, 3720, 4440, 5160 };
-constexpr int kDividendTop = 2040;
-constexpr int kDivisorTop = 2520;
-constexpr int kCountTop = 3000;
-constexpr int kBoxWidth = 615;
-constexpr int kBoxHeight = 375;
-
-constexpr std::array<std::array<const char*, 3>, 4> kBoxNames { {
-    { "w11", "w12", "w13" },
-    { "w21", "w22", "w23" },
-    { "w31", "w32", "w33" },
-    { "w41", "w42", "w43" },
-} };
-
-DrillLayout setDrillLayout(const QString& drillName)
+QLabel* smallTitle(QWidget* window, const char* name, const QString& text, Twips place)
 {
-    return {
-        .drillName = drillName,
-        .heading = { 2520, 720, 7215, 615 },
-        .answerFrameName = "Frame1",
-        .answerFrameCaption = QStringLiteral("是否打印答案"),
-        .answerFrame = { 1560, 5280, 4455, 1095 },
-        .option1 = { 2160, 5640, 855, 495 },
-        .option2 = { 3480, 5640, 735, 495 },
-        .option3 = { 4560, 5640, 1335, 495 },
-        .outputFrameName = "Frame2",
-        .outputFrame = { 6600, 1920, 3975, 1815 },
-        .check1 = { 6840, 2640, 1695, 495 },
-        .check2 = { 8520, 2640, 1935, 495 },
-        .buttonFrameName = "Frame3",
-        .buttonFrame = { 6600, 4200, 3975, 2175 },
-        .command1 = { 8160, 4680, 1695, 495 },
-        .command2 = { 8160, 5520, 1695, 495 },
-        .command3 = { 6690, 4680, 1425, 495 },
-        .progressName = "Text3",
-        .progress = { 1200, 6840, 9615, 495 },
-        .progressPoints = 12,
-        .completionName = "Label4",
-        .completion = { 1200, 7560, 9615, 495 },
-    };
-}
-
-void smallTitle(QWidget* window, const char* name, const QString& text, Twips place)
-{
-    Controls::label(window, name, text, place)->setFont(Fonts::songti(kGridTitlePoints));
+    QLabel* label = Controls::label(window, name, text, place);
+    label->setFont(Fonts::songti(kGridTitlePoints));
+    return label;
 }
 } // namespace
 
 SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition definition, QWidget* parent)
-    : DrillWindow(environment, setDrillLayout(definition.drillName), parent)
+    : DrillWindow(environment, SetForm::drillLayout(definition.drillName), parent)
     , m_definition(std::move(definition))
 {
-    smallTitle(this, "Label2", m_definition.firstTitle, { 1560, 2040, 1335, 375 });
-    smallTitle(this, "Label3", m_definition.secondTitle, { 1560, 2640, 1335, 255 });
-    smallTitle(this, "Label6", kCountTitle, { 1560, 3120, 1215, 375 });
+    using namespace SetForm;
+    smallTitle(this, kFirstTitle, m_definition.firstTitle, kFirstTitlePlace);
+    smallTitle(this, kSecondTitle, m_definition.secondTitle, kSecondTitlePlace);
+    smallTitle(this, SetForm::kCountTitle, kCountCaption, kCountTitlePlace);
 
     for (std::size_t k = 0; k < m_grid.size(); ++k) {
         const int left = kColumnLefts[k];
         const auto box = [&](int row, int top) {
-            return Controls::textBox(this, kBoxNames[k][row], QString::number(m_definition.defaults[k][row]),
-                { left, top, kBoxWidth, kBoxHeight });
+            QLineEdit* edit = Controls::textBox(this, kBoxNames[k][row],
+                QString::number(m_definition.defaults[k][row]), { left, top, kBoxWidth, kBoxHeight });
+            // Named by its row title and column, as the grid has no label per box.
+            const QString title = row == 0 ? m_definition.firstTitle
+                : row == 1                 ? m_definition.secondTitle
+                                           : kCountCaption;
+            edit->setAccessibleName(QStringLiteral("%1（第%2种）").arg(title).arg(k + 1));
+            return edit;
         };
         m_grid[k] = { box(0, kDividendTop), box(1, kDivisorTop), box(2, kCountTop) };
     }
 
-    m_perRow = addSetting("Label5", kPerRowTitle, { 1560, 3960, 1095, 375 }, "ttt", QStringLiteral("5"),
-        { 3000, 3840, 855, 375 });
-    smallTitle(this, "Label7", kSetsTitle, { 1560, 4440, 1215, 375 });
-    m_sets = Controls::textBox(this, "Text1", QStringLiteral("10"), { 3000, 4440, 855, 375 });
+    m_perRow = addSetting(kPerRowLabel, kPerRowCaption, kPerRowLabelPlace, kPerRowBox, QStringLiteral("5"), kPerRowBoxPlace);
+    QLabel* setsLabel = smallTitle(this, kSetsLabel, kSetsCaption, kSetsLabelPlace);
+    m_sets = Controls::textBox(this, kSetsBox, QStringLiteral("10"), kSetsBoxPlace);
+    setsLabel->setBuddy(m_sets);
     if (m_definition.distinctKinds) {
         m_distinct = Controls::checkBox(
-            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, { 4500, 4440, 1575, 495 });
+            this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
     }
 }
 
