@@ -48,14 +48,16 @@ RangeSearch::Found RangeSearch::oneLane(std::uint64_t state, std::uint32_t lowes
 #ifdef MIREVA_HAVE_AVX2_SEARCH
 namespace {
 __attribute__((target("avx2"))) inline __m256i advance(
-    __m256i s, __m256i mulLow, __m256i mulHigh, __m256i inc)
+    __m256i s, __m256i multiplierLow, __m256i multiplierSwapped, __m256i increment)
 {
-    // s × multiplier mod 2^64 from 32-bit halves: low × low in full, and the
-    // two cross products in the high half.
-    const __m256i lowLow = _mm256_mul_epu32(s, mulLow);
-    const __m256i cross
-        = _mm256_add_epi64(_mm256_mul_epu32(_mm256_srli_epi64(s, 32), mulLow), _mm256_mul_epu32(s, mulHigh));
-    return _mm256_add_epi64(_mm256_add_epi64(lowLow, _mm256_slli_epi64(cross, 32)), inc);
+    // s × multiplier mod 2^64 from 32-bit halves: low × low in full, plus
+    // the two cross products, of which only their low 32 bits count, in the
+    // high half.
+    const __m256i lowLow = _mm256_mul_epu32(s, multiplierLow);
+    const __m256i cross = _mm256_mullo_epi32(s, multiplierSwapped);
+    const __m256i crossSum = _mm256_and_si256(_mm256_add_epi64(cross, _mm256_slli_epi64(cross, 32)),
+        _mm256_set1_epi64x(static_cast<long long>(0xFFFFFFFF00000000ULL)));
+    return _mm256_add_epi64(_mm256_add_epi64(lowLow, crossSum), increment);
 }
 
 // All ones in a lane whose output lies outside the range. The output is
@@ -75,17 +77,18 @@ __attribute__((target("avx2"))) inline __m256i rejected(__m256i s, __m256i bias,
 __attribute__((target("avx2"))) RangeSearch::Found RangeSearch::sixteenLanes(
     std::uint64_t state, std::uint32_t lowest, std::uint32_t highest)
 {
-    // The output in the top half of a lane lies in the range exactly when
-    // lane − low32 << 32, taken without sign, is at most the range's width
-    // (all low bits allowed); the sign bit is flipped on both sides so that
-    // the signed compare of AVX2 does that.
+    // The output's top 24 bits, at the top of a lane, lie in the range
+    // exactly when lane − lowest << 40, taken without sign, is at most the
+    // range's width with all lower bits set. Flipping the sign bit on both
+    // sides lets the signed compare of AVX2 decide that.
     const std::uint64_t low = static_cast<std::uint64_t>(lowest) << 40U;
     const std::uint64_t width = (static_cast<std::uint64_t>(highest - lowest) << 40U) | 0xFFFFFFFFFFULL;
     constexpr std::uint64_t kSign = 1ULL << 63U;
     const __m256i bias = _mm256_set1_epi64x(static_cast<long long>(kSign - low));
     const __m256i limit = _mm256_set1_epi64x(static_cast<long long>(width ^ kSign));
-    const __m256i mulLow = _mm256_set1_epi64x(static_cast<long long>(kLaneJump.multiplier & 0xFFFFFFFFU));
-    const __m256i mulHigh = _mm256_set1_epi64x(static_cast<long long>(kLaneJump.multiplier >> 32U));
+    const std::uint64_t m = kLaneJump.multiplier;
+    const __m256i mulLow = _mm256_set1_epi64x(static_cast<long long>(m & 0xFFFFFFFFU));
+    const __m256i mulSwapped = _mm256_set1_epi64x(static_cast<long long>((m >> 32U) | (m << 32U)));
     const __m256i inc = _mm256_set1_epi64x(static_cast<long long>(kLaneJump.increment));
 
     alignas(32) std::array<std::uint64_t, kLanes> states {};
@@ -116,10 +119,10 @@ __attribute__((target("avx2"))) RangeSearch::Found RangeSearch::sixteenLanes(
                 }
             }
         }
-        s0 = advance(s0, mulLow, mulHigh, inc);
-        s1 = advance(s1, mulLow, mulHigh, inc);
-        s2 = advance(s2, mulLow, mulHigh, inc);
-        s3 = advance(s3, mulLow, mulHigh, inc);
+        s0 = advance(s0, mulLow, mulSwapped, inc);
+        s1 = advance(s1, mulLow, mulSwapped, inc);
+        s2 = advance(s2, mulLow, mulSwapped, inc);
+        s3 = advance(s3, mulLow, mulSwapped, inc);
     }
 }
 
