@@ -2,6 +2,7 @@
 
 #include "common/Fonts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -61,7 +62,7 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
         Controls::setTextColor(m_completion, layout.completionColor);
     }
 
-    connect(generateButton, &QPushButton::clicked, this, &DrillWindow::generate);
+    connect(generateButton, &QPushButton::clicked, this, &DrillWindow::generateBusy);
     connect(returnButton, &QPushButton::clicked, this, &DrillWindow::returnRequested);
 }
 
@@ -76,6 +77,17 @@ bool DrillWindow::runOnOutputs(const std::function<bool(SheetOutputs&)>& drill)
 {
     SheetOutputs outputs(m_environment.printTarget, outputChoice(), this);
     return outputs.open() && drill(outputs);
+}
+
+void DrillWindow::generateBusy()
+{
+    struct BusyCursor {
+        BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+        BusyCursor(const BusyCursor&) = delete;
+        BusyCursor& operator=(const BusyCursor&) = delete;
+    } busy;
+    generate();
 }
 
 bool DrillWindow::answersShown() const { return m_showAnswers->isChecked(); }

@@ -89,6 +89,9 @@ protected:
     DrillEnvironment& m_environment;
 
 private:
+    // Runs generate() under a busy cursor: a large run keeps the window busy for a while.
+    void generateBusy();
+
     QRadioButton* m_showAnswers = nullptr;
     QCheckBox* m_toPrinter = nullptr;
     QCheckBox* m_toFile = nullptr;

@@ -21,8 +21,6 @@ inline std::int64_t powerOfTen(int exponent)
     return kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 
-// trunc(r × high) for fresh values r, drawn again while below lowest. The
-// value is always below high, as r is below 1.
 // The 24 bits v of the values r = v / 2^24 with lowest <= trunc(r × high) <= highest,
 // for 0 <= lowest <= highest < high <= 2^24. trunc(r × high) is floor(v × high / 2^24)
 // exactly and grows with v, so they form one range.
@@ -40,6 +38,8 @@ inline BitsRange bitsScalingInto(std::int64_t high, std::int64_t lowest, std::in
         static_cast<std::uint32_t>(ceilingOfScaled(highest + 1) - 1) };
 }
 
+// trunc(r × high) for fresh values r, drawn again while below lowest. The
+// value is always below high, as r is below 1.
 template <typename Source> std::int64_t atLeast(Source& source, std::int64_t lowest, std::int64_t high)
 {
     std::int64_t value = 0;
