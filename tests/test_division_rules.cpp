@@ -50,13 +50,6 @@ bool samePlace(RandomSource a, RandomSource b)
     return true;
 }
 
-// Draws through next() alone, one value at a time, as the rejection loops
-// are written; the shared source skips to the accepted value instead.
-struct OneAtATime {
-    RandomSource& source;
-    float next() { return source.next(); }
-};
-
 // The 24 bits of a value, r × 2^24.
 std::uint32_t bitsOf(float r)
 {

@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <charconv>
 #include <cstring>
 
 namespace {
@@ -50,12 +49,33 @@ void SheetLine::appendText(QStringView text)
 
 void SheetLine::appendNumber(std::int64_t value)
 {
-    // Room for the longest number: a sign and 19 digits.
-    constexpr std::size_t kLongest = 20;
-    char* const start = grow(kLongest);
-    char* const end = std::to_chars(start, start + kLongest, value).ptr;
-    m_size -= kLongest - static_cast<std::size_t>(end - start);
-    m_length += end - start;
+    // Two digits at a time from a table, written backwards into a buffer
+    // long enough for a sign and 19 digits; a run writes over a million numbers.
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    char digits[20];
+    char* const end = digits + sizeof digits;
+    char* p = end;
+    std::uint64_t v = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    while (v >= 100) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(v % 100);
+        v /= 100;
+        p -= 2;
+        std::memcpy(p, kPairs + pair, 2);
+    }
+    if (v >= 10) {
+        p -= 2;
+        std::memcpy(p, kPairs + 2 * v, 2);
+    } else {
+        *--p = static_cast<char>('0' + v);
+    }
+    if (value < 0) {
+        *--p = '-';
+    }
+    const auto count = static_cast<std::size_t>(end - p);
+    std::memcpy(grow(count), p, count);
+    m_length += static_cast<qsizetype>(count);
 }
 
 void SheetLine::appendBytes(QByteArrayView bytes)

@@ -3,6 +3,7 @@
 
 #include "common/MessageBox.h"
 #include "output/PrintTarget.h"
+#include "random/RandomSource.h"
 
 #include <QLineEdit>
 #include <QPagedPaintDevice>
@@ -51,6 +52,13 @@ struct ScriptedSource {
         values.pop_front();
         return r;
     }
+};
+
+// Draws through next() alone, one value at a time, as the rejection loops
+// are written; the shared source skips to an accepted value instead.
+struct OneAtATime {
+    RandomSource& source;
+    float next() { return source.next(); }
 };
 
 // A system with no default printer.

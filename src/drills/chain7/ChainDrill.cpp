@@ -51,16 +51,25 @@ std::optional<ChainSettings> ChainDrill::readSettings(
 }
 
 namespace {
-void writeRow(
-    const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs)
+void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetLine& line,
+    SheetOutputs& outputs)
 {
     const ChainRow row = ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
     for (int k = 1; k <= sheet.terms; ++k) {
-        outputs.line(ChainRules::FormatTermLine(row, k));
+        line.clear();
+        ChainRules::writeTermLine(line, row, k);
+        outputs.line(line);
     }
     if (settings.answers) {
+        line.clear();
+        ChainRules::writeAnswerLine(line, row);
+        if (!outputs.toPrinter()) {
+            outputs.line(line);
+            outputs.fileEmptyLine();
+            return;
+        }
         // The underline is for the paper only; the file has no line of hyphens.
-        const QString answers = ChainRules::FormatAnswerLine(row);
+        const QString answers = line.text();
         outputs.fileLine(answers);
         outputs.fileEmptyLine();
         outputs.printLine(ChainRules::FormatAnswerUnderline(settings.perRow));
@@ -80,12 +89,13 @@ bool ChainDrill::run(
 {
     const QString separator = ChainRules::separatorLine(settings.perRow);
     outputs.beginFile(sheet.fileName, sheet.title);
+    SheetLine line;
     for (int page = 1; page <= settings.pages && !outputs.failed(); ++page) {
         if (outputs.toPrinter()) {
             outputs.beginPage(sheet.title, separator);
         }
         for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
-            writeRow(sheet, settings, random, outputs);
+            writeRow(sheet, settings, random, line, outputs);
         }
         outputs.endPage(separator, page);
     }
