@@ -13,14 +13,17 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <optional>
 
 using namespace TestSupport;
 
@@ -168,7 +171,17 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     if (entry == QLatin1String("zhch") && box != QLatin1String("Text1")) {
         setText(drill, "Text1", QStringLiteral("1")); // one set: its grid messages show once
     }
+    // The window shows the busy cursor while it runs, and only then.
+    std::optional<Qt::CursorShape> cursorDuringRun;
+    const MessageBox::Handler recorder = MessageBox::setHandler([&](QWidget* parent, const QString& text) {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        cursorDuringRun = cursor ? cursor->shape() : Qt::ArrowCursor;
+        recorder(parent, text);
+    });
     click(drill, "Command1");
+    MessageBox::setHandler(recorder);
+    QCOMPARE(cursorDuringRun, std::optional(Qt::WaitCursor));
+    QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(!messages.messages.isEmpty());
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }

@@ -23,6 +23,8 @@ private slots:
     void rowFromChosenValues();
     void questionsKeepTheirTerms_data();
     void questionsKeepTheirTerms();
+    void slotBitsAreExactlyTheValuesPickingIt_data();
+    void slotBitsAreExactlyTheValuesPickingIt();
     void shownOrderFavoursTheLastDrawnTermLast();
     void rowDrawsEveryQuestionBeforeOrderingAny();
     void exampleRowLines();
@@ -98,10 +100,18 @@ void TestChainRules::questionsKeepTheirTerms()
     QFETCH(int, terms);
     QFETCH(int, subtracted);
     RandomSource random;
+    RandomSource looping;
+    OneAtATime oneAtATime { looping };
     int smallestAnswer = 100;
     for (int rowNumber = 0; rowNumber < 400; ++rowNumber) {
         const ChainRow row = DrawChainRow(random, 51, terms, subtracted);
         QCOMPARE(row.size(), std::size_t { 51 });
+        // The same row as drawing one value at a time, and the source left at the same place.
+        const ChainRow looped = DrawChainRow(oneAtATime, 51, terms, subtracted);
+        QVERIFY(random == looping);
+        for (std::size_t q = 0; q < row.size(); ++q) {
+            QCOMPARE(row[q].shown, looped[q].shown);
+        }
         for (const ChainQuestion& question : row) {
             QCOMPARE(int(question.shown.size()), terms);
             const auto negatives = std::count_if(
@@ -118,6 +128,39 @@ void TestChainRules::questionsKeepTheirTerms()
     }
     // Small totals still occur: the terms are not narrowed to keep the sum positive.
     QVERIFY(smallestAnswer <= 3);
+}
+
+void TestChainRules::slotBitsAreExactlyTheValuesPickingIt_data()
+{
+    QTest::addColumn<int>("terms");
+    QTest::addRow("five terms") << 5;
+    QTest::addRow("seven terms") << 7;
+    QTest::addRow("ten terms") << 10;
+}
+
+void TestChainRules::slotBitsAreExactlyTheValuesPickingIt()
+{
+    QFETCH(int, terms);
+    // Every value there is lies in the range of the slot it picks; as the
+    // ranges hold no more values than pick a slot, each is exact.
+    std::uint64_t picking = 0;
+    for (std::uint32_t bits = 0; bits < (1U << 24); ++bits) {
+        const std::int64_t slot = slotPicked(RandomSource::valueOf(bits << 8), terms);
+        if (slot == 0) {
+            continue;
+        }
+        ++picking;
+        const Draws::BitsRange& range = bitsPickingOf(static_cast<int>(slot), terms);
+        if (bits < range.lowest || bits > range.highest) {
+            QFAIL(qPrintable(QStringLiteral("value %1 picks slot %2").arg(bits).arg(slot)));
+        }
+    }
+    std::uint64_t inRanges = 0;
+    for (int slot = 1; slot <= terms; ++slot) {
+        const Draws::BitsRange& range = bitsPickingOf(slot, terms);
+        inRanges += range.highest - range.lowest + 1;
+    }
+    QCOMPARE(inRanges, picking);
 }
 
 void TestChainRules::shownOrderFavoursTheLastDrawnTermLast()

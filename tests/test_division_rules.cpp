@@ -50,6 +50,12 @@ bool samePlace(RandomSource a, RandomSource b)
     return true;
 }
 
+// The 24 bits of a value, r × 2^24.
+std::uint32_t bitsOf(float r)
+{
+    return static_cast<std::uint32_t>(r * 16777216.0f);
+}
+
 Grid defaultGrid()
 {
     return { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } };
@@ -71,6 +77,10 @@ private slots:
     void questionFromChosenValues();
     void questionsAreExactDivisionsInsideTheirBounds_data();
     void questionsAreExactDivisionsInsideTheirBounds();
+    void fittingQuotientBitsAreExactlyTheAcceptedValues_data();
+    void fittingQuotientBitsAreExactlyTheAcceptedValues();
+    void searchStopsWhereTheLoopStops_data();
+    void searchStopsWhereTheLoopStops();
     void drawnValuesCoverTheirWholeRange_data();
     void drawnValuesCoverTheirWholeRange();
     void setIsThePoolInKindOrderThenShuffled_data();
@@ -153,9 +163,16 @@ void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds()
     const DivisionKind kind { dividendDigits, divisorDigits, 1 };
     const DivisionBounds b = DivisionRules::bounds(kind);
     RandomSource random;
+    RandomSource looping;
+    OneAtATime oneAtATime { looping };
     for (int i = 0; i < 400; ++i) {
-        const DivisionQuestion q
-            = DrawDivisionQuestion(random, kind, inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
+        const QuotientDraw draw = inRange ? QuotientDraw::InRange : QuotientDraw::Rejection;
+        const DivisionQuestion q = DrawDivisionQuestion(random, kind, draw);
+        // The same question as drawing one value at a time, and the source left at the same place.
+        const DivisionQuestion looped = DrawDivisionQuestion(oneAtATime, kind, draw);
+        QCOMPARE(q.dividend, looped.dividend);
+        QCOMPARE(q.divisor, looped.divisor);
+        QVERIFY(random == looping);
         QCOMPARE(static_cast<std::int64_t>(q.quotient) * q.divisor, static_cast<std::int64_t>(q.dividend));
         QVERIFY2(q.dividend > b.dividendLow && q.dividend < b.dividendHigh,
             qPrintable(QString::number(q.dividend)));
@@ -164,6 +181,92 @@ void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds()
         QVERIFY(q.quotient > 1 || dividendDigits == divisorDigits);
         QCOMPARE(DivisionRules::questionText(q),
             QStringLiteral("%1÷%2=").arg(QString::number(q.dividend), QString::number(q.divisor)));
+    }
+}
+
+void TestDivisionRules::fittingQuotientBitsAreExactlyTheAcceptedValues_data()
+{
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<int>("divisor");
+    QTest::addRow("1÷1 by 2") << 1 << 1 << 2;
+    QTest::addRow("1÷1 by 9") << 1 << 1 << 9;
+    QTest::addRow("2÷1 by 2") << 2 << 1 << 2;
+    QTest::addRow("2÷1 by 9") << 2 << 1 << 9;
+    QTest::addRow("2÷2 by 99") << 2 << 2 << 99;
+    QTest::addRow("4÷3 by 333") << 4 << 3 << 333;
+    QTest::addRow("6÷1 by 2") << 6 << 1 << 2;
+    QTest::addRow("6÷1 by 7") << 6 << 1 << 7;
+    QTest::addRow("5÷5 by 99999") << 5 << 5 << 99999;
+    QTest::addRow("6÷5 by 10001") << 6 << 5 << 10001;
+    QTest::addRow("6÷5 by 54321") << 6 << 5 << 54321;
+    QTest::addRow("6÷5 by 99999") << 6 << 5 << 99999;
+}
+
+void TestDivisionRules::fittingQuotientBitsAreExactlyTheAcceptedValues()
+{
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    QFETCH(int, divisor);
+    const DivisionBounds b = DivisionRules::bounds({ dividendDigits, divisorDigits, 1 });
+    const Draws::BitsRange fitting = DivisionRules::fittingQuotientBits(b, divisor);
+    // Every value r there is, tested as the rejection loop tests it.
+    for (std::uint32_t bits = 0; bits < (1U << 24); ++bits) {
+        const std::int64_t dividend
+            = RandomSource::truncScaled(RandomSource::valueOf(bits << 8), b.dividendHigh) * divisor;
+        const bool accepted = dividend > b.dividendLow && dividend < b.dividendHigh;
+        if (accepted != (bits >= fitting.lowest && bits <= fitting.highest)) {
+            QFAIL(qPrintable(QStringLiteral("value %1: range %2 to %3")
+                                 .arg(bits)
+                                 .arg(fitting.lowest)
+                                 .arg(fitting.highest)));
+        }
+    }
+}
+
+void TestDivisionRules::searchStopsWhereTheLoopStops_data()
+{
+    QTest::addColumn<int>("lanes");
+    QTest::addColumn<uint>("lowest");
+    QTest::addColumn<uint>("highest");
+    QTest::addColumn<int>("searches");
+    for (const SearchLanes lanes : { SearchLanes::One, SearchLanes::Avx2 }) {
+        if (lanes == SearchLanes::Avx2 && !RandomSource::avx2Available()) {
+            continue;
+        }
+        const char* name = lanes == SearchLanes::One ? "one lane" : "AVX2";
+        const int l = static_cast<int>(lanes);
+        // Each search starts one value later than the one before, so the
+        // accepted value falls in every lane of a round.
+        QTest::addRow("%s, every value", name) << l << 0U << 0xFFFFFFU << 40;
+        QTest::addRow("%s, half the values", name) << l << 0x800000U << 0xFFFFFFU << 40;
+        QTest::addRow("%s, the lowest 16", name) << l << 0U << 15U << 40;
+        QTest::addRow("%s, the highest 16", name) << l << 0xFFFFF0U << 0xFFFFFFU << 40;
+        QTest::addRow("%s, 6÷5 quotients by 10001", name) << l << 1510U << 1677U << 20;
+        QTest::addRow("%s, only the lowest", name) << l << 0U << 0U << 2;
+        QTest::addRow("%s, only the highest", name) << l << 0xFFFFFFU << 0xFFFFFFU << 2;
+    }
+}
+
+void TestDivisionRules::searchStopsWhereTheLoopStops()
+{
+    QFETCH(int, lanes);
+    QFETCH(uint, lowest);
+    QFETCH(uint, highest);
+    QFETCH(int, searches);
+    RandomSource start;
+    for (int i = 0; i < searches; ++i) {
+        RandomSource searching = start;
+        RandomSource looping = start;
+        const float found = searching.nextWithin(lowest, highest, static_cast<SearchLanes>(lanes));
+        float r = 0;
+        do {
+            r = looping.next();
+        } while (bitsOf(r) < lowest || bitsOf(r) > highest);
+        QCOMPARE(found, r);
+        QCOMPARE(searching.draws(), looping.draws());
+        QVERIFY(searching == looping);
+        start.next();
     }
 }
 

@@ -19,7 +19,10 @@ void MessageBox::show(QWidget* parent, const QString& text)
     }
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
         parent);
+    // The ordinary pointer over the box, also while a run shows the busy one.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 MessageBox::Handler MessageBox::setHandler(Handler handler)

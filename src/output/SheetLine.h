@@ -62,5 +62,6 @@ private:
     // The last character outside ASCII and its encoding: a question row uses
     // one such sign ("×" or "÷") over and over.
     char16_t m_lastWide = 0;
-    QByteArray m_lastWideBytes;
+    char m_lastWideBytes[4] = {};
+    std::size_t m_lastWideSize = 0;
 };

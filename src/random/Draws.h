@@ -1,7 +1,8 @@
 #pragma once
 // The draws the question rules share: a whole number trunc(r × high) from a
-// source of values 0 <= r < 1, drawn again until it is large enough, and the
-// powers of ten that digit counts turn into.
+// source of values 0 <= r < 1, drawn again until it is large enough; the
+// values r that give whole numbers in a range; and the powers of ten that
+// digit counts turn into.
 
 #include "random/RandomSource.h"
 
@@ -18,6 +19,23 @@ inline std::int64_t powerOfTen(int exponent)
 {
     Q_ASSERT(exponent >= 0 && exponent < static_cast<int>(kPowersOfTen.size()));
     return kPowersOfTen[static_cast<std::size_t>(exponent)];
+}
+
+// The 24 bits v of the values r = v / 2^24 with lowest <= trunc(r × high) <= highest,
+// for 0 <= lowest <= highest < high <= 2^24. trunc(r × high) is floor(v × high / 2^24)
+// exactly and grows with v, so they form one range.
+struct BitsRange {
+    std::uint32_t lowest;
+    std::uint32_t highest;
+};
+
+inline BitsRange bitsScalingInto(std::int64_t high, std::int64_t lowest, std::int64_t highest)
+{
+    Q_ASSERT(0 <= lowest && lowest <= highest && highest < high && high <= (std::int64_t { 1 } << 24));
+    constexpr std::int64_t kScale = std::int64_t { 1 } << 24;
+    const auto ceilingOfScaled = [high](std::int64_t n) { return (n * kScale + high - 1) / high; };
+    return { static_cast<std::uint32_t>(ceilingOfScaled(lowest)),
+        static_cast<std::uint32_t>(ceilingOfScaled(highest + 1) - 1) };
 }
 
 // trunc(r × high) for fresh values r, drawn again while below lowest. The

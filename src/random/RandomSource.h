@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+// How nextWithin() searches: one state after another, or sixteen at a time
+// in AVX2 registers (only where the processor has them).
+enum class SearchLanes { One, Avx2 };
+
 class RandomSource {
 public:
     RandomSource() = default;
@@ -14,8 +18,16 @@ public:
     float next()
     {
         ++m_draws;
-        return static_cast<float>(nextBits() >> 8) * (1.0f / 16777216.0f);
+        return valueOf(output(step()));
     }
+
+    // The first of the next values r whose 24 bits r × 2^24 lie in
+    // lowest … highest, leaving the source exactly where drawing with next()
+    // until then would: a rejection loop that only skips values, done several
+    // states at a time.
+    float nextWithin(std::uint32_t lowest, std::uint32_t highest);
+    float nextWithin(std::uint32_t lowest, std::uint32_t highest, SearchLanes lanes);
+    static bool avx2Available();
 
     // trunc(r * k) for a fresh r, computed exactly (no rounding up to k).
     std::int64_t below(std::int64_t k) { return truncScaled(next(), k); }
@@ -30,17 +42,30 @@ public:
     // How many values have been drawn since the start.
     std::uint64_t draws() const { return m_draws; }
 
-private:
-    std::uint32_t nextBits()
+    bool operator==(const RandomSource&) const = default;
+
+    static constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
+    static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
+
+    // The 32 output bits of a state.
+    static std::uint32_t output(std::uint64_t state)
     {
-        const std::uint64_t old = m_state;
-        m_state = old * 6364136223846793005ULL + kIncrement;
-        const auto xorshifted = static_cast<std::uint32_t>(((old >> 18U) ^ old) >> 27U);
-        const auto rot = static_cast<std::uint32_t>(old >> 59U);
+        const auto xorshifted = static_cast<std::uint32_t>(((state >> 18U) ^ state) >> 27U);
+        const auto rot = static_cast<std::uint32_t>(state >> 59U);
         return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
     }
 
-    static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
+    static float valueOf(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    // Moves to the next state and returns the one it left.
+    std::uint64_t step()
+    {
+        const std::uint64_t old = m_state;
+        m_state = old * kMultiplier + kIncrement;
+        return old;
+    }
+
     std::uint64_t m_state = 0x853c49e6748fea9bULL;
     std::uint64_t m_draws = 0;
 };

@@ -7,6 +7,7 @@
 #include "shell/Shell.h"
 
 #include <QDir>
+#include "random/RandomSource.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +55,13 @@ struct ScriptedSource {
         values.pop_front();
         return r;
     }
+};
+
+// Draws through next() alone, one value at a time, as the rejection loops
+// are written; the shared source skips to an accepted value instead.
+struct OneAtATime {
+    RandomSource& source;
+    float next() { return source.next(); }
 };
 
 // A system with no default printer.

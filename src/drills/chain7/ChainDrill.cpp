@@ -108,18 +108,27 @@ ChainRow drawDistinctRow(const ChainSheet& sheet, int questions, RandomSource& r
     return row;
 }
 
-void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random,
+void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetLine& line,
     SheetOutputs& outputs, UsedColumns* used)
 {
     const ChainRow row = used
         ? drawDistinctRow(sheet, settings.perRow, random, *used)
         : ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
     for (int k = 1; k <= sheet.terms; ++k) {
-        outputs.line(ChainRules::FormatTermLine(row, k));
+        line.clear();
+        ChainRules::writeTermLine(line, row, k);
+        outputs.line(line);
     }
     if (settings.answers) {
+        line.clear();
+        ChainRules::writeAnswerLine(line, row);
+        if (!outputs.toPrinter()) {
+            outputs.line(line);
+            outputs.fileEmptyLine();
+            return;
+        }
         // The underline is for the paper only; the file has no line of hyphens.
-        const QString answers = ChainRules::FormatAnswerLine(row);
+        const QString answers = line.text();
         outputs.fileLine(answers);
         outputs.fileEmptyLine();
         outputs.printLine(ChainRules::FormatAnswerUnderline(settings.perRow));
@@ -143,10 +152,11 @@ bool ChainDrill::run(
     UsedColumns used;
     const QString separator = ChainRules::separatorLine(settings.perRow);
     outputs.beginFile(sheet.fileName, sheet.title);
+    SheetLine line;
     for (int page = 1; page <= settings.pages && !outputs.failed(); ++page) {
         outputs.beginPage(sheet.title, separator);
         for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
-            writeRow(sheet, settings, random, outputs, settings.distinct ? &used : nullptr);
+            writeRow(sheet, settings, random, line, outputs, settings.distinct ? &used : nullptr);
         }
         outputs.endPage(separator, page);
     }

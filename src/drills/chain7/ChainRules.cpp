@@ -1,28 +1,49 @@
 #include "drills/chain7/ChainRules.h"
 
 namespace {
-QString field(int value)
+qsizetype textLength(int value)
 {
-    return QString::number(value).rightJustified(ChainRules::kFieldWidth);
+    qsizetype length = value < 0 ? 2 : 1;
+    for (int rest = value / 10; rest != 0; rest /= 10) {
+        ++length;
+    }
+    return length;
+}
+
+// The value right-aligned in its field, as QString::number(value).rightJustified(width).
+void appendField(SheetLine& line, int value)
+{
+    line.appendSpaces(std::max<qsizetype>(ChainRules::kFieldWidth - textLength(value), 0));
+    line.appendNumber(value);
 }
 } // namespace
 
+void ChainRules::writeTermLine(SheetLine& line, const ChainRow& row, int k)
+{
+    for (const ChainQuestion& question : row) {
+        appendField(line, question.shown.at(static_cast<std::size_t>(k - 1)));
+    }
+}
+
+void ChainRules::writeAnswerLine(SheetLine& line, const ChainRow& row)
+{
+    for (const ChainQuestion& question : row) {
+        appendField(line, question.answer);
+    }
+}
+
 QString ChainRules::FormatTermLine(const ChainRow& row, int k)
 {
-    QString line;
-    for (const ChainQuestion& question : row) {
-        line += field(question.shown.at(static_cast<std::size_t>(k - 1)));
-    }
-    return line;
+    SheetLine line;
+    writeTermLine(line, row, k);
+    return line.text();
 }
 
 QString ChainRules::FormatAnswerLine(const ChainRow& row)
 {
-    QString line;
-    for (const ChainQuestion& question : row) {
-        line += field(question.answer);
-    }
-    return line;
+    SheetLine line;
+    writeAnswerLine(line, row);
+    return line.text();
 }
 
 QString ChainRules::FormatAnswerUnderline(int questions)

@@ -4,12 +4,16 @@
 // subtracted (seven and two for the preschool sheet). Rows of questions are
 // drawn from the shared random source and turned into fixed-width text lines.
 
+#include "output/SheetLine.h"
+#include "random/Draws.h"
 #include "random/RandomSource.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 struct ChainQuestion {
@@ -79,6 +83,50 @@ inline bool isTerm(int value)
     return (value >= 1 && value <= 9) || (value >= -9 && value <= -1);
 }
 
+// The slot a value picks for a shown term after the first (0: none).
+inline std::int64_t slotPicked(float r, int terms)
+{
+    return static_cast<std::int64_t>(static_cast<double>(r) * terms + 0.05);
+}
+
+// The values r (as r × 2^24) that pick the slot: one range, as the pick grows with r.
+inline Draws::BitsRange bitsPicking(int slot, int terms)
+{
+    // The first 24-bit value that picks at least the given slot.
+    const auto firstPicking = [terms](std::int64_t atLeast) {
+        std::uint32_t low = 0;
+        std::uint32_t high = 1U << 24;
+        while (low < high) {
+            const std::uint32_t mid = low + (high - low) / 2;
+            if (slotPicked(RandomSource::valueOf(mid << 8), terms) >= atLeast) {
+                high = mid;
+            } else {
+                low = mid + 1;
+            }
+        }
+        return low;
+    };
+    return { firstPicking(slot), firstPicking(slot + 1) - 1 };
+}
+
+// bitsPicking, worked out once for every chain length up to ten terms.
+inline const Draws::BitsRange& bitsPickingOf(int slot, int terms)
+{
+    constexpr int kMostTerms = 10;
+    using Table = std::array<std::array<Draws::BitsRange, kMostTerms + 1>, kMostTerms + 1>;
+    static const Table table = [] {
+        Table t {};
+        for (int n = 1; n <= kMostTerms; ++n) {
+            for (int k = 1; k <= n; ++k) {
+                t[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] = bitsPicking(k, n);
+            }
+        }
+        return t;
+    }();
+    Q_ASSERT(terms >= 1 && terms <= kMostTerms && slot >= 1 && slot <= terms);
+    return table[static_cast<std::size_t>(terms)][static_cast<std::size_t>(slot)];
+}
+
 // The ordering pass of one question: picks the shown order from the drawn
 // slots, marking each placed slot with kUsed.
 template <typename Source> std::vector<int> orderTerms(Source& source, std::vector<int>& drawn)
@@ -100,9 +148,23 @@ template <typename Source> std::vector<int> orderTerms(Source& source, std::vect
     // last drawn term mostly ends the column.
     for (int position = 2; position <= terms; ++position) {
         std::int64_t i = 0;
+        if constexpr (std::is_same_v<Source, RandomSource>) {
+            if (position == terms) {
+                // One slot is left, and waiting for it (often the rare last
+                // one) is most of a row's draws: skip to the first value that
+                // picks it, exactly as the loop below would stop.
+                const auto left = std::find_if(drawn.begin(), drawn.end(), isTerm);
+                const int last = static_cast<int>(left - drawn.begin()) + 1;
+                const Draws::BitsRange& picking = bitsPickingOf(last, terms);
+                i = slotPicked(source.nextWithin(picking.lowest, picking.highest), terms);
+                shown.push_back(slot(i));
+                slot(i) = kUsed;
+                break;
+            }
+        }
         do {
             do {
-                i = static_cast<std::int64_t>(static_cast<double>(source.next()) * terms + 0.05);
+                i = slotPicked(source.next(), terms);
             } while (i == 0);
         } while (!isTerm(slot(i)));
         shown.push_back(slot(i));
@@ -131,6 +193,9 @@ template <typename Source> ChainRow DrawChainRow(Source& source, int questions, 
 // The k-th shown term (k from 1) of every question, right-aligned in its field.
 QString FormatTermLine(const ChainRow& row, int k);
 QString FormatAnswerLine(const ChainRow& row);
+// The same lines written straight into a sheet line, as a run writes them.
+void writeTermLine(SheetLine& line, const ChainRow& row, int k);
+void writeAnswerLine(SheetLine& line, const ChainRow& row);
 // Six hyphens under the right-hand part of every field.
 QString FormatAnswerUnderline(int questions);
 // Hyphens as wide as the row: the rule line of the printed page.

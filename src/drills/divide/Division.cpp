@@ -40,6 +40,12 @@ QString DivisionRules::questionText(const DivisionQuestion& question)
     return line.text();
 }
 
+Draws::BitsRange DivisionRules::fittingQuotientBits(const DivisionBounds& bounds, std::int64_t divisor)
+{
+    return Draws::bitsScalingInto(
+        bounds.dividendHigh, bounds.dividendLow / divisor + 1, (bounds.dividendHigh - 1) / divisor);
+}
+
 std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
 {
     std::vector<SetKind> setKinds;

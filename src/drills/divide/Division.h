@@ -15,6 +15,7 @@
 #include <QtGlobal>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 struct DivisionKind {
@@ -64,6 +65,9 @@ SetSheet sheet();
 void writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer);
 // The question without its answer.
 QString questionText(const DivisionQuestion& question);
+// The values r (as r × 2^24) whose quotient trunc(r × dividend high) times
+// the divisor lies strictly inside the dividend's bounds.
+Draws::BitsRange fittingQuotientBits(const DivisionBounds& bounds, std::int64_t divisor);
 } // namespace DivisionRules
 
 // How the quotient is found once the divisor is drawn. Both give every
@@ -97,6 +101,12 @@ DivisionQuestion DrawDivisionQuestion(
         const std::int64_t lowest = b.dividendLow / divisor + 1;
         const std::int64_t highest = (b.dividendHigh - 1) / divisor;
         quotient = lowest + RandomSource::truncScaled(source.next(), highest - lowest + 1);
+        dividend = quotient * divisor;
+    } else if constexpr (std::is_same_v<Source, RandomSource>) {
+        // The same loop, done by skipping to the first value whose quotient fits.
+        const Draws::BitsRange fitting = DivisionRules::fittingQuotientBits(b, divisor);
+        quotient
+            = RandomSource::truncScaled(source.nextWithin(fitting.lowest, fitting.highest), b.dividendHigh);
         dividend = quotient * divisor;
     } else {
         do {

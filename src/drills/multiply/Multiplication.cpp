@@ -78,15 +78,3 @@ RowSheet Multiplication::sheet(MultiplyGrade grade, int firstDigits, int secondD
     return RowDrill::namedSheet(
         RowDrill::operandStem(stage(grade), firstDigits, QStringLiteral("乘"), secondDigits), width);
 }
-
-bool Multiplication::run(
-    MultiplyGrade grade, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs)
-{
-    return RowDrill::run(
-        sheet(grade, settings.firstDigits, settings.secondDigits),
-        { settings.perRow, settings.rowsPerPage, settings.pages },
-        [&](SheetLine& row) {
-            writeNextQuestion(row, random, settings.firstDigits, settings.secondDigits, settings.answers);
-        },
-        outputs);
-}

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 class RandomSource;
-class SheetOutputs;
 
 struct Factors {
     std::int64_t a;
@@ -18,15 +17,6 @@ struct Factors {
 
 // The middle-grade drill (zdcs1) and the upper-grade one (gdcs1).
 enum class MultiplyGrade { Middle, Upper };
-
-struct MultiplySettings {
-    int firstDigits;
-    int secondDigits;
-    int perRow;
-    int rowsPerPage;
-    int pages;
-    bool answers;
-};
 
 namespace MultiplyTexts {
 inline const QString kDigitsMessage
@@ -66,6 +56,4 @@ int alignedCellWidth(int firstDigits, int secondDigits);
 QString stage(MultiplyGrade grade);
 // The grade's sheet names and cell width.
 RowSheet sheet(MultiplyGrade grade, int firstDigits, int secondDigits);
-
-bool run(MultiplyGrade grade, const MultiplySettings& settings, RandomSource& random, SheetOutputs& outputs);
 } // namespace Multiplication

@@ -38,27 +38,3 @@ void RowDrill::writeOperation(
         line.appendNumber(*answer);
     }
 }
-
-bool RowDrill::run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
-    SheetOutputs& outputs)
-{
-    // One run of hyphens under each column of questions.
-    const QString rule(static_cast<qsizetype>(layout.perRow) * sheet.cellWidth, QLatin1Char('-'));
-    outputs.beginFile(sheet.fileName, sheet.title);
-    SheetLine row;
-    for (int page = 1; page <= layout.pages && !outputs.failed(); ++page) {
-        outputs.beginPage(sheet.title, rule);
-        for (int r = 0; r < layout.rowsPerPage && !outputs.failed(); ++r) {
-            row.clear();
-            row.appendSpaces(kIndent);
-            for (int q = 0; q < layout.perRow; ++q) {
-                const qsizetype cellStart = row.length();
-                writeQuestion(row);
-                padCell(row, cellStart, sheet.cellWidth);
-            }
-            outputs.line(row);
-        }
-        outputs.endPage(rule, page);
-    }
-    return outputs.closeFile();
-}

@@ -6,14 +6,13 @@
 // the end of the row.
 
 #include "output/SheetLine.h"
+#include "output/SheetOutputs.h"
 
 #include <QString>
 #include <QStringView>
 #include <cstdint>
 #include <functional>
 #include <optional>
-
-class SheetOutputs;
 
 struct RowSheet {
     QString fileName;
@@ -60,7 +59,29 @@ void writeOperation(
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
-// (already reported).
-bool run(const RowSheet& sheet, const RowLayout& layout, const QuestionWriter& writeQuestion,
-    SheetOutputs& outputs);
+// (already reported). writeQuestion(row) draws one question and writes it at the end
+// of the row; it is called directly, as a run may hold 400,000 questions.
+template <typename Writer>
+bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQuestion, SheetOutputs& outputs)
+{
+    // One run of hyphens under each column of questions.
+    const QString rule(static_cast<qsizetype>(layout.perRow) * sheet.cellWidth, QLatin1Char('-'));
+    outputs.beginFile(sheet.fileName, sheet.title);
+    SheetLine row;
+    for (int page = 1; page <= layout.pages && !outputs.failed(); ++page) {
+        outputs.beginPage(sheet.title, rule);
+        for (int r = 0; r < layout.rowsPerPage && !outputs.failed(); ++r) {
+            row.clear();
+            row.appendSpaces(kIndent);
+            for (int q = 0; q < layout.perRow; ++q) {
+                const qsizetype cellStart = row.length();
+                writeQuestion(row);
+                padCell(row, cellStart, sheet.cellWidth);
+            }
+            outputs.line(row);
+        }
+        outputs.endPage(rule, page);
+    }
+    return outputs.closeFile();
+}
 } // namespace RowDrill

@@ -1,0 +1,227 @@
+// Times every drill's heaviest run the way its window makes it (settings typed
+// into the boxes, the generate button pressed, sheet files only) next to its
+// floor, measured in the same process right after the run: drawing the same
+// number of values one at a time and writing the same bytes to the same
+// files through the same safe save (written aside, flushed, renamed). Prints
+// one line per run, "name  time_ms  floor_ms  ratio", medians of several
+// runs; then the time to print the largest multiplication run (40 pages) to
+// a PDF file through the printing path of the windows.
+
+#include "drills/addsub/AddSubWindow.h"
+#include "drills/chain7/ChainWindow.h"
+#include "drills/divide/DivisionDrills.h"
+#include "drills/multiply/MultiplyDrills.h"
+#include "printing/PrintTarget.h"
+#include "random/RandomSource.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+constexpr int kRepeats = 5;
+
+using Boxes = std::map<QString, QString>;
+
+struct Work {
+    const char* name;
+    std::function<std::unique_ptr<DrillWindow>(DrillEnvironment&)> window;
+    Boxes boxes;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+volatile float g_sink = 0;
+
+struct SheetFileBytes {
+    QString name;
+    QByteArray bytes;
+};
+
+// The files the run left in the directory, read back so the floor can write them again.
+std::vector<SheetFileBytes> filesIn(const QDir& dir)
+{
+    std::vector<SheetFileBytes> files;
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::ReadOnly);
+        files.push_back({ name, file.readAll() });
+    }
+    return files;
+}
+
+double floorMs(RandomSource source, std::uint64_t draws, const std::vector<SheetFileBytes>& files)
+{
+    QElapsedTimer timer;
+    timer.start();
+    float sum = 0;
+    for (std::uint64_t i = 0; i < draws; ++i) {
+        sum += source.next();
+    }
+    g_sink = sum;
+    for (const SheetFileBytes& f : files) {
+        QSaveFile file(f.name);
+        file.setDirectWriteFallback(false);
+        file.open(QIODevice::WriteOnly);
+        constexpr qsizetype kChunk = 1 << 16;
+        for (qsizetype at = 0; at < f.bytes.size(); at += kChunk) {
+            file.write(f.bytes.constData() + at, std::min(kChunk, f.bytes.size() - at));
+        }
+        file.commit();
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void setUp(DrillWindow& window, const Boxes& boxes, bool printer, bool file)
+{
+    for (const auto& [name, text] : boxes) {
+        window.findChild<QLineEdit*>(name)->setText(text);
+    }
+    window.findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(printer);
+    window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(file);
+}
+
+Boxes rowBoxes(const char* first, const char* second, const char* perRow, const char* rows, const char* pages)
+{
+    Boxes boxes { { "Text4", perRow }, { "Text5", rows }, { "Text6", pages } };
+    boxes["Text1"] = first;
+    if (second) {
+        boxes["Text2"] = second;
+    }
+    return boxes;
+}
+
+Boxes gridBoxes(const char* first, const char* second, const char* count, const char* sets)
+{
+    Boxes boxes { { "Text1", sets } };
+    for (const char* kind : { "1", "2", "3", "4" }) {
+        const QString k = QString::fromLatin1(kind);
+        boxes[QStringLiteral("w") + k + QLatin1Char('1')] = first;
+        boxes[QStringLiteral("w") + k + QLatin1Char('2')] = second;
+        boxes[QStringLiteral("w") + k + QLatin1Char('3')] = count;
+    }
+    return boxes;
+}
+
+std::vector<Work> works()
+{
+    const Boxes chain { { "Text1", "51" }, { "Text3", "11" }, { "Text4", "20" } };
+    const auto addSub = [](AddSubDrill drill) {
+        return [drill](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
+            return std::make_unique<AddSubWindow>(e, addSubWindowKind(drill));
+        };
+    };
+    return {
+        { "综合除算 4×(6÷5×50), 100 sets",
+            [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, DivisionDrills::sets()); },
+            gridBoxes("6", "5", "50", "100") },
+        { "中段乘算 6×5, 50×200×40",
+            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Middle)); },
+            rowBoxes("6", "5", "50", "200", "40") },
+        { "高段乘算 6×5, 50×200×40",
+            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Upper)); },
+            rowBoxes("6", "5", "50", "200", "40") },
+        { "高段除算 6÷5, 50×200×40",
+            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, DivisionDrills::rows()); },
+            rowBoxes("6", "5", "50", "200", "40") },
+        { "综合乘算 4×(6×5×50), 100 sets",
+            [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, MultiplyDrills::sets()); },
+            [] {
+                Boxes b = gridBoxes("6", "5", "50", "100");
+                b["ttt"] = "50";
+                return b;
+            }() },
+        { "七笔加减 51×11×20",
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kSevenTerm); },
+            chain },
+        { "五笔加减 51×11×20",
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kFiveTerm); },
+            chain },
+        { "十笔加减 51×11×20",
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kTenTerm); },
+            chain },
+        { "幼儿加减 20以内, 20×50×40", addSub(AddSubDrill::Kindergarten),
+            rowBoxes("20", nullptr, "20", "50", "40") },
+        { "低段加减 2±2, 20×50×40", addSub(AddSubDrill::Lower), rowBoxes("2", "2", "20", "50", "40") },
+        { "中段加减 4±4, 20×50×40", addSub(AddSubDrill::Middle), rowBoxes("4", "4", "20", "50", "40") },
+        { "高段加减 6±6, 20×50×40", addSub(AddSubDrill::Upper), rowBoxes("6", "6", "20", "50", "40") },
+    };
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    PdfPrintTarget pdf(dir.filePath(QStringLiteral("print.pdf")));
+    RandomSource random;
+    DrillEnvironment environment { random, pdf };
+    std::printf("%-34s %10s %10s %7s\n", "name", "time_ms", "floor_ms", "ratio");
+    for (const Work& work : works()) {
+        if (!only.isEmpty() && !QString::fromUtf8(work.name).contains(only)) {
+            continue;
+        }
+        const QString workDir = dir.filePath(QString::fromUtf8(work.name).left(4));
+        QDir().mkpath(workDir);
+        QDir::setCurrent(workDir);
+        const std::unique_ptr<DrillWindow> window = work.window(environment);
+        setUp(*window, work.boxes, false, true);
+        auto* generate = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        std::vector<double> runs;
+        std::vector<double> floors;
+        for (int i = 0; i < kRepeats; ++i) {
+            const RandomSource before = random;
+            QElapsedTimer timer;
+            timer.start();
+            generate->click();
+            runs.push_back(timer.nsecsElapsed() / 1e6);
+            floors.push_back(floorMs(before, random.draws() - before.draws(), filesIn(QDir(workDir))));
+        }
+        const double run = median(runs);
+        const double floor = median(floors);
+        std::printf("%-34s %10.1f %10.1f %7.2f\n", work.name, run, floor, run / floor);
+        std::fflush(stdout);
+    }
+
+    if (only.isEmpty() || only == QLatin1String("print")) {
+        // Printing has no floor to compare with; a slow print is timed once.
+        OperandRowWindow window(environment, MultiplyDrills::rows(MultiplyGrade::Middle));
+        setUp(window, rowBoxes("6", "5", "50", "200", "40"), true, false);
+        auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+        std::vector<double> runs;
+        for (int i = 0; i < kRepeats && (runs.empty() || runs.front() < 5000); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            generate->click();
+            runs.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::printf("%-34s %10.1f %10s %7s  (%zu run%s, %lld bytes of PDF)\n", "print 中段乘算 6×5, 40 pages",
+            median(runs), "-", "-", runs.size(), runs.size() == 1 ? "" : "s",
+            static_cast<long long>(QFileInfo(dir.filePath(QStringLiteral("print.pdf"))).size()));
+    }
+    return 0;
+}
