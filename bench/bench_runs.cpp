@@ -134,10 +134,14 @@ std::vector<Work> works()
             [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, DivisionDrills::sets()); },
             gridBoxes("6", "5", "50", "100") },
         { "中段乘算 6×5, 50×200×40",
-            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Middle)); },
+            [](DrillEnvironment& e) {
+                return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Middle));
+            },
             rowBoxes("6", "5", "50", "200", "40") },
         { "高段乘算 6×5, 50×200×40",
-            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Upper)); },
+            [](DrillEnvironment& e) {
+                return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Upper));
+            },
             rowBoxes("6", "5", "50", "200", "40") },
         { "高段除算 6÷5, 50×200×40",
             [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, DivisionDrills::rows()); },

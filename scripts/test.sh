@@ -9,6 +9,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/deps.sh"
 export MIREVA_CUPS_PDF_DIR=/var/spool/cups-pdf/mireva
 bash "$here/scripts/start-cups.sh"
+bash "$here/scripts/check-format.sh"
 bash "$here/scripts/build.sh" -DMIREVA_WARNINGS_AS_ERRORS=ON
 cd "$here"
 ctest --preset default

@@ -27,7 +27,6 @@
 
 using namespace TestSupport;
 
-
 class TestAllDrills : public QObject {
     Q_OBJECT
 
@@ -47,7 +46,6 @@ private slots:
     void defaultSheetsAreUnchanged();
     void distinctQuestionsNeverRepeat_data();
     void distinctQuestionsNeverRepeat();
-
 };
 
 void TestAllDrills::defaultRunWritesItsSheet_data()

@@ -67,7 +67,10 @@ struct Run {
         window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(toFile);
         click(&window, "Command1");
     }
-    bool reportedDone() const { return !window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text().isEmpty(); }
+    bool reportedDone() const
+    {
+        return !window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text().isEmpty();
+    }
     bool wroteSheet() const { return QFile::exists(dir.filePath(QStringLiteral("中段3位乘1位速算.xls"))); }
 };
 
@@ -110,7 +113,8 @@ private slots:
 
 void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
 {
-    const QString outDir = qEnvironmentVariable("MIREVA_CUPS_PDF_DIR", QStringLiteral("/var/spool/cups-pdf/mireva"));
+    const QString outDir
+        = qEnvironmentVariable("MIREVA_CUPS_PDF_DIR", QStringLiteral("/var/spool/cups-pdf/mireva"));
     const DefaultQueue queue(kPdfQueue);
     SystemPrintTarget printer;
     Run run(printer, false);
@@ -122,9 +126,8 @@ void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
     const int job = printer.lastJobId();
     QVERIFY(job > 0);
     QCOMPARE(finishedState(job), IPP_JSTATE_COMPLETED);
-    const QStringList files
-        = QDir(outDir).entryList({ QStringLiteral("*job_%1.pdf").arg(job), QStringLiteral("job_%1-*.pdf").arg(job) },
-            QDir::Files);
+    const QStringList files = QDir(outDir).entryList(
+        { QStringLiteral("*job_%1.pdf").arg(job), QStringLiteral("job_%1-*.pdf").arg(job) }, QDir::Files);
     QCOMPARE(files.size(), 1);
 
     // The queue re-renders the job through PostScript, which keeps the glyphs

@@ -25,10 +25,11 @@ namespace {
 class PreviewRecorder {
 public:
     PreviewRecorder()
-        : m_previous(PreviewWindow::setHandler([this](QWidget* parent, const PrintedPages& shown, PrintTarget& target) {
-            pages = shown;
-            PreviewWindow::print(parent, shown, target);
-        }))
+        : m_previous(PreviewWindow::setHandler(
+            [this](QWidget* parent, const PrintedPages& shown, PrintTarget& target) {
+                pages = shown;
+                PreviewWindow::print(parent, shown, target);
+            }))
     {
     }
     ~PreviewRecorder() { PreviewWindow::setHandler(m_previous); }
@@ -108,8 +109,9 @@ void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
     for (const QString& name : answers.entryList(QDir::Files)) {
         const QString answerName = FrameLines::answerFileName(name);
         expected << answerName;
-        const QString difference = firstDifference(answerName,
-            asSeparateAnswerSheet(readBytes(answers.filePath(name))), readBytes(session.dir.filePath(answerName)));
+        const QString difference
+            = firstDifference(answerName, asSeparateAnswerSheet(readBytes(answers.filePath(name))),
+                readBytes(session.dir.filePath(answerName)));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
     expected.sort();
@@ -184,16 +186,17 @@ void TestDrillPattern::keyboardFollowsTheScreen_data()
     QTest::newRow("chains") << "j7"
                             << "每排生成题数" << QStringList { "Text1", "Text3", "Text4" } + end;
     QTest::newRow("rows") << "zdcs"
-                          << "第一因数位数" << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6" } + end;
+                          << "第一因数位数"
+                          << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6" } + end;
     QTest::newRow("add and subtract") << "ddjj"
                                       << "第一个数位数"
-                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6", "Check3",
-                                             "Option7", "Option10" }
+                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6",
+                                             "Check3", "Option7", "Option10" }
             + end;
     QTest::newRow("sets") << "zhc"
                           << "被除数位数"
-                          << QStringList { "w11", "w21", "w31", "w41", "w12", "w22", "w32", "w42", "w13", "w23",
-                                 "w33", "w43", "ttt", "Text1" }
+                          << QStringList { "w11", "w21", "w31", "w41", "w12", "w22", "w32", "w42", "w13",
+                                 "w23", "w33", "w43", "ttt", "Text1" }
             + end;
 }
 

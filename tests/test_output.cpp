@@ -4,7 +4,6 @@
 
 #include "TestSupport.h"
 
-
 #include "common/SettingText.h"
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
@@ -170,8 +169,9 @@ void TestOutput::sheetLineEncodesLikeTheConverter()
 void TestOutput::sheetLineNumbers_data()
 {
     QTest::addColumn<qint64>("value");
-    for (const qint64 value : { 0LL, 7LL, 10LL, 99LL, 100LL, 101LL, 123456LL, 99999999LL, 100000000LL, 123456789LL, 99998900001LL, -42LL, -9LL, -10LL,
-             std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min() }) {
+    for (const qint64 value :
+        { 0LL, 7LL, 10LL, 99LL, 100LL, 101LL, 123456LL, 99999999LL, 100000000LL, 123456789LL, 99998900001LL,
+            -42LL, -9LL, -10LL, std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min() }) {
         QTest::addRow("%lld", static_cast<long long>(value)) << value;
     }
 }

@@ -16,8 +16,8 @@ void Fonts::installSubstitutions()
     // printed PDF reads right (fonts that share a glyph between an ideograph
     // and its radical copy 小 or 页 as the radical).
     QFont::insertSubstitutions(kSheetMono,
-        { QStringLiteral("NSimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans Mono CJK SC"),
-            QStringLiteral("Noto Sans Mono CJK") });
+        { QStringLiteral("NSimSun"), QStringLiteral("AR PL UMing CN"),
+            QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK") });
 }
 
 QFont Fonts::songti(double points)

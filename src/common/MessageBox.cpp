@@ -17,8 +17,8 @@ void MessageBox::show(QWidget* parent, const QString& text)
         currentHandler()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-        parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     // The ordinary pointer over the box, also while a run shows the busy one.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();

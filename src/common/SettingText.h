@@ -16,8 +16,7 @@ std::optional<qint64> parseWholeNumber(const QString& text);
 std::optional<int> parseRoundedInt16(const QString& text);
 
 // True when the text gave a value and it lies within [low, high].
-template <typename T>
-bool inRange(const std::optional<T>& value, qint64 low, qint64 high)
+template <typename T> bool inRange(const std::optional<T>& value, qint64 low, qint64 high)
 {
     return value && *value >= low && *value <= high;
 }

@@ -21,9 +21,15 @@ QString DrillTexts::heading(const QString& drillName)
     return QStringLiteral("小学数学 [") + drillName + QStringLiteral("] 自动出题系统");
 }
 
-QString DrillTexts::progress(int indent) { return QString(indent, QLatin1Char(' ')) + kDone; }
+QString DrillTexts::progress(int indent)
+{
+    return QString(indent, QLatin1Char(' ')) + kDone;
+}
 
-QString DrillTexts::generateCaption(const QString& drillName) { return drillName + QStringLiteral("(&C)"); }
+QString DrillTexts::generateCaption(const QString& drillName)
+{
+    return drillName + QStringLiteral("(&C)");
+}
 
 QString DrillTexts::completion(qint64 questions, const QString& fileName)
 {
@@ -86,7 +92,8 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
 
     Controls::frame(this, layout.answerFrameName, layout.answerFrameCaption, layout.answerFrame);
     m_showAnswers = Controls::option(this, DrillNames::kShowAnswers, DrillTexts::kAnswerYes, layout.option1);
-    auto* hideAnswers = Controls::option(this, DrillNames::kHideAnswers, DrillTexts::kAnswerNo, layout.option2);
+    auto* hideAnswers
+        = Controls::option(this, DrillNames::kHideAnswers, DrillTexts::kAnswerNo, layout.option2);
     hideAnswers->setChecked(true);
     m_separateAnswers
         = Controls::option(this, DrillNames::kSeparateAnswers, DrillTexts::kAnswerSeparate, layout.option3);
@@ -248,7 +255,8 @@ void DrillWindow::arrangeKeyboard()
     // Tab stops once in a group of option buttons, at the chosen one; the
     // arrow keys move within the group.
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
-        const auto follow = [option](bool chosen) { option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); };
+        const auto follow
+            = [option](bool chosen) { option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); };
         follow(option->isChecked());
         connect(option, &QRadioButton::toggled, option, follow);
     }

@@ -1,7 +1,7 @@
 #include "printing/PrintTarget.h"
 
-#include "printing/PrintMessages.h"
 #include "printing/PagePainter.h"
+#include "printing/PrintMessages.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
@@ -9,7 +9,8 @@
 
 QPageLayout PrintTarget::a4()
 {
-    return { QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter };
+    return { QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+        QPageLayout::Millimeter };
 }
 
 PrintOutcome PdfPrintTarget::print(const PrintedPages& pages)

@@ -1,7 +1,7 @@
 #include "printing/SystemPrintTarget.h"
 
-#include "printing/PrintMessages.h"
 #include "printing/PagePainter.h"
+#include "printing/PrintMessages.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -33,11 +33,12 @@ constexpr qsizetype kChunk = 1 << 16;
 class Connection {
 public:
     Connection()
-        : m_http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerWithinMs,
-            nullptr))
+        : m_http(httpConnect2(
+            cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerWithinMs, nullptr))
     {
         if (m_http) {
-            httpSetTimeout(m_http, kAnswerWithinMs / 1000.0, [](http_t*, void*) { return 0; }, nullptr);
+            httpSetTimeout(
+                m_http, kAnswerWithinMs / 1000.0, [](http_t*, void*) { return 0; }, nullptr);
         }
     }
     ~Connection()
@@ -135,7 +136,8 @@ int submit(http_t* http, const QByteArray& name, const QByteArray& pdf, QString&
     bool sent = cupsStartDocument(http, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
         == HTTP_STATUS_CONTINUE;
     for (qsizetype at = 0; sent && at < pdf.size(); at += kChunk) {
-        sent = cupsWriteRequestData(http, pdf.constData() + at, static_cast<size_t>(std::min(kChunk, pdf.size() - at)))
+        sent = cupsWriteRequestData(
+                   http, pdf.constData() + at, static_cast<size_t>(std::min(kChunk, pdf.size() - at)))
             == HTTP_STATUS_CONTINUE;
     }
     const ipp_status_t finished = cupsFinishDocument(http, name.constData());

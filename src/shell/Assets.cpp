@@ -2,7 +2,10 @@
 
 #include <QtGlobal>
 
-static void registerAssets() { Q_INIT_RESOURCE(assets); }
+static void registerAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
 
 void Assets::init()
 {

@@ -35,7 +35,8 @@ Shell::Shell(PrintTarget& printTarget)
     m_main->setWindowTitle(ShellTexts::kTitle);
     addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
         std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Middle)));
-    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"), std::make_unique<SetDrillWindow>(m_environment, DivisionDrills::sets()));
+    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"),
+        std::make_unique<SetDrillWindow>(m_environment, DivisionDrills::sets()));
 
     // The drills of the other menu entries.
     addDrill(QStringLiteral("j5"), QStringLiteral("xqd5"),
@@ -44,8 +45,8 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<ChainWindow>(m_environment, ChainSheets::kTenTerm));
     addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"),
         std::make_unique<OperandRowWindow>(m_environment, DivisionDrills::rows()));
-    addDrill(
-        QStringLiteral("zhch"), QStringLiteral("zhch1"), std::make_unique<SetDrillWindow>(m_environment, MultiplyDrills::sets()));
+    addDrill(QStringLiteral("zhch"), QStringLiteral("zhch1"),
+        std::make_unique<SetDrillWindow>(m_environment, MultiplyDrills::sets()));
     addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
         std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Upper)));
     for (AddSubDrill drill :

@@ -3,8 +3,8 @@
 
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "printing/SystemPrintTarget.h"
 #include "output/SheetLine.h"
+#include "printing/SystemPrintTarget.h"
 #include "shell/Shell.h"
 
 #include <QApplication>

@@ -18,7 +18,10 @@ MessageRecorder::MessageRecorder()
 {
 }
 
-MessageRecorder::~MessageRecorder() { MessageBox::setHandler(m_previous); }
+MessageRecorder::~MessageRecorder()
+{
+    MessageBox::setHandler(m_previous);
+}
 
 ScratchDir::ScratchDir()
     : m_previous(QDir::currentPath())
@@ -26,7 +29,10 @@ ScratchDir::ScratchDir()
     QDir::setCurrent(m_dir.path());
 }
 
-ScratchDir::~ScratchDir() { QDir::setCurrent(m_previous); }
+ScratchDir::~ScratchDir()
+{
+    QDir::setCurrent(m_previous);
+}
 
 QByteArray TestSupport::readBytes(const QString& path)
 {
@@ -52,7 +58,8 @@ QStringList TestSupport::sheetValues(const QString& path)
 {
     QStringList values;
     for (const QString& line : sheetLines(path)) {
-        values.append(line.size() >= 2 && line.startsWith(QLatin1Char('"')) ? line.mid(1, line.size() - 2) : line);
+        values.append(
+            line.size() >= 2 && line.startsWith(QLatin1Char('"')) ? line.mid(1, line.size() - 2) : line);
     }
     return values;
 }
@@ -129,10 +136,12 @@ DrillWindow* DrillSession::open(const QString& entry)
 
 QDir TestSupport::goldenDir(const QString& entry, bool answers)
 {
-    return QDir(QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? QStringLiteral("-answers") : QString()));
+    return QDir(
+        QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? QStringLiteral("-answers") : QString()));
 }
 
-QString TestSupport::firstDifference(const QString& name, const QByteArray& expected, const QByteArray& actual)
+QString TestSupport::firstDifference(
+    const QString& name, const QByteArray& expected, const QByteArray& actual)
 {
     if (actual == expected) {
         return {};

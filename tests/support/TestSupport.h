@@ -6,8 +6,8 @@
 #include "printing/PrintTarget.h"
 #include "shell/Shell.h"
 
-#include <QDir>
 #include "random/RandomSource.h"
+#include <QDir>
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -94,7 +94,8 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind
 
     m_carry = optionFrame(this, RowForm::kCarryFrame, kCarryCaption, kCarryFramePlace,
         { { RowForm::kAnyCarry, kAnyCarryCaption }, { RowForm::kAlwaysCarry, kAlwaysCarryCaption },
-            { RowForm::kNeverCarry, kNeverCarryCaption } }, carryPlace);
+            { RowForm::kNeverCarry, kNeverCarryCaption } },
+        carryPlace);
     m_distinct = Controls::checkBox(
         this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
     if (m_kind.offersBlanks) {
@@ -154,8 +155,8 @@ void AddSubWindow::generate()
         MessageBox::show(this, RowDrill::countsMessage(AddSubtract::kLayoutLimits));
         return;
     }
-    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages, false,
-        carry(), m_distinct->checkState() == Qt::Checked, form() };
+    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages,
+        false, carry(), m_distinct->checkState() == Qt::Checked, form() };
     if (const auto message = AddSubtract::refusal(settings)) {
         MessageBox::show(this, *message);
         return;

@@ -7,13 +7,13 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-
 ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet, QWidget* parent)
     : DrillWindow(environment, ChainForm::drillLayout(sheet.drillName), parent)
     , m_sheet(sheet)
 {
-    m_perRow = addSetting(ChainForm::kPerRowLabel, QStringLiteral("每排生成题数"), ChainForm::kPerRowLabelPlace,
-        ChainForm::kPerRowBox, QStringLiteral("15"), ChainForm::kPerRowBoxPlace);
+    m_perRow
+        = addSetting(ChainForm::kPerRowLabel, QStringLiteral("每排生成题数"), ChainForm::kPerRowLabelPlace,
+            ChainForm::kPerRowBox, QStringLiteral("15"), ChainForm::kPerRowBoxPlace);
     m_rows = addSetting(ChainForm::kRowsLabel, QStringLiteral("每页生成几排"), ChainForm::kRowsLabelPlace,
         ChainForm::kRowsBox, QStringLiteral("5"), ChainForm::kRowsBoxPlace);
     m_pages = addSetting(ChainForm::kPagesLabel, QStringLiteral("每次生成几页"), ChainForm::kPagesLabelPlace,

@@ -14,10 +14,10 @@
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent)
     : DrillWindow(environment, RowForm::drillLayout(drill.drillName), parent)
     , m_drill(std::move(drill))
-    , m_firstDigits(addSetting(RowForm::kFirstLabel, m_drill.firstTitle, RowForm::settingLabel(0), RowForm::kFirstBox,
-          QString::number(m_drill.firstDigits), RowForm::settingBox(0)))
-    , m_secondDigits(addSetting(RowForm::kSecondLabel, m_drill.secondTitle, RowForm::settingLabel(1), RowForm::kSecondBox,
-          QString::number(m_drill.secondDigits), RowForm::settingBox(1)))
+    , m_firstDigits(addSetting(RowForm::kFirstLabel, m_drill.firstTitle, RowForm::settingLabel(0),
+          RowForm::kFirstBox, QString::number(m_drill.firstDigits), RowForm::settingBox(0)))
+    , m_secondDigits(addSetting(RowForm::kSecondLabel, m_drill.secondTitle, RowForm::settingLabel(1),
+          RowForm::kSecondBox, QString::number(m_drill.secondDigits), RowForm::settingBox(1)))
     , m_layout(this, { 5, 30, 4 })
 {
     if (m_drill.numbered) {
@@ -58,7 +58,8 @@ void OperandRowWindow::generate()
             DistinctIndices indices(numbered->count, wanted);
             return RowDrill::run(
                 sheet, *layout,
-                [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); }, outputs);
+                [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); },
+                outputs);
         }
         return RowDrill::run(
             sheet, *layout,

@@ -18,9 +18,12 @@ QLineEdit* layoutBox(
 } // namespace
 
 RowLayoutBoxes::RowLayoutBoxes(QWidget* window, const RowLayout& initial)
-    : m_perRow(layoutBox(window, 2, RowForm::kPerRowLabel, QStringLiteral("每行题数"), RowForm::kPerRowBox, initial.perRow))
-    , m_rows(layoutBox(window, 3, RowForm::kRowsLabel, QStringLiteral("每页行数"), RowForm::kRowsBox, initial.rowsPerPage))
-    , m_pages(layoutBox(window, 4, RowForm::kPagesLabel, QStringLiteral("每次页数"), RowForm::kPagesBox, initial.pages))
+    : m_perRow(layoutBox(
+        window, 2, RowForm::kPerRowLabel, QStringLiteral("每行题数"), RowForm::kPerRowBox, initial.perRow))
+    , m_rows(layoutBox(
+          window, 3, RowForm::kRowsLabel, QStringLiteral("每页行数"), RowForm::kRowsBox, initial.rowsPerPage))
+    , m_pages(layoutBox(
+          window, 4, RowForm::kPagesLabel, QStringLiteral("每次页数"), RowForm::kPagesBox, initial.pages))
 {
 }
 

@@ -33,7 +33,8 @@ struct SetSheet {
 namespace SetDrillTexts {
 inline const QString kSetsMessage = QStringLiteral("输入套数错误！每次规定出题在1-100套。");
 inline const QString kPerRowMessage = QStringLiteral("输入每行题数错误！每行题数至少为1题。");
-inline const QString kDigitsMessage = QStringLiteral("输入位数错误！第一因数位数为1-6位，第二因数位数为1-5位。");
+inline const QString kDigitsMessage
+    = QStringLiteral("输入位数错误！第一因数位数为1-6位，第二因数位数为1-5位。");
 inline const QString kCountMessage = QStringLiteral("输入题数错误！输入题数在0-50题。");
 inline constexpr int kMaxSets = 100;
 } // namespace SetDrillTexts

@@ -48,7 +48,8 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
         m_grid[k] = { box(0, kDividendTop), box(1, kDivisorTop), box(2, kCountTop) };
     }
 
-    m_perRow = addSetting(kPerRowLabel, kPerRowCaption, kPerRowLabelPlace, kPerRowBox, QStringLiteral("5"), kPerRowBoxPlace);
+    m_perRow = addSetting(
+        kPerRowLabel, kPerRowCaption, kPerRowLabelPlace, kPerRowBox, QStringLiteral("5"), kPerRowBoxPlace);
     QLabel* setsLabel = smallTitle(this, kSetsLabel, kSetsCaption, kSetsLabelPlace);
     m_sets = Controls::textBox(this, kSetsBox, QStringLiteral("10"), kSetsBoxPlace);
     setsLabel->setBuddy(m_sets);
