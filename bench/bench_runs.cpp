@@ -8,7 +8,7 @@
 // a PDF file through the printing path of the windows.
 
 #include "drills/addsub/AddSubWindow.h"
-#include "drills/chain7/ChainWindow.h"
+#include "drills/chains/ChainWindow.h"
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/MultiplyDrills.h"
 #include "printing/PrintTarget.h"
@@ -126,7 +126,7 @@ std::vector<Work> works()
     const Boxes chain { { "Text1", "51" }, { "Text3", "11" }, { "Text4", "20" } };
     const auto addSub = [](AddSubDrill drill) {
         return [drill](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
-            return std::make_unique<AddSubWindow>(e, addSubWindowKind(drill));
+            return std::make_unique<AddSubWindow>(e, addSubDrillDefinition(drill));
         };
     };
     return {
@@ -154,13 +154,13 @@ std::vector<Work> works()
                 return b;
             }() },
         { "七笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kSevenTerm); },
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kSevenTerm); },
             chain },
         { "五笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kFiveTerm); },
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kFiveTerm); },
             chain },
         { "十笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainSheets::kTenTerm); },
+            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kTenTerm); },
             chain },
         { "幼儿加减 20以内, 20×50×40", addSub(AddSubDrill::Kindergarten),
             rowBoxes("20", nullptr, "20", "50", "40") },

@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 
-#include "drills/chain7/ChainDrill.h"
-#include "drills/chain7/ChainRules.h"
+#include "drills/chains/ChainDrill.h"
+#include "drills/chains/ChainRules.h"
 #include "random/RandomSource.h"
 
 #include <QTest>

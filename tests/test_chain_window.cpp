@@ -2,7 +2,7 @@
 // pages of a run, the message for refused settings, and the completion texts.
 
 #include "TestSupport.h"
-#include "drills/chain7/ChainWindow.h"
+#include "drills/chains/ChainWindow.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
@@ -30,7 +30,7 @@ const QString kProgress = QStringLiteral("                       100% 完成");
 
 // A window with its own generator, printing to a PDF in the working directory.
 struct Drill {
-    explicit Drill(const ChainSheet& sheet = ChainSheets::kSevenTerm)
+    explicit Drill(const ChainDrillDefinition& sheet = ChainDrills::kSevenTerm)
         : window(environment, sheet)
     {
     }
@@ -377,7 +377,7 @@ void TestChainWindow::otherTermCountsShareTheWindow()
 {
     ScratchDir dir;
     MessageRecorder recorder;
-    const ChainSheet fiveTerms { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
+    const ChainDrillDefinition fiveTerms { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
         QStringLiteral("五笔.xls"), QStringLiteral("五笔试题"), 5, 1, ChainTexts::countsMessage() };
     Drill drill(fiveTerms);
     drill.showAnswers(true);

@@ -21,7 +21,6 @@ public:
     void discard();
 
     bool failed() const { return m_failed; }
-    QString fileName() const { return m_name; }
     // Why creating or writing failed, in the program's language.
     QString errorText() const;
     // The message box text for that failure.

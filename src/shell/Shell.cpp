@@ -1,7 +1,7 @@
 #include "shell/Shell.h"
 
 #include "drills/addsub/AddSubWindow.h"
-#include "drills/chain7/ChainWindow.h"
+#include "drills/chains/ChainWindow.h"
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/MultiplyDrills.h"
 #include "shell/HelpWindow.h"
@@ -31,7 +31,7 @@ Shell::Shell(PrintTarget& printTarget)
     m_help->setWindowTitle(ShellTexts::kTitle);
     m_main = std::make_unique<MainWindow>();
     addDrill(QStringLiteral("j7"), QStringLiteral("xqd7"),
-        std::make_unique<ChainWindow>(m_environment, ChainSheets::kSevenTerm));
+        std::make_unique<ChainWindow>(m_environment, ChainDrills::kSevenTerm));
     m_main->setWindowTitle(ShellTexts::kTitle);
     addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
         std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Middle)));
@@ -40,9 +40,9 @@ Shell::Shell(PrintTarget& printTarget)
 
     // The drills of the other menu entries.
     addDrill(QStringLiteral("j5"), QStringLiteral("xqd5"),
-        std::make_unique<ChainWindow>(m_environment, ChainSheets::kFiveTerm));
+        std::make_unique<ChainWindow>(m_environment, ChainDrills::kFiveTerm));
     addDrill(QStringLiteral("j10"), QStringLiteral("xqd10"),
-        std::make_unique<ChainWindow>(m_environment, ChainSheets::kTenTerm));
+        std::make_unique<ChainWindow>(m_environment, ChainDrills::kTenTerm));
     addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"),
         std::make_unique<OperandRowWindow>(m_environment, DivisionDrills::rows()));
     addDrill(QStringLiteral("zhch"), QStringLiteral("zhch1"),
@@ -51,7 +51,7 @@ Shell::Shell(PrintTarget& printTarget)
         std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Upper)));
     for (AddSubDrill drill :
         { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
-        const AddSubWindowKind kind = addSubWindowKind(drill);
+        const AddSubDrillDefinition kind = addSubDrillDefinition(drill);
         addDrill(kind.entryName, kind.windowName, makeAddSubWindow(m_environment, drill));
     }
 

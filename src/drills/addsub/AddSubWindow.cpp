@@ -46,7 +46,7 @@ std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, c
 }
 } // namespace
 
-AddSubWindowKind addSubWindowKind(AddSubDrill drill)
+AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
 {
     switch (drill) {
     case AddSubDrill::Kindergarten:
@@ -65,7 +65,7 @@ AddSubWindowKind addSubWindowKind(AddSubDrill drill)
         QStringLiteral("高段加减"), 6, 4, 3, 0, false };
 }
 
-AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent)
+AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
     : DrillWindow(environment, RowForm::drillLayout(kind.drillName), parent)
     , m_kind(kind)
 {
@@ -174,5 +174,5 @@ void AddSubWindow::generate()
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)
 {
-    return std::make_unique<AddSubWindow>(environment, addSubWindowKind(drill));
+    return std::make_unique<AddSubWindow>(environment, addSubDrillDefinition(drill));
 }

@@ -17,7 +17,7 @@ class QRadioButton;
 
 enum class AddSubDrill { Kindergarten, Lower, Middle, Upper };
 
-struct AddSubWindowKind {
+struct AddSubDrillDefinition {
     QString entryName; // the main menu's entry
     QString windowName; // the object name the window is meant to get
     QString stage; // "低段", "中段", "高段"; empty for kindergarten
@@ -29,14 +29,12 @@ struct AddSubWindowKind {
     bool offersBlanks; // the form choice 求结果 / 填空
 };
 
-AddSubWindowKind addSubWindowKind(AddSubDrill drill);
+AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill);
 
 class AddSubWindow : public DrillWindow {
     Q_OBJECT
 public:
-    AddSubWindow(DrillEnvironment& environment, const AddSubWindowKind& kind, QWidget* parent = nullptr);
-
-    const AddSubWindowKind& kind() const { return m_kind; }
+    AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent = nullptr);
 
 protected:
     void generate() override;
@@ -48,7 +46,7 @@ private:
     CarryChoice carry() const;
     QuestionForm form() const;
 
-    AddSubWindowKind m_kind;
+    AddSubDrillDefinition m_kind;
     QLineEdit* m_firstDigits = nullptr;
     QLineEdit* m_secondDigits = nullptr;
     QLineEdit* m_limit = nullptr;

@@ -8,7 +8,7 @@
 namespace {
 const QString kStage = QStringLiteral("高段");
 
-OperandRowDrill rowDrill()
+RowDrillDefinition rowDrill()
 {
     return {
         .drillName = kStage + QStringLiteral("除算"),
@@ -70,9 +70,9 @@ SetDrillDefinition setDrill()
 }
 } // namespace
 
-const OperandRowDrill& DivisionDrills::rows()
+const RowDrillDefinition& DivisionDrills::rows()
 {
-    static const OperandRowDrill drill = rowDrill();
+    static const RowDrillDefinition drill = rowDrill();
     return drill;
 }
 

@@ -14,6 +14,6 @@ inline const QString kDigitsMessage
 } // namespace DivisionRowTexts
 
 namespace DivisionDrills {
-const OperandRowDrill& rows();
+const RowDrillDefinition& rows();
 const SetDrillDefinition& sets();
 } // namespace DivisionDrills

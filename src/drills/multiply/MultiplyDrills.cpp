@@ -8,10 +8,10 @@
 #include <memory>
 
 namespace {
-OperandRowDrill rowDrill(MultiplyGrade grade)
+RowDrillDefinition rowDrill(MultiplyGrade grade)
 {
     const bool middle = grade == MultiplyGrade::Middle;
-    OperandRowDrill drill {
+    RowDrillDefinition drill {
         .drillName = Multiplication::stage(grade) + QStringLiteral("乘算"),
         .firstTitle = QStringLiteral("第一因数位数"),
         .secondTitle = QStringLiteral("第二因数位数"),
@@ -140,10 +140,10 @@ SetDrillDefinition setDrill()
 }
 } // namespace
 
-const OperandRowDrill& MultiplyDrills::rows(MultiplyGrade grade)
+const RowDrillDefinition& MultiplyDrills::rows(MultiplyGrade grade)
 {
-    static const OperandRowDrill middle = rowDrill(MultiplyGrade::Middle);
-    static const OperandRowDrill upper = rowDrill(MultiplyGrade::Upper);
+    static const RowDrillDefinition middle = rowDrill(MultiplyGrade::Middle);
+    static const RowDrillDefinition upper = rowDrill(MultiplyGrade::Upper);
     return grade == MultiplyGrade::Middle ? middle : upper;
 }
 

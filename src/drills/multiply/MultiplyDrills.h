@@ -17,6 +17,6 @@ inline constexpr int kCellWidth = 26;
 } // namespace MultiplySetTexts
 
 namespace MultiplyDrills {
-const OperandRowDrill& rows(MultiplyGrade grade);
+const RowDrillDefinition& rows(MultiplyGrade grade);
 const SetDrillDefinition& sets();
 } // namespace MultiplyDrills

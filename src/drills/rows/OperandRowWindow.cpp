@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <optional>
 
-OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent)
+OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefinition drill, QWidget* parent)
     : DrillWindow(environment, RowForm::drillLayout(drill.drillName), parent)
     , m_drill(std::move(drill))
     , m_firstDigits(addSetting(RowForm::kFirstLabel, m_drill.firstTitle, RowForm::settingLabel(0),

@@ -21,7 +21,7 @@ struct NumberedQuestions {
     std::function<void(SheetLine& row, std::int64_t index, bool answers)> write;
 };
 
-struct OperandRowDrill {
+struct RowDrillDefinition {
     QString drillName;
     QString firstTitle;
     QString secondTitle;
@@ -46,13 +46,13 @@ struct OperandRowDrill {
 class OperandRowWindow : public DrillWindow {
     Q_OBJECT
 public:
-    OperandRowWindow(DrillEnvironment& environment, OperandRowDrill drill, QWidget* parent = nullptr);
+    OperandRowWindow(DrillEnvironment& environment, RowDrillDefinition drill, QWidget* parent = nullptr);
 
 protected:
     void generate() override;
 
 private:
-    OperandRowDrill m_drill;
+    RowDrillDefinition m_drill;
     QLineEdit* m_firstDigits;
     QLineEdit* m_secondDigits;
     RowLayoutBoxes m_layout;

@@ -1,4 +1,4 @@
-#include "drills/chain7/ChainWindow.h"
+#include "drills/chains/ChainWindow.h"
 
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet, QWidget* parent)
+ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainDrillDefinition& sheet, QWidget* parent)
     : DrillWindow(environment, ChainForm::drillLayout(sheet.drillName), parent)
     , m_sheet(sheet)
 {

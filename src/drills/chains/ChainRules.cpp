@@ -1,4 +1,4 @@
-#include "drills/chain7/ChainRules.h"
+#include "drills/chains/ChainRules.h"
 
 namespace {
 qsizetype textLength(int value)

@@ -11,7 +11,7 @@
 class RandomSource;
 class SheetOutputs;
 
-struct ChainSheet {
+struct ChainDrillDefinition {
     QString drillName; // in the heading and on the generate button
     QString subject; // what the completion text says was made
     QString fileName;
@@ -37,21 +37,21 @@ inline const QString kSevenTermCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
 // The message naming the counts that are accepted, for the other chain drills.
 QString countsMessage();
-QString completion(const ChainSheet& sheet, qint64 questions);
+QString completion(const ChainDrillDefinition& sheet, qint64 questions);
 } // namespace ChainTexts
 
-namespace ChainSheets {
+namespace ChainDrills {
 // The sheet of a chain drill named after its stem, e.g. "学前段七笔加减".
-ChainSheet named(const QString& drillName, const QString& stem, int terms, int subtracted,
+ChainDrillDefinition named(const QString& drillName, const QString& stem, int terms, int subtracted,
     const QString& countsMessage, bool offersDistinct = true);
 
-inline const ChainSheet kSevenTerm = named(QStringLiteral("七笔加减"), QStringLiteral("学前段七笔加减"), 7, 2,
-    ChainTexts::kSevenTermCountsMessage, false);
-inline const ChainSheet kFiveTerm
+inline const ChainDrillDefinition kSevenTerm = named(QStringLiteral("七笔加减"),
+    QStringLiteral("学前段七笔加减"), 7, 2, ChainTexts::kSevenTermCountsMessage, false);
+inline const ChainDrillDefinition kFiveTerm
     = named(QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"), 5, 1, ChainTexts::countsMessage());
-inline const ChainSheet kTenTerm
+inline const ChainDrillDefinition kTenTerm
     = named(QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"), 10, 3, ChainTexts::countsMessage());
-} // namespace ChainSheets
+} // namespace ChainDrills
 
 namespace ChainDrill {
 // The checks are on the last question and row indices (1 to 50 and 1 to 10),
@@ -76,5 +76,6 @@ std::int64_t distinctCount(int terms, int subtracted);
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
 // (already reported).
-bool run(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs);
+bool run(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
+    SheetOutputs& outputs);
 } // namespace ChainDrill

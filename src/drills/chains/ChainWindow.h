@@ -4,7 +4,7 @@
 // subtracted. The sheet description decides the term counts and the names,
 // so each chain drill is one window of this class.
 
-#include "drills/chain7/ChainDrill.h"
+#include "drills/chains/ChainDrill.h"
 #include "forms/DrillWindow.h"
 
 class QCheckBox;
@@ -12,14 +12,14 @@ class QCheckBox;
 class ChainWindow : public DrillWindow {
     Q_OBJECT
 public:
-    explicit ChainWindow(DrillEnvironment& environment, const ChainSheet& sheet = ChainSheets::kSevenTerm,
-        QWidget* parent = nullptr);
+    explicit ChainWindow(DrillEnvironment& environment,
+        const ChainDrillDefinition& sheet = ChainDrills::kSevenTerm, QWidget* parent = nullptr);
 
 protected:
     void generate() override;
 
 private:
-    ChainSheet m_sheet;
+    ChainDrillDefinition m_sheet;
     QLineEdit* m_perRow;
     QLineEdit* m_rows;
     QLineEdit* m_pages;

@@ -1,17 +1,16 @@
-#include "drills/chain7/ChainDrill.h"
+#include "drills/chains/ChainDrill.h"
 
 #include "common/CountsMessage.h"
 #include "common/SettingText.h"
-#include "drills/chain7/ChainRules.h"
+#include "drills/chains/ChainRules.h"
 #include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 
-#include <limits>
 #include <unordered_set>
 #include <vector>
 
-ChainSheet ChainSheets::named(const QString& drillName, const QString& stem, int terms, int subtracted,
-    const QString& countsMessage, bool offersDistinct)
+ChainDrillDefinition ChainDrills::named(const QString& drillName, const QString& stem, int terms,
+    int subtracted, const QString& countsMessage, bool offersDistinct)
 {
     return { drillName, stem, FrameLines::sheetFileName(stem), FrameLines::sheetTitle(stem), terms,
         subtracted, countsMessage, offersDistinct };
@@ -51,7 +50,7 @@ QString ChainTexts::countsMessage()
     return ::countsMessage({ kMinPerRow, kMaxPerRow, kMinRows, kMaxRows, kMinPages, kMaxPages });
 }
 
-QString ChainTexts::completion(const ChainSheet& sheet, qint64 questions)
+QString ChainTexts::completion(const ChainDrillDefinition& sheet, qint64 questions)
 {
     return QStringLiteral("智能生成") + sheet.subject + QLatin1Char('[') + QString::number(questions)
         + QStringLiteral("]题已完成。如果选择输出到Excel，请在该系统目录下将“") + sheet.fileName
@@ -67,11 +66,7 @@ std::optional<ChainSettings> ChainDrill::readSettings(
     if (!q || !r || !p) {
         return std::nullopt;
     }
-    // The last row index is kept as a 16-bit value; a number beyond that is refused.
     const qint64 lastRow = *r - 1;
-    if (lastRow < std::numeric_limits<qint16>::min() || lastRow > std::numeric_limits<qint16>::max()) {
-        return std::nullopt;
-    }
     if (*q < kMinPerRow || *q > kMaxPerRow || lastRow < kMinRows - 1 || lastRow > kMaxRows - 1
         || *p < kMinPages || *p > kMaxPages) {
         return std::nullopt;
@@ -95,7 +90,8 @@ std::int64_t columnKey(const std::vector<int>& shown)
 
 // Each question is drawn whole, again while its column is on the sheet
 // already: the columns are so many that this seldom happens.
-ChainRow drawDistinctRow(const ChainSheet& sheet, int questions, RandomSource& random, UsedColumns& used)
+ChainRow drawDistinctRow(
+    const ChainDrillDefinition& sheet, int questions, RandomSource& random, UsedColumns& used)
 {
     ChainRow row(static_cast<std::size_t>(questions));
     for (ChainQuestion& question : row) {
@@ -108,8 +104,8 @@ ChainRow drawDistinctRow(const ChainSheet& sheet, int questions, RandomSource& r
     return row;
 }
 
-void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetLine& line,
-    SheetOutputs& outputs, UsedColumns* used)
+void writeRow(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
+    SheetLine& line, SheetOutputs& outputs, UsedColumns* used)
 {
     const ChainRow row = used
         ? drawDistinctRow(sheet, settings.perRow, random, *used)
@@ -143,8 +139,8 @@ void writeRow(const ChainSheet& sheet, const ChainSettings& settings, RandomSour
 }
 } // namespace
 
-bool ChainDrill::run(
-    const ChainSheet& sheet, const ChainSettings& settings, RandomSource& random, SheetOutputs& outputs)
+bool ChainDrill::run(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
+    SheetOutputs& outputs)
 {
     Q_ASSERT(!settings.distinct
         || distinctCount(sheet.terms, sheet.subtracted)
