@@ -5,7 +5,11 @@
 
 #include "TestSupport.h"
 
+#include "drills/addsub/AddSubtract.h"
+#include "drills/chains/ChainDrill.h"
+#include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/Multiplication.h"
+#include "drills/sets/SetDrill.h"
 #include "forms/DrillWindow.h"
 #include "random/Draws.h"
 #include "shell/MainWindow.h"
@@ -125,35 +129,52 @@ void TestAllDrills::badInputGivesAMessageAndNoFile_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("messages"); // exactly these, in this order
+    const QHash<QString, QString> firstBoxMessage {
+        { "j5", ChainDrills::kFiveTerm.countsMessage },
+        { "j10", ChainDrills::kTenTerm.countsMessage },
+        { "yer", AddSubTexts::kLimitMessage },
+        { "ddjj", AddSubTexts::digitsMessage(2) },
+        { "zdjj", AddSubTexts::digitsMessage(4) },
+        { "gdjj", AddSubTexts::digitsMessage(6) },
+        { "gdcs", MultiplyTexts::kDigitsMessage },
+        { "gdchs", DivisionRowTexts::kDigitsMessage },
+        { "zhch", SetDrillTexts::kSetsMessage },
+    };
     for (const char* entry : { "j5", "j10", "yer", "ddjj", "zdjj", "gdjj", "gdcs", "gdchs", "zhch" }) {
+        const QStringList message { firstBoxMessage.value(QLatin1String(entry)) };
         QTest::addRow("%s letters", entry) << entry << "Text1"
-                                           << "abc";
+                                           << "abc" << message;
         QTest::addRow("%s empty", entry) << entry << "Text1"
-                                         << "";
+                                         << "" << message;
         QTest::addRow("%s zero", entry) << entry << "Text1"
-                                        << "0";
+                                        << "0" << message;
     }
+    const QStringList rowDivision { DivisionRowTexts::kDigitsMessage };
     QTest::newRow("高段除算 fewer dividend digits") << "gdchs"
                                                     << "Text2"
-                                                    << "4";
+                                                    << "4" << rowDivision;
     QTest::newRow("高段除算 one-digit dividend") << "gdchs"
                                                  << "Text1"
-                                                 << "1";
+                                                 << "1" << rowDivision;
+    // A kind's count is checked once for each of its two digit boxes.
+    const QStringList digits { SetDrillTexts::kDigitsMessage };
+    const QStringList count { SetDrillTexts::kCountMessage, SetDrillTexts::kCountMessage };
     QTest::newRow("综合乘算 digits 7") << "zhch"
                                        << "w11"
-                                       << "7";
+                                       << "7" << digits;
     QTest::newRow("综合乘算 count 51") << "zhch"
                                        << "w13"
-                                       << "51";
+                                       << "51" << count;
     QTest::newRow("综合乘算 digits 3.5") << "zhch"
                                          << "w11"
-                                         << "3.5";
+                                         << "3.5" << digits;
     QTest::newRow("综合乘算 count 2.5") << "zhch"
                                         << "w13"
-                                        << "2.5";
+                                        << "2.5" << count;
     QTest::newRow("综合乘算 sets 2.5") << "zhch"
                                        << "Text1"
-                                       << "2.5";
+                                       << "2.5" << QStringList { SetDrillTexts::kSetsMessage };
 }
 
 void TestAllDrills::badInputGivesAMessageAndNoFile()
@@ -161,8 +182,8 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     QFETCH(QString, entry);
     QFETCH(QString, box);
     QFETCH(QString, text);
+    QFETCH(QStringList, messages);
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
     DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     setText(drill, qPrintable(box), text);
@@ -180,8 +201,8 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     MessageBox::setHandler(recorder);
     QCOMPARE(cursorDuringRun, std::optional(Qt::WaitCursor));
     QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(!messages.messages.isEmpty());
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(session.messages.messages, messages);
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 void TestAllDrills::layoutMessageNamesTheAcceptedCounts_data()

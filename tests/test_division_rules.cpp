@@ -73,6 +73,8 @@ class TestDivisionRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void truncScaledIsExact_data();
+    void truncScaledIsExact();
     void questionFromChosenValues_data();
     void questionFromChosenValues();
     void questionsAreExactDivisionsInsideTheirBounds_data();
@@ -500,6 +502,27 @@ void TestDivisionRules::gridChecks()
         QCOMPARE(result.kinds[k].second, *grid[k].second);
         QCOMPARE(result.kinds[k].count, *grid[k].count);
     }
+}
+
+void TestDivisionRules::truncScaledIsExact_data()
+{
+    QTest::addColumn<qint64>("k");
+    for (const qint64 k : { 2LL, 10LL, 99999LL, 100000LL, 999999LL, 1000000LL, 16777215LL, 536870911LL }) {
+        QTest::addRow("k = %lld", static_cast<long long>(k)) << k;
+    }
+}
+
+void TestDivisionRules::truncScaledIsExact()
+{
+    // trunc(r × k) for r = j / 2^24 is floor(j × k / 2^24) exactly: in
+    // particular the largest r never reaches k (single-precision products
+    // round 0.99999994 × 10^6 up to 10^6).
+    QFETCH(qint64, k);
+    for (const qint64 j : { 0LL, 1LL, 8388607LL, 8388608LL, 16777214LL, 16777215LL }) {
+        const float r = static_cast<float>(j) / 16777216.0f;
+        QCOMPARE(RandomSource::truncScaled(r, k), j * k / 16777216);
+    }
+    QVERIFY(RandomSource::truncScaled(16777215.0f / 16777216.0f, k) < k);
 }
 
 QTEST_APPLESS_MAIN(TestDivisionRules)
