@@ -31,11 +31,13 @@ QString DrillTexts::generateCaption(const QString& drillName)
     return drillName + QStringLiteral("(&C)");
 }
 
-QString DrillTexts::completion(qint64 questions, const QString& fileName)
+QString DrillTexts::completion(
+    qint64 questions, const QString& fileName, const QString& subject, bool toPrint)
 {
-    return QStringLiteral("智能生成[") + QString::number(questions)
+    return QStringLiteral("智能生成") + subject + QLatin1Char('[') + QString::number(questions)
         + QStringLiteral("]题已完成。如果选择输出到Excel，请在该系统目录下将“") + fileName
-        + QStringLiteral("”用Excel打开，点完成即可。(千万不要直接双击进入)调整即可。谢谢！");
+        + QStringLiteral("”用Excel打开，点完成即可。(千万不要直接双击进入)调整即可")
+        + (toPrint ? QStringLiteral("打印。谢谢！") : QStringLiteral("。谢谢！"));
 }
 
 QString DrillTexts::smallPrint(double points)

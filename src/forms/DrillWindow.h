@@ -64,8 +64,10 @@ inline constexpr int kProgressIndent = 36;
 QString progress(int indent = kProgressIndent);
 QString heading(const QString& drillName);
 QString generateCaption(const QString& drillName);
-// The completion text of the row and set drills: "智能生成[N]题已完成。…“file”…".
-QString completion(qint64 questions, const QString& fileName);
+// The completion text: "智能生成[N]题已完成。…“file”…调整即可。谢谢！". The chain
+// drills name what was made after "智能生成" and end "调整即可打印。谢谢！".
+QString completion(
+    qint64 questions, const QString& fileName, const QString& subject = QString(), bool toPrint = false);
 // Added to the completion text when printed pages came out very small.
 QString smallPrint(double points);
 } // namespace DrillTexts

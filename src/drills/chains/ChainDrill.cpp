@@ -3,8 +3,9 @@
 #include "common/CountsMessage.h"
 #include "common/SettingText.h"
 #include "drills/chains/ChainRules.h"
+#include "forms/DrillWindow.h"
 #include "output/FrameLines.h"
-#include "output/SheetOutputs.h"
+#include "output/PageLoop.h"
 
 #include <unordered_set>
 #include <vector>
@@ -52,9 +53,7 @@ QString ChainTexts::countsMessage()
 
 QString ChainTexts::completion(const ChainDrillDefinition& sheet, qint64 questions)
 {
-    return QStringLiteral("智能生成") + sheet.subject + QLatin1Char('[') + QString::number(questions)
-        + QStringLiteral("]题已完成。如果选择输出到Excel，请在该系统目录下将“") + sheet.fileName
-        + QStringLiteral("”用Excel打开，点完成即可。(千万不要直接双击进入)调整即可打印。谢谢！");
+    return DrillTexts::completion(questions, sheet.fileName, sheet.subject, true);
 }
 
 std::optional<ChainSettings> ChainDrill::readSettings(
@@ -147,14 +146,8 @@ bool ChainDrill::run(const ChainDrillDefinition& sheet, const ChainSettings& set
             >= qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
     UsedColumns used;
     const QString separator = ChainRules::separatorLine(settings.perRow);
-    outputs.beginFile(sheet.fileName, sheet.title);
     SheetLine line;
-    for (int page = 1; page <= settings.pages && !outputs.failed(); ++page) {
-        outputs.beginPage(sheet.title, separator);
-        for (int r = 0; r < settings.rowsPerPage && !outputs.failed(); ++r) {
-            writeRow(sheet, settings, random, line, outputs, settings.distinct ? &used : nullptr);
-        }
-        outputs.endPage(separator, page);
-    }
-    return outputs.closeFile();
+    return PageLoop::run(outputs, sheet.fileName, sheet.title, separator, settings.pages,
+        settings.rowsPerPage,
+        [&] { writeRow(sheet, settings, random, line, outputs, settings.distinct ? &used : nullptr); });
 }

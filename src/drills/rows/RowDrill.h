@@ -5,8 +5,8 @@
 // their sheet names and a function that draws one question and writes it at
 // the end of the row.
 
+#include "output/PageLoop.h"
 #include "output/SheetLine.h"
-#include "output/SheetOutputs.h"
 
 #include <QString>
 #include <QStringView>
@@ -66,22 +66,16 @@ bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQues
 {
     // One run of hyphens under each column of questions.
     const QString rule(static_cast<qsizetype>(layout.perRow) * sheet.cellWidth, QLatin1Char('-'));
-    outputs.beginFile(sheet.fileName, sheet.title);
     SheetLine row;
-    for (int page = 1; page <= layout.pages && !outputs.failed(); ++page) {
-        outputs.beginPage(sheet.title, rule);
-        for (int r = 0; r < layout.rowsPerPage && !outputs.failed(); ++r) {
-            row.clear();
-            row.appendSpaces(kIndent);
-            for (int q = 0; q < layout.perRow; ++q) {
-                const qsizetype cellStart = row.length();
-                writeQuestion(row);
-                padCell(row, cellStart, sheet.cellWidth);
-            }
-            outputs.line(row);
+    return PageLoop::run(outputs, sheet.fileName, sheet.title, rule, layout.pages, layout.rowsPerPage, [&] {
+        row.clear();
+        row.appendSpaces(kIndent);
+        for (int q = 0; q < layout.perRow; ++q) {
+            const qsizetype cellStart = row.length();
+            writeQuestion(row);
+            padCell(row, cellStart, sheet.cellWidth);
         }
-        outputs.endPage(rule, page);
-    }
-    return outputs.closeFile();
+        outputs.line(row);
+    });
 }
 } // namespace RowDrill
