@@ -354,6 +354,23 @@ void TestMultiply::printingGivesFramedNumberedPages()
             QCOMPARE(questionsOf(lines[3 + r]), questionsOf(fileRows[p * 30 + r]));
         }
     }
+    QCOMPARE(w.completion(), DrillTexts::completion(600, kDefaultFile));
+
+    // Fifty six-by-five questions in a row print below 5 pt even sideways:
+    // the page is printed all the same, and the completion text says so.
+    setText(&w.window, "Text1", QStringLiteral("6"));
+    setText(&w.window, "Text2", QStringLiteral("5"));
+    setText(&w.window, "Text4", QStringLiteral("50"));
+    setText(&w.window, "Text6", QStringLiteral("1"));
+    click(&w.window, "Command1");
+    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(pdfPages(dir.filePath(QStringLiteral("sheet.pdf"))).size(), 1);
+    const QString done = DrillTexts::completion(50 * 30, QStringLiteral("中段6位乘5位速算.xls"));
+    QVERIFY2(w.completion().startsWith(done), qPrintable(w.completion()));
+    const QString note = w.completion().mid(done.size());
+    QVERIFY2(note.startsWith(QStringLiteral("注意：打印字号只有"))
+            && note.endsWith(QStringLiteral("磅，建议减少每行题数。")),
+        qPrintable(note));
 }
 
 void TestMultiply::noDefaultPrinterRefusesTheRun()
