@@ -5,6 +5,7 @@
 // and count from top to bottom.
 
 #include "forms/DrillWindow.h"
+#include "forms/RowForm.h"
 
 #include <array>
 
@@ -16,8 +17,8 @@ inline constexpr const char* kPerRowLabel = "Label5";
 inline constexpr const char* kPerRowBox = "ttt";
 inline constexpr const char* kSetsLabel = "Label7";
 inline constexpr const char* kSetsBox = "Text1";
-inline constexpr const char* kProgress = "Text3";
-inline constexpr const char* kCompletion = "Label4";
+inline constexpr const char* kProgress = RowForm::kProgress;
+inline constexpr const char* kCompletion = RowForm::kCompletion;
 
 inline constexpr Twips kFirstTitlePlace { 1560, 2040, 1335, 375 };
 inline constexpr Twips kSecondTitlePlace { 1560, 2640, 1335, 255 };
@@ -43,31 +44,18 @@ inline constexpr std::array<std::array<const char*, 3>, 4> kBoxNames { {
     { "w41", "w42", "w43" },
 } };
 
+// The row windows' frames, buttons and report lines; the answers frame
+// starts lower, under the grid, and the output and button frames stand
+// further right and are narrower.
 inline DrillLayout drillLayout(const QString& drillName)
 {
-    return {
-        .drillName = drillName,
-        .heading = { 2520, 720, 7215, 615 },
-        .answerFrameName = "Frame1",
-        .answerFrameCaption = QStringLiteral("是否打印答案"),
-        .answerFrame = { 1560, 5280, 4455, 1095 },
-        .option1 = { 2160, 5640, 855, 495 },
-        .option2 = { 3480, 5640, 735, 495 },
-        .option3 = { 4560, 5640, 1335, 495 },
-        .outputFrameName = "Frame2",
-        .outputFrame = { 6600, 1920, 3975, 1815 },
-        .check1 = { 6840, 2640, 1695, 495 },
-        .check2 = { 8520, 2640, 1935, 495 },
-        .buttonFrameName = "Frame3",
-        .buttonFrame = { 6600, 4200, 3975, 2175 },
-        .command1 = { 8160, 4680, 1695, 495 },
-        .command2 = { 8160, 5520, 1695, 495 },
-        .command3 = { 6690, 4680, 1425, 495 },
-        .progressName = kProgress,
-        .progress = { 1200, 6840, 9615, 495 },
-        .progressPoints = 12,
-        .completionName = kCompletion,
-        .completion = { 1200, 7560, 9615, 495 },
-    };
+    DrillLayout layout = RowForm::drillLayout(drillName);
+    layout.answerFrame = { 1560, 5280, 4455, 1095 };
+    layout.outputFrame = { 6600, 1920, 3975, 1815 };
+    layout.check1 = { 6840, 2640, 1695, 495 };
+    layout.check2 = { 8520, 2640, 1935, 495 };
+    layout.buttonFrame = { 6600, 4200, 3975, 2175 };
+    layout.command3 = { 6690, 4680, 1425, 495 };
+    return layout;
 }
 } // namespace SetForm
