@@ -523,6 +523,13 @@ void TestDivisionRules::truncScaledIsExact()
         QCOMPARE(RandomSource::truncScaled(r, k), j * k / 16777216);
     }
     QVERIFY(RandomSource::truncScaled(16777215.0f / 16777216.0f, k) < k);
+    // The whole-number draw gives the same values and moves the source alike.
+    RandomSource whole;
+    RandomSource scaled;
+    for (int i = 0; i < 4096; ++i) {
+        QCOMPARE(whole.below(k), RandomSource::truncScaled(scaled.next(), k));
+    }
+    QVERIFY(whole == scaled);
 }
 
 QTEST_APPLESS_MAIN(TestDivisionRules)

@@ -9,6 +9,7 @@
 #include <QtGlobal>
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 namespace Draws {
 // Operands have at most six digits.
@@ -38,13 +39,24 @@ inline BitsRange bitsScalingInto(std::int64_t high, std::int64_t lowest, std::in
         static_cast<std::uint32_t>(ceilingOfScaled(highest + 1) - 1) };
 }
 
+// trunc(r × k) for a fresh value r: from the shared source in whole numbers,
+// from any other source (tests hand chosen values) through its next().
+template <typename Source> std::int64_t below(Source& source, std::int64_t k)
+{
+    if constexpr (std::is_same_v<Source, RandomSource>) {
+        return source.below(k);
+    } else {
+        return RandomSource::truncScaled(source.next(), k);
+    }
+}
+
 // trunc(r × high) for fresh values r, drawn again while below lowest. The
 // value is always below high, as r is below 1.
 template <typename Source> std::int64_t atLeast(Source& source, std::int64_t lowest, std::int64_t high)
 {
     std::int64_t value = 0;
     do {
-        value = RandomSource::truncScaled(source.next(), high);
+        value = below(source, high);
     } while (value < lowest);
     return value;
 }

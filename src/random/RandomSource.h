@@ -29,8 +29,13 @@ public:
     float nextWithin(std::uint32_t lowest, std::uint32_t highest, SearchLanes lanes);
     static bool avx2Available();
 
-    // trunc(r * k) for a fresh r, computed exactly (no rounding up to k).
-    std::int64_t below(std::int64_t k) { return truncScaled(next(), k); }
+    // trunc(r * k) for a fresh r: r × 2^24 × k / 2^24 in whole numbers,
+    // the same as truncScaled(next(), k) without going through floating point.
+    std::int64_t below(std::int64_t k)
+    {
+        ++m_draws;
+        return (static_cast<std::int64_t>(output(step()) >> 8) * k) >> 24;
+    }
 
     // trunc(r * k): r is exact in a double and so is the product, for the k
     // the drills use (below 2^29).

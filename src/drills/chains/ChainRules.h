@@ -39,7 +39,7 @@ template <typename Source> int j(Source& source)
 {
     std::int64_t t = 0;
     do {
-        t = RandomSource::truncScaled(source.next(), 10);
+        t = Draws::below(source, 10);
     } while (t < 1 || t > 9);
     return static_cast<int>(t);
 }
@@ -49,7 +49,7 @@ template <typename Source> int h(Source& source)
 {
     std::int64_t t = 0;
     do {
-        t = RandomSource::truncScaled(source.next(), 10) - 10;
+        t = Draws::below(source, 10) - 10;
     } while (t < -9 || t > -1);
     return static_cast<int>(t);
 }
@@ -139,7 +139,7 @@ template <typename Source> std::vector<int> orderTerms(Source& source, std::vect
     // The first term is an added one from any slot but the last.
     std::int64_t p = 0;
     do {
-        p = RandomSource::truncScaled(source.next(), terms - 1) + 1;
+        p = Draws::below(source, terms - 1) + 1;
     } while (slot(p) < 1 || slot(p) > 9);
     shown.push_back(slot(p));
     slot(p) = kUsed;

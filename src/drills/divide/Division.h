@@ -100,7 +100,7 @@ DivisionQuestion DrawDivisionQuestion(
         // The quotients with low < quotient × divisor < high.
         const std::int64_t lowest = b.dividendLow / divisor + 1;
         const std::int64_t highest = (b.dividendHigh - 1) / divisor;
-        quotient = lowest + RandomSource::truncScaled(source.next(), highest - lowest + 1);
+        quotient = lowest + Draws::below(source, highest - lowest + 1);
         dividend = quotient * divisor;
     } else if constexpr (std::is_same_v<Source, RandomSource>) {
         // The same loop, done by skipping to the first value whose quotient fits.
@@ -110,7 +110,7 @@ DivisionQuestion DrawDivisionQuestion(
         dividend = quotient * divisor;
     } else {
         do {
-            quotient = RandomSource::truncScaled(source.next(), b.dividendHigh);
+            quotient = Draws::below(source, b.dividendHigh);
             dividend = quotient * divisor;
         } while (dividend <= b.dividendLow || dividend >= b.dividendHigh);
     }

@@ -26,15 +26,3 @@ void RowDrill::padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
     const qsizetype used = row.length() - cellStart;
     row.appendSpaces(used < cellWidth ? cellWidth - used : 1);
 }
-
-void RowDrill::writeOperation(
-    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
-{
-    line.appendNumber(a);
-    line.appendText(sign);
-    line.appendNumber(b);
-    line.appendAscii('=');
-    if (answer) {
-        line.appendNumber(*answer);
-    }
-}

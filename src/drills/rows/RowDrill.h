@@ -54,8 +54,17 @@ void padCell(SheetLine& row, qsizetype cellStart, int cellWidth);
 QString countsMessage(const RowLayoutLimits& limits);
 
 // Writes a two-operand question "a<sign>b=" and, when given, its answer.
-void writeOperation(
-    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer);
+inline void writeOperation(
+    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
+{
+    line.appendNumber(a);
+    line.appendText(sign);
+    line.appendNumber(b);
+    line.appendAscii('=');
+    if (answer) {
+        line.appendNumber(*answer);
+    }
+}
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
