@@ -49,9 +49,11 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
     return boxes;
 }
 
-// A frame of option buttons in a group of their own, the first one chosen.
+// A frame of option buttons in a group of their own, apart from the answer
+// buttons, with one of them chosen.
 std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
-    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int))
+    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int),
+    std::size_t chosen = 0)
 {
     Controls::frame(window, frameName, caption, framePlace);
     auto* group = new QButtonGroup(window);
@@ -60,7 +62,7 @@ std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, c
         buttons.push_back(Controls::option(window, name, text, place(static_cast<int>(buttons.size()))));
         group->addButton(buttons.back());
     }
-    buttons.front()->setChecked(true);
+    buttons[chosen]->setChecked(true);
     return buttons;
 }
 } // namespace
@@ -89,26 +91,19 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
     , m_kind(kind)
 {
     using namespace RowForm;
-    // A group of their own keeps these apart from the answer buttons.
-    Controls::frame(this, RowForm::kOperationFrame, kOperationCaption, kOperationFramePlace);
-    auto* operations = new QButtonGroup(this);
-    m_addition = Controls::option(this, RowForm::kAddition, kAdditionCaption, operationPlace(0));
-    m_subtraction = Controls::option(this, RowForm::kSubtraction, kSubtractionCaption, operationPlace(1));
-    auto* mixed = Controls::option(this, RowForm::kMixed, kMixedCaption, operationPlace(2));
-    operations->addButton(m_addition);
-    operations->addButton(m_subtraction);
-    operations->addButton(mixed);
-    mixed->setChecked(true);
-
-    m_carry = optionFrame(this, RowForm::kCarryFrame, kCarryCaption, kCarryFramePlace,
-        { { RowForm::kAnyCarry, kAnyCarryCaption }, { RowForm::kAlwaysCarry, kAlwaysCarryCaption },
-            { RowForm::kNeverCarry, kNeverCarryCaption } },
+    // A sheet mixes both operations unless told otherwise.
+    m_operations = optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
+        { { kAddition, kAdditionCaption }, { kSubtraction, kSubtractionCaption }, { kMixed, kMixedCaption } },
+        operationPlace, 2);
+    m_carry = optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
+        { { kAnyCarry, kAnyCarryCaption }, { kAlwaysCarry, kAlwaysCarryCaption },
+            { kNeverCarry, kNeverCarryCaption } },
         carryPlace);
-    m_distinct = Controls::checkBox(
-        this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
+    m_distinct
+        = Controls::checkBox(this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
     if (m_kind.offersBlanks) {
-        m_forms = optionFrame(this, RowForm::kFormFrame, kFormCaption, kFormFramePlace,
-            { { RowForm::kResultForm, kResultCaption }, { RowForm::kBlankForm, kBlankCaption } }, formPlace);
+        m_forms = optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
+            { { kResultForm, kResultCaption }, { kBlankForm, kBlankCaption } }, formPlace);
     }
 }
 
@@ -127,10 +122,10 @@ QuestionForm AddSubWindow::form() const
 
 AddSubOperation AddSubWindow::operation() const
 {
-    if (m_addition->isChecked()) {
+    if (m_operations[0]->isChecked()) {
         return AddSubOperation::Addition;
     }
-    return m_subtraction->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
+    return m_operations[1]->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
 }
 
 std::optional<RowWindow::Run> AddSubWindow::prepareRun(

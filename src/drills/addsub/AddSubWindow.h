@@ -45,8 +45,7 @@ private:
     QuestionForm form() const;
 
     AddSubDrillDefinition m_kind;
-    QRadioButton* m_addition;
-    QRadioButton* m_subtraction;
+    std::vector<QRadioButton*> m_operations; // 加法, 减法, 加减混合
     std::vector<QRadioButton*> m_carry; // 不限, 必须进位/退位, 不进位/不退位
     QCheckBox* m_distinct;
     std::vector<QRadioButton*> m_forms; // 求结果, 填空; empty where not offered
