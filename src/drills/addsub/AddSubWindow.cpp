@@ -2,13 +2,10 @@
 
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
-#include "common/SettingText.h"
-#include "drills/multiply/Multiplication.h"
 #include "forms/RowForm.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
@@ -28,11 +25,35 @@ const QString kFormCaption = QStringLiteral("题目形式");
 const QString kResultCaption = QStringLiteral("求结果");
 const QString kBlankCaption = QStringLiteral("填空");
 
-constexpr RowLayout kInitialLayout { 5, 25, 1 };
+// The two digit boxes, or for kindergarten the limit box, and the layout boxes.
+RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
+{
+    RowBoxes boxes {
+        .operands = { { .title = kLimit,
+            .initial = kind.limit,
+            .low = AddSubtract::kMinLimit,
+            .high = AddSubtract::kMaxLimit } },
+        .firstAtLeastSecond = false,
+        .operandsMessage = AddSubTexts::kLimitMessage,
+        .initialLayout = { 5, 25, 1 },
+        .layoutLimits = AddSubtract::kLayoutLimits,
+        .countsMessage = RowDrill::countsMessage(AddSubtract::kLayoutLimits),
+    };
+    if (kind.maxDigits > 0) {
+        boxes.operands = {
+            { .title = kFirstDigits, .initial = kind.firstDigits, .low = 1, .high = kind.maxDigits },
+            { .title = kSecondDigits, .initial = kind.secondDigits, .low = 1, .high = kind.maxDigits }
+        };
+        boxes.operandsMessage = AddSubTexts::digitsMessage(kind.maxDigits);
+    }
+    return boxes;
+}
 
-// A frame of option buttons in a group of their own, the first one chosen.
+// A frame of option buttons in a group of their own, apart from the answer
+// buttons, with one of them chosen.
 std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
-    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int))
+    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int),
+    std::size_t chosen = 0)
 {
     Controls::frame(window, frameName, caption, framePlace);
     auto* group = new QButtonGroup(window);
@@ -41,7 +62,7 @@ std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, c
         buttons.push_back(Controls::option(window, name, text, place(static_cast<int>(buttons.size()))));
         group->addButton(buttons.back());
     }
-    buttons.front()->setChecked(true);
+    buttons[chosen]->setChecked(true);
     return buttons;
 }
 } // namespace
@@ -66,61 +87,24 @@ AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
 }
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
-    : DrillWindow(environment, RowForm::drillLayout(kind.drillName), parent)
+    : RowWindow(environment, kind.drillName, operandBoxes(kind), parent)
     , m_kind(kind)
 {
     using namespace RowForm;
-    if (m_kind.maxDigits > 0) {
-        m_firstDigits = addSetting(kFirstLabel, kFirstDigits, settingLabel(0), kFirstBox,
-            QString::number(m_kind.firstDigits), settingBox(0));
-        m_secondDigits = addSetting(kSecondLabel, kSecondDigits, settingLabel(1), kSecondBox,
-            QString::number(m_kind.secondDigits), settingBox(1));
-    } else {
-        m_limit = addSetting(
-            kFirstLabel, kLimit, settingLabel(0), kFirstBox, QString::number(m_kind.limit), settingBox(0));
-    }
-    m_layout.emplace(this, kInitialLayout);
-
-    // A group of their own keeps these apart from the answer buttons.
-    Controls::frame(this, RowForm::kOperationFrame, kOperationCaption, kOperationFramePlace);
-    auto* operations = new QButtonGroup(this);
-    m_addition = Controls::option(this, RowForm::kAddition, kAdditionCaption, operationPlace(0));
-    m_subtraction = Controls::option(this, RowForm::kSubtraction, kSubtractionCaption, operationPlace(1));
-    auto* mixed = Controls::option(this, RowForm::kMixed, kMixedCaption, operationPlace(2));
-    operations->addButton(m_addition);
-    operations->addButton(m_subtraction);
-    operations->addButton(mixed);
-    mixed->setChecked(true);
-
-    m_carry = optionFrame(this, RowForm::kCarryFrame, kCarryCaption, kCarryFramePlace,
-        { { RowForm::kAnyCarry, kAnyCarryCaption }, { RowForm::kAlwaysCarry, kAlwaysCarryCaption },
-            { RowForm::kNeverCarry, kNeverCarryCaption } },
+    // A sheet mixes both operations unless told otherwise.
+    m_operations = optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
+        { { kAddition, kAdditionCaption }, { kSubtraction, kSubtractionCaption }, { kMixed, kMixedCaption } },
+        operationPlace, 2);
+    m_carry = optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
+        { { kAnyCarry, kAnyCarryCaption }, { kAlwaysCarry, kAlwaysCarryCaption },
+            { kNeverCarry, kNeverCarryCaption } },
         carryPlace);
-    m_distinct = Controls::checkBox(
-        this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
+    m_distinct
+        = Controls::checkBox(this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
     if (m_kind.offersBlanks) {
-        m_forms = optionFrame(this, RowForm::kFormFrame, kFormCaption, kFormFramePlace,
-            { { RowForm::kResultForm, kResultCaption }, { RowForm::kBlankForm, kBlankCaption } }, formPlace);
+        m_forms = optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
+            { { kResultForm, kResultCaption }, { kBlankForm, kBlankCaption } }, formPlace);
     }
-}
-
-std::optional<OperandRule> AddSubWindow::readOperands()
-{
-    if (m_limit) {
-        const auto limit = parseWholeNumber(m_limit->text());
-        if (!inRange(limit, AddSubtract::kMinLimit, AddSubtract::kMaxLimit)) {
-            MessageBox::show(this, AddSubTexts::kLimitMessage);
-            return std::nullopt;
-        }
-        return LimitOperands { static_cast<int>(*limit) };
-    }
-    const auto first = parseWholeNumber(m_firstDigits->text());
-    const auto second = parseWholeNumber(m_secondDigits->text());
-    if (!inRange(first, 1, m_kind.maxDigits) || !inRange(second, 1, m_kind.maxDigits)) {
-        MessageBox::show(this, AddSubTexts::digitsMessage(m_kind.maxDigits));
-        return std::nullopt;
-    }
-    return DigitOperands { static_cast<int>(*first), static_cast<int>(*second) };
 }
 
 CarryChoice AddSubWindow::carry() const
@@ -138,38 +122,29 @@ QuestionForm AddSubWindow::form() const
 
 AddSubOperation AddSubWindow::operation() const
 {
-    if (m_addition->isChecked()) {
+    if (m_operations[0]->isChecked()) {
         return AddSubOperation::Addition;
     }
-    return m_subtraction->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
+    return m_operations[1]->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
 }
 
-void AddSubWindow::generate()
+std::optional<RowWindow::Run> AddSubWindow::prepareRun(
+    const std::vector<int>& operands, const RowLayout& layout)
 {
-    const std::optional<OperandRule> operands = readOperands();
-    if (!operands) {
-        return;
-    }
-    const auto layout = m_layout->read(AddSubtract::kLayoutLimits);
-    if (!layout) {
-        MessageBox::show(this, RowDrill::countsMessage(AddSubtract::kLayoutLimits));
-        return;
-    }
-    AddSubSettings settings { *operands, operation(), layout->perRow, layout->rowsPerPage, layout->pages,
-        false, carry(), m_distinct->checkState() == Qt::Checked, form() };
+    const OperandRule rule = operands.size() == 1
+        ? OperandRule { LimitOperands { operands[0] } }
+        : OperandRule { DigitOperands { operands[0], operands[1] } };
+    AddSubSettings settings { rule, operation(), layout.perRow, layout.rowsPerPage, layout.pages, false,
+        carry(), m_distinct->checkState() == Qt::Checked, form() };
     if (const auto message = AddSubtract::refusal(settings)) {
         MessageBox::show(this, *message);
-        return;
+        return std::nullopt;
     }
-    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
-        settings.answers = pass.answers;
-        return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
-    });
-    if (done) {
-        showCompletion(DrillTexts::progress(),
-            DrillTexts::completion(RowLayoutBoxes::questions(*layout),
-                AddSubtract::sheet(m_kind.stage, settings.operands, settings.form).fileName));
-    }
+    return Run { AddSubtract::sheet(m_kind.stage, settings.operands, settings.form).fileName,
+        [this, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
+            settings.answers = pass.answers;
+            return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
+        } };
 }
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)

@@ -5,8 +5,7 @@
 // questions per row, rows per page and pages per run.
 
 #include "drills/addsub/AddSubtract.h"
-#include "drills/rows/RowLayoutBoxes.h"
-#include "forms/DrillWindow.h"
+#include "drills/rows/RowWindow.h"
 
 #include <memory>
 #include <optional>
@@ -31,28 +30,22 @@ struct AddSubDrillDefinition {
 
 AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill);
 
-class AddSubWindow : public DrillWindow {
+class AddSubWindow : public RowWindow {
     Q_OBJECT
 public:
     AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent = nullptr);
 
 protected:
-    void generate() override;
+    // operands: the two digit counts, or the limit.
+    std::optional<Run> prepareRun(const std::vector<int>& operands, const RowLayout& layout) override;
 
 private:
-    // The digit counts or the limit, or a message and nothing.
-    std::optional<OperandRule> readOperands();
     AddSubOperation operation() const;
     CarryChoice carry() const;
     QuestionForm form() const;
 
     AddSubDrillDefinition m_kind;
-    QLineEdit* m_firstDigits = nullptr;
-    QLineEdit* m_secondDigits = nullptr;
-    QLineEdit* m_limit = nullptr;
-    std::optional<RowLayoutBoxes> m_layout; // made after the operand boxes, for their tab order
-    QRadioButton* m_addition;
-    QRadioButton* m_subtraction;
+    std::vector<QRadioButton*> m_operations; // 加法, 减法, 加减混合
     std::vector<QRadioButton*> m_carry; // 不限, 必须进位/退位, 不进位/不退位
     QCheckBox* m_distinct;
     std::vector<QRadioButton*> m_forms; // 求结果, 填空; empty where not offered

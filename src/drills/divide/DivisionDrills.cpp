@@ -12,18 +12,18 @@ RowDrillDefinition rowDrill()
 {
     return {
         .drillName = kStage + QStringLiteral("除算"),
-        .firstTitle = QStringLiteral("被除数位数"),
-        .secondTitle = QStringLiteral("除数位数"),
-        .firstDigits = 3,
-        .secondDigits = 1,
-        .firstLow = 2,
-        .firstHigh = DivisionRules::kMaxDividendDigits,
-        .secondLow = 1,
-        .secondHigh = DivisionRules::kMaxDivisorDigits,
-        .firstAtLeastSecond = true,
-        .digitsMessage = DivisionRowTexts::kDigitsMessage,
-        .layoutLimits = DivisionRules::kRowLayoutLimits,
-        .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
+        .boxes = {
+            .operands = {
+                { .title = QStringLiteral("被除数位数"), .initial = 3, .low = 2,
+                    .high = DivisionRules::kMaxDividendDigits },
+                { .title = QStringLiteral("除数位数"), .initial = 1, .low = 1,
+                    .high = DivisionRules::kMaxDivisorDigits } },
+            .firstAtLeastSecond = true,
+            .operandsMessage = DivisionRowTexts::kDigitsMessage,
+            .initialLayout = { 5, 30, 4 },
+            .layoutLimits = DivisionRules::kRowLayoutLimits,
+            .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
+        },
         .sheet =
             [](int d1, int d2) {
                 return RowDrill::namedSheet(

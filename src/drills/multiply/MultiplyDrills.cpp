@@ -13,20 +13,20 @@ RowDrillDefinition rowDrill(MultiplyGrade grade)
     const bool middle = grade == MultiplyGrade::Middle;
     RowDrillDefinition drill {
         .drillName = Multiplication::stage(grade) + QStringLiteral("乘算"),
-        .firstTitle = QStringLiteral("第一因数位数"),
-        .secondTitle = QStringLiteral("第二因数位数"),
-        // Middle grades start at 3 × 1 digits, upper grades at 3 × 2.
-        .firstDigits = 3,
-        .secondDigits = middle ? 1 : 2,
-        .firstLow = 1,
-        .firstHigh = Multiplication::kMaxFirstDigits,
-        .secondLow = 1,
-        .secondHigh = Multiplication::kMaxSecondDigits,
-        .firstAtLeastSecond = false,
-        .digitsMessage = MultiplyTexts::kDigitsMessage,
-        .layoutLimits = Multiplication::kLayoutLimits,
-        .countsMessage = middle ? MultiplyTexts::kMiddleGradeCountsMessage
-                                : RowDrill::countsMessage(Multiplication::kLayoutLimits),
+        .boxes = {
+            // Middle grades start at 3 × 1 digits, upper grades at 3 × 2.
+            .operands = {
+                { .title = QStringLiteral("第一因数位数"), .initial = 3, .low = 1,
+                    .high = Multiplication::kMaxFirstDigits },
+                { .title = QStringLiteral("第二因数位数"), .initial = middle ? 1 : 2, .low = 1,
+                    .high = Multiplication::kMaxSecondDigits } },
+            .firstAtLeastSecond = false,
+            .operandsMessage = MultiplyTexts::kDigitsMessage,
+            .initialLayout = { 5, 30, 4 },
+            .layoutLimits = Multiplication::kLayoutLimits,
+            .countsMessage = middle ? MultiplyTexts::kMiddleGradeCountsMessage
+                                    : RowDrill::countsMessage(Multiplication::kLayoutLimits),
+        },
         .sheet = [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
         .writeQuestion = Multiplication::writeNextQuestion,
     };

@@ -1,12 +1,10 @@
 #pragma once
 // The window of a row drill whose questions take two operands of chosen digit
 // counts (multiplication, division in rows): the two digit boxes, questions
-// per row, rows per page and pages per run. A drill is described by its texts,
-// bounds, sheet names and a function that draws one question.
+// per row, rows per page and pages per run. A drill is described by its boxes,
+// sheet names and a function that draws one question.
 
-#include "drills/rows/RowDrill.h"
-#include "drills/rows/RowLayoutBoxes.h"
-#include "forms/DrillWindow.h"
+#include "drills/rows/RowWindow.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,18 +21,7 @@ struct NumberedQuestions {
 
 struct RowDrillDefinition {
     QString drillName;
-    QString firstTitle;
-    QString secondTitle;
-    int firstDigits; // initial contents of the two digit boxes
-    int secondDigits;
-    int firstLow;
-    int firstHigh;
-    int secondLow;
-    int secondHigh;
-    bool firstAtLeastSecond; // the first operand never has fewer digits than the second
-    QString digitsMessage;
-    RowLayoutLimits layoutLimits;
-    QString countsMessage; // shown when the layout settings are refused
+    RowBoxes boxes; // the two digit boxes, first and second operand, and the layout boxes
     std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
     // Draws one question and writes it at the end of the row.
     std::function<void(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool answers)>
@@ -43,18 +30,15 @@ struct RowDrillDefinition {
     std::function<NumberedQuestions(int firstDigits, int secondDigits)> numbered = {};
 };
 
-class OperandRowWindow : public DrillWindow {
+class OperandRowWindow : public RowWindow {
     Q_OBJECT
 public:
     OperandRowWindow(DrillEnvironment& environment, RowDrillDefinition drill, QWidget* parent = nullptr);
 
 protected:
-    void generate() override;
+    std::optional<Run> prepareRun(const std::vector<int>& digits, const RowLayout& layout) override;
 
 private:
     RowDrillDefinition m_drill;
-    QLineEdit* m_firstDigits;
-    QLineEdit* m_secondDigits;
-    RowLayoutBoxes m_layout;
     QCheckBox* m_distinct = nullptr; // only where the drill offers it
 };

@@ -24,6 +24,8 @@ struct RowLayout {
     int perRow;
     int rowsPerPage;
     int pages;
+
+    qint64 questions() const { return qint64 { perRow } * rowsPerPage * pages; }
 };
 
 // The highest questions per row, rows per page and pages a row drill accepts
