@@ -175,11 +175,11 @@ void AddSubtract::writeQuestion(
         };
         if (question.subtract) {
             blank(question.a);
-            line.appendText(u"-");
+            line.appendAscii('-');
             line.appendNumber(question.b);
         } else {
             line.appendNumber(question.a);
-            line.appendText(u"+");
+            line.appendAscii('+');
             blank(question.b);
         }
         line.appendAscii('=');

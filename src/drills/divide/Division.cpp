@@ -33,6 +33,14 @@ void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& quest
         withAnswer ? std::optional<std::int64_t>(question.quotient) : std::nullopt);
 }
 
+void DivisionRules::writeNextRowQuestion(
+    SheetLine& row, RandomSource& random, int dividendDigits, int divisorDigits, bool withAnswer)
+{
+    writeQuestion(row,
+        DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 }, QuotientDraw::InRange),
+        withAnswer);
+}
+
 QString DivisionRules::questionText(const DivisionQuestion& question)
 {
     SheetLine line;

@@ -29,13 +29,7 @@ RowDrillDefinition rowDrill()
                 return RowDrill::namedSheet(
                     RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);
             },
-        .writeQuestion =
-            [](SheetLine& row, RandomSource& random, int d1, int d2, bool answers) {
-                // A whole run can hold 400,000 questions: one draw per quotient
-                // keeps the largest six-digit ÷ five-digit run to a moment.
-                DivisionRules::writeQuestion(
-                    row, DrawDivisionQuestion(random, { d1, d2, 1 }, QuotientDraw::InRange), answers);
-            },
+        .run = RowDrill::runDrawn<DivisionRules::writeNextRowQuestion>,
         .numbered =
             [](int d1, int d2) {
                 auto space = std::make_shared<const DivisionRowSpace>(d1, d2);

@@ -42,9 +42,6 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
                     [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); },
                     outputs);
             }
-            return RowDrill::run(
-                sheet, layout,
-                [&](SheetLine& row) { m_drill.writeQuestion(row, pass.random, first, second, pass.answers); },
-                outputs);
+            return m_drill.run({ sheet, layout, pass.random, first, second, pass.answers }, outputs);
         } };
 }

@@ -23,9 +23,9 @@ struct RowDrillDefinition {
     QString drillName;
     RowBoxes boxes; // the two digit boxes, first and second operand, and the layout boxes
     std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
-    // Draws one question and writes it at the end of the row.
-    std::function<void(SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool answers)>
-        writeQuestion;
+    // Draws and writes a whole run: RowDrill::runDrawn with the drill's
+    // question writer.
+    bool (*run)(const OperandRun& run, SheetOutputs& outputs);
     // For a drill that offers 题目不重复: its questions of the digit counts.
     std::function<NumberedQuestions(int firstDigits, int secondDigits)> numbered = {};
 };

@@ -20,9 +20,3 @@ QString RowDrill::countsMessage(const RowLayoutLimits& limits)
 {
     return ::countsMessage({ 1, limits.maxPerRow, 1, limits.maxRows, 1, limits.maxPages });
 }
-
-void RowDrill::padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
-{
-    const qsizetype used = row.length() - cellStart;
-    row.appendSpaces(used < cellWidth ? cellWidth - used : 1);
-}

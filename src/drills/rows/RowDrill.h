@@ -36,6 +36,18 @@ struct RowLayoutLimits {
     int maxPages;
 };
 
+class RandomSource;
+
+// One run of a drill on two operands of chosen digit counts.
+struct OperandRun {
+    const RowSheet& sheet;
+    const RowLayout& layout;
+    RandomSource& random;
+    int firstDigits;
+    int secondDigits;
+    bool answers;
+};
+
 namespace RowDrill {
 // Every row starts with this indent.
 inline constexpr int kIndent = 4;
@@ -45,12 +57,14 @@ RowSheet namedSheet(const QString& stem, int cellWidth);
 // The name of a drill on two operands of chosen digit counts, e.g. "中段3位乘1位".
 QString operandStem(const QString& stage, int firstDigits, const QString& operation, int secondDigits);
 
-using QuestionWriter = std::function<void(SheetLine& row)>;
-
 // Pads the cell that started at character cellStart with spaces to the cell
 // width. A question that fills or overflows its cell still gets one space, so
 // it never runs into the next one.
-void padCell(SheetLine& row, qsizetype cellStart, int cellWidth);
+inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
+{
+    const qsizetype used = row.length() - cellStart;
+    row.appendSpaces(used < cellWidth ? cellWidth - used : 1);
+}
 
 // The message of layout settings out of those limits, naming them.
 QString countsMessage(const RowLayoutLimits& limits);
@@ -88,5 +102,18 @@ bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQues
         }
         outputs.line(row);
     });
+}
+
+// A whole run of questions drawn by writeNextQuestion(row, random,
+// firstDigits, secondDigits, answers), called directly for each cell; its
+// address serves as the drill's runner.
+template <auto writeNextQuestion> bool runDrawn(const OperandRun& run, SheetOutputs& outputs)
+{
+    return RowDrill::run(
+        run.sheet, run.layout,
+        [&](SheetLine& row) {
+            writeNextQuestion(row, run.random, run.firstDigits, run.secondDigits, run.answers);
+        },
+        outputs);
 }
 } // namespace RowDrill
