@@ -4,8 +4,12 @@
 #include "forms/DrillWindow.h"
 #include "shell/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 
 #include <QDir>
 #include <QFile>
@@ -119,6 +123,16 @@ void TestSupport::click(QWidget* window, const char* buttonName)
     button->click();
 }
 
+DrillSession::DrillSession()
+    : DrillSession(pdf)
+{
+}
+
+DrillSession::DrillSession(PrintTarget& target)
+    : printer(target)
+{
+}
+
 DrillWindow* DrillSession::open(const QString& entry)
 {
     QAction* action = shell.mainWindow()->entry(entry);
@@ -128,10 +142,52 @@ DrillWindow* DrillSession::open(const QString& entry)
     action->trigger();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* drill = qobject_cast<DrillWindow*>(w); drill && drill->isVisible()) {
-            return drill;
+            return window = drill;
         }
     }
     return nullptr;
+}
+
+namespace {
+// The named control, or a failure of the test when the window has none.
+template <typename Control> Control* need(const DrillSession& session, const char* name)
+{
+    Control* control = session.child<Control>(name);
+    QTest::qVerify(control != nullptr, name, "the window has no such control", __FILE__, __LINE__);
+    return control;
+}
+} // namespace
+
+QString DrillSession::text(const char* name) const
+{
+    if (auto* label = child<QLabel>(name)) {
+        return label->text();
+    }
+    if (auto* box = child<QLineEdit>(name)) {
+        return box->text();
+    }
+    auto* button = need<QAbstractButton>(*this, name);
+    return button ? button->text() : QString();
+}
+
+bool DrillSession::chosen(const char* name) const
+{
+    auto* button = need<QAbstractButton>(*this, name);
+    return button && button->isChecked();
+}
+
+void DrillSession::choose(const char* name)
+{
+    if (auto* option = need<QRadioButton>(*this, name)) {
+        option->setChecked(true);
+    }
+}
+
+void DrillSession::tick(const char* name, bool ticked)
+{
+    if (auto* box = need<QCheckBox>(*this, name)) {
+        box->setChecked(ticked);
+    }
 }
 
 QDir TestSupport::goldenDir(const QString& entry, bool answers)
