@@ -111,14 +111,14 @@ void TestSupport::initFonts()
 
 void TestSupport::setText(QWidget* window, const char* boxName, const QString& text)
 {
-    auto* box = window->findChild<QLineEdit*>(QLatin1String(boxName));
+    auto* box = window ? window->findChild<QLineEdit*>(QLatin1String(boxName)) : nullptr;
     QVERIFY2(box, boxName);
     box->setText(text);
 }
 
 void TestSupport::click(QWidget* window, const char* buttonName)
 {
-    auto* button = window->findChild<QPushButton*>(QLatin1String(buttonName));
+    auto* button = window ? window->findChild<QPushButton*>(QLatin1String(buttonName)) : nullptr;
     QVERIFY2(button, buttonName);
     button->click();
 }
