@@ -11,6 +11,8 @@
 #include "drills/chains/ChainWindow.h"
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/MultiplyDrills.h"
+#include "forms/ChainForm.h"
+#include "forms/SetForm.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
@@ -94,36 +96,37 @@ void setUp(DrillWindow& window, const Boxes& boxes, bool printer, bool file)
     for (const auto& [name, text] : boxes) {
         window.findChild<QLineEdit*>(name)->setText(text);
     }
-    window.findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
-    window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(printer);
-    window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(file);
+    window.findChild<QRadioButton*>(DrillNames::kShowAnswers)->setChecked(true);
+    window.findChild<QCheckBox*>(DrillNames::kToPrinter)->setChecked(printer);
+    window.findChild<QCheckBox*>(DrillNames::kToFile)->setChecked(file);
 }
 
 Boxes rowBoxes(const char* first, const char* second, const char* perRow, const char* rows, const char* pages)
 {
-    Boxes boxes { { "Text4", perRow }, { "Text5", rows }, { "Text6", pages } };
-    boxes["Text1"] = first;
+    Boxes boxes { { RowForm::kPerRowBox, perRow }, { RowForm::kRowsBox, rows },
+        { RowForm::kPagesBox, pages } };
+    boxes[RowForm::kFirstBox] = first;
     if (second) {
-        boxes["Text2"] = second;
+        boxes[RowForm::kSecondBox] = second;
     }
     return boxes;
 }
 
 Boxes gridBoxes(const char* first, const char* second, const char* count, const char* sets)
 {
-    Boxes boxes { { "Text1", sets } };
-    for (const char* kind : { "1", "2", "3", "4" }) {
-        const QString k = QString::fromLatin1(kind);
-        boxes[QStringLiteral("w") + k + QLatin1Char('1')] = first;
-        boxes[QStringLiteral("w") + k + QLatin1Char('2')] = second;
-        boxes[QStringLiteral("w") + k + QLatin1Char('3')] = count;
+    Boxes boxes { { SetForm::kSetsBox, sets } };
+    for (const auto& kind : SetForm::kBoxNames) {
+        boxes[kind[0]] = first;
+        boxes[kind[1]] = second;
+        boxes[kind[2]] = count;
     }
     return boxes;
 }
 
 std::vector<Work> works()
 {
-    const Boxes chain { { "Text1", "51" }, { "Text3", "11" }, { "Text4", "20" } };
+    const Boxes chain { { ChainForm::kPerRowBox, "51" }, { ChainForm::kRowsBox, "11" },
+        { ChainForm::kPagesBox, "20" } };
     const auto addSub = [](AddSubDrill drill) {
         return [drill](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
             return std::make_unique<AddSubWindow>(e, addSubDrillDefinition(drill));
@@ -150,7 +153,7 @@ std::vector<Work> works()
             [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, MultiplyDrills::sets()); },
             [] {
                 Boxes b = gridBoxes("6", "5", "50", "100");
-                b["ttt"] = "50";
+                b[SetForm::kPerRowBox] = "50";
                 return b;
             }() },
         { "七笔加减 51×11×20",
@@ -194,7 +197,7 @@ int main(int argc, char** argv)
         QDir::setCurrent(workDir);
         const std::unique_ptr<DrillWindow> window = work.window(environment);
         setUp(*window, work.boxes, false, true);
-        auto* generate = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
         std::vector<double> floors;
         for (int i = 0; i < kRepeats; ++i) {
@@ -215,7 +218,7 @@ int main(int argc, char** argv)
         // Printing has no floor to compare with; a slow print is timed once.
         OperandRowWindow window(environment, MultiplyDrills::rows(MultiplyGrade::Middle));
         setUp(window, rowBoxes("6", "5", "50", "200", "40"), true, false);
-        auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* generate = window.findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
         for (int i = 0; i < kRepeats && (runs.empty() || runs.front() < 5000); ++i) {
             QElapsedTimer timer;

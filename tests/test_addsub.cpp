@@ -4,15 +4,14 @@
 
 #include "TestSupport.h"
 
+#include "common/DistinctTexts.h"
 #include "drills/addsub/AddSubSpace.h"
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/rows/RowDrill.h"
+#include "forms/RowForm.h"
 #include "random/RandomSource.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -28,37 +27,6 @@ using namespace TestSupport;
 Q_DECLARE_METATYPE(AddSubDrill)
 
 namespace {
-struct Window {
-    explicit Window(AddSubDrill drill)
-        : environment { random, noPrinter }
-        , window(makeAddSubWindow(environment, drill))
-    {
-    }
-    RandomSource random;
-    NoPrinterTarget noPrinter;
-    DrillEnvironment environment;
-    std::unique_ptr<DrillWindow> window;
-
-    void choose(const char* option)
-    {
-        window->findChild<QRadioButton*>(QLatin1String(option))->setChecked(true);
-    }
-    bool chosen(const char* option) const
-    {
-        return window->findChild<QRadioButton*>(QLatin1String(option))->isChecked();
-    }
-    QString text(const char* name) const
-    {
-        if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) {
-            return label->text();
-        }
-        if (auto* box = window->findChild<QLineEdit*>(QLatin1String(name))) {
-            return box->text();
-        }
-        return window->findChild<QAbstractButton*>(QLatin1String(name))->text();
-    }
-};
-
 QString digitsMessage(int maxDigits)
 {
     return QStringLiteral("输入位数错误！第一个数为1-%1位，第二个数为1-%1位。").arg(maxDigits);
@@ -89,20 +57,20 @@ bool regroups(qint64 a, qint64 b, bool subtract)
     return regrouped;
 }
 
-// Option7 不限, Option8 必须进位/退位, Option9 不进位/不退位.
+// The carry choices: 不限 (any), 必须进位/退位 (always), 不进位/不退位 (never).
 bool obeys(const QString& carryOption, qint64 a, qint64 b, bool subtract)
 {
-    return carryOption == QLatin1String("Option7")
-        || regroups(a, b, subtract) == (carryOption == QLatin1String("Option8"));
+    return carryOption == QLatin1String(RowForm::kAnyCarry)
+        || regroups(a, b, subtract) == (carryOption == QLatin1String(RowForm::kAlwaysCarry));
 }
 
 // What a run of the drill may write, by brute force: every operand pair of the
 // digit counts (or within the limit) with a result of 0 or more (within the limit).
 std::vector<qint64> candidates(const OperandRule& operands, bool subtract, CarryChoice carry)
 {
-    const QString option = carry == CarryChoice::Any ? "Option7"
-        : carry == CarryChoice::Always               ? "Option8"
-                                                     : "Option9";
+    const QString option = carry == CarryChoice::Any ? RowForm::kAnyCarry
+        : carry == CarryChoice::Always               ? RowForm::kAlwaysCarry
+                                                     : RowForm::kNeverCarry;
     std::vector<qint64> keys;
     const auto consider = [&](qint64 a, qint64 b, qint64 highest) {
         const qint64 result = subtract ? a - b : a + b;
@@ -245,22 +213,24 @@ void TestAddSub::defaultsWriteTheirSheet()
     QFETCH(QString, name);
     QFETCH(QString, fileName);
     QFETCH(QString, title);
-    ScratchDir dir;
-    MessageRecorder messages;
-    Window w(drill);
-    QCOMPARE(w.text("Label1"), QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
-    QCOMPARE(w.text("Command1"), name + QStringLiteral("(&C)"));
-    QVERIFY(w.chosen("Option6") && w.chosen("Option2") && w.chosen("Option7"));
-    QVERIFY(!w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->isChecked());
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    QCOMPARE(session.text(DrillNames::kHeading),
+        QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
+    QCOMPARE(session.text(DrillNames::kGenerate), name + QStringLiteral("(&C)"));
+    QVERIFY(session.chosen(RowForm::kMixed) && session.chosen(DrillNames::kHideAnswers)
+        && session.chosen(RowForm::kAnyCarry));
+    QVERIFY(!session.chosen(DistinctTexts::kCheckName));
     // 求结果 / 填空 only for the youngest: kindergarten and the lower grades.
     const bool blanks = drill == AddSubDrill::Kindergarten || drill == AddSubDrill::Lower;
-    QCOMPARE(w.window->findChild<QRadioButton*>(QStringLiteral("Option10")) != nullptr, blanks);
-    QVERIFY(!blanks || w.chosen("Option10"));
-    click(w.window.get(), "Command1");
-    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(session.child<QRadioButton>(RowForm::kResultForm) != nullptr, blanks);
+    QVERIFY(!blanks || session.chosen(RowForm::kResultForm));
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
 
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { fileName });
-    const QStringList lines = sheetValues(dir.filePath(fileName));
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { fileName });
+    const QStringList lines = sheetValues(session.dir.filePath(fileName));
     QCOMPARE(lines.size(), 2 + 25);
     QCOMPARE(lines[0], title);
     QVERIFY(lines[1].startsWith(QStringLiteral("学校：")));
@@ -272,9 +242,10 @@ void TestAddSub::defaultsWriteTheirSheet()
             QVERIFY2(question.match(cell).hasMatch(), qPrintable(cell));
         }
     }
-    QCOMPARE(w.text("Text3"), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
-    QVERIFY(w.text("Label4").startsWith(QStringLiteral("智能生成[125]题已完成")));
-    QVERIFY(w.text("Label4").contains(QStringLiteral("“") + fileName + QStringLiteral("”")));
+    QCOMPARE(session.text(RowForm::kProgress), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
+    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[125]题已完成")));
+    QVERIFY(
+        session.text(RowForm::kCompletion).contains(QStringLiteral("“") + fileName + QStringLiteral("”")));
 }
 
 void TestAddSub::everyQuestionOfALargeRunObeysItsRule_data()
@@ -284,24 +255,26 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("fileName");
+    using D = AddSubDrill;
+    using namespace RowForm;
     const auto add = [](const char* name, AddSubDrill drill, int first, int second, const char* option,
                          const char* file) {
         QTest::newRow(name) << drill << first << second << QString::fromLatin1(option)
                             << QString::fromUtf8(file);
     };
-    add("within 5 mixed", AddSubDrill::Kindergarten, 5, 0, "Option6", "幼儿园5以内加减速算.xls");
-    add("within 20 addition", AddSubDrill::Kindergarten, 20, 0, "Option4", "幼儿园20以内加减速算.xls");
-    add("within 20 subtraction", AddSubDrill::Kindergarten, 20, 0, "Option5", "幼儿园20以内加减速算.xls");
-    add("lower 1 and 1 mixed", AddSubDrill::Lower, 1, 1, "Option6", "低段1位加减1位速算.xls");
-    add("lower 1 and 2 subtraction", AddSubDrill::Lower, 1, 2, "Option5", "低段1位加减2位速算.xls");
-    add("lower 2 and 2 subtraction", AddSubDrill::Lower, 2, 2, "Option5", "低段2位加减2位速算.xls");
-    add("lower 2 and 1 addition", AddSubDrill::Lower, 2, 1, "Option4", "低段2位加减1位速算.xls");
-    add("middle 4 and 1 mixed", AddSubDrill::Middle, 4, 1, "Option6", "中段4位加减1位速算.xls");
-    add("middle 1 and 4 mixed", AddSubDrill::Middle, 1, 4, "Option6", "中段1位加减4位速算.xls");
-    add("middle 4 and 4 subtraction", AddSubDrill::Middle, 4, 4, "Option5", "中段4位加减4位速算.xls");
-    add("upper 6 and 6 addition", AddSubDrill::Upper, 6, 6, "Option4", "高段6位加减6位速算.xls");
-    add("upper 6 and 6 mixed", AddSubDrill::Upper, 6, 6, "Option6", "高段6位加减6位速算.xls");
-    add("upper 3 and 6 subtraction", AddSubDrill::Upper, 3, 6, "Option5", "高段3位加减6位速算.xls");
+    add("within 5 mixed", D::Kindergarten, 5, 0, kMixed, "幼儿园5以内加减速算.xls");
+    add("within 20 addition", D::Kindergarten, 20, 0, kAddition, "幼儿园20以内加减速算.xls");
+    add("within 20 subtraction", D::Kindergarten, 20, 0, kSubtraction, "幼儿园20以内加减速算.xls");
+    add("lower 1 and 1 mixed", D::Lower, 1, 1, kMixed, "低段1位加减1位速算.xls");
+    add("lower 1 and 2 subtraction", D::Lower, 1, 2, kSubtraction, "低段1位加减2位速算.xls");
+    add("lower 2 and 2 subtraction", D::Lower, 2, 2, kSubtraction, "低段2位加减2位速算.xls");
+    add("lower 2 and 1 addition", D::Lower, 2, 1, kAddition, "低段2位加减1位速算.xls");
+    add("middle 4 and 1 mixed", D::Middle, 4, 1, kMixed, "中段4位加减1位速算.xls");
+    add("middle 1 and 4 mixed", D::Middle, 1, 4, kMixed, "中段1位加减4位速算.xls");
+    add("middle 4 and 4 subtraction", D::Middle, 4, 4, kSubtraction, "中段4位加减4位速算.xls");
+    add("upper 6 and 6 addition", D::Upper, 6, 6, kAddition, "高段6位加减6位速算.xls");
+    add("upper 6 and 6 mixed", D::Upper, 6, 6, kMixed, "高段6位加减6位速算.xls");
+    add("upper 3 and 6 subtraction", D::Upper, 3, 6, kSubtraction, "高段3位加减6位速算.xls");
 }
 
 void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
@@ -312,22 +285,22 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
     QFETCH(QString, option);
     QFETCH(QString, fileName);
     const bool limited = drill == AddSubDrill::Kindergarten;
-    ScratchDir dir;
-    MessageRecorder messages;
-    Window w(drill);
-    setText(w.window.get(), "Text1", QString::number(first));
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.setText(RowForm::kFirstBox, QString::number(first));
     if (!limited) {
-        setText(w.window.get(), "Text2", QString::number(second));
+        session.setText(RowForm::kSecondBox, QString::number(second));
     }
-    setText(w.window.get(), "Text4", QStringLiteral("20"));
-    setText(w.window.get(), "Text5", QStringLiteral("50"));
-    setText(w.window.get(), "Text6", QStringLiteral("4"));
-    w.choose(qPrintable(option));
-    w.choose("Option1");
-    click(w.window.get(), "Command1");
-    QVERIFY(messages.messages.isEmpty());
+    session.setText(RowForm::kPerRowBox, QStringLiteral("20"));
+    session.setText(RowForm::kRowsBox, QStringLiteral("50"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("4"));
+    session.choose(qPrintable(option));
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
 
-    const QStringList lines = sheetValues(dir.filePath(fileName));
+    const QStringList lines = sheetValues(session.dir.filePath(fileName));
     QCOMPARE(lines.size(), 2 + 50 * 4);
     const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / 20;
     QVERIFY(width >= 10);
@@ -360,15 +333,15 @@ void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
         }
     }
     const int questions = 20 * 50 * 4;
-    if (option == QLatin1String("Option4")) {
+    if (option == QLatin1String(RowForm::kAddition)) {
         QCOMPARE(subtractions, 0);
-    } else if (option == QLatin1String("Option5")) {
+    } else if (option == QLatin1String(RowForm::kSubtraction)) {
         QCOMPARE(subtractions, questions);
     } else {
         QVERIFY2(subtractions > questions * 45 / 100 && subtractions < questions * 55 / 100,
             qPrintable(QString::number(subtractions)));
     }
-    QVERIFY(w.text("Label4").startsWith(QStringLiteral("智能生成[4000]题已完成")));
+    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[4000]题已完成")));
 }
 
 void TestAddSub::badSettingsGiveTheirMessageAndNoFile_data()
@@ -377,38 +350,24 @@ void TestAddSub::badSettingsGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("limit 4") << AddSubDrill::Kindergarten << "Text1"
-                             << "4" << kLimitMessage;
-    QTest::newRow("limit 21") << AddSubDrill::Kindergarten << "Text1"
-                              << "21" << kLimitMessage;
-    QTest::newRow("limit empty") << AddSubDrill::Kindergarten << "Text1"
-                                 << "" << kLimitMessage;
-    QTest::newRow("limit fraction") << AddSubDrill::Kindergarten << "Text1"
-                                    << "10.5" << kLimitMessage;
-    QTest::newRow("lower first digits 0") << AddSubDrill::Lower << "Text1"
-                                          << "0" << digitsMessage(2);
-    QTest::newRow("lower first digits 3") << AddSubDrill::Lower << "Text1"
-                                          << "3" << digitsMessage(2);
-    QTest::newRow("lower second digits 3") << AddSubDrill::Lower << "Text2"
-                                           << "3" << digitsMessage(2);
-    QTest::newRow("middle second digits 5") << AddSubDrill::Middle << "Text2"
-                                            << "5" << digitsMessage(4);
-    QTest::newRow("middle first digits letters") << AddSubDrill::Middle << "Text1"
-                                                 << "abc" << digitsMessage(4);
-    QTest::newRow("upper first digits 7") << AddSubDrill::Upper << "Text1"
-                                          << "7" << digitsMessage(6);
-    QTest::newRow("upper second digits -1") << AddSubDrill::Upper << "Text2"
-                                            << "-1" << digitsMessage(6);
-    QTest::newRow("kindergarten per row 21") << AddSubDrill::Kindergarten << "Text4"
-                                             << "21" << kCountsMessage;
-    QTest::newRow("lower per row 0") << AddSubDrill::Lower << "Text4"
-                                     << "0" << kCountsMessage;
-    QTest::newRow("middle rows 51") << AddSubDrill::Middle << "Text5"
-                                    << "51" << kCountsMessage;
-    QTest::newRow("upper pages 41") << AddSubDrill::Upper << "Text6"
-                                    << "41" << kCountsMessage;
-    QTest::newRow("upper pages empty") << AddSubDrill::Upper << "Text6"
-                                       << " " << kCountsMessage;
+    using D = AddSubDrill;
+    using namespace RowForm;
+    QTest::newRow("limit 4") << D::Kindergarten << kFirstBox << "4" << kLimitMessage;
+    QTest::newRow("limit 21") << D::Kindergarten << kFirstBox << "21" << kLimitMessage;
+    QTest::newRow("limit empty") << D::Kindergarten << kFirstBox << "" << kLimitMessage;
+    QTest::newRow("limit fraction") << D::Kindergarten << kFirstBox << "10.5" << kLimitMessage;
+    QTest::newRow("lower first digits 0") << D::Lower << kFirstBox << "0" << digitsMessage(2);
+    QTest::newRow("lower first digits 3") << D::Lower << kFirstBox << "3" << digitsMessage(2);
+    QTest::newRow("lower second digits 3") << D::Lower << kSecondBox << "3" << digitsMessage(2);
+    QTest::newRow("middle second digits 5") << D::Middle << kSecondBox << "5" << digitsMessage(4);
+    QTest::newRow("middle first digits letters") << D::Middle << kFirstBox << "abc" << digitsMessage(4);
+    QTest::newRow("upper first digits 7") << D::Upper << kFirstBox << "7" << digitsMessage(6);
+    QTest::newRow("upper second digits -1") << D::Upper << kSecondBox << "-1" << digitsMessage(6);
+    QTest::newRow("kindergarten per row 21") << D::Kindergarten << kPerRowBox << "21" << kCountsMessage;
+    QTest::newRow("lower per row 0") << D::Lower << kPerRowBox << "0" << kCountsMessage;
+    QTest::newRow("middle rows 51") << D::Middle << kRowsBox << "51" << kCountsMessage;
+    QTest::newRow("upper pages 41") << D::Upper << kPagesBox << "41" << kCountsMessage;
+    QTest::newRow("upper pages empty") << D::Upper << kPagesBox << " " << kCountsMessage;
 }
 
 void TestAddSub::badSettingsGiveTheirMessageAndNoFile()
@@ -417,30 +376,31 @@ void TestAddSub::badSettingsGiveTheirMessageAndNoFile()
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    ScratchDir dir;
-    MessageRecorder messages;
-    Window w(drill);
-    setText(w.window.get(), qPrintable(box), text);
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.setText(qPrintable(box), text);
     if (message != kCountsMessage) {
         // The counts fail too: only the first message shows.
-        setText(w.window.get(), "Text5", QStringLiteral("51"));
+        session.setText(RowForm::kRowsBox, QStringLiteral("51"));
     }
-    click(w.window.get(), "Command1");
-    QCOMPARE(messages.messages, QStringList { message });
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w.text("Text3").isEmpty());
-    QVERIFY(w.text("Label4").isEmpty());
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList { message });
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(session.text(RowForm::kProgress).isEmpty());
+    QVERIFY(session.text(RowForm::kCompletion).isEmpty());
 }
 
 void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
 {
-    Window w(AddSubDrill::Lower);
-    w.choose("Option4");
-    QVERIFY(w.chosen("Option2") && !w.chosen("Option6"));
-    w.choose("Option1");
-    QVERIFY(w.chosen("Option4") && !w.chosen("Option2"));
-    w.choose("Option5");
-    QVERIFY(w.chosen("Option1") && !w.chosen("Option4"));
+    DrillSession session;
+    session.build<AddSubWindow>(addSubDrillDefinition(AddSubDrill::Lower));
+    session.choose(RowForm::kAddition);
+    QVERIFY(session.chosen(DrillNames::kHideAnswers) && !session.chosen(RowForm::kMixed));
+    session.choose(DrillNames::kShowAnswers);
+    QVERIFY(session.chosen(RowForm::kAddition) && !session.chosen(DrillNames::kHideAnswers));
+    session.choose(RowForm::kSubtraction);
+    QVERIFY(session.chosen(DrillNames::kShowAnswers) && !session.chosen(RowForm::kAddition));
 }
 
 void TestAddSub::spaceNumbersEveryQuestionOfItsChoiceOnce_data()
@@ -498,34 +458,31 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
     QTest::addColumn<QList<int>>("layout"); // per row, rows, pages
     const QList<int> large { 20, 50, 4 };
     using D = AddSubDrill;
+    using namespace RowForm;
     QTest::newRow("within 10 carrying, every one of the 18")
-        << D::Kindergarten << 10 << 0 << "Option6"
-        << "Option8" << true << false << QList<int> { 3, 6, 1 };
-    QTest::newRow("within 20 without carrying, blanks") << D::Kindergarten << 20 << 0 << "Option4"
-                                                        << "Option9" << false << true << large;
-    QTest::newRow("within 20 borrowing, blanks") << D::Kindergarten << 20 << 0 << "Option5"
-                                                 << "Option8" << false << true << large;
+        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 };
+    QTest::newRow("within 20 without carrying, blanks")
+        << D::Kindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large;
+    QTest::newRow("within 20 borrowing, blanks")
+        << D::Kindergarten << 20 << 0 << kSubtraction << kAlwaysCarry << false << true << large;
     QTest::newRow("within 20 mixed, blanks, distinct")
-        << D::Kindergarten << 20 << 0 << "Option6"
-        << "Option7" << true << true << QList<int> { 20, 10, 1 };
+        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 };
     QTest::newRow("lower 1 and 1 mixed, every one of the 126")
-        << D::Lower << 1 << 1 << "Option6"
-        << "Option7" << true << false << QList<int> { 18, 7, 1 };
-    QTest::newRow("lower 2 and 1 carrying mixed, blanks") << D::Lower << 2 << 1 << "Option6"
-                                                          << "Option8" << false << true << large;
+        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 };
+    QTest::newRow("lower 2 and 1 carrying mixed, blanks")
+        << D::Lower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large;
     QTest::newRow("lower 2 and 2 borrowing, distinct")
-        << D::Lower << 2 << 2 << "Option5"
-        << "Option8" << true << false << QList<int> { 20, 50, 1 };
-    QTest::newRow("middle 4 and 4 without borrowing") << D::Middle << 4 << 4 << "Option5"
-                                                      << "Option9" << false << false << large;
-    QTest::newRow("middle 1 and 4 without carrying mixed") << D::Middle << 1 << 4 << "Option6"
-                                                           << "Option9" << true << false << large;
-    QTest::newRow("upper 6 and 6 carrying") << D::Upper << 6 << 6 << "Option4"
-                                            << "Option8" << false << false << large;
-    QTest::newRow("upper 6 and 6 borrowing") << D::Upper << 6 << 6 << "Option5"
-                                             << "Option8" << true << false << large;
-    QTest::newRow("upper 3 and 6 borrowing mixed") << D::Upper << 3 << 6 << "Option6"
-                                                   << "Option8" << true << false << large;
+        << D::Lower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 };
+    QTest::newRow("middle 4 and 4 without borrowing")
+        << D::Middle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large;
+    QTest::newRow("middle 1 and 4 without carrying mixed")
+        << D::Middle << 1 << 4 << kMixed << kNeverCarry << true << false << large;
+    QTest::newRow("upper 6 and 6 carrying")
+        << D::Upper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large;
+    QTest::newRow("upper 6 and 6 borrowing")
+        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large;
+    QTest::newRow("upper 3 and 6 borrowing mixed")
+        << D::Upper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large;
 }
 
 void TestAddSub::newChoicesHoldOverALargeRun()
@@ -539,30 +496,30 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QFETCH(bool, blank);
     QFETCH(QList<int>, layout);
     const bool limited = drill == AddSubDrill::Kindergarten;
-    ScratchDir dir;
-    MessageRecorder messages;
-    Window w(drill);
-    setText(w.window.get(), "Text1", QString::number(first));
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.setText(RowForm::kFirstBox, QString::number(first));
     if (!limited) {
-        setText(w.window.get(), "Text2", QString::number(second));
+        session.setText(RowForm::kSecondBox, QString::number(second));
     }
-    setText(w.window.get(), "Text4", QString::number(layout[0]));
-    setText(w.window.get(), "Text5", QString::number(layout[1]));
-    setText(w.window.get(), "Text6", QString::number(layout[2]));
-    w.choose(qPrintable(operation));
-    w.choose(qPrintable(carry));
+    session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
+    session.setText(RowForm::kRowsBox, QString::number(layout[1]));
+    session.setText(RowForm::kPagesBox, QString::number(layout[2]));
+    session.choose(qPrintable(operation));
+    session.choose(qPrintable(carry));
     if (blank) {
-        w.choose("Option11");
+        session.choose(RowForm::kBlankForm);
     }
-    w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(distinct);
-    w.choose("Option1");
-    const RandomSource before = w.random;
-    click(w.window.get(), "Command1");
-    QCOMPARE(messages.messages, QStringList());
+    session.tick(DistinctTexts::kCheckName, distinct);
+    session.choose(DrillNames::kShowAnswers);
+    const RandomSource before = session.random;
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
 
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    const QStringList files = QDir(session.dir.path()).entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
-    const QStringList lines = sheetValues(dir.filePath(files[0]));
+    const QStringList lines = sheetValues(session.dir.filePath(files[0]));
     QCOMPARE(lines.size(), 2 + layout[1] * layout[2]);
     // The answer stands in the brackets: the second addend, or the minuend.
     static const QRegularExpression shape(QStringLiteral("^(\\d+)([+-])(\\d+)=(\\d+) +$"));
@@ -599,15 +556,15 @@ void TestAddSub::newChoicesHoldOverALargeRun()
         }
     }
     const int questions = layout[0] * layout[1] * layout[2];
-    QCOMPARE(subtractions == 0, operation == QLatin1String("Option4"));
-    QCOMPARE(subtractions == questions, operation == QLatin1String("Option5"));
+    QCOMPARE(subtractions == 0, operation == QLatin1String(RowForm::kAddition));
+    QCOMPARE(subtractions == questions, operation == QLatin1String(RowForm::kSubtraction));
 
     // The same sheet again from a copy of the random source: the questions
     // used belong to the run, not to the window.
-    const QByteArray sheet = readBytes(dir.filePath(files[0]));
-    w.random = before;
-    click(w.window.get(), "Command1");
-    QCOMPARE(readBytes(dir.filePath(files[0])), sheet);
+    const QByteArray sheet = readBytes(session.dir.filePath(files[0]));
+    session.random = before;
+    session.generate();
+    QCOMPARE(readBytes(session.dir.filePath(files[0])), sheet);
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
@@ -621,31 +578,29 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QList<int>>("layout");
     QTest::addColumn<QString>("message");
     using D = AddSubDrill;
+    using namespace RowForm;
     const QList<int> small { 1, 1, 1 };
     const QString again = QStringLiteral("，请重新选择进位退位。");
     QTest::newRow("within 9 carrying")
-        << D::Kindergarten << 9 << 0 << "Option4"
-        << "Option8" << false << small << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+        << D::Kindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
     QTest::newRow("within 9 borrowing")
-        << D::Kindergarten << 9 << 0 << "Option5"
-        << "Option8" << false << small << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again;
+        << D::Kindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again;
     QTest::newRow("within 9 mixed carrying")
-        << D::Kindergarten << 9 << 0 << "Option6"
-        << "Option8" << true << small << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+        << D::Kindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
     QTest::newRow("lower 1 and 1 borrowing")
-        << D::Lower << 1 << 1 << "Option5"
-        << "Option8" << false << small << QStringLiteral("按所选的位数出不了必须退位的减法题") + again;
+        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again;
     QTest::newRow("within 10 carrying, 19 asked")
-        << D::Kindergarten << 10 << 0 << "Option6"
-        << "Option8" << true << QList<int> { 19, 1, 1 }
+        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。");
     QTest::newRow("lower 1 and 1, 128 asked")
-        << D::Lower << 1 << 1 << "Option6"
-        << "Option7" << true << QList<int> { 1, 4, 32 }
+        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。");
     QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
-        << D::Lower << 2 << 2 << "Option4"
-        << "Option9" << true << QList<int> { 20, 50, 2 }
+        << D::Lower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。");
 }
 
@@ -659,23 +614,23 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     QFETCH(bool, distinct);
     QFETCH(QList<int>, layout);
     QFETCH(QString, message);
-    ScratchDir dir;
-    MessageRecorder messages;
-    Window w(drill);
-    setText(w.window.get(), "Text1", QString::number(first));
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.setText(RowForm::kFirstBox, QString::number(first));
     if (drill != AddSubDrill::Kindergarten) {
-        setText(w.window.get(), "Text2", QString::number(second));
+        session.setText(RowForm::kSecondBox, QString::number(second));
     }
-    setText(w.window.get(), "Text4", QString::number(layout[0]));
-    setText(w.window.get(), "Text5", QString::number(layout[1]));
-    setText(w.window.get(), "Text6", QString::number(layout[2]));
-    w.choose(qPrintable(operation));
-    w.choose(qPrintable(carry));
-    w.window->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(distinct);
-    click(w.window.get(), "Command1");
-    QCOMPARE(messages.messages, QStringList { message });
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w.text("Label4").isEmpty());
+    session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
+    session.setText(RowForm::kRowsBox, QString::number(layout[1]));
+    session.setText(RowForm::kPagesBox, QString::number(layout[2]));
+    session.choose(qPrintable(operation));
+    session.choose(qPrintable(carry));
+    session.tick(DistinctTexts::kCheckName, distinct);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList { message });
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(session.text(RowForm::kCompletion).isEmpty());
 }
 
 QTEST_MAIN(TestAddSub)

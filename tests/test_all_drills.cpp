@@ -5,25 +5,24 @@
 
 #include "TestSupport.h"
 
+#include "common/DistinctTexts.h"
 #include "drills/addsub/AddSubtract.h"
 #include "drills/chains/ChainDrill.h"
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/Multiplication.h"
 #include "drills/sets/SetDrill.h"
-#include "forms/DrillWindow.h"
+#include "forms/ChainForm.h"
+#include "forms/SetForm.h"
 #include "random/Draws.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -107,21 +106,20 @@ void TestAllDrills::defaultRunWritesItsSheet()
     QFETCH(int, lines);
     QFETCH(int, files);
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
     DrillWindow* drill = session.open(entry);
     QVERIFY(drill);
     QCOMPARE(drill->objectName(), window);
-    QVERIFY(!shell.mainWindow()->isVisible());
-    click(drill, "Command1");
-    QVERIFY(messages.messages.isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), files);
-    const QStringList values = sheetValues(dir.filePath(file));
+    QVERIFY(!session.shell.mainWindow()->isVisible());
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files).size(), files);
+    const QStringList values = sheetValues(session.dir.filePath(file));
     QCOMPARE(values.size(), lines);
     QCOMPARE(values[0], title);
     QVERIFY(values[1].startsWith(QStringLiteral("学校：")));
-    QVERIFY(drill->findChild<QLabel*>(QStringLiteral("Label1"))->text().contains(QLatin1Char('[')));
-    click(drill, "Command2");
-    QVERIFY(shell.mainWindow()->isVisible());
+    QVERIFY(session.text(DrillNames::kHeading).contains(QLatin1Char('[')));
+    session.click(DrillNames::kReturn);
+    QVERIFY(session.shell.mainWindow()->isVisible());
 }
 
 void TestAllDrills::badInputGivesAMessageAndNoFile_data()
@@ -130,51 +128,39 @@ void TestAllDrills::badInputGivesAMessageAndNoFile_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("messages"); // exactly these, in this order
-    const QHash<QString, QString> firstBoxMessage {
-        { "j5", ChainDrills::kFiveTerm.countsMessage },
-        { "j10", ChainDrills::kTenTerm.countsMessage },
-        { "yer", AddSubTexts::kLimitMessage },
-        { "ddjj", AddSubTexts::digitsMessage(2) },
-        { "zdjj", AddSubTexts::digitsMessage(4) },
-        { "gdjj", AddSubTexts::digitsMessage(6) },
-        { "gdcs", MultiplyTexts::kDigitsMessage },
-        { "gdchs", DivisionRowTexts::kDigitsMessage },
-        { "zhch", SetDrillTexts::kSetsMessage },
+    struct FirstBox {
+        const char* entry;
+        const char* box;
+        QString message;
     };
-    for (const char* entry : { "j5", "j10", "yer", "ddjj", "zdjj", "gdjj", "gdcs", "gdchs", "zhch" }) {
-        const QStringList message { firstBoxMessage.value(QLatin1String(entry)) };
-        QTest::addRow("%s letters", entry) << entry << "Text1"
-                                           << "abc" << message;
-        QTest::addRow("%s empty", entry) << entry << "Text1"
-                                         << "" << message;
-        QTest::addRow("%s zero", entry) << entry << "Text1"
-                                        << "0" << message;
+    for (const auto& [entry, box, message] : {
+             FirstBox { "j5", ChainForm::kPerRowBox, ChainDrills::kFiveTerm.countsMessage },
+             FirstBox { "j10", ChainForm::kPerRowBox, ChainDrills::kTenTerm.countsMessage },
+             FirstBox { "yer", RowForm::kFirstBox, AddSubTexts::kLimitMessage },
+             FirstBox { "ddjj", RowForm::kFirstBox, AddSubTexts::digitsMessage(2) },
+             FirstBox { "zdjj", RowForm::kFirstBox, AddSubTexts::digitsMessage(4) },
+             FirstBox { "gdjj", RowForm::kFirstBox, AddSubTexts::digitsMessage(6) },
+             FirstBox { "gdcs", RowForm::kFirstBox, MultiplyTexts::kDigitsMessage },
+             FirstBox { "gdchs", RowForm::kFirstBox, DivisionRowTexts::kDigitsMessage },
+             FirstBox { "zhch", SetForm::kSetsBox, SetDrillTexts::kSetsMessage },
+         }) {
+        QTest::addRow("%s letters", entry) << entry << box << "abc" << QStringList { message };
+        QTest::addRow("%s empty", entry) << entry << box << "" << QStringList { message };
+        QTest::addRow("%s zero", entry) << entry << box << "0" << QStringList { message };
     }
     const QStringList rowDivision { DivisionRowTexts::kDigitsMessage };
-    QTest::newRow("高段除算 fewer dividend digits") << "gdchs"
-                                                    << "Text2"
-                                                    << "4" << rowDivision;
-    QTest::newRow("高段除算 one-digit dividend") << "gdchs"
-                                                 << "Text1"
-                                                 << "1" << rowDivision;
+    QTest::newRow("高段除算 fewer dividend digits") << "gdchs" << RowForm::kSecondBox << "4" << rowDivision;
+    QTest::newRow("高段除算 one-digit dividend") << "gdchs" << RowForm::kFirstBox << "1" << rowDivision;
     // A kind's count is checked once for each of its two digit boxes.
     const QStringList digits { SetDrillTexts::kDigitsMessage };
     const QStringList count { SetDrillTexts::kCountMessage, SetDrillTexts::kCountMessage };
-    QTest::newRow("综合乘算 digits 7") << "zhch"
-                                       << "w11"
-                                       << "7" << digits;
-    QTest::newRow("综合乘算 count 51") << "zhch"
-                                       << "w13"
-                                       << "51" << count;
-    QTest::newRow("综合乘算 digits 3.5") << "zhch"
-                                         << "w11"
-                                         << "3.5" << digits;
-    QTest::newRow("综合乘算 count 2.5") << "zhch"
-                                        << "w13"
-                                        << "2.5" << count;
-    QTest::newRow("综合乘算 sets 2.5") << "zhch"
-                                       << "Text1"
-                                       << "2.5" << QStringList { SetDrillTexts::kSetsMessage };
+    const auto& kind1 = SetForm::kBoxNames[0];
+    QTest::newRow("综合乘算 digits 7") << "zhch" << kind1[0] << "7" << digits;
+    QTest::newRow("综合乘算 count 51") << "zhch" << kind1[2] << "51" << count;
+    QTest::newRow("综合乘算 digits 3.5") << "zhch" << kind1[0] << "3.5" << digits;
+    QTest::newRow("综合乘算 count 2.5") << "zhch" << kind1[2] << "2.5" << count;
+    QTest::newRow("综合乘算 sets 2.5")
+        << "zhch" << SetForm::kSetsBox << "2.5" << QStringList { SetDrillTexts::kSetsMessage };
 }
 
 void TestAllDrills::badInputGivesAMessageAndNoFile()
@@ -184,11 +170,10 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
     QFETCH(QString, text);
     QFETCH(QStringList, messages);
     DrillSession session;
-    DrillWindow* drill = session.open(entry);
-    QVERIFY(drill);
-    setText(drill, qPrintable(box), text);
-    if (entry == QLatin1String("zhch") && box != QLatin1String("Text1")) {
-        setText(drill, "Text1", QStringLiteral("1")); // one set: its grid messages show once
+    QVERIFY(session.open(entry));
+    session.setText(qPrintable(box), text);
+    if (entry == QLatin1String("zhch") && box != QLatin1String(SetForm::kSetsBox)) {
+        session.setText(SetForm::kSetsBox, QStringLiteral("1")); // one set: its grid messages show once
     }
     // The window shows the busy cursor while it runs, and only then.
     std::optional<Qt::CursorShape> cursorDuringRun;
@@ -197,7 +182,7 @@ void TestAllDrills::badInputGivesAMessageAndNoFile()
         cursorDuringRun = cursor ? cursor->shape() : Qt::ArrowCursor;
         recorder(parent, text);
     });
-    click(drill, "Command1");
+    session.generate();
     MessageBox::setHandler(recorder);
     QCOMPARE(cursorDuringRun, std::optional(Qt::WaitCursor));
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -210,8 +195,8 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("boxes"); // questions per row, rows per page, pages
     QTest::addColumn<QList<int>>("bounds"); // lowest and highest accepted, for each box
-    const QStringList chainBoxes { "Text1", "Text3", "Text4" };
-    const QStringList rowBoxes { "Text4", "Text5", "Text6" };
+    const QStringList chainBoxes { ChainForm::kPerRowBox, ChainForm::kRowsBox, ChainForm::kPagesBox };
+    const QStringList rowBoxes { RowForm::kPerRowBox, RowForm::kRowsBox, RowForm::kPagesBox };
     QTest::newRow("五笔加减") << "j5" << chainBoxes << QList<int> { 2, 51, 2, 11, 1, 20 };
     QTest::newRow("十笔加减") << "j10" << chainBoxes << QList<int> { 2, 51, 2, 11, 1, 20 };
     for (const char* entry : { "yer", "ddjj", "zdjj", "gdjj" }) {
@@ -229,23 +214,22 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
     QFETCH(QStringList, boxes);
     QFETCH(QList<int>, bounds);
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(entry);
-    QVERIFY(drill);
+    QVERIFY(session.open(entry));
+    QStringList& messages = session.messages.messages;
     for (int b = 0; b < 3; ++b) {
-        auto* box = drill->findChild<QLineEdit*>(boxes[b]);
+        auto* box = session.child<QLineEdit>(qPrintable(boxes[b]));
         QVERIFY(box);
         const QString initial = box->text();
         const int low = bounds[2 * b];
         const int high = bounds[2 * b + 1];
         for (const int value : { low - 1, low, high, high + 1 }) {
-            messages.messages.clear();
+            messages.clear();
             box->setText(QString::number(value));
-            click(drill, "Command1");
+            session.generate();
             const bool refused = value < low || value > high;
-            QCOMPARE(messages.messages.size(), refused ? 1 : 0);
+            QCOMPARE(messages.size(), refused ? 1 : 0);
             if (refused) {
-                const QString& message = messages.messages.first();
+                const QString& message = messages.first();
                 for (int k = 0; k < 3; ++k) {
                     const QString range = QStringLiteral("%1-%2").arg(bounds[2 * k]).arg(bounds[2 * k + 1]);
                     QVERIFY2(message.contains(range), qPrintable(message));
@@ -261,15 +245,13 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
 void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
 {
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(QStringLiteral("gdcs"));
-    QVERIFY(drill);
-    setText(drill, "Text1", QStringLiteral("1"));
-    setText(drill, "Text2", QStringLiteral("5"));
-    drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
-    click(drill, "Command1");
-    QVERIFY(messages.messages.isEmpty());
-    const QStringList values = sheetValues(dir.filePath(QStringLiteral("高段1位乘5位速算.xls")));
+    QVERIFY(session.open(QStringLiteral("gdcs")));
+    session.setText(RowForm::kFirstBox, QStringLiteral("1"));
+    session.setText(RowForm::kSecondBox, QStringLiteral("5"));
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("高段1位乘5位速算.xls")));
     QCOMPARE(values.size(), 2 + 30 * 4);
     const QRegularExpression cell(QStringLiteral("^\\d×\\d{5}=\\d{5,6} +$"));
     for (const QString& row : values.mid(2)) {
@@ -283,18 +265,17 @@ void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
 void TestAllDrills::divisionRowsAreExact()
 {
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(QStringLiteral("gdchs"));
+    QVERIFY(session.open(QStringLiteral("gdchs")));
     static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)$"));
-    drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    session.choose(DrillNames::kShowAnswers);
     for (const auto& [dividendDigits, divisorDigits] : { std::pair { 2, 1 }, { 4, 2 }, { 6, 5 }, { 5, 5 } }) {
-        setText(drill, "Text1", QString::number(dividendDigits));
-        setText(drill, "Text2", QString::number(divisorDigits));
-        setText(drill, "Text4", QStringLiteral("10"));
-        setText(drill, "Text6", QStringLiteral("2"));
-        click(drill, "Command1");
+        session.setText(RowForm::kFirstBox, QString::number(dividendDigits));
+        session.setText(RowForm::kSecondBox, QString::number(divisorDigits));
+        session.setText(RowForm::kPerRowBox, QStringLiteral("10"));
+        session.setText(RowForm::kPagesBox, QStringLiteral("2"));
+        session.generate();
         const QString file = QStringLiteral("高段%1位除%2位速算.xls").arg(dividendDigits).arg(divisorDigits);
-        const QStringList rows = sheetValues(dir.filePath(file)).mid(2);
+        const QStringList rows = sheetValues(session.dir.filePath(file)).mid(2);
         QCOMPARE(rows.size(), 60);
         for (const QString& row : rows) {
             const QStringList cells = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -318,16 +299,17 @@ void TestAllDrills::divisionRowsAreExact()
 void TestAllDrills::multiplicationSetsAreCorrect()
 {
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(QStringLiteral("zhch"));
-    drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
-    setText(drill, "w41", QStringLiteral("6"));
-    setText(drill, "w42", QStringLiteral("5"));
-    setText(drill, "w43", QStringLiteral("50"));
-    click(drill, "Command1");
+    QVERIFY(session.open(QStringLiteral("zhch")));
+    session.choose(DrillNames::kShowAnswers);
+    const auto& kind4 = SetForm::kBoxNames[3];
+    session.setText(kind4[0], QStringLiteral("6"));
+    session.setText(kind4[1], QStringLiteral("5"));
+    session.setText(kind4[2], QStringLiteral("50"));
+    session.generate();
     static const QRegularExpression question(QStringLiteral("^(\\d+)×(\\d+)=(\\d+)$"));
     for (int set = 1; set <= 10; ++set) {
-        const QStringList rows = sheetValues(dir.filePath(QStringLiteral("综合乘算%1.xls").arg(set))).mid(2);
+        const QString file = QStringLiteral("综合乘算%1.xls").arg(set);
+        const QStringList rows = sheetValues(session.dir.filePath(file)).mid(2);
         QCOMPARE(rows.size(), 130 / 5);
         int wide = 0;
         for (const QString& row : rows) {
@@ -363,14 +345,13 @@ void TestAllDrills::defaultSheetsAreUnchanged()
     QFETCH(QString, entry);
     QFETCH(bool, answers);
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(entry);
-    QVERIFY(drill);
+    QVERIFY(session.open(entry));
     if (answers) {
-        drill->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+        session.choose(DrillNames::kShowAnswers);
     }
-    click(drill, "Command1");
-    QVERIFY(messages.messages.isEmpty());
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    const ScratchDir& dir = session.dir;
 
     const QDir golden = goldenDir(entry, answers);
     const QStringList written = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
@@ -396,34 +377,36 @@ void TestAllDrills::distinctQuestionsNeverRepeat_data()
     QTest::addColumn<QStringList>("settings"); // box, text, box, text …
     QTest::addColumn<int>("distinct"); // questions the settings allow; 0: far more than asked
     QTest::addColumn<int>("asked");
-    const QStringList chainLayout { "Text1", "51", "Text3", "11", "Text4", "20" };
+    const QStringList chainLayout { ChainForm::kPerRowBox, "51", ChainForm::kRowsBox, "11",
+        ChainForm::kPagesBox, "20" };
     QTest::newRow("五笔加减, the largest sheet") << "j5" << chainLayout << 0 << 51 * 11 * 20;
     QTest::newRow("十笔加减, the largest sheet") << "j10" << chainLayout << 0 << 51 * 11 * 20;
-    QTest::newRow("高段乘算 1 × 1, all 64")
-        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "8", "Text5", "8", "Text6", "1" }
-        << 64 << 64;
-    QTest::newRow("高段乘算 1 × 1, 65 asked")
-        << "gdcs" << QStringList { "Text1", "1", "Text2", "1", "Text4", "5", "Text5", "13", "Text6", "1" }
-        << 64 << 65;
+    // The row drills' boxes from the top: the two numbers' digits, per row, rows, pages.
+    const auto rows = [](const QStringList& texts) {
+        const char* boxes[] { RowForm::kFirstBox, RowForm::kSecondBox, RowForm::kPerRowBox, RowForm::kRowsBox,
+            RowForm::kPagesBox };
+        QStringList settings;
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            settings << boxes[i] << texts[i];
+        }
+        return settings;
+    };
+    QTest::newRow("高段乘算 1 × 1, all 64") << "gdcs" << rows({ "1", "1", "8", "8", "1" }) << 64 << 64;
+    QTest::newRow("高段乘算 1 × 1, 65 asked") << "gdcs" << rows({ "1", "1", "5", "13", "1" }) << 64 << 65;
     QTest::newRow("高段乘算 6 × 5, the largest sheet")
-        << "gdcs" << QStringList { "Text1", "6", "Text2", "5", "Text4", "50", "Text5", "200", "Text6", "40" }
-        << 0 << 400000;
-    QTest::newRow("高段除算 2 ÷ 1, all 162")
-        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "162", "Text6", "1" }
-        << 162 << 162;
+        << "gdcs" << rows({ "6", "5", "50", "200", "40" }) << 0 << 400000;
+    QTest::newRow("高段除算 2 ÷ 1, all 162") << "gdchs" << rows({ "2", "1", "1", "162", "1" }) << 162 << 162;
     QTest::newRow("高段除算 2 ÷ 1, 163 asked")
-        << "gdchs" << QStringList { "Text1", "2", "Text2", "1", "Text4", "1", "Text5", "163", "Text6", "1" }
-        << 162 << 163;
-    QTest::newRow("高段除算 6 ÷ 5, 40 pages")
-        << "gdchs" << QStringList { "Text1", "6", "Text2", "5", "Text6", "40" } << 0 << 600 * 40 / 4;
+        << "gdchs" << rows({ "2", "1", "1", "163", "1" }) << 162 << 163;
+    QTest::newRow("高段除算 6 ÷ 5, 40 pages") << "gdchs" << rows({ "6", "5", "5", "30", "40" }) << 0 << 6000;
     // Two kinds of the same digits share their 64 questions.
-    const QStringList twoOneByOne { "w11", "1", "w12", "1", "w13", "32", "w21", "1", "w22", "1", "w23", "32",
-        "w33", "0", "Text1", "3", "ttt", "8" };
+    const auto& grid = SetForm::kBoxNames;
+    const QStringList twoOneByOne { grid[0][0], "1", grid[0][1], "1", grid[0][2], "32", grid[1][0], "1",
+        grid[1][1], "1", grid[1][2], "32", grid[2][2], "0", SetForm::kSetsBox, "3", SetForm::kPerRowBox,
+        "8" };
     QTest::newRow("综合乘算 1 × 1 twice, all 64") << "zhch" << twoOneByOne << 64 << 64;
-    QTest::newRow("综合乘算 1 × 1 twice, 65 asked") << "zhch"
-                                                    << (QStringList(twoOneByOne) << "w23"
-                                                                                 << "33")
-                                                    << 64 << 65;
+    QTest::newRow("综合乘算 1 × 1 twice, 65 asked")
+        << "zhch" << (QStringList(twoOneByOne) << grid[1][2] << "33") << 64 << 65;
 }
 
 void TestAllDrills::distinctQuestionsNeverRepeat()
@@ -433,21 +416,21 @@ void TestAllDrills::distinctQuestionsNeverRepeat()
     QFETCH(int, distinct);
     QFETCH(int, asked);
     DrillSession session;
-    auto& [paper, dir, messages, printer, shell] = session;
-    DrillWindow* drill = session.open(entry);
+    QVERIFY(session.open(entry));
     for (qsizetype i = 0; i + 1 < settings.size(); i += 2) {
-        setText(drill, qPrintable(settings[i]), settings[i + 1]);
+        session.setText(qPrintable(settings[i]), settings[i + 1]);
     }
-    drill->findChild<QCheckBox*>(QStringLiteral("Check3"))->setChecked(true);
-    click(drill, "Command1");
+    session.tick(DistinctTexts::kCheckName, true);
+    session.generate();
+    const ScratchDir& dir = session.dir;
     if (asked > distinct && distinct > 0) {
-        QCOMPARE(messages.messages,
+        QCOMPARE(session.messages.messages,
             QStringList { QStringLiteral("题目不重复时，按所选设置最多只能出%1道不同的题，请减少题数。")
                               .arg(distinct) });
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
         return;
     }
-    QCOMPARE(messages.messages, QStringList());
+    QCOMPARE(session.messages.messages, QStringList());
     // The questions of each file: a row drill's cells, a chain drill's columns of terms.
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     QCOMPARE(files.size(), entry == QLatin1String("zhch") ? 3 : 1);

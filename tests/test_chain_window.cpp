@@ -3,65 +3,35 @@
 
 #include "TestSupport.h"
 #include "drills/chains/ChainWindow.h"
+#include "forms/ChainForm.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
-#include <QCheckBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMap>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
+using namespace TestSupport;
+
 namespace {
 const QString kFileName = QStringLiteral("学前段七笔加减速算.xls");
-const QString kPdfName = QStringLiteral("printed.pdf");
 const QString kCompletion
     = QStringLiteral("智能生成学前段七笔加减[375]"
                      "题已完成。如果选择输出到Excel，请在该系统目录下将“学前段七笔加减速算.xls”用Excel"
                      "打开，点完成即可。(千万不要直接双击进入)调整即可打印。谢谢！");
 const QString kProgress = QStringLiteral("                       100% 完成");
 
-// A window with its own generator, printing to a PDF in the working directory.
-struct Drill {
-    explicit Drill(const ChainDrillDefinition& sheet = ChainDrills::kSevenTerm)
-        : window(environment, sheet)
-    {
-    }
-
-    RandomSource random;
-    PdfPrintTarget target { kPdfName };
-    DrillEnvironment environment { random, target };
-    ChainWindow window;
-
-    void setCounts(const QStringList& texts)
-    {
-        window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(texts.value(0));
-        window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(texts.value(1));
-        window.findChild<QLineEdit*>(QStringLiteral("Text4"))->setText(texts.value(2));
-    }
-    void showAnswers(bool shown)
-    {
-        window.findChild<QRadioButton*>(QLatin1String(shown ? "Option1" : "Option2"))->setChecked(true);
-    }
-    void outputs(bool printer, bool file)
-    {
-        window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(printer);
-        window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(file);
-    }
-    void generate()
-    {
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    }
-    QString progress() const { return window.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(); }
-    QString completion() const { return window.findChild<QLabel*>(QStringLiteral("Label3"))->text(); }
-};
+// Types questions per row, rows per page and pages into the window's boxes.
+void setCounts(DrillSession& session, const QStringList& texts)
+{
+    session.setText(ChainForm::kPerRowBox, texts.value(0));
+    session.setText(ChainForm::kRowsBox, texts.value(1));
+    session.setText(ChainForm::kPagesBox, texts.value(2));
+}
 
 // The lines of one printed page, as placed on it: empty lines are kept, so
 // the count is that of the page's line slots from the title to the footer.
@@ -130,7 +100,7 @@ private slots:
 
 void TestChainWindow::initTestCase()
 {
-    TestSupport::initFonts();
+    initFonts();
 }
 
 void TestChainWindow::defaultsWriteTheSheetFile_data()
@@ -143,16 +113,15 @@ void TestChainWindow::defaultsWriteTheSheetFile_data()
 void TestChainWindow::defaultsWriteTheSheetFile()
 {
     QFETCH(bool, answers);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Drill drill;
-    drill.showAnswers(answers);
-    drill.generate();
+    DrillSession session;
+    session.build<ChainWindow>(ChainDrills::kSevenTerm);
+    session.choose(answers ? DrillNames::kShowAnswers : DrillNames::kHideAnswers);
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
-    const QStringList raw = TestSupport::sheetLines(dir.filePath(kFileName));
-    const QStringList values = TestSupport::sheetValues(dir.filePath(kFileName));
+    QVERIFY(session.messages.messages.isEmpty());
+    QVERIFY(!QFile::exists(session.printedPdf()));
+    const QStringList raw = sheetLines(session.dir.filePath(kFileName));
+    const QStringList values = sheetValues(session.dir.filePath(kFileName));
     QCOMPARE(values.size(), 227);
     QCOMPARE(values[0], QStringLiteral("小学学前段七笔加减速算试题"));
     QCOMPARE(values[1], FrameLines::fileSchoolLine());
@@ -178,8 +147,8 @@ void TestChainWindow::defaultsWriteTheSheetFile()
         QCOMPARE(raw[first + 8], QString());
     }
     QVERIFY(!values.join(QString()).contains(QStringLiteral("--")));
-    QCOMPARE(drill.progress(), kProgress);
-    QCOMPARE(drill.completion(), kCompletion);
+    QCOMPARE(session.text(ChainForm::kProgress), kProgress);
+    QCOMPARE(session.text(ChainForm::kCompletion), kCompletion);
 }
 
 void TestChainWindow::defaultsPrintFivePages_data()
@@ -194,15 +163,14 @@ void TestChainWindow::defaultsPrintFivePages()
 {
     QFETCH(bool, answers);
     QFETCH(int, pageLines);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Drill drill;
-    drill.outputs(true, true);
-    drill.showAnswers(answers);
-    drill.generate();
-    QVERIFY(recorder.messages.isEmpty());
+    DrillSession session;
+    session.build<ChainWindow>(ChainDrills::kSevenTerm);
+    session.tick(DrillNames::kToPrinter, true);
+    session.choose(answers ? DrillNames::kShowAnswers : DrillNames::kHideAnswers);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
 
-    const QList<QStringList> pages = printedPages(dir.filePath(kPdfName));
+    const QList<QStringList> pages = printedPages(session.printedPdf());
     const QString separator(120, QLatin1Char('-'));
     const QString underline = QStringList(15, QStringLiteral("------")).join(QLatin1Char(' '));
     QCOMPARE(pages.size(), 5);
@@ -236,7 +204,7 @@ void TestChainWindow::defaultsPrintFivePages()
     }
     // The paper shows the same questions as the file.
     QStringList fileQuestions;
-    for (const QString& value : TestSupport::sheetValues(dir.filePath(kFileName)).mid(2)) {
+    for (const QString& value : sheetValues(session.dir.filePath(kFileName)).mid(2)) {
         if (!value.isEmpty()) {
             fileQuestions.append(value.simplified());
         }
@@ -246,7 +214,7 @@ void TestChainWindow::defaultsPrintFivePages()
 
 void TestChainWindow::refusedSettingsWriteNothing_data()
 {
-    // The texts of Text1, Text3 and Text4: questions per row, rows per page, pages.
+    // The texts of the boxes: questions per row, rows per page, pages.
     QTest::addColumn<QStringList>("texts");
     QTest::addRow("one question per row") << QStringList { "1", "5", "5" };
     QTest::addRow("52 questions per row") << QStringList { "52", "5", "5" };
@@ -266,25 +234,24 @@ void TestChainWindow::refusedSettingsWriteNothing_data()
 void TestChainWindow::refusedSettingsWriteNothing()
 {
     QFETCH(QStringList, texts);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Drill drill;
-    drill.generate();
-    const QByteArray before = TestSupport::readBytes(dir.filePath(kFileName));
+    DrillSession session;
+    session.build<ChainWindow>(ChainDrills::kSevenTerm);
+    session.generate();
+    const QByteArray before = readBytes(session.dir.filePath(kFileName));
     QVERIFY(!before.isEmpty());
 
-    drill.outputs(true, true);
-    drill.setCounts(texts);
-    const QString progressBefore = drill.progress();
-    const QString completionBefore = drill.completion();
-    drill.generate();
-    QCOMPARE(recorder.messages,
+    session.tick(DrillNames::kToPrinter, true);
+    setCounts(session, texts);
+    const QString progressBefore = session.text(ChainForm::kProgress);
+    const QString completionBefore = session.text(ChainForm::kCompletion);
+    session.generate();
+    QCOMPARE(session.messages.messages,
         QStringList { QStringLiteral("可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。"
                                      "对不起！输入有误，谢谢使用。欢迎再来") });
-    QCOMPARE(TestSupport::readBytes(dir.filePath(kFileName)), before);
-    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
-    QCOMPARE(drill.progress(), progressBefore);
-    QCOMPARE(drill.completion(), completionBefore);
+    QCOMPARE(readBytes(session.dir.filePath(kFileName)), before);
+    QVERIFY(!QFile::exists(session.printedPdf()));
+    QCOMPARE(session.text(ChainForm::kProgress), progressBefore);
+    QCOMPARE(session.text(ChainForm::kCompletion), completionBefore);
 }
 
 void TestChainWindow::acceptedSettings_data()
@@ -306,51 +273,50 @@ void TestChainWindow::acceptedSettings()
     QFETCH(int, lineWidth);
     QFETCH(int, questions);
     QFETCH(int, lines);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Drill drill;
-    drill.setCounts(texts);
-    drill.generate();
-    QVERIFY(recorder.messages.isEmpty());
-    const QStringList values = TestSupport::sheetValues(dir.filePath(kFileName));
+    DrillSession session;
+    session.build<ChainWindow>(ChainDrills::kSevenTerm);
+    setCounts(session, texts);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    const QStringList values = sheetValues(session.dir.filePath(kFileName));
     QCOMPARE(values.size(), lines);
     QCOMPARE(values[2].size(), lineWidth);
     QCOMPARE(values.last(), QString());
-    QVERIFY(
-        drill.completion().startsWith(QStringLiteral("智能生成学前段七笔加减[%1]题已完成。").arg(questions)));
+    QVERIFY(session.text(ChainForm::kCompletion)
+                .startsWith(QStringLiteral("智能生成学前段七笔加减[%1]题已完成。").arg(questions)));
 }
 
 void TestChainWindow::neitherOutputStillDrawsAndCompletes()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Drill quiet;
-    quiet.outputs(false, false);
+    DrillSession quiet;
+    quiet.build<ChainWindow>(ChainDrills::kSevenTerm);
+    quiet.tick(DrillNames::kToFile, false);
     quiet.generate();
-    Drill written;
+    DrillSession written;
+    written.build<ChainWindow>(ChainDrills::kSevenTerm);
     written.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    QVERIFY(!QFile::exists(dir.filePath(kPdfName)));
-    QCOMPARE(quiet.progress(), kProgress);
-    QCOMPARE(quiet.completion(), kCompletion);
+    QVERIFY(quiet.messages.messages.isEmpty() && written.messages.messages.isEmpty());
+    QVERIFY(!QFile::exists(quiet.printedPdf()) && !QFile::exists(written.printedPdf()));
+    QVERIFY(QDir(quiet.dir.path()).isEmpty());
+    QCOMPARE(quiet.text(ChainForm::kProgress), kProgress);
+    QCOMPARE(quiet.text(ChainForm::kCompletion), kCompletion);
     // Every question was drawn: both generators have come to the same point.
     QCOMPARE(quiet.random.next(), written.random.next());
-    QVERIFY(QFile::exists(dir.filePath(kFileName)));
+    QVERIFY(QFile::exists(written.dir.filePath(kFileName)));
 }
 
 void TestChainWindow::sameRequestsGiveSameSheets()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
     QList<QByteArray> sheets[2];
     for (auto& runSheets : sheets) {
-        Drill drill;
-        drill.generate();
-        runSheets.append(TestSupport::readBytes(dir.filePath(kFileName)));
-        drill.showAnswers(true);
-        drill.generate();
-        runSheets.append(TestSupport::readBytes(dir.filePath(kFileName)));
+        DrillSession session;
+        session.build<ChainWindow>(ChainDrills::kSevenTerm);
+        session.generate();
+        runSheets.append(readBytes(session.dir.filePath(kFileName)));
+        session.choose(DrillNames::kShowAnswers);
+        session.generate();
+        runSheets.append(readBytes(session.dir.filePath(kFileName)));
     }
     QCOMPARE(sheets[0], sheets[1]);
     // The generator runs on: the second run of a start gives new questions.
@@ -361,10 +327,11 @@ void TestChainWindow::sameRequestsGiveSameSheets()
     // Showing answers does not change the questions drawn.
     QStringList sheetsOfAFreshStart[2];
     for (const bool answers : { false, true }) {
-        Drill drill;
-        drill.showAnswers(answers);
-        drill.generate();
-        sheetsOfAFreshStart[answers] = TestSupport::sheetValues(dir.filePath(kFileName));
+        DrillSession session;
+        session.build<ChainWindow>(ChainDrills::kSevenTerm);
+        session.choose(answers ? DrillNames::kShowAnswers : DrillNames::kHideAnswers);
+        session.generate();
+        sheetsOfAFreshStart[answers] = sheetValues(session.dir.filePath(kFileName));
     }
     for (int line = 0; line < 227; ++line) {
         if (line < 2 || (line - 2) % 9 < 7) {
@@ -375,20 +342,18 @@ void TestChainWindow::sameRequestsGiveSameSheets()
 
 void TestChainWindow::otherTermCountsShareTheWindow()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
+    DrillSession session;
     const ChainDrillDefinition fiveTerms { QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"),
         QStringLiteral("五笔.xls"), QStringLiteral("五笔试题"), 5, 1, ChainTexts::countsMessage() };
-    Drill drill(fiveTerms);
-    drill.showAnswers(true);
-    drill.generate();
-    QVERIFY(recorder.messages.isEmpty());
-    const QStringList values = TestSupport::sheetValues(dir.filePath(QStringLiteral("五笔.xls")));
+    session.build<ChainWindow>(fiveTerms);
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("五笔.xls")));
     QCOMPARE(values.size(), 2 + 7 * 25);
     QCOMPARE(values[0], QStringLiteral("五笔试题"));
-    QCOMPARE(drill.window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
-        QStringLiteral("五笔加减(&C)"));
-    QVERIFY(drill.completion().startsWith(QStringLiteral("智能生成学前段五笔加减[375]")));
+    QCOMPARE(session.text(DrillNames::kGenerate), QStringLiteral("五笔加减(&C)"));
+    QVERIFY(session.text(ChainForm::kCompletion).startsWith(QStringLiteral("智能生成学前段五笔加减[375]")));
 }
 
 QTEST_MAIN(TestChainWindow)

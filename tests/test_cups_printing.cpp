@@ -6,15 +6,12 @@
 
 #include "TestSupport.h"
 
-#include "drills/multiply/MultiplyDrills.h"
+#include "forms/RowForm.h"
 #include "output/OutputMessages.h"
 #include "printing/SystemPrintTarget.h"
-#include "random/RandomSource.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QTcpServer>
 #include <QTest>
 #include <cups/cups.h>
@@ -52,27 +49,21 @@ private:
     QString m_later;
 };
 
-struct Run {
-    ScratchDir dir;
-    MessageRecorder messages;
-    RandomSource random;
-    DrillEnvironment environment;
-    OperandRowWindow window;
+const QString kSheet = QStringLiteral("中段3位乘1位速算.xls");
 
-    Run(PrintTarget& target, bool toFile)
-        : environment { random, target }
-        , window(environment, MultiplyDrills::rows(MultiplyGrade::Middle))
-    {
-        window.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-        window.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(toFile);
-        click(&window, "Command1");
-    }
-    bool reportedDone() const
-    {
-        return !window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text().isEmpty();
-    }
-    bool wroteSheet() const { return QFile::exists(dir.filePath(QStringLiteral("中段3位乘1位速算.xls"))); }
-};
+// A 中段乘算 run sent to the printer, and to the sheet file too when toFile.
+void run(DrillSession& session, bool toFile)
+{
+    QVERIFY(session.open(QStringLiteral("zdcs")));
+    session.tick(DrillNames::kToPrinter, true);
+    session.tick(DrillNames::kToFile, toFile);
+    session.generate();
+}
+
+bool reportedDone(const DrillSession& session)
+{
+    return !session.text(RowForm::kProgress).isEmpty();
+}
 
 // Waits for the print server to finish the job; its state then.
 ipp_jstate_t finishedState(int jobId)
@@ -117,10 +108,11 @@ void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
         = qEnvironmentVariable("MIREVA_CUPS_PDF_DIR", QStringLiteral("/var/spool/cups-pdf/mireva"));
     const DefaultQueue queue(kPdfQueue);
     SystemPrintTarget printer;
-    Run run(printer, false);
-    QCOMPARE(run.messages.messages, QStringList());
-    QVERIFY(run.reportedDone());
-    QVERIFY(QDir(run.dir.path()).entryList(QDir::Files).isEmpty());
+    DrillSession session(printer);
+    run(session, false);
+    QCOMPARE(session.messages.messages, QStringList());
+    QVERIFY(reportedDone(session));
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
 
     // The queue writes this job, and only it, as "…job_<id>….pdf" once done.
     const int job = printer.lastJobId();
@@ -176,10 +168,11 @@ void TestCupsPrinting::queueThatCannotPrintIsRefusedBeforeTheRun()
     QFETCH(bool, toFile);
     const DefaultQueue defaultQueue(queue);
     SystemPrintTarget printer;
-    Run run(printer, toFile);
-    QCOMPARE(run.messages.messages, QStringList { PrintMessages::printerRefuses(queue, cause) });
-    QVERIFY(!run.reportedDone());
-    QVERIFY(!run.wroteSheet());
+    DrillSession session(printer);
+    run(session, toFile);
+    QCOMPARE(session.messages.messages, QStringList { PrintMessages::printerRefuses(queue, cause) });
+    QVERIFY(!reportedDone(session));
+    QVERIFY(!QFile::exists(session.dir.filePath(kSheet)));
     QCOMPARE(printer.lastJobId(), 0);
 }
 
@@ -196,12 +189,13 @@ void TestCupsPrinting::jobThatIsNotPrintedIsReported()
     QFETCH(QString, queue);
     QFETCH(QString, cause);
     SwitchingTarget printer(queue);
-    Run run(printer, true);
+    DrillSession session(printer);
+    run(session, true);
     qunsetenv("LPDEST");
-    QCOMPARE(run.messages.messages,
+    QCOMPARE(session.messages.messages,
         QStringList { OutputMessages::printFailedFilesKept(PrintMessages::printFailed(queue, cause)) });
-    QVERIFY(!run.reportedDone());
-    QVERIFY(run.wroteSheet());
+    QVERIFY(!reportedDone(session));
+    QVERIFY(QFile::exists(session.dir.filePath(kSheet)));
     if (printer.lastJobId() > 0) {
         cupsCancelJob(queue.toUtf8().constData(), printer.lastJobId()); // it would wait for ever
     }
@@ -215,12 +209,13 @@ void TestCupsPrinting::silentPrintServerIsAFailure()
     QVERIFY(silent.listen(QHostAddress::LocalHost));
     cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8().constData());
     SystemPrintTarget printer;
-    Run run(printer, true);
+    DrillSession session(printer);
+    run(session, true);
     cupsSetServer(nullptr);
-    QCOMPARE(run.messages.messages,
+    QCOMPARE(session.messages.messages,
         QStringList { PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer) });
-    QVERIFY(!run.reportedDone());
-    QVERIFY(!run.wroteSheet());
+    QVERIFY(!reportedDone(session));
+    QVERIFY(!QFile::exists(session.dir.filePath(kSheet)));
 }
 
 QTEST_MAIN(TestCupsPrinting)

@@ -5,53 +5,22 @@
 #include "common/SettingText.h"
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionDrills.h"
+#include "forms/SetForm.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+
+using namespace TestSupport;
 
 namespace {
 using Kinds = std::array<DivisionKind, DivisionRules::kKinds>;
 
 const Kinds kDefaultKinds { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } };
-
-// A division window on its own random source, printing into a PDF file of
-// the scratch directory.
-struct Harness {
-    explicit Harness(const ScratchDir& dir)
-        : pdf(dir.filePath(QStringLiteral("sheets.pdf")))
-    {
-    }
-
-    void set(const char* boxName, const QString& text)
-    {
-        auto* box = window.findChild<QLineEdit*>(QLatin1String(boxName));
-        QVERIFY2(box, boxName);
-        box->setText(text);
-    }
-    void tick(const char* name, bool on)
-    {
-        window.findChild<QCheckBox*>(QLatin1String(name))->setChecked(on);
-    }
-    void generate() { window.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); }
-    QString label4() const { return window.findChild<QLabel*>(QStringLiteral("Label4"))->text(); }
-    QString text3() const { return window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text(); }
-
-    RandomSource random;
-    RandomSource replay; // a copy of random before the run, to rebuild what it drew
-    PdfPrintTarget pdf;
-    DrillEnvironment environment { random, pdf };
-    SetDrillWindow window { environment, DivisionDrills::sets() };
-};
 
 QStringList sheetFiles(const ScratchDir& dir)
 {
@@ -96,7 +65,7 @@ class TestDivisionWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::initFonts(); }
+    void initTestCase() { initFonts(); }
     void messages_data();
     void messages();
     void defaultRunWritesTenSets();
@@ -112,7 +81,7 @@ private slots:
 void TestDivisionWindow::messages_data()
 {
     QTest::addColumn<QString>("sets");
-    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("boxes"); // box, text, box, text …
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("files");
     const QString s = SetDrillTexts::kSetsMessage;
@@ -123,18 +92,25 @@ void TestDivisionWindow::messages_data()
     QTest::addRow("zero sets") << "0" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("101 sets") << "101" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("sets not a number") << "十" << QStringList {} << QStringList { s } << 0;
+    const auto& grid = SetForm::kBoxNames;
     QTest::addRow("bad count in three sets")
-        << "3" << QStringList { "w13=60" } << QStringList { c, c, c, c, c, c } << 0;
-    QTest::addRow("dividend digits 6 accepted") << "2" << QStringList { "w11=6" } << QStringList {} << 2;
-    QTest::addRow("dividend digits 7 refused") << "2" << QStringList { "w11=7" } << QStringList { d, d } << 0;
-    QTest::addRow("divisor digits 6 refused") << "1" << QStringList { "w42=6" } << QStringList { d } << 0;
+        << "3" << QStringList { grid[0][2], "60" } << QStringList { c, c, c, c, c, c } << 0;
+    QTest::addRow("dividend digits 6 accepted")
+        << "2" << QStringList { grid[0][0], "6" } << QStringList {} << 2;
+    QTest::addRow("dividend digits 7 refused")
+        << "2" << QStringList { grid[0][0], "7" } << QStringList { d, d } << 0;
+    QTest::addRow("divisor digits 6 refused")
+        << "1" << QStringList { grid[3][1], "6" } << QStringList { d } << 0;
     QTest::addRow("dividend shorter than divisor")
-        << "2" << QStringList { "w21=1", "w22=2" } << QStringList { f, f } << 0;
-    QTest::addRow("grid box empty") << "1" << QStringList { "w33=" } << QStringList { c, c } << 0;
-    QTest::addRow("count 50.5 rounds to 50") << "1" << QStringList { "w13=50.5" } << QStringList {} << 1;
-    QTest::addRow("no questions per row") << "3" << QStringList { "ttt=0" } << QStringList { p } << 0;
+        << "2" << QStringList { grid[1][0], "1", grid[1][1], "2" } << QStringList { f, f } << 0;
+    QTest::addRow("grid box empty") << "1" << QStringList { grid[2][2], "" } << QStringList { c, c } << 0;
+    QTest::addRow("count 50.5 rounds to 50")
+        << "1" << QStringList { grid[0][2], "50.5" } << QStringList {} << 1;
+    QTest::addRow("no questions per row")
+        << "3" << QStringList { SetForm::kPerRowBox, "0" } << QStringList { p } << 0;
     QTest::addRow("bad grid comes before questions per row")
-        << "2" << QStringList { "w13=60", "ttt=x" } << QStringList { c, c, c, c } << 0;
+        << "2" << QStringList { grid[0][2], "60", SetForm::kPerRowBox, "x" } << QStringList { c, c, c, c }
+        << 0;
 }
 
 void TestDivisionWindow::messages()
@@ -143,53 +119,50 @@ void TestDivisionWindow::messages()
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, messages);
     QFETCH(int, files);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", sets);
-    for (const QString& box : boxes) {
-        const QStringList parts = box.split(QLatin1Char('='));
-        h.set(parts[0].toLatin1().constData(), parts[1]);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.setText(SetForm::kSetsBox, sets);
+    for (qsizetype i = 0; i + 1 < boxes.size(); i += 2) {
+        session.setText(qPrintable(boxes[i]), boxes[i + 1]);
     }
 
-    h.generate();
+    session.generate();
 
-    QCOMPARE(recorder.messages, messages);
-    QCOMPARE(sheetFiles(dir).size(), files);
-    QCOMPARE(h.label4().isEmpty(), files == 0);
+    QCOMPARE(session.messages.messages, messages);
+    QCOMPARE(sheetFiles(session.dir).size(), files);
+    QCOMPARE(session.text(SetForm::kCompletion).isEmpty(), files == 0);
 }
 
 void TestDivisionWindow::defaultRunWritesTenSets()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    RandomSource replay = session.random; // to draw again what the run draws
 
-    h.generate();
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
+    QVERIFY(session.messages.messages.isEmpty());
     QStringList expectedNames;
     for (int n = 1; n <= 10; ++n) {
         expectedNames.append(QStringLiteral("综合除算%1.xls").arg(n));
     }
     expectedNames.sort();
-    QCOMPARE(sheetFiles(dir), expectedNames);
+    QCOMPARE(sheetFiles(session.dir), expectedNames);
     for (int n = 1; n <= 10; ++n) {
-        const QStringList values
-            = TestSupport::sheetValues(dir.filePath(QStringLiteral("综合除算%1.xls").arg(n)));
-        QCOMPARE(values, headLines() + expectedRows(h.replay, kDefaultKinds, 5, false));
+        const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("综合除算%1.xls").arg(n)));
+        QCOMPARE(values, headLines() + expectedRows(replay, kDefaultKinds, 5, false));
         QCOMPARE(values.size(), 2 + 16);
         for (const QString& row : values.mid(2)) {
             QCOMPARE(row.size(), 90);
         }
     }
-    QVERIFY(samePlace(h.random, h.replay));
-    QCOMPARE(h.label4(),
+    QVERIFY(samePlace(session.random, replay));
+    QCOMPARE(session.text(SetForm::kCompletion),
         QStringLiteral(
             "智能生成[80]题已完成。如果选择输出到Excel，请在该系统目录下将“综合除算X.xls”用Excel打开，"
             "点完成即可。(千万不要直接双击进入)调整即可。谢谢！"));
-    QCOMPARE(h.text3(), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("sheets.pdf"))));
+    QCOMPARE(session.text(SetForm::kProgress), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
+    QVERIFY(!QFile::exists(session.printedPdf()));
 }
 
 void TestDivisionWindow::rowsOfASet_data()
@@ -210,51 +183,48 @@ void TestDivisionWindow::rowsOfASet()
     QFETCH(int, perRow);
     QFETCH(Kinds, kinds);
     QFETCH(int, rows);
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", QStringLiteral("1"));
-    h.set("ttt", QString::number(perRow));
-    const char* names[4][3] = { { "w11", "w12", "w13" }, { "w21", "w22", "w23" }, { "w31", "w32", "w33" },
-        { "w41", "w42", "w43" } };
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    RandomSource replay = session.random; // to draw again what the run draws
+    session.setText(SetForm::kSetsBox, QStringLiteral("1"));
+    session.setText(SetForm::kPerRowBox, QString::number(perRow));
     int total = 0;
     for (int k = 0; k < 4; ++k) {
         const DivisionKind& kind = kinds[static_cast<std::size_t>(k)];
-        h.set(names[k][0], QString::number(kind.dividendDigits));
-        h.set(names[k][1], QString::number(kind.divisorDigits));
-        h.set(names[k][2], QString::number(kind.count));
+        session.setText(SetForm::kBoxNames[k][0], QString::number(kind.dividendDigits));
+        session.setText(SetForm::kBoxNames[k][1], QString::number(kind.divisorDigits));
+        session.setText(SetForm::kBoxNames[k][2], QString::number(kind.count));
         total += kind.count;
     }
 
-    h.generate();
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    const QStringList values = TestSupport::sheetValues(dir.filePath(QStringLiteral("综合除算1.xls")));
-    const QStringList expected = expectedRows(h.replay, kinds, perRow, false);
+    QVERIFY(session.messages.messages.isEmpty());
+    const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("综合除算1.xls")));
+    const QStringList expected = expectedRows(replay, kinds, perRow, false);
     QCOMPARE(expected.size(), rows);
     QCOMPARE(values, headLines() + expected);
-    QVERIFY(samePlace(h.random, h.replay));
-    QVERIFY(h.label4().startsWith(QStringLiteral("智能生成[%1]题").arg(total)));
+    QVERIFY(samePlace(session.random, replay));
+    QVERIFY(session.text(SetForm::kCompletion).startsWith(QStringLiteral("智能生成[%1]题").arg(total)));
 }
 
 void TestDivisionWindow::answersFollowTheQuestions()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", QStringLiteral("2"));
-    h.set("w43", QStringLiteral("20"));
-    h.window.findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    RandomSource replay = session.random; // to draw again what the run draws
+    session.setText(SetForm::kSetsBox, QStringLiteral("2"));
+    session.setText(SetForm::kBoxNames[3][2], QStringLiteral("20"));
+    session.choose(DrillNames::kShowAnswers);
     Kinds kinds = kDefaultKinds;
     kinds[3].count = 20;
 
-    h.generate();
+    session.generate();
 
     const QRegularExpression cell(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+) +$"));
     for (int n = 1; n <= 2; ++n) {
-        const QStringList values
-            = TestSupport::sheetValues(dir.filePath(QStringLiteral("综合除算%1.xls").arg(n)));
-        QCOMPARE(values, headLines() + expectedRows(h.replay, kinds, 5, true));
+        const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("综合除算%1.xls").arg(n)));
+        QCOMPARE(values, headLines() + expectedRows(replay, kinds, 5, true));
         for (const QString& row : values.mid(2)) {
             for (qsizetype at = 0; at < row.size(); at += DivisionRules::kCellWidth) {
                 const auto match = cell.match(row.mid(at, DivisionRules::kCellWidth));
@@ -268,42 +238,42 @@ void TestDivisionWindow::answersFollowTheQuestions()
 
 void TestDivisionWindow::withoutOutputsTheRunStillCompletes()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.tick("Check2", false);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    RandomSource replay = session.random; // to draw again what the run draws
+    session.tick(DrillNames::kToFile, false);
 
-    h.generate();
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    QVERIFY(sheetFiles(dir).isEmpty());
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("sheets.pdf"))));
-    QCOMPARE(h.text3(), QString(36, QLatin1Char(' ')) + DrillTexts::kDone);
-    QCOMPARE(h.label4(), DrillTexts::completion(80, QStringLiteral("综合除算X.xls")));
+    QVERIFY(session.messages.messages.isEmpty());
+    QVERIFY(sheetFiles(session.dir).isEmpty());
+    QVERIFY(!QFile::exists(session.printedPdf()));
+    QCOMPARE(session.text(SetForm::kProgress), QString(36, QLatin1Char(' ')) + DrillTexts::kDone);
+    QCOMPARE(session.text(SetForm::kCompletion), DrillTexts::completion(80, QStringLiteral("综合除算X.xls")));
     for (int n = 1; n <= 10; ++n) {
-        BuildDivisionSet(h.replay, kDefaultKinds);
+        BuildDivisionSet(replay, kDefaultKinds);
     }
-    QVERIFY(samePlace(h.random, h.replay));
+    QVERIFY(samePlace(session.random, replay));
 }
 
 void TestDivisionWindow::printsOnePagePerSet()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", QStringLiteral("3"));
-    h.tick("Check1", true);
-    h.tick("Check2", false);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    RandomSource replay = session.random; // to draw again what the run draws
+    session.setText(SetForm::kSetsBox, QStringLiteral("3"));
+    session.tick(DrillNames::kToPrinter, true);
+    session.tick(DrillNames::kToFile, false);
 
-    h.generate();
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    QVERIFY(sheetFiles(dir).isEmpty());
-    const QStringList pages = TestSupport::pdfPages(dir.filePath(QStringLiteral("sheets.pdf")));
+    QVERIFY(session.messages.messages.isEmpty());
+    QVERIFY(sheetFiles(session.dir).isEmpty());
+    const QStringList pages = pdfPages(session.printedPdf());
     QCOMPARE(pages.size(), 3);
     for (int n = 1; n <= 3; ++n) {
-        const QStringList lines = TestSupport::nonEmptyLines(pages[n - 1]);
-        const QStringList rows = expectedRows(h.replay, kDefaultKinds, 5, false);
+        const QStringList lines = nonEmptyLines(pages[n - 1]);
+        const QStringList rows = expectedRows(replay, kDefaultKinds, 5, false);
         QCOMPARE(lines.size(), 3 + rows.size());
         QCOMPARE(lines.first().trimmed(), QStringLiteral("*小学综合除算试题*%1").arg(n));
         QVERIFY(lines.last().contains(QStringLiteral("第%1页").arg(n)));
@@ -315,44 +285,42 @@ void TestDivisionWindow::printsOnePagePerSet()
 
 void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", QStringLiteral("4"));
-    h.tick("Check1", true);
-    h.tick("Check2", true);
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.setText(SetForm::kSetsBox, QStringLiteral("4"));
+    session.tick(DrillNames::kToPrinter, true);
+    session.tick(DrillNames::kToFile, true);
     // Nothing can be written where a folder holds the third set's name.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("综合除算3.xls")));
+    QVERIFY(QDir(session.dir.path()).mkdir(QStringLiteral("综合除算3.xls")));
 
-    h.generate();
+    session.generate();
 
-    QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY(recorder.messages.first().contains(QStringLiteral("综合除算3.xls")));
-    QCOMPARE(
-        sheetFiles(dir), (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
-    const QStringList pages = TestSupport::pdfPages(dir.filePath(QStringLiteral("sheets.pdf")));
+    QCOMPARE(session.messages.messages.size(), 1);
+    QVERIFY(session.messages.messages.first().contains(QStringLiteral("综合除算3.xls")));
+    QCOMPARE(sheetFiles(session.dir),
+        (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    const QStringList pages = pdfPages(session.printedPdf());
     QCOMPARE(pages.size(), 2);
     for (int n = 1; n <= 2; ++n) {
-        QVERIFY(TestSupport::nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
+        QVERIFY(nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
     }
 }
 
 void TestDivisionWindow::fractionsAreRoundedHalfToEven()
 {
-    ScratchDir dir;
-    MessageRecorder recorder;
-    Harness h(dir);
-    h.set("Text1", QStringLiteral("1.5")); // 2 sets
-    h.set("w13", QStringLiteral("3.5")); // 4
-    h.set("w23", QStringLiteral("2.5")); // 2
-    h.set("w33", QStringLiteral("0.5")); // 0
+    DrillSession session;
+    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.setText(SetForm::kSetsBox, QStringLiteral("1.5")); // 2 sets
+    session.setText(SetForm::kBoxNames[0][2], QStringLiteral("3.5")); // 4
+    session.setText(SetForm::kBoxNames[1][2], QStringLiteral("2.5")); // 2
+    session.setText(SetForm::kBoxNames[2][2], QStringLiteral("0.5")); // 0
 
-    h.generate();
+    session.generate();
 
-    QVERIFY(recorder.messages.isEmpty());
-    QCOMPARE(
-        sheetFiles(dir), (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
-    QCOMPARE(h.label4(), DrillTexts::completion(6, QStringLiteral("综合除算X.xls")));
+    QVERIFY(session.messages.messages.isEmpty());
+    QCOMPARE(sheetFiles(session.dir),
+        (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    QCOMPARE(session.text(SetForm::kCompletion), DrillTexts::completion(6, QStringLiteral("综合除算X.xls")));
 }
 
 QTEST_MAIN(TestDivisionWindow)

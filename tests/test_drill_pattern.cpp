@@ -6,12 +6,13 @@
 
 #include "TestSupport.h"
 
-#include "forms/DrillWindow.h"
+#include "common/DistinctTexts.h"
+#include "forms/ChainForm.h"
 #include "forms/PreviewWindow.h"
+#include "forms/SetForm.h"
 #include "output/FrameLines.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringEncoder>
@@ -38,20 +39,6 @@ public:
 private:
     PreviewWindow::Handler m_previous;
 };
-
-void choose(QWidget* window, const char* name)
-{
-    auto* option = window->findChild<QRadioButton*>(QLatin1String(name));
-    QVERIFY2(option, name);
-    option->setChecked(true);
-}
-
-void tick(QWidget* window, const char* name, bool ticked)
-{
-    auto* box = window->findChild<QCheckBox*>(QLatin1String(name));
-    QVERIFY2(box, name);
-    box->setChecked(ticked);
-}
 
 // The answer sheet kept for a drill, as a separate sheet names it: "答案"
 // after the title on the first line.
@@ -91,10 +78,9 @@ void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
     // draws; and the next run goes on where a run without answers would.
     QFETCH(QString, entry);
     DrillSession session;
-    DrillWindow* drill = session.open(entry);
-    QVERIFY(drill);
-    choose(drill, DrillNames::kSeparateAnswers);
-    click(drill, DrillNames::kGenerate);
+    QVERIFY(session.open(entry));
+    session.choose(DrillNames::kSeparateAnswers);
+    session.generate();
     QCOMPARE(session.messages.messages, QStringList());
 
     const QDir questions = goldenDir(entry, false);
@@ -138,13 +124,13 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
     QStringList printed;
     {
         DrillSession session;
-        DrillWindow* drill = session.open(entry);
-        tick(drill, DrillNames::kToPrinter, true);
-        tick(drill, DrillNames::kToFile, false);
+        QVERIFY(session.open(entry));
+        session.tick(DrillNames::kToPrinter, true);
+        session.tick(DrillNames::kToFile, false);
         if (separateAnswers) {
-            choose(drill, DrillNames::kSeparateAnswers);
+            session.choose(DrillNames::kSeparateAnswers);
         }
-        click(drill, DrillNames::kGenerate);
+        session.generate();
         QCOMPARE(session.messages.messages, QStringList());
         printed = pdfPages(session.printedPdf());
     }
@@ -159,9 +145,9 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
     PreviewRecorder preview;
     DrillWindow* drill = session.open(entry);
     if (separateAnswers) {
-        choose(drill, DrillNames::kSeparateAnswers);
+        session.choose(DrillNames::kSeparateAnswers);
     }
-    click(drill, DrillNames::kPreview);
+    session.click(DrillNames::kPreview);
     QCOMPARE(session.messages.messages, QStringList());
     QCOMPARE(preview.pages.size(), printed.size());
     QCOMPARE(pdfPages(session.printedPdf()), printed);
@@ -182,22 +168,29 @@ void TestDrillPattern::keyboardFollowsTheScreen_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("firstTitle");
     QTest::addColumn<QStringList>("order");
-    const QStringList end { "Option2", "Check1", "Check2", "Command1", "Command3", "Command2" };
+    using namespace DrillNames;
+    const QStringList end { kHideAnswers, kToPrinter, kToFile, kGenerate, kPreview, kReturn };
+    const QStringList chain { ChainForm::kPerRowBox, ChainForm::kRowsBox, ChainForm::kPagesBox };
+    using namespace RowForm;
+    const QStringList rows { kFirstBox, kSecondBox, kPerRowBox, kRowsBox, kPagesBox };
+    const QStringList addSub
+        = rows + QStringList { kMixed, DistinctTexts::kCheckName, kAnyCarry, kResultForm };
+    // The grid column by column, then questions per row and the number of sets.
+    QStringList sets;
+    for (std::size_t column = 0; column < 3; ++column) {
+        for (const auto& kind : SetForm::kBoxNames) {
+            sets << kind[column];
+        }
+    }
+    sets << SetForm::kPerRowBox << SetForm::kSetsBox;
     QTest::newRow("chains") << "j7"
-                            << "每排生成题数" << QStringList { "Text1", "Text3", "Text4" } + end;
+                            << "每排生成题数" << chain + end;
     QTest::newRow("rows") << "zdcs"
-                          << "第一因数位数"
-                          << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6" } + end;
+                          << "第一因数位数" << rows + end;
     QTest::newRow("add and subtract") << "ddjj"
-                                      << "第一个数位数"
-                                      << QStringList { "Text1", "Text2", "Text4", "Text5", "Text6", "Option6",
-                                             "Check3", "Option7", "Option10" }
-            + end;
+                                      << "第一个数位数" << addSub + end;
     QTest::newRow("sets") << "zhc"
-                          << "被除数位数"
-                          << QStringList { "w11", "w21", "w31", "w41", "w12", "w22", "w32", "w42", "w13",
-                                 "w23", "w33", "w43", "ttt", "Text1" }
-            + end;
+                          << "被除数位数" << sets + end;
 }
 
 void TestDrillPattern::keyboardFollowsTheScreen()
@@ -225,12 +218,12 @@ void TestDrillPattern::keyboardFollowsTheScreen()
     }
     QCOMPARE(visited, order);
     // The arrow keys choose within the answers group.
-    auto* hidden = drill->findChild<QRadioButton*>(QLatin1String(DrillNames::kHideAnswers));
+    auto* hidden = session.child<QRadioButton>(DrillNames::kHideAnswers);
     hidden->setFocus();
     QTest::keyClick(hidden, Qt::Key_Down); // the chain window stacks its options
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // the others set them side by side
     QVERIFY(!hidden->isChecked());
-    choose(drill, DrillNames::kHideAnswers);
+    session.choose(DrillNames::kHideAnswers);
     first->setFocus();
 
     // Enter in a settings box generates.

@@ -6,14 +6,12 @@
 #include "drills/multiply/Multiplication.h"
 #include "drills/multiply/MultiplyDrills.h"
 #include "drills/rows/RowDrill.h"
+#include "forms/RowForm.h"
 #include "output/FrameLines.h"
 #include "random/Draws.h"
 #include "random/RandomSource.h"
 
-#include <QCheckBox>
 #include <QFile>
-#include <QLabel>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -22,27 +20,7 @@ using namespace TestSupport;
 namespace {
 const QString kDefaultFile = QStringLiteral("中段3位乘1位速算.xls");
 
-struct Window {
-    explicit Window(PrintTarget& target)
-        : environment { random, target }
-        , window(environment, MultiplyDrills::rows(MultiplyGrade::Middle))
-    {
-    }
-    RandomSource random;
-    DrillEnvironment environment;
-    OperandRowWindow window;
-
-    void tick(const char* name, bool on)
-    {
-        window.findChild<QCheckBox*>(QLatin1String(name))->setChecked(on);
-    }
-    void answers(bool on)
-    {
-        window.findChild<QRadioButton*>(QLatin1String(on ? "Option1" : "Option2"))->setChecked(true);
-    }
-    QString progress() const { return window.findChild<QLineEdit*>(QStringLiteral("Text3"))->text(); }
-    QString completion() const { return window.findChild<QLabel*>(QStringLiteral("Label4"))->text(); }
-};
+const QString kEntry = QStringLiteral("zdcs"); // 中段乘算
 
 // The questions of a row line: "a×b=" or "a×b=p" separated by spaces.
 QStringList questionsOf(const QString& row)
@@ -142,14 +120,13 @@ void TestMultiply::cellsArePaddedAndNeverRunTogether()
 
 void TestMultiply::defaultRunWritesTheSheetFile()
 {
-    ScratchDir dir;
-    MessageRecorder messages;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    click(&w.window, "Command1");
-    QVERIFY(messages.messages.isEmpty());
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
 
-    const QByteArray bytes = readBytes(dir.filePath(kDefaultFile));
+    const QByteArray bytes = readBytes(session.dir.filePath(kDefaultFile));
     const QByteArray head
         = QByteArray::fromHex("22d0a1d1a7d6d0b6ce33cebbb3cb31cebbcbd9cbe3cad4cce2220d0a"
                               "22d1a7d0a3a3ba202020202020202020202020202020202020d0d5c3fba3ba"
@@ -157,7 +134,7 @@ void TestMultiply::defaultRunWritesTheSheetFile()
     QVERIFY(bytes.startsWith(head));
     QVERIFY(bytes.endsWith("\"\r\n"));
 
-    const QStringList lines = sheetLines(dir.filePath(kDefaultFile));
+    const QStringList lines = sheetLines(session.dir.filePath(kDefaultFile));
     QCOMPARE(lines.size(), 122);
     for (int i = 2; i < lines.size(); ++i) {
         const QString& line = lines[i];
@@ -173,12 +150,11 @@ void TestMultiply::defaultRunWritesTheSheetFile()
             QVERIFY(match.captured(2).toInt() > 1 && match.captured(2).toInt() < 10);
         }
     }
-    QCOMPARE(w.progress(), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
-    QCOMPARE(w.completion(),
+    QCOMPARE(session.text(RowForm::kProgress), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
+    QCOMPARE(session.text(RowForm::kCompletion),
         QStringLiteral("智能生成[600]题已完成。如果选择输出到Excel，请在该系统目录下将“中段3位乘1位速算.xls”"
                        "用Excel打开，点完成即可。(千万不要直接双击进入)调整即可。谢谢！"));
-    QCOMPARE(w.window.findChild<QLineEdit*>(QStringLiteral("Text3"))->palette().color(QPalette::Base),
-        QColor(Qt::black));
+    QCOMPARE(session.child(RowForm::kProgress)->palette().color(QPalette::Base), QColor(Qt::black));
 }
 
 void TestMultiply::answersAppendTheProductWithoutChangingTheDraws()
@@ -187,11 +163,11 @@ void TestMultiply::answersAppendTheProductWithoutChangingTheDraws()
     QStringList plain;
     QStringList withAnswers;
     for (bool answers : { false, true }) {
-        ScratchDir dir;
-        Window w(noPrinter);
-        w.answers(answers);
-        click(&w.window, "Command1");
-        (answers ? withAnswers : plain) = sheetValues(dir.filePath(kDefaultFile));
+        DrillSession session(noPrinter);
+        session.open(kEntry);
+        session.choose(answers ? DrillNames::kShowAnswers : DrillNames::kHideAnswers);
+        session.generate();
+        (answers ? withAnswers : plain) = sheetValues(session.dir.filePath(kDefaultFile));
     }
     QCOMPARE(withAnswers.size(), plain.size());
     for (int i = 2; i < plain.size(); ++i) {
@@ -211,13 +187,13 @@ void TestMultiply::sameRequestsAfterAFreshStartGiveTheSameSheet()
     NoPrinterTarget noPrinter;
     QByteArray sheets[2];
     for (QByteArray& sheet : sheets) {
-        ScratchDir dir;
-        Window w(noPrinter);
-        setText(&w.window, "Text1", QStringLiteral("6"));
-        setText(&w.window, "Text2", QStringLiteral("5"));
-        click(&w.window, "Command1");
-        click(&w.window, "Command1");
-        sheet = readBytes(dir.filePath(QStringLiteral("中段6位乘5位速算.xls")));
+        DrillSession session(noPrinter);
+        session.open(kEntry);
+        session.setText(RowForm::kFirstBox, QStringLiteral("6"));
+        session.setText(RowForm::kSecondBox, QStringLiteral("5"));
+        session.generate();
+        session.generate();
+        sheet = readBytes(session.dir.filePath(QStringLiteral("中段6位乘5位速算.xls")));
     }
     QVERIFY(!sheets[0].isEmpty());
     QCOMPARE(sheets[0], sheets[1]);
@@ -225,13 +201,13 @@ void TestMultiply::sameRequestsAfterAFreshStartGiveTheSameSheet()
 
 void TestMultiply::secondRunReplacesTheFile()
 {
-    ScratchDir dir;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    click(&w.window, "Command1");
-    const QByteArray first = readBytes(dir.filePath(kDefaultFile));
-    click(&w.window, "Command1");
-    const QByteArray second = readBytes(dir.filePath(kDefaultFile));
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.generate();
+    const QByteArray first = readBytes(session.dir.filePath(kDefaultFile));
+    session.generate();
+    const QByteArray second = readBytes(session.dir.filePath(kDefaultFile));
     QCOMPARE(second.size(), first.size()); // replaced, not appended to
     QVERIFY(second != first); // the random source ran on
 }
@@ -244,36 +220,21 @@ void TestMultiply::badSettingsGiveTheirMessageAndNoFile_data()
     const QString digits = MultiplyTexts::kDigitsMessage;
     const QString counts = QStringLiteral(
         "可一次性每排输出2-50题，每页输出2-200排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
-    QTest::newRow("first digits 0") << "Text1"
-                                    << "0" << digits;
-    QTest::newRow("first digits 7") << "Text1"
-                                    << "7" << digits;
-    QTest::newRow("second digits 0") << "Text2"
-                                     << "0" << digits;
-    QTest::newRow("second digits 6") << "Text2"
-                                     << "6" << digits;
-    QTest::newRow("first digits empty") << "Text1"
-                                        << "" << digits;
-    QTest::newRow("first digits letters") << "Text1"
-                                          << "abc" << digits;
-    QTest::newRow("second digits fraction") << "Text2"
-                                            << "3.5" << digits;
-    QTest::newRow("second digits exponent") << "Text2"
-                                            << "1e2" << digits;
-    QTest::newRow("per row 0") << "Text4"
-                               << "0" << counts;
-    QTest::newRow("per row 51") << "Text4"
-                                << "51" << counts;
-    QTest::newRow("rows 201") << "Text5"
-                              << "201" << counts;
-    QTest::newRow("pages 41") << "Text6"
-                              << "41" << counts;
-    QTest::newRow("pages negative") << "Text6"
-                                    << "-1" << counts;
-    QTest::newRow("pages huge") << "Text6"
-                                << "99999999999999999999" << counts;
-    QTest::newRow("rows empty") << "Text5"
-                                << " " << counts;
+    QTest::newRow("first digits 0") << RowForm::kFirstBox << "0" << digits;
+    QTest::newRow("first digits 7") << RowForm::kFirstBox << "7" << digits;
+    QTest::newRow("second digits 0") << RowForm::kSecondBox << "0" << digits;
+    QTest::newRow("second digits 6") << RowForm::kSecondBox << "6" << digits;
+    QTest::newRow("first digits empty") << RowForm::kFirstBox << "" << digits;
+    QTest::newRow("first digits letters") << RowForm::kFirstBox << "abc" << digits;
+    QTest::newRow("second digits fraction") << RowForm::kSecondBox << "3.5" << digits;
+    QTest::newRow("second digits exponent") << RowForm::kSecondBox << "1e2" << digits;
+    QTest::newRow("per row 0") << RowForm::kPerRowBox << "0" << counts;
+    QTest::newRow("per row 51") << RowForm::kPerRowBox << "51" << counts;
+    QTest::newRow("rows 201") << RowForm::kRowsBox << "201" << counts;
+    QTest::newRow("pages 41") << RowForm::kPagesBox << "41" << counts;
+    QTest::newRow("pages negative") << RowForm::kPagesBox << "-1" << counts;
+    QTest::newRow("pages huge") << RowForm::kPagesBox << "99999999999999999999" << counts;
+    QTest::newRow("rows empty") << RowForm::kRowsBox << " " << counts;
 }
 
 void TestMultiply::badSettingsGiveTheirMessageAndNoFile()
@@ -281,66 +242,63 @@ void TestMultiply::badSettingsGiveTheirMessageAndNoFile()
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    ScratchDir dir;
-    MessageRecorder messages;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    w.tick("Check1", true); // the settings are checked before the missing printer
-    setText(&w.window, qPrintable(box), text);
-    if (box != QLatin1String("Text1")) {
-        setText(&w.window, "Text4", QStringLiteral("51")); // counts fail too: only the first message shows
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.tick(DrillNames::kToPrinter, true); // the settings are checked before the missing printer
+    session.setText(qPrintable(box), text);
+    if (box != QLatin1String(RowForm::kFirstBox)) {
+        // The counts fail too: only the first message shows.
+        session.setText(RowForm::kPerRowBox, QStringLiteral("51"));
     }
-    click(&w.window, "Command1");
-    QCOMPARE(messages.messages, QStringList { message });
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w.progress().isEmpty());
-    QVERIFY(w.completion().isEmpty());
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList { message });
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(session.text(RowForm::kProgress).isEmpty());
+    QVERIFY(session.text(RowForm::kCompletion).isEmpty());
 }
 
 void TestMultiply::boundarySettingsAreAccepted()
 {
-    ScratchDir dir;
-    MessageRecorder messages;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    setText(&w.window, "Text1", QStringLiteral(" ６ "));
-    setText(&w.window, "Text2", QStringLiteral("5"));
-    setText(&w.window, "Text4", QStringLiteral("1"));
-    setText(&w.window, "Text5", QStringLiteral("1"));
-    setText(&w.window, "Text6", QStringLiteral("40"));
-    click(&w.window, "Command1");
-    QVERIFY(messages.messages.isEmpty());
-    const QStringList lines = sheetValues(dir.filePath(QStringLiteral("中段6位乘5位速算.xls")));
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.setText(RowForm::kFirstBox, QStringLiteral(" ６ "));
+    session.setText(RowForm::kSecondBox, QStringLiteral("5"));
+    session.setText(RowForm::kPerRowBox, QStringLiteral("1"));
+    session.setText(RowForm::kRowsBox, QStringLiteral("1"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("40"));
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    const QStringList lines = sheetValues(session.dir.filePath(QStringLiteral("中段6位乘5位速算.xls")));
     QCOMPARE(lines.size(), 2 + 40);
     QCOMPARE(lines[2].size(), 4 + 36);
-    QVERIFY(w.completion().startsWith(QStringLiteral("智能生成[40]题已完成")));
+    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[40]题已完成")));
 }
 
 void TestMultiply::neitherOutputStillReportsCompletion()
 {
-    ScratchDir dir;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    w.tick("Check2", false);
-    click(&w.window, "Command1");
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w.progress().endsWith(QStringLiteral("100% 完成")));
-    QVERIFY(w.completion().startsWith(QStringLiteral("智能生成[600]")));
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.tick(DrillNames::kToFile, false);
+    session.generate();
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(session.text(RowForm::kProgress).endsWith(QStringLiteral("100% 完成")));
+    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[600]")));
 }
 
 void TestMultiply::printingGivesFramedNumberedPages()
 {
-    ScratchDir dir;
-    MessageRecorder messages;
-    PdfPrintTarget pdf(dir.filePath(QStringLiteral("sheet.pdf")));
-    Window w(pdf);
-    w.tick("Check1", true);
-    click(&w.window, "Command1");
-    QVERIFY(messages.messages.isEmpty());
+    DrillSession session;
+    session.open(kEntry);
+    session.tick(DrillNames::kToPrinter, true);
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
 
-    const QStringList pages = pdfPages(dir.filePath(QStringLiteral("sheet.pdf")));
+    const QStringList pages = pdfPages(session.printedPdf());
     QCOMPARE(pages.size(), 4);
-    const QStringList fileRows = sheetValues(dir.filePath(kDefaultFile)).mid(2);
+    const QStringList fileRows = sheetValues(session.dir.filePath(kDefaultFile)).mid(2);
     for (int p = 0; p < pages.size(); ++p) {
         const QStringList lines = nonEmptyLines(pages[p]);
         QCOMPARE(lines.size(), 35);
@@ -354,20 +312,21 @@ void TestMultiply::printingGivesFramedNumberedPages()
             QCOMPARE(questionsOf(lines[3 + r]), questionsOf(fileRows[p * 30 + r]));
         }
     }
-    QCOMPARE(w.completion(), DrillTexts::completion(600, kDefaultFile));
+    QCOMPARE(session.text(RowForm::kCompletion), DrillTexts::completion(600, kDefaultFile));
 
     // Fifty six-by-five questions in a row print below 5 pt even sideways:
     // the page is printed all the same, and the completion text says so.
-    setText(&w.window, "Text1", QStringLiteral("6"));
-    setText(&w.window, "Text2", QStringLiteral("5"));
-    setText(&w.window, "Text4", QStringLiteral("50"));
-    setText(&w.window, "Text6", QStringLiteral("1"));
-    click(&w.window, "Command1");
-    QVERIFY(messages.messages.isEmpty());
-    QCOMPARE(pdfPages(dir.filePath(QStringLiteral("sheet.pdf"))).size(), 1);
+    session.setText(RowForm::kFirstBox, QStringLiteral("6"));
+    session.setText(RowForm::kSecondBox, QStringLiteral("5"));
+    session.setText(RowForm::kPerRowBox, QStringLiteral("50"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("1"));
+    session.generate();
+    QVERIFY(session.messages.messages.isEmpty());
+    QCOMPARE(pdfPages(session.printedPdf()).size(), 1);
     const QString done = DrillTexts::completion(50 * 30, QStringLiteral("中段6位乘5位速算.xls"));
-    QVERIFY2(w.completion().startsWith(done), qPrintable(w.completion()));
-    const QString note = w.completion().mid(done.size());
+    const QString completion = session.text(RowForm::kCompletion);
+    QVERIFY2(completion.startsWith(done), qPrintable(completion));
+    const QString note = completion.mid(done.size());
     QVERIFY2(note.startsWith(QStringLiteral("注意：打印字号只有"))
             && note.endsWith(QStringLiteral("磅，建议减少每行题数。")),
         qPrintable(note));
@@ -375,15 +334,14 @@ void TestMultiply::printingGivesFramedNumberedPages()
 
 void TestMultiply::noDefaultPrinterRefusesTheRun()
 {
-    ScratchDir dir;
-    MessageRecorder messages;
     NoPrinterTarget noPrinter;
-    Window w(noPrinter);
-    w.tick("Check1", true);
-    click(&w.window, "Command1");
-    QCOMPARE(messages.messages, QStringList { PrintMessages::kNoPrinter });
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w.progress().isEmpty());
+    DrillSession session(noPrinter);
+    session.open(kEntry);
+    session.tick(DrillNames::kToPrinter, true);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList { PrintMessages::kNoPrinter });
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(session.text(RowForm::kProgress).isEmpty());
 }
 
 QTEST_MAIN(TestMultiply)

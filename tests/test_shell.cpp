@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 
-#include "forms/DrillWindow.h"
+#include "forms/RowForm.h"
 #include "forms/WrappingCheckBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
@@ -178,7 +178,7 @@ void TestShell::drillEntryOpensItsWindowAndReturnComesBack()
     QVERIFY(drill->isVisible());
     QVERIFY(drill->isMaximized());
     QVERIFY(!m_shell->mainWindow()->isVisible());
-    click(drill, "Command2");
+    click(drill, DrillNames::kReturn);
     QVERIFY(!drill->isVisible());
     QVERIFY(m_shell->mainWindow()->isVisible());
 }
@@ -188,10 +188,10 @@ void TestShell::typedValueSurvivesReturnAndReopen()
     m_shell->start();
     trigger("zdcs");
     DrillWindow* drill = m_shell->drillWindow(QStringLiteral("zdcs1"));
-    setText(drill, "Text5", QStringLiteral("12"));
-    click(drill, "Command2");
+    setText(drill, RowForm::kRowsBox, QStringLiteral("12"));
+    click(drill, DrillNames::kReturn);
     trigger("zdcs");
-    QCOMPARE(drill->findChild<QLineEdit*>(QStringLiteral("Text5"))->text(), QStringLiteral("12"));
+    QCOMPARE(drill->findChild<QLineEdit*>(RowForm::kRowsBox)->text(), QStringLiteral("12"));
 }
 
 void TestShell::closingADrillWindowReturnsToTheMainWindow()
@@ -220,7 +220,7 @@ void TestShell::shortcutsDoNothingInADrillWindow()
     QVERIFY(drill->isVisible());
 
     // The same keys act in the main window.
-    click(drill, "Command2");
+    click(drill, DrillNames::kReturn);
     QApplication::setActiveWindow(m_shell->mainWindow());
     QVERIFY(QTest::qWaitForWindowActive(m_shell->mainWindow()));
     QTest::keyClick(m_shell->mainWindow(), Qt::Key_F1);
@@ -240,7 +240,7 @@ void TestShell::helpShowsInFrontOfTheMainWindowAndCloses()
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
                  [](QWidget* w) { return qobject_cast<HelpWindow*>(w) != nullptr; }),
         1);
-    click(help, "Command2");
+    click(help, HelpNames::kClose);
     QVERIFY(!help->isVisible());
     QVERIFY(m_shell->mainWindow()->isVisible());
 }
@@ -248,7 +248,7 @@ void TestShell::helpShowsInFrontOfTheMainWindowAndCloses()
 void TestShell::helpTextHasItsThirteenLines()
 {
     const QStringList lines = m_shell->helpWindow()
-                                  ->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))
+                                  ->findChild<QPlainTextEdit*>(HelpNames::kText)
                                   ->toPlainText()
                                   .split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 13);
@@ -331,8 +331,8 @@ void TestShell::textsFitTheirControls()
     MessageRecorder messages;
     DrillWindow* drill = m_shell->drillWindow(window);
     QVERIFY(drill);
-    drill->findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(false);
-    click(drill, "Command1");
+    drill->findChild<QCheckBox*>(DrillNames::kToFile)->setChecked(false);
+    click(drill, DrillNames::kGenerate);
     QCOMPARE(messages.messages, QStringList());
 
     // The two outputs, and 题目不重复 in all but the three oldest drills.

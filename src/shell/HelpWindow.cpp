@@ -16,13 +16,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     setFont(Fonts::songti(12));
 
     auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("Text2"));
+    text->setObjectName(QLatin1String(HelpNames::kText));
     text->setGeometry(Twips { 0, 120, 11775, 7455 }.toPixels());
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap); // the lines break where the text breaks them
     text->setPlainText(helpText());
 
-    auto* close = Controls::button(this, "Command2", QStringLiteral("关闭"), { 7080, 7800, 1095, 495 });
+    auto* close
+        = Controls::button(this, HelpNames::kClose, QStringLiteral("关闭"), { 7080, 7800, 1095, 495 });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 }
 

@@ -4,6 +4,12 @@
 
 #include <QWidget>
 
+// The object names of the help window's controls.
+namespace HelpNames {
+inline constexpr const char* kText = "Text2";
+inline constexpr const char* kClose = "Command2";
+} // namespace HelpNames
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:

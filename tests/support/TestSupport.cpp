@@ -4,8 +4,12 @@
 #include "forms/DrillWindow.h"
 #include "shell/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 
 #include <QDir>
 #include <QFile>
@@ -107,16 +111,26 @@ void TestSupport::initFonts()
 
 void TestSupport::setText(QWidget* window, const char* boxName, const QString& text)
 {
-    auto* box = window->findChild<QLineEdit*>(QLatin1String(boxName));
+    auto* box = window ? window->findChild<QLineEdit*>(QLatin1String(boxName)) : nullptr;
     QVERIFY2(box, boxName);
     box->setText(text);
 }
 
 void TestSupport::click(QWidget* window, const char* buttonName)
 {
-    auto* button = window->findChild<QPushButton*>(QLatin1String(buttonName));
+    auto* button = window ? window->findChild<QPushButton*>(QLatin1String(buttonName)) : nullptr;
     QVERIFY2(button, buttonName);
     button->click();
+}
+
+DrillSession::DrillSession()
+    : DrillSession(pdf)
+{
+}
+
+DrillSession::DrillSession(PrintTarget& target)
+    : printer(target)
+{
 }
 
 DrillWindow* DrillSession::open(const QString& entry)
@@ -128,10 +142,52 @@ DrillWindow* DrillSession::open(const QString& entry)
     action->trigger();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* drill = qobject_cast<DrillWindow*>(w); drill && drill->isVisible()) {
-            return drill;
+            return window = drill;
         }
     }
     return nullptr;
+}
+
+namespace {
+// The named control, or a failure of the test when the window has none.
+template <typename Control> Control* need(const DrillSession& session, const char* name)
+{
+    Control* control = session.child<Control>(name);
+    QTest::qVerify(control != nullptr, name, "the window has no such control", __FILE__, __LINE__);
+    return control;
+}
+} // namespace
+
+QString DrillSession::text(const char* name) const
+{
+    if (auto* label = child<QLabel>(name)) {
+        return label->text();
+    }
+    if (auto* box = child<QLineEdit>(name)) {
+        return box->text();
+    }
+    auto* button = need<QAbstractButton>(*this, name);
+    return button ? button->text() : QString();
+}
+
+bool DrillSession::chosen(const char* name) const
+{
+    auto* button = need<QAbstractButton>(*this, name);
+    return button && button->isChecked();
+}
+
+void DrillSession::choose(const char* name)
+{
+    if (auto* option = need<QRadioButton>(*this, name)) {
+        option->setChecked(true);
+    }
+}
+
+void DrillSession::tick(const char* name, bool ticked)
+{
+    if (auto* box = need<QCheckBox>(*this, name)) {
+        box->setChecked(ticked);
+    }
 }
 
 QDir TestSupport::goldenDir(const QString& entry, bool answers)

@@ -2,6 +2,7 @@
 // Helpers shared by the test suites.
 
 #include "common/MessageBox.h"
+#include "forms/DrillWindow.h"
 #include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
 #include "shell/Shell.h"
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <memory>
 #include <stdexcept>
 
 // Records every message box instead of showing it, for as long as it lives.
@@ -71,22 +73,6 @@ public:
     PrintOutcome print(const PrintedPages&) override { return { PrintMessages::kNoPrinter, 0 }; }
 };
 
-class DrillWindow;
-
-// A fresh program in a scratch working directory. Its printer writes a PDF
-// file outside that directory, so the directory holds sheet files only.
-struct DrillSession {
-    QTemporaryDir paper;
-    ScratchDir dir;
-    MessageRecorder messages;
-    PdfPrintTarget printer { paper.filePath(QStringLiteral("printed.pdf")) };
-    Shell shell { printer };
-
-    // Chooses the main menu's entry and returns the drill window it opened.
-    DrillWindow* open(const QString& entry);
-    QString printedPdf() const { return paper.filePath(QStringLiteral("printed.pdf")); }
-};
-
 namespace TestSupport {
 // The kept sheet files of a drill's start-up run (tests/golden/<entry>[-answers]).
 QDir goldenDir(const QString& entry, bool answers);
@@ -110,3 +96,50 @@ QStringList nonEmptyLines(const QString& text);
 // Installs the CJK font substitutions once.
 void initFonts();
 } // namespace TestSupport
+
+// A fresh program in a scratch working directory, and the drill window under
+// test: one the main menu opens, or one the test builds on the session's own
+// random source. Unless the test gives a printer, the printer writes a PDF
+// file outside that directory, so the directory holds sheet files only.
+struct DrillSession {
+    DrillSession();
+    explicit DrillSession(PrintTarget& target);
+
+    QTemporaryDir paper;
+    ScratchDir dir;
+    MessageRecorder messages;
+    PdfPrintTarget pdf { paper.filePath(QStringLiteral("printed.pdf")) };
+    PrintTarget& printer;
+    Shell shell { printer };
+    RandomSource random; // draws for the windows the test builds
+    DrillEnvironment environment { random, printer };
+    DrillWindow* window = nullptr; // the last one opened or built
+
+    // Chooses the main menu's entry and returns the drill window it opened.
+    DrillWindow* open(const QString& entry);
+    // Makes a drill window of the given class on the session's random source and printer.
+    template <typename Window, typename... Args> Window& build(Args&&... args)
+    {
+        m_built = std::make_unique<Window>(environment, std::forward<Args>(args)...);
+        window = m_built.get();
+        return static_cast<Window&>(*window);
+    }
+    QString printedPdf() const { return paper.filePath(QStringLiteral("printed.pdf")); }
+
+    // The named control of the window, or null.
+    template <typename Control = QWidget> Control* child(const char* name) const
+    {
+        return window ? window->findChild<Control*>(QLatin1String(name)) : nullptr;
+    }
+    // What the named control of the window shows or holds; a missing one fails the test.
+    QString text(const char* name) const; // a label, box or button
+    bool chosen(const char* name) const; // an option or check box
+    void choose(const char* name); // an option
+    void tick(const char* name, bool ticked); // a check box
+    void setText(const char* name, const QString& text) { TestSupport::setText(window, name, text); }
+    void click(const char* name) { TestSupport::click(window, name); }
+    void generate() { click(DrillNames::kGenerate); }
+
+private:
+    std::unique_ptr<DrillWindow> m_built;
+};
