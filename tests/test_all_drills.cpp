@@ -424,6 +424,10 @@ void TestAllDrills::distinctQuestionsNeverRepeat_data()
                                                     << (QStringList(twoOneByOne) << "w23"
                                                                                  << "33")
                                                     << 64 << 65;
+    QTest::newRow("综合乘算 one question per set") << "zhch"
+                                                   << QStringList { "w11", "2", "w12", "1", "w13", "1", "w23",
+                                                          "0", "w33", "0", "Text1", "2", "ttt", "1" }
+                                                   << 0 << 1;
 }
 
 void TestAllDrills::distinctQuestionsNeverRepeat()
@@ -448,9 +452,11 @@ void TestAllDrills::distinctQuestionsNeverRepeat()
         return;
     }
     QCOMPARE(messages.messages, QStringList());
+    const bool sets = entry == QLatin1String("zhch");
+    const auto setting = [&settings](const char* box) { return settings[settings.indexOf(box) + 1].toInt(); };
     // The questions of each file: a row drill's cells, a chain drill's columns of terms.
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    QCOMPARE(files.size(), entry == QLatin1String("zhch") ? 3 : 1);
+    QCOMPARE(files.size(), sets ? setting("Text1") : 1);
     for (const QString& file : files) {
         const QStringList lines = sheetValues(dir.filePath(file)).mid(2);
         QStringList questions;
@@ -466,8 +472,23 @@ void TestAllDrills::distinctQuestionsNeverRepeat()
                 }
             }
         } else {
+            // Each operand has its digits and is not the power of ten; a division is exact.
+            static const QRegularExpression operation(QStringLiteral("^(\\d+)([×÷])(\\d+)=$"));
+            const int firstDigits = setting(sets ? "w11" : "Text1");
+            const int secondDigits = setting(sets ? "w12" : "Text2");
             for (const QString& line : lines) {
-                questions << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                for (const QString& question : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    questions << question;
+                    const auto match = operation.match(question);
+                    QVERIFY2(match.hasMatch(), qPrintable(question));
+                    const qint64 a = match.captured(1).toLongLong();
+                    const qint64 b = match.captured(3).toLongLong();
+                    QVERIFY2(match.captured(1).size() == firstDigits && a > Draws::powerOfTen(firstDigits - 1)
+                            && match.captured(3).size() == secondDigits
+                            && b > Draws::powerOfTen(secondDigits - 1)
+                            && (match.captured(2) == QStringLiteral("×") || a % b == 0),
+                        qPrintable(question));
+                }
             }
         }
         QCOMPARE(questions.size(), asked);
