@@ -5,6 +5,7 @@
 #include "common/SettingText.h"
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionDrills.h"
+#include "forms/PreviewWindow.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
@@ -105,6 +106,7 @@ private slots:
     void answersFollowTheQuestions();
     void withoutOutputsTheRunStillCompletes();
     void printsOnePagePerSet();
+    void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint_data();
     void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint();
     void fractionsAreRoundedHalfToEven();
 };
@@ -122,6 +124,7 @@ void TestDivisionWindow::messages_data()
     const QString p = SetDrillTexts::kPerRowMessage;
     QTest::addRow("zero sets") << "0" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("101 sets") << "101" << QStringList {} << QStringList { s } << 0;
+    QTest::addRow("100 sets accepted") << "100" << QStringList {} << QStringList {} << 100;
     QTest::addRow("sets not a number") << "十" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("bad count in three sets")
         << "3" << QStringList { "w13=60" } << QStringList { c, c, c, c, c, c } << 0;
@@ -313,28 +316,49 @@ void TestDivisionWindow::printsOnePagePerSet()
     }
 }
 
+void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint_data()
+{
+    QTest::addColumn<int>("failing"); // the set whose file cannot be written
+    QTest::addRow("second set") << 2;
+    QTest::addRow("fourth set") << 4;
+}
+
 void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 {
+    QFETCH(int, failing);
     ScratchDir dir;
     MessageRecorder recorder;
     Harness h(dir);
-    h.set("Text1", QStringLiteral("4"));
+    h.set("Text1", QStringLiteral("5"));
     h.tick("Check1", true);
     h.tick("Check2", true);
-    // Nothing can be written where a folder holds the third set's name.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("综合除算3.xls")));
+    // Nothing can be written where a folder holds the failing set's name.
+    const QString blocked = QStringLiteral("综合除算%1.xls").arg(failing);
+    QVERIFY(QDir(dir.path()).mkdir(blocked));
 
     h.generate();
 
     QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY(recorder.messages.first().contains(QStringLiteral("综合除算3.xls")));
-    QCOMPARE(
-        sheetFiles(dir), (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    QVERIFY(recorder.messages.first().contains(blocked));
+    QStringList written;
+    for (int n = 1; n < failing; ++n) {
+        written.append(QStringLiteral("综合除算%1.xls").arg(n));
+    }
+    QCOMPARE(sheetFiles(dir), written);
     const QStringList pages = TestSupport::pdfPages(dir.filePath(QStringLiteral("sheets.pdf")));
-    QCOMPARE(pages.size(), 2);
-    for (int n = 1; n <= 2; ++n) {
+    QCOMPARE(pages.size(), failing - 1);
+    for (int n = 1; n < failing; ++n) {
         QVERIFY(TestSupport::nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
     }
+
+    // Previewed, the run fails the same way and no preview opens.
+    bool previewed = false;
+    const PreviewWindow::Handler previous = PreviewWindow::setHandler(
+        [&previewed](QWidget*, const PrintedPages&, PrintTarget&) { previewed = true; });
+    h.window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    PreviewWindow::setHandler(previous);
+    QCOMPARE(recorder.messages.size(), 2);
+    QVERIFY(!previewed);
 }
 
 void TestDivisionWindow::fractionsAreRoundedHalfToEven()
