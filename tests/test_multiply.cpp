@@ -6,6 +6,7 @@
 #include "drills/multiply/Multiplication.h"
 #include "drills/multiply/MultiplyDrills.h"
 #include "drills/rows/RowDrill.h"
+#include "forms/PreviewWindow.h"
 #include "output/FrameLines.h"
 #include "random/Draws.h"
 #include "random/RandomSource.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPageSize>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -44,6 +46,17 @@ struct Window {
     QString completion() const { return window.findChild<QLabel*>(QStringLiteral("Label4"))->text(); }
 };
 
+// A printer with paper far smaller than A4: A8, 52 × 74 mm, with margins of 10 mm.
+class SmallPaperTarget : public PdfPrintTarget {
+public:
+    using PdfPrintTarget::PdfPrintTarget;
+    QPageLayout pageLayout() const override
+    {
+        return { QPageSize(QPageSize::A8), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+            QPageLayout::Millimeter };
+    }
+};
+
 // The questions of a row line: "a×b=" or "a×b=p" separated by spaces.
 QStringList questionsOf(const QString& row)
 {
@@ -73,6 +86,7 @@ private slots:
     void neitherOutputStillReportsCompletion();
     void printingGivesFramedNumberedPages();
     void noDefaultPrinterRefusesTheRun();
+    void previewFitsThePagesToThePrintersPaper();
 };
 
 void TestMultiply::factorsStayStrictlyInsideTheirBounds_data()
@@ -368,9 +382,10 @@ void TestMultiply::printingGivesFramedNumberedPages()
     const QString done = DrillTexts::completion(50 * 30, QStringLiteral("中段6位乘5位速算.xls"));
     QVERIFY2(w.completion().startsWith(done), qPrintable(w.completion()));
     const QString note = w.completion().mid(done.size());
-    QVERIFY2(note.startsWith(QStringLiteral("注意：打印字号只有"))
-            && note.endsWith(QStringLiteral("磅，建议减少每行题数。")),
-        qPrintable(note));
+    // The size with one decimal.
+    static const QRegularExpression noteShape(
+        QStringLiteral("^注意：打印字号只有\\d\\.\\d磅，建议减少每行题数。$"));
+    QVERIFY2(noteShape.match(note).hasMatch(), qPrintable(note));
 }
 
 void TestMultiply::noDefaultPrinterRefusesTheRun()
@@ -384,6 +399,24 @@ void TestMultiply::noDefaultPrinterRefusesTheRun()
     QCOMPARE(messages.messages, QStringList { PrintMessages::kNoPrinter });
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     QVERIFY(w.progress().isEmpty());
+}
+
+void TestMultiply::previewFitsThePagesToThePrintersPaper()
+{
+    // The default sheet prints at a readable size on A4, but not on this
+    // paper: the previewed run's completion text says so.
+    ScratchDir dir;
+    MessageRecorder messages;
+    SmallPaperTarget smallPaper(dir.filePath(QStringLiteral("small.pdf")));
+    Window w(smallPaper);
+    qsizetype shownPages = 0;
+    const PreviewWindow::Handler previous = PreviewWindow::setHandler(
+        [&shownPages](QWidget*, const PrintedPages& pages, PrintTarget&) { shownPages = pages.size(); });
+    click(&w.window, "Command3");
+    PreviewWindow::setHandler(previous);
+    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(shownPages, 4);
+    QVERIFY2(w.completion().contains(QStringLiteral("注意：打印字号只有")), qPrintable(w.completion()));
 }
 
 QTEST_MAIN(TestMultiply)
