@@ -565,6 +565,30 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     session.random = before;
     session.generate();
     QCOMPARE(readBytes(session.dir.filePath(files[0])), sheet);
+    if (!blank) {
+        return;
+    }
+    // Two characters wider than the result form's 12, for the brackets; and
+    // without answers the same questions with their brackets empty.
+    QCOMPARE(width, 14);
+    session.random = before;
+    session.choose(DrillNames::kHideAnswers);
+    session.generate();
+    const QStringList withoutAnswers = sheetValues(session.dir.filePath(files[0]));
+    QCOMPARE(withoutAnswers.size(), lines.size());
+    static const QRegularExpression answer(QStringLiteral("\\(\\d+\\)"));
+    for (int i = 2; i < lines.size(); ++i) {
+        QCOMPARE(withoutAnswers[i].size(), lines[i].size());
+        for (int k = 0; k < layout[0]; ++k) {
+            const qsizetype at = RowDrill::kIndent + k * width;
+            QCOMPARE(withoutAnswers[i].mid(at, width),
+                lines[i]
+                    .mid(at, width)
+                    .trimmed()
+                    .replace(answer, QStringLiteral("( )"))
+                    .leftJustified(width));
+        }
+    }
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()

@@ -407,6 +407,11 @@ void TestAllDrills::distinctQuestionsNeverRepeat_data()
     QTest::newRow("综合乘算 1 × 1 twice, all 64") << "zhch" << twoOneByOne << 64 << 64;
     QTest::newRow("综合乘算 1 × 1 twice, 65 asked")
         << "zhch" << (QStringList(twoOneByOne) << grid[1][2] << "33") << 64 << 65;
+    QTest::newRow("综合乘算 one question per set")
+        << "zhch"
+        << QStringList { grid[0][0], "2", grid[0][1], "1", grid[0][2], "1", grid[1][2], "0", grid[2][2], "0",
+               SetForm::kSetsBox, "2", SetForm::kPerRowBox, "1" }
+        << 0 << 1;
 }
 
 void TestAllDrills::distinctQuestionsNeverRepeat()
@@ -431,9 +436,11 @@ void TestAllDrills::distinctQuestionsNeverRepeat()
         return;
     }
     QCOMPARE(session.messages.messages, QStringList());
+    const bool sets = entry == QLatin1String("zhch");
+    const auto setting = [&settings](const char* box) { return settings[settings.indexOf(box) + 1].toInt(); };
     // The questions of each file: a row drill's cells, a chain drill's columns of terms.
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    QCOMPARE(files.size(), entry == QLatin1String("zhch") ? 3 : 1);
+    QCOMPARE(files.size(), sets ? setting(SetForm::kSetsBox) : 1);
     for (const QString& file : files) {
         const QStringList lines = sheetValues(dir.filePath(file)).mid(2);
         QStringList questions;
@@ -449,8 +456,23 @@ void TestAllDrills::distinctQuestionsNeverRepeat()
                 }
             }
         } else {
+            // Each operand has its digits and is not the power of ten; a division is exact.
+            static const QRegularExpression operation(QStringLiteral("^(\\d+)([×÷])(\\d+)=$"));
+            const int firstDigits = setting(sets ? SetForm::kBoxNames[0][0] : RowForm::kFirstBox);
+            const int secondDigits = setting(sets ? SetForm::kBoxNames[0][1] : RowForm::kSecondBox);
             for (const QString& line : lines) {
-                questions << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                for (const QString& question : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    questions << question;
+                    const auto match = operation.match(question);
+                    QVERIFY2(match.hasMatch(), qPrintable(question));
+                    const qint64 a = match.captured(1).toLongLong();
+                    const qint64 b = match.captured(3).toLongLong();
+                    QVERIFY2(match.captured(1).size() == firstDigits && a > Draws::powerOfTen(firstDigits - 1)
+                            && match.captured(3).size() == secondDigits
+                            && b > Draws::powerOfTen(secondDigits - 1)
+                            && (match.captured(2) == QStringLiteral("×") || a % b == 0),
+                        qPrintable(question));
+                }
             }
         }
         QCOMPARE(questions.size(), asked);

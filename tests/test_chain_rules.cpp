@@ -5,6 +5,7 @@
 
 #include "drills/chains/ChainDrill.h"
 #include "drills/chains/ChainRules.h"
+#include "output/SheetOutputs.h"
 #include "random/RandomSource.h"
 
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdlib>
 #include <numeric>
+#include <set>
 
 using namespace ChainRules;
 
@@ -31,6 +33,8 @@ private slots:
     void widestRowLines();
     void distinctColumnsAreCountedExactly_data();
     void distinctColumnsAreCountedExactly();
+    void distinctRunDrawsAgainOnlyForARepeat_data();
+    void distinctRunDrawsAgainOnlyForARepeat();
 };
 
 namespace {
@@ -133,14 +137,25 @@ void TestChainRules::questionsKeepTheirTerms()
 void TestChainRules::slotBitsAreExactlyTheValuesPickingIt_data()
 {
     QTest::addColumn<int>("terms");
-    QTest::addRow("five terms") << 5;
-    QTest::addRow("seven terms") << 7;
-    QTest::addRow("ten terms") << 10;
+    // The first 24-bit value picking each slot: trunc(r × terms + 0.05) taken
+    // in double precision (in single precision several move by one).
+    QTest::addColumn<QList<uint>>("firsts");
+    QTest::addRow("five terms") << 5 << QList<uint> { 3187672, 6543115, 9898558, 13254001, 16609444 };
+    QTest::addRow("seven terms") << 7
+                                 << QList<uint> { 2276908, 4673654, 7070399, 9467144, 11863889, 14260634,
+                                        16657379 };
+    QTest::addRow("ten terms") << 10
+                               << QList<uint> { 1593836, 3271558, 4949279, 6627001, 8304722, 9982444,
+                                      11660166, 13337887, 15015609, 16693330 };
 }
 
 void TestChainRules::slotBitsAreExactlyTheValuesPickingIt()
 {
     QFETCH(int, terms);
+    QFETCH(QList<uint>, firsts);
+    for (int slot = 1; slot <= terms; ++slot) {
+        QCOMPARE(bitsPickingOf(slot, terms).lowest, firsts[slot - 1]);
+    }
     // Every value there is lies in the range of the slot it picks; as the
     // ranges hold no more values than pick a slot, each is exact.
     std::uint64_t picking = 0;
@@ -278,6 +293,39 @@ void TestChainRules::distinctColumnsAreCountedExactly()
         }
     } while (step());
     QCOMPARE(ChainDrill::distinctCount(terms, subtracted), columns);
+}
+
+void TestChainRules::distinctRunDrawsAgainOnlyForARepeat_data()
+{
+    QTest::addColumn<int>("terms");
+    QTest::newRow("five terms") << 5;
+    QTest::newRow("ten terms") << 10;
+}
+
+// The largest sheet without repeats draws each question whole, one after
+// another, and draws it again only while that very column is on the sheet.
+void TestChainRules::distinctRunDrawsAgainOnlyForARepeat()
+{
+    QFETCH(int, terms);
+    const ChainDrillDefinition& sheet = terms == 5 ? ChainDrills::kFiveTerm : ChainDrills::kTenTerm;
+    const ChainSettings settings { ChainDrill::kMaxPerRow, ChainDrill::kMaxRows, ChainDrill::kMaxPages, false,
+        true };
+    RandomSource random;
+    RandomSource model = random;
+    NoPrinterTarget noPrinter;
+    SheetOutputs outputs(noPrinter, { false, false });
+    QVERIFY(outputs.open());
+    QVERIFY(ChainDrill::run(sheet, settings, random, outputs));
+
+    std::set<std::vector<int>> onSheet;
+    for (int q = 0; q < settings.perRow * settings.rowsPerPage * settings.pages; ++q) {
+        std::vector<int> shown;
+        do {
+            DrawnTerms drawn = drawTerms(model, sheet.terms, sheet.subtracted);
+            shown = orderTerms(model, drawn.drawn);
+        } while (!onSheet.insert(shown).second);
+    }
+    QVERIFY(random == model);
 }
 
 QTEST_GUILESS_MAIN(TestChainRules)

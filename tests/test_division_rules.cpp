@@ -3,11 +3,13 @@
 #include "TestSupport.h"
 
 #include "drills/divide/Division.h"
+#include "random/DistinctDraws.h"
 #include "random/RandomSource.h"
 
 #include <QSet>
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 using Grid = std::vector<KindBoxes>;
@@ -75,6 +77,8 @@ class TestDivisionRules : public QObject {
 private slots:
     void truncScaledIsExact_data();
     void truncScaledIsExact();
+    void indicesFollowTheirDrawingRule_data();
+    void indicesFollowTheirDrawingRule();
     void questionFromChosenValues_data();
     void questionFromChosenValues();
     void questionsAreExactDivisionsInsideTheirBounds_data();
@@ -530,6 +534,69 @@ void TestDivisionRules::truncScaledIsExact()
         QCOMPARE(whole.below(k), RandomSource::truncScaled(scaled.next(), k));
     }
     QVERIFY(whole == scaled);
+}
+
+void TestDivisionRules::indicesFollowTheirDrawingRule_data()
+{
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<qint64>("wanted");
+    QTest::addRow("2^24 indices, one value each") << (qint64 { 1 } << 24) << qint64 { 3 };
+    QTest::addRow("2^24 + 1 indices, two values each") << (qint64 { 1 } << 24) + 1 << qint64 { 3 };
+    QTest::addRow("twice the wanted, drawn again") << qint64 { 8 } << qint64 { 4 };
+    QTest::addRow("fewer, shuffled") << qint64 { 7 } << qint64 { 4 };
+    QTest::addRow("every index, shuffled") << qint64 { 6 } << qint64 { 6 };
+}
+
+void TestDivisionRules::indicesFollowTheirDrawingRule()
+{
+    // The indices of a run without repeats, worked out from a copy of the
+    // source by the rules the sheets depend on; the run must end where the
+    // copy does.
+    QFETCH(qint64, count);
+    QFETCH(qint64, wanted);
+    RandomSource random;
+    RandomSource model = random;
+    // Uniform in 0 … n−1: trunc(r × n) up to 2^24; above, a 48-bit number of
+    // two values, drawn again in the incomplete last round of n.
+    const auto uniform = [&model](qint64 n) -> qint64 {
+        constexpr qint64 kOne = qint64 { 1 } << 24;
+        if (n <= kOne) {
+            return RandomSource::truncScaled(model.next(), n);
+        }
+        const qint64 rounds = kOne * kOne / n * n;
+        qint64 value = 0;
+        do {
+            const qint64 high = RandomSource::truncScaled(model.next(), kOne);
+            value = high * kOne + RandomSource::truncScaled(model.next(), kOne);
+        } while (value >= rounds);
+        return value % n;
+    };
+    QList<qint64> expected;
+    if (count >= 2 * wanted) {
+        // Plenty of indices: one already used is drawn again.
+        while (expected.size() < wanted) {
+            const qint64 index = uniform(count);
+            if (!expected.contains(index)) {
+                expected.append(index);
+            }
+        }
+    } else {
+        // A partial shuffle: each draw picks among the indices still unused.
+        std::vector<qint64> order(static_cast<std::size_t>(count));
+        std::iota(order.begin(), order.end(), qint64 { 0 });
+        for (std::size_t k = 0; k < static_cast<std::size_t>(wanted); ++k) {
+            std::swap(order[k], order[k + static_cast<std::size_t>(uniform(count - qint64(k)))]);
+            expected.append(order[k]);
+        }
+    }
+
+    DistinctIndices indices(count, wanted);
+    QList<qint64> drawn;
+    for (qint64 k = 0; k < wanted; ++k) {
+        drawn.append(indices.next(random));
+    }
+    QCOMPARE(drawn, expected);
+    QVERIFY(random == model);
 }
 
 QTEST_APPLESS_MAIN(TestDivisionRules)

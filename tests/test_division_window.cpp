@@ -5,6 +5,7 @@
 #include "common/SettingText.h"
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionDrills.h"
+#include "forms/PreviewWindow.h"
 #include "forms/SetForm.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
@@ -74,6 +75,7 @@ private slots:
     void answersFollowTheQuestions();
     void withoutOutputsTheRunStillCompletes();
     void printsOnePagePerSet();
+    void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint_data();
     void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint();
     void fractionsAreRoundedHalfToEven();
 };
@@ -91,6 +93,7 @@ void TestDivisionWindow::messages_data()
     const QString p = SetDrillTexts::kPerRowMessage;
     QTest::addRow("zero sets") << "0" << QStringList {} << QStringList { s } << 0;
     QTest::addRow("101 sets") << "101" << QStringList {} << QStringList { s } << 0;
+    QTest::addRow("100 sets accepted") << "100" << QStringList {} << QStringList {} << 100;
     QTest::addRow("sets not a number") << "十" << QStringList {} << QStringList { s } << 0;
     const auto& grid = SetForm::kBoxNames;
     QTest::addRow("bad count in three sets")
@@ -283,27 +286,48 @@ void TestDivisionWindow::printsOnePagePerSet()
     }
 }
 
+void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint_data()
+{
+    QTest::addColumn<int>("failing"); // the set whose file cannot be written
+    QTest::addRow("second set") << 2;
+    QTest::addRow("fourth set") << 4;
+}
+
 void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 {
+    QFETCH(int, failing);
     DrillSession session;
     session.build<SetDrillWindow>(DivisionDrills::sets());
-    session.setText(SetForm::kSetsBox, QStringLiteral("4"));
+    session.setText(SetForm::kSetsBox, QStringLiteral("5"));
     session.tick(DrillNames::kToPrinter, true);
     session.tick(DrillNames::kToFile, true);
-    // Nothing can be written where a folder holds the third set's name.
-    QVERIFY(QDir(session.dir.path()).mkdir(QStringLiteral("综合除算3.xls")));
+    // Nothing can be written where a folder holds the failing set's name.
+    const QString blocked = QStringLiteral("综合除算%1.xls").arg(failing);
+    QVERIFY(QDir(session.dir.path()).mkdir(blocked));
 
     session.generate();
 
     QCOMPARE(session.messages.messages.size(), 1);
-    QVERIFY(session.messages.messages.first().contains(QStringLiteral("综合除算3.xls")));
-    QCOMPARE(sheetFiles(session.dir),
-        (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
+    QVERIFY(session.messages.messages.first().contains(blocked));
+    QStringList written;
+    for (int n = 1; n < failing; ++n) {
+        written.append(QStringLiteral("综合除算%1.xls").arg(n));
+    }
+    QCOMPARE(sheetFiles(session.dir), written);
     const QStringList pages = pdfPages(session.printedPdf());
-    QCOMPARE(pages.size(), 2);
-    for (int n = 1; n <= 2; ++n) {
+    QCOMPARE(pages.size(), failing - 1);
+    for (int n = 1; n < failing; ++n) {
         QVERIFY(nonEmptyLines(pages[n - 1]).last().contains(QStringLiteral("第%1页").arg(n)));
     }
+
+    // Previewed, the run fails the same way and no preview opens.
+    bool previewed = false;
+    const PreviewWindow::Handler previous = PreviewWindow::setHandler(
+        [&previewed](QWidget*, const PrintedPages&, PrintTarget&) { previewed = true; });
+    session.click(DrillNames::kPreview);
+    PreviewWindow::setHandler(previous);
+    QCOMPARE(session.messages.messages.size(), 2);
+    QVERIFY(!previewed);
 }
 
 void TestDivisionWindow::fractionsAreRoundedHalfToEven()

@@ -13,6 +13,7 @@
 #include "output/FrameLines.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringEncoder>
@@ -40,6 +41,16 @@ private:
     PreviewWindow::Handler m_previous;
 };
 
+// A printer that cannot print now, though it would take a job handed to it.
+class RefusingTarget : public PdfPrintTarget {
+public:
+    using PdfPrintTarget::PdfPrintTarget;
+    QString refusal() const override
+    {
+        return PrintMessages::printerRefuses(QStringLiteral("MirevaStopped"), PrintTexts::kStopped);
+    }
+};
+
 // The answer sheet kept for a drill, as a separate sheet names it: "答案"
 // after the title on the first line.
 QByteArray asSeparateAnswerSheet(QByteArray sheet)
@@ -65,10 +76,15 @@ private slots:
 void TestDrillPattern::separateAnswerSheetHasTheSameQuestions_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::newRow("rows: 中段乘算") << "zdcs";
-    QTest::newRow("rows: 幼儿加减") << "yer";
-    QTest::newRow("chains: 七笔加减") << "j7";
-    QTest::newRow("sets: 综合除算") << "zhc";
+    QTest::addColumn<QString>("answerFile"); // the first answer file
+    QTest::newRow("rows: 中段乘算") << "zdcs"
+                                    << "中段3位乘1位速算答案.xls";
+    QTest::newRow("rows: 幼儿加减") << "yer"
+                                    << "幼儿园10以内加减速算答案.xls";
+    QTest::newRow("chains: 七笔加减") << "j7"
+                                      << "学前段七笔加减速算答案.xls";
+    QTest::newRow("sets: 综合除算") << "zhc"
+                                    << "综合除算1答案.xls";
 }
 
 void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
@@ -77,6 +93,7 @@ void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
     // answers and the answer files those of a run with them, from the same
     // draws; and the next run goes on where a run without answers would.
     QFETCH(QString, entry);
+    QFETCH(QString, answerFile);
     DrillSession session;
     QVERIFY(session.open(entry));
     session.choose(DrillNames::kSeparateAnswers);
@@ -102,6 +119,7 @@ void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
     }
     expected.sort();
     QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    QVERIFY(expected.contains(answerFile));
 }
 
 void TestDrillPattern::previewShowsAndPrintsThePagesOfARun_data()
@@ -161,6 +179,12 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
             QCOMPARE(box->text().trimmed(), DrillTexts::kDone);
         }
     }
+    // Printing from the preview asks the printer first: one that refuses gets its message and no job.
+    const QString refusedPdf = session.paper.filePath(QStringLiteral("refused.pdf"));
+    RefusingTarget stopped(refusedPdf);
+    QVERIFY(!PreviewWindow::print(drill, preview.pages, stopped));
+    QCOMPARE(session.messages.messages, QStringList { stopped.refusal() });
+    QVERIFY(!QFile::exists(refusedPdf));
 }
 
 void TestDrillPattern::keyboardFollowsTheScreen_data()

@@ -65,7 +65,8 @@ private slots:
     void sheetFileBytes();
     void sheetFileReplacesAnEarlierOne();
     void failedWriteKeepsTheOldSheetAndReports();
-    void uncreatableFileIsReportedAndNothingPrinted();
+    void sheetThatCannotBePutInPlaceIsReported_data();
+    void sheetThatCannotBePutInPlaceIsReported();
     void schoolLinesDifferByOneSpace();
     void wideAndLongPagesAreScaledToFit_data();
     void wideAndLongPagesAreScaledToFit();
@@ -240,24 +241,43 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
 }
 
-void TestOutput::uncreatableFileIsReportedAndNothingPrinted()
+void TestOutput::sheetThatCannotBePutInPlaceIsReported_data()
 {
+    QTest::addColumn<bool>("folderFirst"); // the folder is there before the run, or comes while it writes
+    QTest::addColumn<int>("printed"); // pages that still go to the printer
+    QTest::newRow("folder before the run") << true << 0;
+    QTest::newRow("folder while writing") << false << 1;
+}
+
+void TestOutput::sheetThatCannotBePutInPlaceIsReported()
+{
+    QFETCH(bool, folderFirst);
+    QFETCH(int, printed);
     ScratchDir dir;
     MessageRecorder messages;
-    QDir(dir.path()).mkdir(QStringLiteral("占用.xls")); // a folder stands where the sheet would go
-    PdfPrintTarget pdf(dir.filePath(QStringLiteral("out.pdf")));
+    const QString name = QStringLiteral("占用.xls");
+    // A folder stands where the sheet would go.
+    if (folderFirst) {
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    }
+    const QString pdfPath = dir.filePath(QStringLiteral("out.pdf"));
+    PdfPrintTarget pdf(pdfPath);
     SheetOutputs outputs(pdf, { true, true });
     QVERIFY(outputs.open());
-    outputs.beginFile(QStringLiteral("占用.xls"), QStringLiteral("标题"));
-    QVERIFY(outputs.failed());
+    outputs.beginFile(name, QStringLiteral("标题"));
+    QCOMPARE(outputs.failed(), folderFirst);
+    if (!folderFirst) {
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    }
     outputs.beginPage(QStringLiteral("标题"), QString());
     outputs.line(QStringLiteral("1+1="));
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
-    QCOMPARE(messages.messages.size(), 1);
-    QCOMPARE(messages.messages[0], QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。"));
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.pdf")))
-        || pdfPages(dir.filePath(QStringLiteral("out.pdf"))).isEmpty());
+    QCOMPARE(messages.messages,
+        QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。") });
+    QCOMPARE(QFileInfo::exists(pdfPath) ? pdfPages(pdfPath).size() : 0, printed);
+    QCOMPARE(QDir(dir.path()).entryList({ QStringLiteral("*.xls*") }, QDir::Files),
+        QStringList()); // no temporary file left
 }
 
 void TestOutput::schoolLinesDifferByOneSpace()
@@ -301,11 +321,14 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
         outputs.printLine(page.last());
     }
     outputs.endPage(QString(), 1);
+    // A short last page: the run reports its smallest page, not its last one.
+    outputs.printLine(QStringLiteral("1"));
+    outputs.endPage(QString(), 2);
     QVERIFY(outputs.finish());
     page << QString() << FrameLines::pageFooter(1);
 
     const QStringList pages = pdfPages(path);
-    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages.size(), 2);
     const QString text = pages[0];
     for (int i = 0; i < lines; ++i) {
         QVERIFY2(text.contains(QStringLiteral("1E%1\n").arg(i)), qPrintable(QString::number(i)));
@@ -315,6 +338,10 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
     QCOMPARE(fit.orientation == QPageLayout::Landscape, sideways);
     QVERIFY(fit.points <= PagePainter::kLargestPoints);
     QCOMPARE(outputs.smallestPrintedPoints(), std::min(fit.points, PagePainter::kLargestPoints));
+    // The preview's pages report the same size.
+    PageCollector preview(PrintTarget::a4());
+    const PrintedPage shortPage { QStringLiteral("1"), QString(), FrameLines::pageFooter(2) };
+    QCOMPARE(preview.print({ page, shortPage }).smallestPoints, outputs.smallestPrintedPoints());
     if (width <= 40) {
         QCOMPARE(fit.points, PagePainter::kLargestPoints);
     }
