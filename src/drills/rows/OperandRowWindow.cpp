@@ -3,7 +3,6 @@
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
 #include "forms/RowForm.h"
-
 #include "random/DistinctDraws.h"
 
 #include <QCheckBox>

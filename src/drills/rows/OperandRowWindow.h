@@ -2,7 +2,7 @@
 // The window of a row drill whose questions take two operands of chosen digit
 // counts (multiplication, division in rows): the two digit boxes, questions
 // per row, rows per page and pages per run. A drill is described by its boxes,
-// sheet names and a function that draws one question.
+// sheet names and the runner that draws its questions.
 
 #include "drills/rows/RowWindow.h"
 
@@ -10,7 +10,6 @@
 #include <functional>
 
 class QCheckBox;
-class RandomSource;
 
 // The distinct questions of a drill's digit counts, numbered from 0.
 struct NumberedQuestions {

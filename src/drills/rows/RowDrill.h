@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 struct RowSheet {
