@@ -7,6 +7,7 @@
 // runs; then the time to print the largest multiplication run (40 pages) to
 // a PDF file through the printing path of the windows.
 
+#include "common/Fonts.h"
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/chains/ChainWindow.h"
 #include "drills/divide/DivisionDrills.h"
@@ -180,6 +181,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    Fonts::installSubstitutions();
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

@@ -1,106 +1,19 @@
 #include "printing/PagePainter.h"
 
 #include "common/Fonts.h"
+#include "printing/SheetGlyphs.h"
 
 #include <QGlyphRun>
-#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QRawFont>
 #include <algorithm>
-#include <array>
 
 namespace {
 constexpr double kSmallestPoints = 1.0;
 
-// The sheet font's glyphs and advances by character. Widths are measured at
-// 12 pt in design metrics, so a size that fits is found by one division:
-// every width grows in proportion to the size.
-class SheetGlyphs {
-public:
-    struct Glyph {
-        quint32 index = 0; // 0: the font lacks the character
-        double advance = 0; // in points at 12 pt
-    };
-
-    SheetGlyphs()
-        : m_font(QRawFont::fromFont(Fonts::sheetMono(PagePainter::kLargestPoints)))
-    {
-        if (m_font.isValid()) {
-            m_font.setPixelSize(PagePainter::kLargestPoints);
-            m_lineSpacing = m_font.ascent() + m_font.descent() + m_font.leading();
-            m_ascent = m_font.ascent();
-        }
-    }
-
-    bool valid() const { return m_font.isValid(); }
-    const QRawFont& font() const { return m_font; }
-    double lineSpacing() const { return m_lineSpacing; }
-    double ascent() const { return m_ascent; }
-
-    const Glyph& glyph(QChar c)
-    {
-        const char16_t u = c.unicode();
-        if (u < m_latin.size()) {
-            Glyph& g = m_latin[u];
-            if (!m_latinKnown[u]) {
-                g = look(c);
-                m_latinKnown[u] = true;
-            }
-            return g;
-        }
-        auto it = m_other.find(u);
-        if (it == m_other.end()) {
-            it = m_other.insert(u, look(c));
-        }
-        return *it;
-    }
-
-    double width(const QString& line)
-    {
-        double sum = 0;
-        for (const QChar c : line) {
-            sum += glyph(c).advance;
-        }
-        return sum;
-    }
-
-private:
-    Glyph look(QChar c) const
-    {
-        Glyph g;
-        if (!m_font.isValid()) {
-            return g;
-        }
-        quint32 index = 0;
-        int count = 1;
-        if (m_font.glyphIndexesForChars(&c, 1, &index, &count) && count == 1) {
-            g.index = index;
-            g.advance = m_font.advancesForGlyphIndexes(QList<quint32> { index }, QRawFont::UseDesignMetrics)
-                            .value(0)
-                            .x();
-        }
-        return g;
-    }
-
-    QRawFont m_font;
-    double m_lineSpacing = PagePainter::kLargestPoints * 1.2;
-    double m_ascent = PagePainter::kLargestPoints;
-    std::array<Glyph, 256> m_latin {};
-    std::array<bool, 256> m_latinKnown {};
-    QHash<char16_t, Glyph> m_other;
-};
-
-SheetGlyphs& glyphs()
-{
-    // Built on first use, after the font substitutions are in place.
-    static SheetGlyphs cache;
-    return cache;
-}
-
 double fittingPoints(const PrintedPage& lines, const QRectF& area)
 {
-    SheetGlyphs& g = glyphs();
+    SheetGlyphs& g = SheetGlyphs::shared();
     double widest = 0;
     for (const QString& line : lines) {
         widest = std::max(widest, g.width(line));
@@ -127,7 +40,7 @@ QRectF paintArea(QPageLayout layout, QPageLayout::Orientation orientation)
 // only gaps: the glyph run holds the other characters at their places.
 void drawLine(QPainter& painter, const QString& line, double baseline, double points)
 {
-    SheetGlyphs& g = glyphs();
+    SheetGlyphs& g = SheetGlyphs::shared();
     const double factor = points / PagePainter::kLargestPoints;
     QList<quint32> indexes;
     QList<QPointF> positions;
@@ -164,7 +77,7 @@ void drawLine(QPainter& painter, const QString& line, double baseline, double po
 
 void paintPage(QPainter& painter, const PrintedPage& lines, double points)
 {
-    SheetGlyphs& g = glyphs();
+    SheetGlyphs& g = SheetGlyphs::shared();
     const double dotsPerPoint = painter.device()->logicalDpiY() / 72.0;
     // Below the smallest size the lines keep 1 pt glyphs and the page is scaled down.
     const double drawn = std::max(points, kSmallestPoints);

@@ -2,9 +2,10 @@
 
 #include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
+#include "printing/SheetPdf.h"
 
+#include <QFile>
 #include <QPageSize>
-#include <QPdfWriter>
 #include <algorithm>
 
 QPageLayout PrintTarget::a4()
@@ -15,12 +16,14 @@ QPageLayout PrintTarget::a4()
 
 PrintOutcome PdfPrintTarget::print(const PrintedPages& pages)
 {
-    QPdfWriter writer(m_path);
-    writer.setTitle(PrintTexts::kJobName);
-    writer.setResolution(1200);
-    writer.setPageLayout(pageLayout());
-    const double smallest = PagePainter::paint(writer, pages);
+    QFile file(m_path);
+    const double smallest = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        ? SheetPdf::write(file, pages, pageLayout(), PrintTexts::kJobName)
+        : -1;
     if (smallest < 0) {
+        if (file.isOpen()) {
+            file.remove();
+        }
         return { PrintMessages::printFailed(m_path, PrintTexts::kCannotPaint), 0 };
     }
     return { {}, smallest };

@@ -2,9 +2,9 @@
 
 #include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
+#include "printing/SheetPdf.h"
 
 #include <QBuffer>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -174,15 +174,8 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    double smallest = -1;
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(PrintTexts::kJobName);
-        writer.setCreator(PrintTexts::kJobName);
-        writer.setResolution(1200);
-        writer.setPageLayout(printerLayout(QPrinterInfo::printerInfo(queue.name)));
-        smallest = PagePainter::paint(writer, pages);
-    }
+    const double smallest = SheetPdf::write(
+        pdf, pages, printerLayout(QPrinterInfo::printerInfo(queue.name)), PrintTexts::kJobName);
     if (smallest < 0) {
         return { PrintMessages::printFailed(queue.name, PrintTexts::kCannotPaint), 0 };
     }
