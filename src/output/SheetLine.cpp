@@ -50,14 +50,24 @@ void SheetLine::appendNewText(QStringView text)
             ++p;
         }
         const QStringView wide(wideStart, p - wideStart);
-        const QByteArray encoded = encoder().encode(wide);
-        appendBytes(encoded);
-        if (wide.size() == 1 && encoded.size() == 2) {
-            m_lastWide = wide.front().unicode();
-            std::memcpy(m_lastWideBytes, encoded.constData(), 2);
-        }
+        appendBytes(QByteArray(encoder().encode(wide)));
     }
     m_length += text.size();
+}
+
+SheetLine::WideSign SheetLine::encodeWide(char16_t c)
+{
+    const QByteArray encoded = encoder().encode(QStringView(&c, 1));
+    WideSign sign { c, {} };
+    sign.bytes.size = static_cast<int>(std::min<qsizetype>(encoded.size(), sizeof sign.bytes.bytes));
+    std::memcpy(sign.bytes.bytes, encoded.constData(), static_cast<std::size_t>(sign.bytes.size));
+    return sign;
+}
+
+void SheetLine::makeRoom(std::size_t count)
+{
+    m_bytes.resize(std::max(2 * m_room, m_size + count + 64));
+    m_room = m_bytes.size();
 }
 
 void SheetLine::appendBytes(QByteArrayView bytes)

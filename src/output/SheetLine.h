@@ -25,30 +25,18 @@ public:
 
     void appendText(QStringView text)
     {
-        // A question row repeats one sign ("×" or "÷") in every cell: its
-        // bytes are kept from the first time.
-        if (text.size() == 1 && text.front().unicode() == m_lastWide && m_lastWide != 0) {
-            std::memcpy(grow(2), m_lastWideBytes, 2);
-            ++m_length;
+        if (text.size() == 1) {
+            const Sign one = sign(text.front());
+            commit(one.put(reserve(sizeof one.bytes)), 1);
             return;
         }
         appendNewText(text);
     }
     Q_ALWAYS_INLINE void appendNumber(std::int64_t value)
     {
-        // Written straight into the line once its length is known: a run
-        // writes over a million numbers.
-        const bool negative = value < 0;
-        const std::uint64_t v
-            = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        const int digits = digitCount(v);
-        const std::size_t count = static_cast<std::size_t>(digits) + (negative ? 1 : 0);
-        char* const start = grow(count);
-        if (negative) {
-            *start = '-';
-        }
-        writeDigits(start + count - digits, v, digits);
-        m_length += static_cast<qsizetype>(count);
+        char* const start = reserve(kLongestNumber);
+        char* const end = putNumber(start, value);
+        commit(end, end - start);
     }
     void appendAscii(char c)
     {
@@ -57,8 +45,72 @@ public:
     }
     void appendSpaces(qsizetype count)
     {
-        std::memset(grow(static_cast<std::size_t>(count)), ' ', static_cast<std::size_t>(count));
-        m_length += count;
+        // A cell's padding is a few spaces: copied as a fixed block, which
+        // the compiler turns into two stores instead of a call.
+        const auto n = static_cast<std::size_t>(count);
+        char* const at = reserve(std::max(n, kSpaceBlock));
+        if (n <= kSpaceBlock) {
+            std::memcpy(at, kSpaces, kSpaceBlock);
+        } else {
+            std::memset(at, ' ', n);
+        }
+        commit(at + n, count);
+    }
+
+    // Several pieces written at once, as a question is: room for `most`
+    // bytes is made once, the pieces go in through a plain pointer (so the
+    // line's own fields are not read back after every byte), and commit()
+    // takes the end and the characters written.
+    static constexpr std::size_t kLongestNumber = 20;
+    char* reserve(std::size_t most)
+    {
+        if (m_size + most > m_room) {
+            makeRoom(most);
+        }
+        return m_bytes.data() + m_size;
+    }
+    void commit(const char* end, qsizetype characters)
+    {
+        m_size = static_cast<std::size_t>(end - m_bytes.data());
+        m_length += characters;
+    }
+    // Writes value in decimal at `at`; returns the end.
+    Q_ALWAYS_INLINE static char* putNumber(char* at, std::int64_t value)
+    {
+        const bool negative = value < 0;
+        const std::uint64_t v
+            = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        if (negative) {
+            *at++ = '-';
+        }
+        const int digits = digitCount(v);
+        writeDigits(at, v, digits);
+        return at + digits;
+    }
+
+    // One character in the file's encoding: one byte, or up to four.
+    struct Sign {
+        char bytes[4];
+        int size;
+        // Needs room for all four bytes; those past the sign are written over next.
+        char* put(char* at) const
+        {
+            std::memcpy(at, bytes, sizeof bytes);
+            return at + size;
+        }
+    };
+    // A character's bytes. A question row repeats one sign ("×" or "÷") in
+    // every cell, so the last one outside ASCII is kept from the first time.
+    Sign sign(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            return { { static_cast<char>(u) }, 1 };
+        }
+        if (u != m_lastWide.character) {
+            m_lastWide = encodeWide(u);
+        }
+        return m_lastWide.bytes;
     }
 
     // Characters in the line.
@@ -73,6 +125,15 @@ public:
 private:
     void appendNewText(QStringView text);
     void appendBytes(QByteArrayView bytes);
+    struct WideSign {
+        char16_t character = 0; // 0: none yet
+        Sign bytes {};
+    };
+    static WideSign encodeWide(char16_t c);
+    void makeRoom(std::size_t count);
+
+    static constexpr std::size_t kSpaceBlock = 32;
+    static constexpr char kSpaces[kSpaceBlock + 1] = "                                ";
 
     static constexpr std::uint64_t kPowersOfTen[20] = { 1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL,
         1000000ULL, 10000000ULL, 100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL,
@@ -130,11 +191,7 @@ private:
     // Room for count more bytes at the end of the line, already counted in.
     char* grow(std::size_t count)
     {
-        if (m_size + count > m_room) {
-            m_bytes.resize(std::max(2 * m_room, m_size + count + 64));
-            m_room = m_bytes.size();
-        }
-        char* end = m_bytes.data() + m_size;
+        char* const end = reserve(count);
         m_size += count;
         return end;
     }
@@ -143,8 +200,6 @@ private:
     std::size_t m_room = 0; // m_bytes.size(), kept at hand for grow()
     std::size_t m_size = 0;
     qsizetype m_length = 0;
-    // The last character outside ASCII that took two bytes, and those bytes
-    // (0: none yet).
-    char16_t m_lastWide = 0;
-    char m_lastWideBytes[2] = {};
+    // The last sign outside ASCII and its bytes.
+    WideSign m_lastWide;
 };

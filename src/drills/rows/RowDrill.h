@@ -72,13 +72,17 @@ QString countsMessage(const RowLayoutLimits& limits);
 inline void writeOperation(
     SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
 {
-    line.appendNumber(a);
-    line.appendText(sign);
-    line.appendNumber(b);
-    line.appendAscii('=');
+    // Written through one pointer into room made once.
+    const SheetLine::Sign between = line.sign(sign.front());
+    char* const start = line.reserve(3 * SheetLine::kLongestNumber + sizeof between.bytes + 1);
+    char* end = SheetLine::putNumber(start, a);
+    end = between.put(end);
+    end = SheetLine::putNumber(end, b);
+    *end++ = '=';
     if (answer) {
-        line.appendNumber(*answer);
+        end = SheetLine::putNumber(end, *answer);
     }
+    line.commit(end, (end - start) - (between.size - 1));
 }
 
 // Draws and writes the whole run and puts its sheet file in place; the
