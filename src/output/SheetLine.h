@@ -34,7 +34,7 @@ public:
     }
     Q_ALWAYS_INLINE void appendNumber(std::int64_t value)
     {
-        char* const start = reserve(kLongestNumber);
+        char* const start = reserve(kNumberRoom);
         char* const end = putNumber(start, value);
         commit(end, end - start);
     }
@@ -61,7 +61,9 @@ public:
     // bytes is made once, the pieces go in through a plain pointer (so the
     // line's own fields are not read back after every byte), and commit()
     // takes the end and the characters written.
-    static constexpr std::size_t kLongestNumber = 20;
+    // Room for one number: at most 20 characters, and the 3 bytes its last
+    // store may run past them.
+    static constexpr std::size_t kNumberRoom = 23;
     char* reserve(std::size_t most)
     {
         if (m_size + most > m_room) {
@@ -151,39 +153,47 @@ private:
     // The four-digit groups "0000" to "9999" one after another.
     static const std::array<char, 40000> kQuads;
 
-    // Writes the `digits` digits of v from `start`: eight at a time from the
-    // end while more than eight are left, then the last eight or fewer in
-    // 32-bit arithmetic, each four from the table.
+    // Writes the `digits` digits of v from `start`. Groups of eight are cut
+    // off the end first (in 64-bit arithmetic), then the first eight or fewer
+    // are written, then the groups after them: the first group of one to
+    // four digits is stored as four bytes shifted past its leading zeros,
+    // without a branch on its length, and what it writes beyond itself the
+    // next digits overwrite or the room after the number takes.
     static void writeDigits(char* start, std::uint64_t v, int digits)
     {
-        char* end = start + digits;
+        std::array<std::uint32_t, 2> eights {};
+        int cut = 0;
         for (; digits > 8; digits -= 8) {
-            const auto eight = static_cast<std::uint32_t>(v % 100000000);
+            eights[static_cast<std::size_t>(cut++)] = static_cast<std::uint32_t>(v % 100000000);
             v /= 100000000;
-            end -= 8;
-            std::memcpy(end, quad(eight / 10000), 4);
-            std::memcpy(end + 4, quad(eight % 10000), 4);
         }
         auto w = static_cast<std::uint32_t>(v);
         if (digits > 4) {
-            std::memcpy(end - 4, quad(w % 10000), 4);
-            w /= 10000;
-            digits -= 4;
+            const std::uint32_t last = w % 10000;
+            putLeading(start, w / 10000, digits - 4);
+            std::memcpy(start + digits - 4, quad(last), 4);
+        } else {
+            putLeading(start, w, digits);
         }
-        const char* const lead = quad(w); // w has `digits` digits now
-        switch (digits) {
-        case 4:
-            std::memcpy(start, lead, 4);
-            break;
-        case 3:
-            std::memcpy(start, lead + 1, 3);
-            break;
-        case 2:
-            std::memcpy(start, lead + 2, 2);
-            break;
-        default:
-            start[0] = lead[3];
-            break;
+        char* at = start + digits;
+        while (cut > 0) {
+            const std::uint32_t eight = eights[static_cast<std::size_t>(--cut)];
+            std::memcpy(at, quad(eight / 10000), 4);
+            std::memcpy(at + 4, quad(eight % 10000), 4);
+            at += 8;
+        }
+    }
+    // The `digits` (1 to 4) digits of w at `start`, in a store of four bytes.
+    static void putLeading(char* start, std::uint32_t w, int digits)
+    {
+        const char* const group = quad(w);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::uint32_t bytes = 0;
+            std::memcpy(&bytes, group, 4);
+            bytes >>= 8 * (4 - digits);
+            std::memcpy(start, &bytes, 4);
+        } else {
+            std::memcpy(start, group + 4 - digits, static_cast<std::size_t>(digits));
         }
     }
     static const char* quad(std::uint32_t n) { return kQuads.data() + 4 * n; }

@@ -172,6 +172,9 @@ bool SheetOutputs::closeFile()
 bool SheetOutputs::printPages()
 {
     const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
+    if (printer->pages().isEmpty()) {
+        return true; // nothing to print: no job, no blank sheet of paper
+    }
     const PrintOutcome outcome = m_target.print(printer->pages());
     m_smallestPoints = outcome.smallestPoints;
     if (!outcome.ok()) {

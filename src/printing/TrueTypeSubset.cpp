@@ -143,10 +143,12 @@ bool addComponents(const QByteArray& outline, std::vector<quint32>& toVisit)
 }
 
 // The PostScript name from the font's naming table: letters, digits and
-// hyphens only, as a PDF name may hold them.
+// hyphens only, as a PDF name may hold them, and no longer than a PostScript
+// name may be.
 QByteArray postScriptName(const QByteArray& names)
 {
     constexpr quint16 kPostScriptNameId = 6;
+    constexpr qsizetype kLongestName = 63;
     constexpr quint16 kWindowsPlatform = 3;
     if (names.size() < 6) {
         return {};
@@ -166,7 +168,7 @@ QByteArray postScriptName(const QByteArray& names)
         // Windows names are in UTF-16, the others in single bytes.
         const bool wide = read16(names, record) == kWindowsPlatform;
         QByteArray name;
-        for (qsizetype k = wide ? 1 : 0; k < length; k += wide ? 2 : 1) {
+        for (qsizetype k = wide ? 1 : 0; k < length && name.size() < kLongestName; k += wide ? 2 : 1) {
             const char c = names[at + k];
             if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-') {
                 name += c;

@@ -5,12 +5,6 @@
 
 #include <QtGlobal>
 
-DivisionBounds DivisionRules::bounds(const DivisionKind& kind)
-{
-    return { Draws::powerOfTen(kind.dividendDigits - 1), Draws::powerOfTen(kind.dividendDigits),
-        Draws::powerOfTen(kind.divisorDigits - 1), Draws::powerOfTen(kind.divisorDigits) };
-}
-
 bool DivisionRules::drawable(const DivisionKind& kind)
 {
     return kind.dividendDigits >= kind.divisorDigits;

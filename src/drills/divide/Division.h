@@ -56,7 +56,11 @@ inline constexpr int kCellWidth = 18;
 // The upper-grade division in rows takes the layouts of the multiplication drill.
 inline constexpr RowLayoutLimits kRowLayoutLimits { 50, 200, 40 };
 
-DivisionBounds bounds(const DivisionKind& kind);
+inline DivisionBounds bounds(const DivisionKind& kind)
+{
+    return { Draws::powerOfTen(kind.dividendDigits - 1), Draws::powerOfTen(kind.dividendDigits),
+        Draws::powerOfTen(kind.divisorDigits - 1), Draws::powerOfTen(kind.divisorDigits) };
+}
 // A kind has questions only when the dividend has at least as many digits as the divisor.
 bool drawable(const DivisionKind& kind);
 KindGridRules gridRules();

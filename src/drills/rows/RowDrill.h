@@ -74,7 +74,7 @@ inline void writeOperation(
 {
     // Written through one pointer into room made once.
     const SheetLine::Sign between = line.sign(sign.front());
-    char* const start = line.reserve(3 * SheetLine::kLongestNumber + sizeof between.bytes + 1);
+    char* const start = line.reserve(3 * SheetLine::kNumberRoom + sizeof between.bytes + 1);
     char* end = SheetLine::putNumber(start, a);
     end = between.put(end);
     end = SheetLine::putNumber(end, b);
