@@ -57,13 +57,14 @@ public:
         commit(at + n, count);
     }
 
+    // Room for one number: at most 20 characters, and the 3 bytes its last
+    // store may run past them.
+    static constexpr std::size_t kNumberRoom = 23;
+
     // Several pieces written at once, as a question is: room for `most`
     // bytes is made once, the pieces go in through a plain pointer (so the
     // line's own fields are not read back after every byte), and commit()
     // takes the end and the characters written.
-    // Room for one number: at most 20 characters, and the 3 bytes its last
-    // store may run past them.
-    static constexpr std::size_t kNumberRoom = 23;
     char* reserve(std::size_t most)
     {
         if (m_size + most > m_room) {

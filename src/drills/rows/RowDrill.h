@@ -68,7 +68,8 @@ inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 // The message of layout settings out of those limits, naming them.
 QString countsMessage(const RowLayoutLimits& limits);
 
-// Writes a two-operand question "a<sign>b=" and, when given, its answer.
+// Writes a two-operand question "a<sign>b=" (the sign one character) and,
+// when given, its answer.
 inline void writeOperation(
     SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
 {
