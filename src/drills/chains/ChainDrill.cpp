@@ -103,12 +103,24 @@ ChainRow drawDistinctRow(
     return row;
 }
 
+// The room a run writes its rows in, kept from row to row.
+struct RowSpace {
+    ChainRow row;
+    std::vector<std::vector<int>> drawn;
+    SheetLine line;
+};
+
 void writeRow(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
-    SheetLine& line, SheetOutputs& outputs, UsedColumns* used)
+    RowSpace& space, SheetOutputs& outputs, UsedColumns* used)
 {
-    const ChainRow row = used
-        ? drawDistinctRow(sheet, settings.perRow, random, *used)
-        : ChainRules::DrawChainRow(random, settings.perRow, sheet.terms, sheet.subtracted);
+    if (used) {
+        space.row = drawDistinctRow(sheet, settings.perRow, random, *used);
+    } else {
+        ChainRules::DrawChainRowInto(
+            random, settings.perRow, sheet.terms, sheet.subtracted, space.row, space.drawn);
+    }
+    const ChainRow& row = space.row;
+    SheetLine& line = space.line;
     for (int k = 1; k <= sheet.terms; ++k) {
         line.clear();
         ChainRules::writeTermLine(line, row, k);
@@ -146,8 +158,8 @@ bool ChainDrill::run(const ChainDrillDefinition& sheet, const ChainSettings& set
             >= qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
     UsedColumns used;
     const QString separator = ChainRules::separatorLine(settings.perRow);
-    SheetLine line;
+    RowSpace space;
     return PageLoop::run(outputs, sheet.fileName, sheet.title, separator, settings.pages,
         settings.rowsPerPage,
-        [&] { writeRow(sheet, settings, random, line, outputs, settings.distinct ? &used : nullptr); });
+        [&] { writeRow(sheet, settings, random, space, outputs, settings.distinct ? &used : nullptr); });
 }

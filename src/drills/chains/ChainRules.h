@@ -61,20 +61,30 @@ struct DrawnTerms {
     int sum = 0;
 };
 
-template <typename Source> DrawnTerms drawTerms(Source& source, int terms, int subtracted)
+// The drawing pass into `drawn`, whose room a run keeps from question to
+// question; returns the sum.
+template <typename Source>
+int drawTermsInto(Source& source, int terms, int subtracted, std::vector<int>& drawn)
 {
     // A positive first term and a positive total must both be possible.
     Q_ASSERT(subtracted >= 0 && subtracted <= terms - 2);
-    DrawnTerms result;
-    result.drawn.resize(static_cast<std::size_t>(terms));
+    drawn.resize(static_cast<std::size_t>(terms));
+    int sum = 0;
     do {
-        result.sum = 0;
+        sum = 0;
         for (int slot = 0; slot < terms; ++slot) {
             const int term = slot < subtracted ? h(source) : j(source);
-            result.drawn[static_cast<std::size_t>(slot)] = term;
-            result.sum += term;
+            drawn[static_cast<std::size_t>(slot)] = term;
+            sum += term;
         }
-    } while (result.sum <= 0);
+    } while (sum <= 0);
+    return sum;
+}
+
+template <typename Source> DrawnTerms drawTerms(Source& source, int terms, int subtracted)
+{
+    DrawnTerms result;
+    result.sum = drawTermsInto(source, terms, subtracted, result.drawn);
     return result;
 }
 
@@ -128,13 +138,13 @@ inline const Draws::BitsRange& bitsPickingOf(int slot, int terms)
 }
 
 // The ordering pass of one question: picks the shown order from the drawn
-// slots, marking each placed slot with kUsed.
-template <typename Source> std::vector<int> orderTerms(Source& source, std::vector<int>& drawn)
+// slots into `shown` (its room kept), marking each placed slot with kUsed.
+template <typename Source>
+void orderTermsInto(Source& source, std::vector<int>& drawn, std::vector<int>& shown)
 {
     const int terms = static_cast<int>(drawn.size());
     auto slot = [&drawn](std::int64_t number) -> int& { return drawn[static_cast<std::size_t>(number - 1)]; };
-    std::vector<int> shown;
-    shown.reserve(drawn.size());
+    shown.clear();
 
     // The first term is an added one from any slot but the last.
     std::int64_t p = 0;
@@ -170,23 +180,38 @@ template <typename Source> std::vector<int> orderTerms(Source& source, std::vect
         shown.push_back(slot(i));
         slot(i) = kUsed;
     }
+}
+
+template <typename Source> std::vector<int> orderTerms(Source& source, std::vector<int>& drawn)
+{
+    std::vector<int> shown;
+    shown.reserve(drawn.size());
+    orderTermsInto(source, drawn, shown);
     return shown;
 }
 
 // A row of questions: the drawing pass of every question, then the ordering
-// pass of every question.
+// pass of every question. The row and each question's drawing pass (in
+// `drawn`) keep their room from row to row, so a run allocates them once.
+template <typename Source>
+void DrawChainRowInto(Source& source, int questions, int terms, int subtracted, ChainRow& row,
+    std::vector<std::vector<int>>& drawn)
+{
+    row.resize(static_cast<std::size_t>(std::max(questions, 0)));
+    drawn.resize(row.size());
+    for (std::size_t q = 0; q < row.size(); ++q) {
+        row[q].answer = drawTermsInto(source, terms, subtracted, drawn[q]);
+    }
+    for (std::size_t q = 0; q < row.size(); ++q) {
+        orderTermsInto(source, drawn[q], row[q].shown);
+    }
+}
+
 template <typename Source> ChainRow DrawChainRow(Source& source, int questions, int terms, int subtracted)
 {
-    ChainRow row(static_cast<std::size_t>(std::max(questions, 0)));
-    std::vector<std::vector<int>> drawn(row.size());
-    for (std::size_t q = 0; q < row.size(); ++q) {
-        DrawnTerms question = drawTerms(source, terms, subtracted);
-        drawn[q] = std::move(question.drawn);
-        row[q].answer = question.sum;
-    }
-    for (std::size_t q = 0; q < row.size(); ++q) {
-        row[q].shown = orderTerms(source, drawn[q]);
-    }
+    ChainRow row;
+    std::vector<std::vector<int>> drawn;
+    DrawChainRowInto(source, questions, terms, subtracted, row, drawn);
     return row;
 }
 
