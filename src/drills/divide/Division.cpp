@@ -1,5 +1,6 @@
 #include "drills/divide/Division.h"
 
+#include "common/Flatten.h"
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
@@ -27,7 +28,7 @@ void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& quest
         withAnswer ? std::optional<std::int64_t>(question.quotient) : std::nullopt);
 }
 
-void DivisionRules::writeNextRowQuestion(
+MIREVA_FLATTEN void DivisionRules::writeNextRowQuestion(
     SheetLine& row, RandomSource& random, int dividendDigits, int divisorDigits, bool withAnswer)
 {
     writeQuestion(row,

@@ -1,5 +1,6 @@
 #include "drills/multiply/Multiplication.h"
 
+#include "common/Flatten.h"
 #include "drills/rows/RowDrill.h"
 #include "random/Draws.h"
 
@@ -50,7 +51,7 @@ QString Multiplication::questionText(const Factors& factors, bool withAnswer)
     return line.text();
 }
 
-void Multiplication::writeNextQuestion(
+MIREVA_FLATTEN void Multiplication::writeNextQuestion(
     SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer)
 {
     writeQuestion(row, drawFactors(random, firstDigits, secondDigits), withAnswer);
