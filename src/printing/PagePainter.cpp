@@ -41,7 +41,7 @@ QRectF paintArea(QPageLayout layout, QPageLayout::Orientation orientation)
 void drawLine(QPainter& painter, const QString& line, double baseline, double points)
 {
     SheetGlyphs& g = SheetGlyphs::shared();
-    const double factor = points / PagePainter::kLargestPoints;
+    const double factor = points / SheetGlyphs::kMeasuredPoints;
     QList<quint32> indexes;
     QList<QPointF> positions;
     indexes.reserve(line.size());
@@ -84,7 +84,7 @@ void paintPage(QPainter& painter, const PrintedPage& lines, double points)
     const double shrink = points / drawn;
     painter.resetTransform();
     painter.scale(dotsPerPoint * shrink, dotsPerPoint * shrink);
-    const double factor = drawn / PagePainter::kLargestPoints;
+    const double factor = drawn / SheetGlyphs::kMeasuredPoints;
     double baseline = g.ascent() * factor;
     for (const QString& line : lines) {
         if (!line.isEmpty()) {

@@ -5,6 +5,8 @@
 // design metrics, so a size that fits is found by one division: every width
 // grows in proportion to the size.
 
+#include "printing/PagePainter.h"
+
 #include <QHash>
 #include <QRawFont>
 #include <QString>
@@ -12,7 +14,9 @@
 
 class SheetGlyphs {
 public:
-    static constexpr double kMeasuredPoints = 12.0;
+    // Glyphs are measured at the largest printed size, so a page that fits
+    // at it needs no scaling.
+    static constexpr double kMeasuredPoints = PagePainter::kLargestPoints;
 
     struct Glyph {
         quint32 index = 0; // 0: the font lacks the character
