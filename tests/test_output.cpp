@@ -227,7 +227,8 @@ void TestOutput::sheetLineNumbers_data()
     QTest::addColumn<qint64>("value");
     for (const qint64 value :
         { 0LL, 7LL, 10LL, 99LL, 100LL, 101LL, 123456LL, 99999999LL, 100000000LL, 123456789LL, 99998900001LL,
-            -42LL, -9LL, -10LL, std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min() }) {
+            9999999999999999LL, 10000000000000000LL, 10000000000000001LL, -42LL, -9LL, -10LL, -99999999LL,
+            std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min() }) {
         QTest::addRow("%lld", static_cast<long long>(value)) << value;
     }
 }
@@ -236,9 +237,14 @@ void TestOutput::sheetLineNumbers()
 {
     QFETCH(qint64, value);
     SheetLine line;
+    // Twice, each followed by a character: what a number's stores write past
+    // its end must be written over by what comes next.
     line.appendAscii('[');
     line.appendNumber(value);
-    const QByteArray expected = '[' + QByteArray::number(value);
+    line.appendAscii(',');
+    line.appendNumber(value);
+    line.appendSpaces(1);
+    const QByteArray expected = '[' + QByteArray::number(value) + ',' + QByteArray::number(value) + ' ';
     QCOMPARE(line.bytes().toByteArray(), expected);
     QCOMPARE(line.length(), expected.size());
 }
@@ -256,6 +262,18 @@ void TestOutput::sheetFileBytes()
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("试题.xls"))).toHex(),
         QByteArray("22202037a1c1383d2020220d0a0d0a223936a1c231323d38220d0a"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("试题.xls") });
+
+    // Lines of every length across the file's write blocks, one longer than a block.
+    SheetFile big;
+    QVERIFY(big.create(QStringLiteral("大.xls")));
+    QByteArray expected;
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray text = QByteArray::number(i) + QByteArray(i == 1234 ? 200000 : i % 97, 'x');
+        big.writeLine(QString::fromLatin1(text));
+        expected += '"' + text + "\"\r\n";
+    }
+    QVERIFY(big.close());
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("大.xls"))), expected);
 }
 
 void TestOutput::sheetFileReplacesAnEarlierOne()

@@ -4,17 +4,17 @@
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-constexpr qsizetype kFlushSize = 1 << 16;
-} // namespace
+#include <algorithm>
+#include <cstring>
 
 bool SheetFile::create(const QString& fileName)
 {
     m_name = fileName;
     m_failed = false;
-    m_buffer.clear();
-    m_buffer.reserve(2 * kFlushSize);
+    if (!m_block) {
+        m_block = std::make_unique<char[]>(kBlockSize);
+    }
+    m_used = 0;
     m_file.setFileName(QDir::current().filePath(fileName));
     m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
@@ -33,11 +33,8 @@ void SheetFile::writeLine(const QString& text)
 
 void SheetFile::writeLine(const SheetLine& line)
 {
-    if (m_failed) {
-        return;
-    }
-    m_buffer += '"';
-    m_buffer.append(line.bytes());
+    append("\"", 1);
+    append(line.bytes().data(), static_cast<std::size_t>(line.bytes().size()));
     append("\"\r\n", 3);
 }
 
@@ -46,23 +43,27 @@ void SheetFile::writeEmptyLine()
     append("\r\n", 2);
 }
 
-void SheetFile::append(const char* bytes, qsizetype size)
+void SheetFile::append(const char* bytes, std::size_t size)
 {
-    if (m_failed) {
-        return;
-    }
-    m_buffer.append(bytes, size);
-    if (m_buffer.size() >= kFlushSize) {
-        flush();
+    while (!m_failed && size > 0) {
+        const std::size_t taken = std::min(size, kBlockSize - m_used);
+        std::memcpy(m_block.get() + m_used, bytes, taken);
+        m_used += taken;
+        bytes += taken;
+        size -= taken;
+        if (m_used == kBlockSize) {
+            flush();
+        }
     }
 }
 
 bool SheetFile::flush()
 {
-    if (!m_buffer.isEmpty() && m_file.write(m_buffer) != m_buffer.size()) {
+    if (!m_failed && m_used > 0
+        && m_file.write(m_block.get(), static_cast<qint64>(m_used)) != static_cast<qint64>(m_used)) {
         m_failed = true;
     }
-    m_buffer.resize(0); // keeps the room for the next lines
+    m_used = 0;
     return !m_failed;
 }
 
@@ -86,7 +87,7 @@ void SheetFile::discard()
         m_file.cancelWriting();
         m_file.commit();
     }
-    m_buffer.clear();
+    m_used = 0;
 }
 
 QString SheetFile::errorText() const

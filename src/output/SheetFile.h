@@ -8,6 +8,8 @@
 
 #include <QSaveFile>
 #include <QString>
+#include <cstddef>
+#include <memory>
 
 class SheetFile {
 public:
@@ -27,11 +29,16 @@ public:
     QString failureMessage() const;
 
 private:
-    void append(const char* bytes, qsizetype size);
+    void append(const char* bytes, std::size_t size);
     bool flush();
 
+    // The file is written in whole blocks of kBlockSize bytes (the last one
+    // may be short): a write of whole pages is the cheapest the file system
+    // takes.
+    static constexpr std::size_t kBlockSize = 1 << 16;
     QSaveFile m_file;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_block;
+    std::size_t m_used = 0; // bytes in m_block
     SheetLine m_scratch; // reused to encode text lines
     QString m_name;
     bool m_failed = false;

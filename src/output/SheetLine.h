@@ -57,9 +57,10 @@ public:
         commit(at + n, count);
     }
 
-    // Room for one number: at most 20 characters, and the 3 bytes its last
-    // store may run past them.
-    static constexpr std::size_t kNumberRoom = 23;
+    // Room for one number: a minus and at most 20 digits. A number of
+    // fewer than eight digits is stored as eight bytes, which reach at most
+    // 16 bytes from its start; the bytes past its end are written over next.
+    static constexpr std::size_t kNumberRoom = 21;
 
     // Several pieces written at once, as a question is: room for `most`
     // bytes is made once, the pieces go in through a plain pointer (so the
@@ -83,12 +84,12 @@ public:
         const bool negative = value < 0;
         const std::uint64_t v
             = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        if (negative) {
-            *at++ = '-';
+        *at = '-'; // kept only for a negative number; the digits overwrite it otherwise
+        at += negative ? 1 : 0;
+        if (v < kEightDigits) [[likely]] {
+            return putLeading(at, static_cast<std::uint32_t>(v));
         }
-        const int digits = digitCount(v);
-        writeDigits(at, v, digits);
-        return at + digits;
+        return putLong(at, v);
     }
 
     // One character in the file's encoding: one byte, or up to four.
@@ -138,14 +139,13 @@ private:
     static constexpr std::size_t kSpaceBlock = 32;
     static constexpr char kSpaces[kSpaceBlock + 1] = "                                ";
 
-    static constexpr std::uint64_t kPowersOfTen[20] = { 1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL,
-        1000000ULL, 10000000ULL, 100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL,
-        1000000000000ULL, 10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
-        100000000000000000ULL, 1000000000000000000ULL, 10000000000000000000ULL };
+    static constexpr std::uint64_t kEightDigits = 100000000;
+    static constexpr std::uint32_t kPowersOfTen[9]
+        = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000 };
 
-    // The decimal digits of v (1 for 0): the bit length gives the power of
-    // ten below v or the one above it, and one compare tells which.
-    static int digitCount(std::uint64_t v)
+    // The decimal digits of v below 10^8 (1 for 0): the bit length gives the
+    // power of ten below v or the one above it, and one compare tells which.
+    static int digitCount(std::uint32_t v)
     {
         const int below = (std::bit_width(v | 1) * 1233) >> 12; // bit length × log10(2), rounded down
         return below + 1 - ((v | 1) < kPowersOfTen[below] ? 1 : 0);
@@ -153,51 +153,52 @@ private:
 
     // The four-digit groups "0000" to "9999" one after another.
     static const std::array<char, 40000> kQuads;
+    static std::uint32_t quadBytes(std::uint32_t n)
+    {
+        std::uint32_t bytes = 0;
+        std::memcpy(&bytes, kQuads.data() + 4 * n, 4);
+        return bytes;
+    }
+    // The eight digits of v below 10^8, leading zeros included, as the eight
+    // bytes they take in memory.
+    static std::uint64_t eightBytes(std::uint32_t v)
+    {
+        const std::uint64_t high = quadBytes(v / 10000);
+        const std::uint64_t low = quadBytes(v % 10000);
+        return std::endian::native == std::endian::little ? high | low << 32 : high << 32 | low;
+    }
 
-    // Writes the `digits` digits of v from `start`. Groups of eight are cut
-    // off the end first (in 64-bit arithmetic), then the first eight or fewer
-    // are written, then the groups after them: the first group of one to
-    // four digits is stored as four bytes shifted past its leading zeros,
-    // without a branch on its length, and what it writes beyond itself the
-    // next digits overwrite or the room after the number takes.
-    static void writeDigits(char* start, std::uint64_t v, int digits)
+    // The digits of v below 10^8 at `at`, without leading zeros, in one store
+    // of eight bytes shifted past them (no branch on the number's length).
+    static char* putLeading(char* at, std::uint32_t v)
     {
-        std::array<std::uint32_t, 2> eights {};
-        int cut = 0;
-        for (; digits > 8; digits -= 8) {
-            eights[static_cast<std::size_t>(cut++)] = static_cast<std::uint32_t>(v % 100000000);
-            v /= 100000000;
-        }
-        auto w = static_cast<std::uint32_t>(v);
-        if (digits > 4) {
-            const std::uint32_t last = w % 10000;
-            putLeading(start, w / 10000, digits - 4);
-            std::memcpy(start + digits - 4, quad(last), 4);
-        } else {
-            putLeading(start, w, digits);
-        }
-        char* at = start + digits;
-        while (cut > 0) {
-            const std::uint32_t eight = eights[static_cast<std::size_t>(--cut)];
-            std::memcpy(at, quad(eight / 10000), 4);
-            std::memcpy(at + 4, quad(eight % 10000), 4);
-            at += 8;
-        }
+        const int digits = digitCount(v);
+        const int zeros = 8 * (8 - digits);
+        std::uint64_t bytes = eightBytes(v);
+        bytes = std::endian::native == std::endian::little ? bytes >> zeros : bytes << zeros;
+        std::memcpy(at, &bytes, 8);
+        return at + digits;
     }
-    // The `digits` (1 to 4) digits of w at `start`, in a store of four bytes.
-    static void putLeading(char* start, std::uint32_t w, int digits)
+    // Eight digits of v below 10^8, leading zeros included.
+    static char* putEight(char* at, std::uint32_t v)
     {
-        const char* const group = quad(w);
-        if constexpr (std::endian::native == std::endian::little) {
-            std::uint32_t bytes = 0;
-            std::memcpy(&bytes, group, 4);
-            bytes >>= 8 * (4 - digits);
-            std::memcpy(start, &bytes, 4);
-        } else {
-            std::memcpy(start, group + 4 - digits, static_cast<std::size_t>(digits));
-        }
+        const std::uint64_t bytes = eightBytes(v);
+        std::memcpy(at, &bytes, 8);
+        return at + 8;
     }
-    static const char* quad(std::uint32_t n) { return kQuads.data() + 4 * n; }
+    // A number of nine or more digits: its leading digits, then groups of eight.
+    static char* putLong(char* at, std::uint64_t v)
+    {
+        constexpr std::uint64_t kSixteenDigits = kEightDigits * kEightDigits;
+        if (v >= kSixteenDigits) {
+            at = putLeading(at, static_cast<std::uint32_t>(v / kSixteenDigits));
+            v %= kSixteenDigits;
+            at = putEight(at, static_cast<std::uint32_t>(v / kEightDigits));
+        } else {
+            at = putLeading(at, static_cast<std::uint32_t>(v / kEightDigits));
+        }
+        return putEight(at, static_cast<std::uint32_t>(v % kEightDigits));
+    }
 
     // Room for count more bytes at the end of the line, already counted in.
     char* grow(std::size_t count)

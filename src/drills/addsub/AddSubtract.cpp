@@ -1,6 +1,7 @@
 #include "drills/addsub/AddSubtract.h"
 
 #include "common/DistinctTexts.h"
+#include "common/Flatten.h"
 #include "drills/addsub/AddSubSpace.h"
 #include "drills/rows/RowDrill.h"
 #include "random/DistinctDraws.h"
@@ -229,7 +230,7 @@ std::optional<QString> AddSubtract::refusal(const AddSubSettings& settings)
     return std::nullopt;
 }
 
-bool AddSubtract::run(
+MIREVA_FLATTEN bool AddSubtract::run(
     const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     Q_ASSERT(!refusal(settings));
