@@ -82,10 +82,15 @@ public:
     Q_ALWAYS_INLINE static char* putNumber(char* at, std::int64_t value)
     {
         const bool negative = value < 0;
-        const std::uint64_t v
-            = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
         *at = '-'; // kept only for a negative number; the digits overwrite it otherwise
         at += negative ? 1 : 0;
+        return putNatural(
+            at, negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
+    }
+    // The same for a number that is never negative, as the operands and
+    // results of the questions are.
+    Q_ALWAYS_INLINE static char* putNatural(char* at, std::uint64_t v)
+    {
         if (v < kEightDigits) [[likely]] {
             return putLeading(at, static_cast<std::uint32_t>(v));
         }
@@ -140,16 +145,6 @@ private:
     static constexpr char kSpaces[kSpaceBlock + 1] = "                                ";
 
     static constexpr std::uint64_t kEightDigits = 100000000;
-    static constexpr std::uint32_t kPowersOfTen[9]
-        = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000 };
-
-    // The decimal digits of v below 10^8 (1 for 0): the bit length gives the
-    // power of ten below v or the one above it, and one compare tells which.
-    static int digitCount(std::uint32_t v)
-    {
-        const int below = (std::bit_width(v | 1) * 1233) >> 12; // bit length × log10(2), rounded down
-        return below + 1 - ((v | 1) < kPowersOfTen[below] ? 1 : 0);
-    }
 
     // The four-digit groups "0000" to "9999" one after another.
     static const std::array<char, 40000> kQuads;
@@ -168,16 +163,24 @@ private:
         return std::endian::native == std::endian::little ? high | low << 32 : high << 32 | low;
     }
 
-    // The digits of v below 10^8 at `at`, without leading zeros, in one store
-    // of eight bytes shifted past them (no branch on the number's length).
+    // The digits of v below 10^8 at `at`, without leading zeros (one digit
+    // for 0), in one store of eight bytes shifted past them. The zeros are
+    // counted in the digits themselves: no branch, no table of powers.
     static char* putLeading(char* at, std::uint32_t v)
     {
-        const int digits = digitCount(v);
-        const int zeros = 8 * (8 - digits);
+        constexpr std::uint64_t kZeros = 0x3030303030303030; // "00000000"
         std::uint64_t bytes = eightBytes(v);
-        bytes = std::endian::native == std::endian::little ? bytes >> zeros : bytes << zeros;
+        const std::uint64_t values = bytes - kZeros; // each byte its digit's value
+        int zeroBits = 0; // the leading zero digits, in bits, at most seven of them
+        if constexpr (std::endian::native == std::endian::little) {
+            zeroBits = std::countr_zero(values | std::uint64_t { 1 } << 56) & ~7;
+            bytes >>= zeroBits;
+        } else {
+            zeroBits = std::countl_zero(values | 1) & ~7;
+            bytes <<= zeroBits;
+        }
         std::memcpy(at, &bytes, 8);
-        return at + digits;
+        return at + 8 - zeroBits / 8;
     }
     // Eight digits of v below 10^8, leading zeros included.
     static char* putEight(char* at, std::uint32_t v)

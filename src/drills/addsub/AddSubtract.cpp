@@ -8,6 +8,7 @@
 #include "random/Draws.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -34,24 +35,47 @@ AddSubQuestion drawWithinLimit(RandomSource& random, int limit, bool subtract)
     return question;
 }
 
-AddSubQuestion drawByDigits(RandomSource& random, const DigitOperands& digits, bool subtract)
-{
-    if (!subtract) {
-        const std::int64_t a = AddSubtract::drawOperand(random, digits.firstDigits);
-        return { a, AddSubtract::drawOperand(random, digits.secondDigits), false };
+// What a plain draw of operands of exact digit counts needs, worked out once:
+// an addition draws the first count, then the second; a subtraction the
+// larger count first (a shorter first number cannot stay above a longer
+// second one), and with equal counts the two numbers trade places when the
+// first is the smaller.
+class DigitDraw {
+public:
+    explicit DigitDraw(const DigitOperands& digits)
+        : m_operands { { { bounds(digits.firstDigits), bounds(digits.secondDigits) },
+            { bounds(std::max(digits.firstDigits, digits.secondDigits)),
+                bounds(std::min(digits.firstDigits, digits.secondDigits)) } } }
+    {
     }
-    // A shorter first number cannot stay above a longer second one, so a
-    // subtraction always takes the larger digit count first. With equal
-    // counts the two numbers trade places when the first is the smaller.
-    const int first = std::max(digits.firstDigits, digits.secondDigits);
-    const int second = std::min(digits.firstDigits, digits.secondDigits);
-    AddSubQuestion question { AddSubtract::drawOperand(random, first), 0, true };
-    question.b = AddSubtract::drawOperand(random, second);
-    if (question.a < question.b) {
-        std::swap(question.a, question.b);
+
+    // Without a branch on the operation, which is a coin toss in a mixed sheet.
+    AddSubQuestion draw(RandomSource& random, bool subtract) const
+    {
+        const std::array<Bounds, 2>& operands = m_operands[subtract ? 1 : 0];
+        const std::int64_t a = Draws::atLeast(random, operands[0].lowest, operands[0].high);
+        const std::int64_t b = Draws::atLeast(random, operands[1].lowest, operands[1].high);
+        // The two trade places through a mask when a subtraction drew the smaller first.
+        const std::int64_t swap = ((a ^ b) & -static_cast<std::int64_t>(subtract & (a < b)));
+        return { a ^ swap, b ^ swap, subtract };
     }
-    return question;
-}
+
+    // trunc(r × high) drawn again while below lowest: uniform over the
+    // numbers of exactly that many digits (1 to 9 for one digit).
+    struct Bounds {
+        std::int64_t lowest;
+        std::int64_t high;
+    };
+    static Bounds bounds(int digits)
+    {
+        const std::int64_t high = Draws::powerOfTen(digits);
+        return { digits == 1 ? 1 : high / 10, high };
+    }
+
+private:
+    std::array<std::array<Bounds, 2>, 2> m_operands; // the addition's, the subtraction's
+};
+
 bool adds(AddSubOperation operation)
 {
     return operation != AddSubOperation::Subtraction;
@@ -60,9 +84,16 @@ bool subtracts(AddSubOperation operation)
 {
     return operation != AddSubOperation::Addition;
 }
+// Whether the next question subtracts: a coin toss in a mixed sheet, which
+// keeps its even chance of either operation.
+bool drawSubtraction(RandomSource& random, AddSubOperation operation)
+{
+    return operation == AddSubOperation::Mixed ? random.below(2) == 1
+                                               : operation == AddSubOperation::Subtraction;
+}
 
-// The questions of a run when a carry choice or 题目不重复 asks for more than
-// the plain draw: the run's own spaces and, for a sheet without repeats, the
+// The questions of a run: the plain draw, or, when a carry choice or 题目不重复
+// asks for more, the run's own spaces and, for a sheet without repeats, the
 // indices it has used.
 class QuestionDraw {
 public:
@@ -70,6 +101,9 @@ public:
         : m_settings(settings)
     {
         if (plain()) {
+            if (const auto* digits = std::get_if<DigitOperands>(&settings.operands)) {
+                m_digits.emplace(*digits);
+            }
             return;
         }
         if (adds(settings.operation)) {
@@ -87,16 +121,16 @@ public:
     AddSubQuestion next(RandomSource& random)
     {
         if (plain()) {
-            return AddSubtract::drawQuestion(random, m_settings.operands, m_settings.operation);
+            const bool subtract = drawSubtraction(random, m_settings.operation);
+            return m_digits
+                ? m_digits->draw(random, subtract)
+                : drawWithinLimit(random, std::get<LimitOperands>(m_settings.operands).limit, subtract);
         }
         if (m_indices) {
             const std::int64_t index = m_indices->next(random);
             return index < additions() ? m_addition->at(index) : m_subtraction->at(index - additions());
         }
-        // Mixed sheets keep their even chance of either operation.
-        const bool subtract = m_settings.operation == AddSubOperation::Mixed
-            ? random.below(2) == 1
-            : m_settings.operation == AddSubOperation::Subtraction;
+        const bool subtract = drawSubtraction(random, m_settings.operation);
         const AddSubSpace& space = subtract ? *m_subtraction : *m_addition;
         return space.at(Draws::uniformIndex(random, space.count()));
     }
@@ -107,6 +141,7 @@ private:
     std::int64_t subtractions() const { return m_subtraction ? m_subtraction->count() : 0; }
 
     const AddSubSettings& m_settings;
+    std::optional<DigitDraw> m_digits;
     std::optional<AddSubSpace> m_addition;
     std::optional<AddSubSpace> m_subtraction;
     std::optional<DistinctIndices> m_indices;
@@ -145,19 +180,18 @@ RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands, Q
 std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
 {
     // Nine in ten draws have the wanted number of digits.
-    const std::int64_t high = Draws::powerOfTen(digits);
-    return Draws::atLeast(random, digits == 1 ? 1 : high / 10, high);
+    const DigitDraw::Bounds bounds = DigitDraw::bounds(digits);
+    return Draws::atLeast(random, bounds.lowest, bounds.high);
 }
 
 AddSubQuestion AddSubtract::drawQuestion(
     RandomSource& random, const OperandRule& operands, AddSubOperation operation)
 {
-    const bool subtract = operation == AddSubOperation::Mixed ? random.below(2) == 1
-                                                              : operation == AddSubOperation::Subtraction;
+    const bool subtract = drawSubtraction(random, operation);
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
         return drawWithinLimit(random, limit->limit, subtract);
     }
-    return drawByDigits(random, std::get<DigitOperands>(operands), subtract);
+    return DigitDraw(std::get<DigitOperands>(operands)).draw(random, subtract);
 }
 
 void AddSubtract::writeQuestion(

@@ -69,19 +69,20 @@ inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 QString countsMessage(const RowLayoutLimits& limits);
 
 // Writes a two-operand question "a<sign>b=" (the sign one character) and,
-// when given, its answer.
+// when given, its answer. The numbers of a question are never negative.
 inline void writeOperation(
     SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
 {
+    Q_ASSERT(a >= 0 && b >= 0 && answer.value_or(0) >= 0);
     // Written through one pointer into room made once.
     const SheetLine::Sign between = line.sign(sign.front());
     char* const start = line.reserve(3 * SheetLine::kNumberRoom + sizeof between.bytes + 1);
-    char* end = SheetLine::putNumber(start, a);
+    char* end = SheetLine::putNatural(start, static_cast<std::uint64_t>(a));
     end = between.put(end);
-    end = SheetLine::putNumber(end, b);
+    end = SheetLine::putNatural(end, static_cast<std::uint64_t>(b));
     *end++ = '=';
     if (answer) {
-        end = SheetLine::putNumber(end, *answer);
+        end = SheetLine::putNatural(end, static_cast<std::uint64_t>(*answer));
     }
     line.commit(end, (end - start) - (between.size - 1));
 }
