@@ -28,12 +28,19 @@ void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& quest
         withAnswer ? std::optional<std::int64_t>(question.quotient) : std::nullopt);
 }
 
-MIREVA_FLATTEN void DivisionRules::writeNextRowQuestion(
+namespace {
+void writeNextRowQuestion(
     SheetLine& row, RandomSource& random, int dividendDigits, int divisorDigits, bool withAnswer)
 {
-    writeQuestion(row,
+    DivisionRules::writeQuestion(row,
         DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 }, QuotientDraw::InRange),
         withAnswer);
+}
+} // namespace
+
+MIREVA_FLATTEN bool DivisionRules::runRows(const OperandRun& run, SheetOutputs& outputs)
+{
+    return RowDrill::runDrawn<writeNextRowQuestion>(run, outputs);
 }
 
 QString DivisionRules::questionText(const DivisionQuestion& question)

@@ -67,11 +67,10 @@ KindGridRules gridRules();
 SetSheet sheet();
 // Writes dividend÷divisor= and, when shown, the quotient at the end of the line.
 void writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer);
-// Draws one question of the division-in-rows drill and writes it: its
-// quotient in one draw among those that fit, as a whole run can hold 400,000
-// questions.
-void writeNextRowQuestion(
-    SheetLine& row, RandomSource& random, int dividendDigits, int divisorDigits, bool withAnswer);
+// Draws and writes a whole run of the division-in-rows drill: each quotient
+// in one draw among those that fit, and the loop one function with the draws
+// and digits of each question, as a run may hold 400,000 questions.
+bool runRows(const OperandRun& run, SheetOutputs& outputs);
 // The question without its answer.
 QString questionText(const DivisionQuestion& question);
 // The values r (as r × 2^24) whose quotient trunc(r × dividend high) times

@@ -29,7 +29,7 @@ RowDrillDefinition rowDrill()
                 return RowDrill::namedSheet(
                     RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);
             },
-        .run = RowDrill::runDrawn<DivisionRules::writeNextRowQuestion>,
+        .run = DivisionRules::runRows,
         .numbered =
             [](int d1, int d2) {
                 auto space = std::make_shared<const DivisionRowSpace>(d1, d2);

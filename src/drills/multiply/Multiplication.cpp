@@ -51,10 +51,18 @@ QString Multiplication::questionText(const Factors& factors, bool withAnswer)
     return line.text();
 }
 
-MIREVA_FLATTEN void Multiplication::writeNextQuestion(
+namespace {
+void writeNextQuestion(
     SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer)
 {
-    writeQuestion(row, drawFactors(random, firstDigits, secondDigits), withAnswer);
+    Multiplication::writeQuestion(
+        row, Multiplication::drawFactors(random, firstDigits, secondDigits), withAnswer);
+}
+} // namespace
+
+MIREVA_FLATTEN bool Multiplication::runRows(const OperandRun& run, SheetOutputs& outputs)
+{
+    return RowDrill::runDrawn<writeNextQuestion>(run, outputs);
 }
 
 int Multiplication::cellWidth(int firstDigits)

@@ -42,9 +42,9 @@ Factors factorsAt(int firstDigits, int secondDigits, std::int64_t index);
 // Writes a×b= and, when shown, the product at the end of the line.
 void writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer);
 QString questionText(const Factors& factors, bool withAnswer);
-// Draws the factors of one question and writes it: one cell of the drill.
-void writeNextQuestion(
-    SheetLine& row, RandomSource& random, int firstDigits, int secondDigits, bool withAnswer);
+// Draws and writes a whole run of the drill, its loop one function with the
+// draws and digits of each question, as a run may hold 400,000 questions.
+bool runRows(const OperandRun& run, SheetOutputs& outputs);
 // The middle-grade cell: 6 characters per digit of the first factor. A
 // short first factor with a long second one overflows it.
 int cellWidth(int firstDigits);

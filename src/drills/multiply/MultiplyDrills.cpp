@@ -28,7 +28,7 @@ RowDrillDefinition rowDrill(MultiplyGrade grade)
                                     : RowDrill::countsMessage(Multiplication::kLayoutLimits),
         },
         .sheet = [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
-        .run = RowDrill::runDrawn<Multiplication::writeNextQuestion>,
+        .run = Multiplication::runRows,
     };
     if (!middle) {
         drill.numbered = [](int d1, int d2) {
