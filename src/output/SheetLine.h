@@ -57,9 +57,9 @@ public:
         commit(at + n, count);
     }
 
-    // Room for one number: a minus and at most 20 digits. A number of
-    // fewer than eight digits is stored as eight bytes, which reach at most
-    // 16 bytes from its start; the bytes past its end are written over next.
+    // Room for one number: a minus and at most 20 digits. A shorter number
+    // is still stored as eight bytes (nine with its minus); what they write
+    // past its end, the next piece writes over.
     static constexpr std::size_t kNumberRoom = 21;
 
     // Several pieces written at once, as a question is: room for `most`

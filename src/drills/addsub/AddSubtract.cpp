@@ -42,6 +42,18 @@ AddSubQuestion drawWithinLimit(RandomSource& random, int limit, bool subtract)
 // first is the smaller.
 class DigitDraw {
 public:
+    // trunc(r × high) drawn again while below lowest: uniform over the
+    // numbers of exactly that many digits (1 to 9 for one digit).
+    struct Bounds {
+        std::int64_t lowest;
+        std::int64_t high;
+    };
+    static Bounds bounds(int digits)
+    {
+        const std::int64_t high = Draws::powerOfTen(digits);
+        return { digits == 1 ? 1 : high / 10, high };
+    }
+
     explicit DigitDraw(const DigitOperands& digits)
         : m_operands { { { bounds(digits.firstDigits), bounds(digits.secondDigits) },
             { bounds(std::max(digits.firstDigits, digits.secondDigits)),
@@ -56,20 +68,8 @@ public:
         const std::int64_t a = Draws::atLeast(random, operands[0].lowest, operands[0].high);
         const std::int64_t b = Draws::atLeast(random, operands[1].lowest, operands[1].high);
         // The two trade places through a mask when a subtraction drew the smaller first.
-        const std::int64_t swap = ((a ^ b) & -static_cast<std::int64_t>(subtract & (a < b)));
+        const std::int64_t swap = (a ^ b) & -static_cast<std::int64_t>(subtract & (a < b));
         return { a ^ swap, b ^ swap, subtract };
-    }
-
-    // trunc(r × high) drawn again while below lowest: uniform over the
-    // numbers of exactly that many digits (1 to 9 for one digit).
-    struct Bounds {
-        std::int64_t lowest;
-        std::int64_t high;
-    };
-    static Bounds bounds(int digits)
-    {
-        const std::int64_t high = Draws::powerOfTen(digits);
-        return { digits == 1 ? 1 : high / 10, high };
     }
 
 private:
