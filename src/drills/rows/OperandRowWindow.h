@@ -23,7 +23,7 @@ struct RowDrillDefinition {
     RowBoxes boxes; // the two digit boxes, first and second operand, and the layout boxes
     std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
     // Draws and writes a whole run: RowDrill::runDrawn with the drill's
-    // question writer, in the drill's own file so it is inlined there.
+    // question writer.
     bool (*run)(const OperandRun& run, SheetOutputs& outputs);
     // For a drill that offers 题目不重复: its questions of the digit counts.
     std::function<NumberedQuestions(int firstDigits, int secondDigits)> numbered = {};

@@ -110,8 +110,9 @@ bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQues
 }
 
 // A whole run of questions drawn by writeNextQuestion(row, random,
-// firstDigits, secondDigits, answers), called directly for each cell; its
-// address serves as the drill's runner.
+// firstDigits, secondDigits, answers), called directly for each cell. A drill
+// instantiates it in the file of its question writer, in a flattened runner,
+// so the writer is inlined into the loop.
 template <auto writeNextQuestion> bool runDrawn(const OperandRun& run, SheetOutputs& outputs)
 {
     return RowDrill::run(
