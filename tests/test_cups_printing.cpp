@@ -10,10 +10,12 @@
 #include "output/OutputMessages.h"
 #include "printing/SystemPrintTarget.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 #include <cups/cups.h>
 
 using namespace TestSupport;
@@ -99,6 +101,7 @@ private slots:
     void queueThatCannotPrintIsRefusedBeforeTheRun();
     void jobThatIsNotPrintedIsReported_data();
     void jobThatIsNotPrintedIsReported();
+    void silentPrintServerIsAFailure_data();
     void silentPrintServerIsAFailure();
 };
 
@@ -201,19 +204,43 @@ void TestCupsPrinting::jobThatIsNotPrintedIsReported()
     }
 }
 
+void TestCupsPrinting::silentPrintServerIsAFailure_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("generate") << QByteArray(DrillNames::kGenerate);
+    QTest::newRow("preview") << QByteArray(DrillNames::kPreview);
+}
+
 void TestCupsPrinting::silentPrintServerIsAFailure()
 {
-    // A server that takes the connection and never answers: the run gives
-    // up after a few seconds with a message instead of hanging.
+    // A server that takes the connection and never answers: the run and the
+    // preview give up within the limit with a message instead of hanging.
+    QFETCH(QByteArray, button);
     QTcpServer silent;
     QVERIFY(silent.listen(QHostAddress::LocalHost));
     cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8().constData());
+    qputenv("CUPS_SERVER", cupsServer()); // Qt's own printer support asks the same server
     SystemPrintTarget printer;
     DrillSession session(printer);
-    run(session, true);
+    QVERIFY(session.open(QStringLiteral("zdcs")));
+    session.tick(DrillNames::kToPrinter, true);
+    // A preview that opened after all is closed again, so the test goes on.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    closer.start(200);
+    QElapsedTimer waited;
+    waited.start();
+    session.click(button.constData());
+    const qint64 elapsed = waited.elapsed();
     cupsSetServer(nullptr);
+    qunsetenv("CUPS_SERVER");
     QCOMPARE(session.messages.messages,
         QStringList { PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer) });
+    QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     QVERIFY(!reportedDone(session));
     QVERIFY(!QFile::exists(session.dir.filePath(kSheet)));
 }

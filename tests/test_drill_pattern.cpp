@@ -9,8 +9,10 @@
 #include "common/DistinctTexts.h"
 #include "forms/ChainForm.h"
 #include "forms/PreviewWindow.h"
+#include "forms/RowForm.h"
 #include "forms/SetForm.h"
 #include "output/FrameLines.h"
+#include "output/OutputMessages.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -51,6 +53,16 @@ public:
     }
 };
 
+// A printer that takes the check before the run but fails the job itself.
+class FailingTarget : public PdfPrintTarget {
+public:
+    using PdfPrintTarget::PdfPrintTarget;
+    PrintOutcome print(const PrintedPages&) override
+    {
+        return { PrintMessages::printFailed(QStringLiteral("MirevaReject"), PrintTexts::kNotAccepting), 0 };
+    }
+};
+
 // The answer sheet kept for a drill, as a separate sheet names it: "答案"
 // after the title on the first line.
 QByteArray asSeparateAnswerSheet(QByteArray sheet)
@@ -67,6 +79,8 @@ private slots:
     void initTestCase() { initFonts(); }
     void separateAnswerSheetHasTheSameQuestions_data();
     void separateAnswerSheetHasTheSameQuestions();
+    void failedPrintEndsWithoutSuccessTexts_data();
+    void failedPrintEndsWithoutSuccessTexts();
     void previewShowsAndPrintsThePagesOfARun_data();
     void previewShowsAndPrintsThePagesOfARun();
     void keyboardFollowsTheScreen_data();
@@ -120,6 +134,38 @@ void TestDrillPattern::separateAnswerSheetHasTheSameQuestions()
     expected.sort();
     QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files, QDir::Name), expected);
     QVERIFY(expected.contains(answerFile));
+}
+
+void TestDrillPattern::failedPrintEndsWithoutSuccessTexts_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("progressBox");
+    QTest::addColumn<QByteArray>("completionLabel");
+    QTest::newRow("rows") << "zdcs" << QByteArray(RowForm::kProgress) << QByteArray(RowForm::kCompletion);
+    QTest::newRow("chains") << "j7" << QByteArray(ChainForm::kProgress) << QByteArray(ChainForm::kCompletion);
+    QTest::newRow("sets") << "zhc" << QByteArray(SetForm::kProgress) << QByteArray(SetForm::kCompletion);
+}
+
+void TestDrillPattern::failedPrintEndsWithoutSuccessTexts()
+{
+    // A job the printer fails after a done run: every family ends alike, on
+    // the message alone, though a set drill showed its texts after each set.
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, progressBox);
+    QFETCH(QByteArray, completionLabel);
+    QTemporaryDir paper;
+    FailingTarget failing(paper.filePath(QStringLiteral("never.pdf")));
+    DrillSession session(failing);
+    QVERIFY(session.open(entry));
+    session.generate();
+    QVERIFY(!session.text(progressBox.constData()).isEmpty());
+    session.tick(DrillNames::kToPrinter, true);
+    session.generate();
+    QCOMPARE(session.messages.messages,
+        QStringList { OutputMessages::printFailedFilesKept(
+            PrintMessages::printFailed(QStringLiteral("MirevaReject"), PrintTexts::kNotAccepting)) });
+    QCOMPARE(session.text(progressBox.constData()), QString());
+    QCOMPARE(session.text(completionLabel.constData()), QString());
 }
 
 void TestDrillPattern::previewShowsAndPrintsThePagesOfARun_data()

@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <limits>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace TestSupport;
@@ -45,6 +46,18 @@ public:
 
 private:
     rlimit m_saved {};
+};
+
+// A printer that counts the pages it is given.
+class PageCounter : public PrintTarget {
+public:
+    QString refusal() const override { return {}; }
+    PrintOutcome print(const PrintedPages& pages) override
+    {
+        printed += static_cast<int>(pages.size());
+        return {};
+    }
+    int printed = 0;
 };
 
 // Each word of a PDF with its left and right edges and its baseline's
@@ -116,7 +129,10 @@ private slots:
     void sheetLineNumbers();
     void sheetFileBytes();
     void sheetFileReplacesAnEarlierOne();
+    void failedWriteKeepsTheOldSheetAndReports_data();
     void failedWriteKeepsTheOldSheetAndReports();
+    void answerSheetFailureKeepsBothSheets_data();
+    void answerSheetFailureKeepsBothSheets();
     void sheetThatCannotBePutInPlaceIsReported_data();
     void sheetThatCannotBePutInPlaceIsReported();
     void schoolLinesDifferByOneSpace();
@@ -287,31 +303,116 @@ void TestOutput::sheetFileReplacesAnEarlierOne()
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("a.xls"))), QByteArray("\"1\"\r\n"));
 }
 
+void TestOutput::failedWriteKeepsTheOldSheetAndReports_data()
+{
+    QTest::addColumn<int>("freeBytes");
+    QTest::addColumn<int>("lines"); // of 100 characters, 10 to a printed page
+    QTest::addColumn<bool>("noticedAtTheEnd"); // so every page was ended and printed
+    QTest::newRow("no space, sheet under one write block") << 0 << 120 << true;
+    QTest::newRow("8 KiB free, sheet under one write block") << 8192 << 120 << true;
+    QTest::newRow("failure in the last block") << 65536 + 1000 << 700 << true;
+    QTest::newRow("failure while writing") << 4096 << 20000 << false;
+}
+
 void TestOutput::failedWriteKeepsTheOldSheetAndReports()
 {
+    QFETCH(int, freeBytes);
+    QFETCH(int, lines);
+    QFETCH(bool, noticedAtTheEnd);
     ScratchDir dir;
     MessageRecorder messages;
     const QString name = QStringLiteral("大.xls");
     const QByteArray old("\"old sheet\"\r\n");
     writeFile(dir.filePath(name), old);
-    NoPrinterTarget noPrinter;
+    PageCounter printer;
     {
-        FileSizeLimit limit(4096);
-        SheetOutputs outputs(noPrinter, { false, true });
+        FileSizeLimit limit(static_cast<rlim_t>(freeBytes));
+        SheetOutputs outputs(printer, { true, true });
         QVERIFY(outputs.open());
         outputs.beginFile(name, QStringLiteral("标题"));
-        for (int i = 0; i < 20000; ++i) {
+        for (int i = 0; i < lines && !outputs.failed(); ++i) {
             outputs.line(QString(100, QLatin1Char('9')));
+            if (i % 10 == 9) {
+                outputs.endPage(QString(), i / 10 + 1);
+            }
         }
-        QVERIFY(outputs.failed()); // noticed while writing, not only when closing
+        QCOMPARE(outputs.failed(), !noticedAtTheEnd);
+        QVERIFY(!outputs.finish());
+    }
+    if (noticedAtTheEnd) {
+        QCOMPARE(printer.printed, lines / 10);
+    } else {
+        QVERIFY(printer.printed > 0 && printer.printed < lines / 10);
+    }
+    // The cause in the program's language only, without the system's English
+    // text, and how many pages were printed before the run stopped.
+    QCOMPARE(messages.messages,
+        QStringList { OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true)
+            + OutputMessages::pagesPrinted(printer.printed) });
+    QCOMPARE(readBytes(dir.filePath(name)), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
+}
+
+void TestOutput::answerSheetFailureKeepsBothSheets_data()
+{
+    QTest::addColumn<bool>("earlier"); // earlier sheets of both names are there
+    QTest::addColumn<bool>("folder"); // the answer sheet cannot be put in place, else not written
+    QTest::newRow("answers not written, earlier pair kept") << true << false;
+    QTest::newRow("answers not put in place, earlier pair kept") << true << true;
+    QTest::newRow("answers not put in place, no earlier pair") << false << true;
+}
+
+void TestOutput::answerSheetFailureKeepsBothSheets()
+{
+    // A question sheet and its answer sheet are put in place both or neither.
+    QFETCH(bool, earlier);
+    QFETCH(bool, folder);
+    ScratchDir dir;
+    MessageRecorder messages;
+    const QString questions = QStringLiteral("题.xls");
+    const QString answers = FrameLines::answerFileName(questions);
+    if (earlier) {
+        writeFile(dir.filePath(questions), "\"old questions\"\r\n");
+        writeFile(dir.filePath(answers), "\"old answers\"\r\n");
+    }
+    NoPrinterTarget noPrinter;
+    {
+        SheetOutputs outputs(noPrinter, { false, true });
+        QVERIFY(outputs.open());
+        outputs.expectAnswerSheets();
+        outputs.beginFile(questions, QStringLiteral("标题"));
+        outputs.line(QStringLiteral("1+1="));
+        QVERIFY(outputs.closeFile());
+        outputs.beginAnswers();
+        outputs.beginFile(questions, QStringLiteral("标题"));
+        outputs.line(QStringLiteral("1+1=2"));
+        std::optional<FileSizeLimit> full;
+        if (folder) {
+            QFile::remove(dir.filePath(answers));
+            QVERIFY(QDir(dir.path()).mkdir(answers));
+        } else {
+            full.emplace(0);
+        }
         QVERIFY(!outputs.finish());
     }
     QCOMPARE(messages.messages.size(), 1);
-    // The cause in the program's language only, without the system's English text.
-    QCOMPARE(messages.messages[0],
-        OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true));
-    QCOMPARE(readBytes(dir.filePath(name)), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name }); // no temporary file left
+    QVERIFY2(messages.messages[0].startsWith(QStringLiteral("文件“%1”未能生成").arg(answers)),
+        qPrintable(messages.messages[0]));
+    QVERIFY(messages.messages[0].endsWith(OutputMessages::pairKept(questions)));
+    if (folder) {
+        QDir(dir.path()).rmdir(answers);
+    }
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    if (earlier) {
+        QCOMPARE(readBytes(dir.filePath(questions)), QByteArray("\"old questions\"\r\n"));
+        if (!folder) {
+            QCOMPARE(readBytes(dir.filePath(answers)), QByteArray("\"old answers\"\r\n"));
+        }
+        const QStringList expected = folder ? QStringList { questions } : QStringList { questions, answers };
+        QCOMPARE(left, expected);
+    } else {
+        QCOMPARE(left, QStringList());
+    }
 }
 
 void TestOutput::sheetThatCannotBePutInPlaceIsReported_data()
@@ -347,7 +448,8 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
     QCOMPARE(messages.messages,
-        QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。") });
+        QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。")
+            + OutputMessages::pagesPrinted(printed) });
     QCOMPARE(QFileInfo::exists(pdfPath) ? pdfPages(pdfPath).size() : 0, printed);
     QCOMPARE(QDir(dir.path()).entryList({ QStringLiteral("*.xls*") }, QDir::Files),
         QStringList()); // no temporary file left

@@ -3,6 +3,7 @@
 // ending the program.
 
 #include "TestSupport.h"
+#include "common/QtTranslation.h"
 
 #include "forms/RowForm.h"
 #include "forms/WrappingCheckBox.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -42,6 +44,7 @@ private slots:
     void shortcutsDoNothingInADrillWindow();
     void helpShowsInFrontOfTheMainWindowAndCloses();
     void helpTextHasItsThirteenLines();
+    void qtSpeaksChinese();
     void programEnds_data();
     void programEnds();
     void textsFitTheirControls_data();
@@ -371,6 +374,14 @@ void TestShell::textsFitTheirControls()
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
         }
     }
+}
+
+void TestShell::qtSpeaksChinese()
+{
+    // Qt's own buttons read in the teacher's language once its translations are in.
+    QVERIFY(QtTranslation::install());
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
 }
 
 QTEST_MAIN(TestShell)

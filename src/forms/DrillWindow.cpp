@@ -1,6 +1,7 @@
 #include "forms/DrillWindow.h"
 
 #include "common/Fonts.h"
+#include "common/MessageBox.h"
 #include "forms/PreviewWindow.h"
 #include "printing/PagePainter.h"
 #include "printing/PrintTarget.h"
@@ -116,6 +117,7 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
     m_progress->setFocusPolicy(Qt::NoFocus);
     m_progress->setFont(Fonts::songti(layout.progressPoints));
     Controls::setTextColor(m_progress, QColor(255, 0, 0));
+    m_emptyProgress = m_progress->palette();
 
     m_completion = Controls::label(this, layout.completionName, QString(), layout.completion);
     m_completion->setWordWrap(true);
@@ -159,6 +161,14 @@ void DrillWindow::start(bool previewing)
 bool DrillWindow::runOnOutputs(const PassRunner& runPass)
 {
     m_printedPoints = PagePainter::kLargestPoints;
+    // Qt's own printer calls wait minutes on a print system that does not
+    // answer; the preview asks it first, within a few seconds.
+    if (m_previewing) {
+        if (const QString silence = m_environment.printTarget.silence(); !silence.isEmpty()) {
+            MessageBox::show(this, silence);
+            return false;
+        }
+    }
     // A preview collects the printed pages whether or not the printer is chosen.
     PageCollector collector(m_previewing ? m_environment.printTarget.pageLayout() : PrintTarget::a4());
     OutputChoice choice = outputChoice();
@@ -180,6 +190,7 @@ bool DrillWindow::runOnOutputs(const PassRunner& runPass)
         // draws of the first from a copy, and the shared source ends where a
         // run without answers leaves it.
         RandomSource replay = random;
+        outputs.expectAnswerSheets();
         ok = runPass(outputs, { false, random });
         if (ok) {
             outputs.beginAnswers();
@@ -190,6 +201,11 @@ bool DrillWindow::runOnOutputs(const PassRunner& runPass)
     }
     ok = ok && outputs.finish();
     m_printedPoints = outputs.smallestPrintedPoints();
+    if (!ok) {
+        // A run that failed once it had begun reports no success, whatever
+        // a set drill showed after the sets it had done.
+        clearCompletion();
+    }
     if (ok && m_previewing) {
         m_previewPages = collector.pages();
     }
@@ -219,6 +235,13 @@ void DrillWindow::showCompletion(const QString& progressText, const QString& com
     m_completion->setText(m_printedPoints < PagePainter::kLegiblePoints
             ? completionText + DrillTexts::smallPrint(m_printedPoints)
             : completionText);
+}
+
+void DrillWindow::clearCompletion()
+{
+    m_progress->setPalette(m_emptyProgress);
+    m_progress->clear();
+    m_completion->clear();
 }
 
 QList<QLineEdit*> DrillWindow::settingsBoxes() const

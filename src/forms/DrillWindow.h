@@ -11,6 +11,7 @@
 #include "printing/PrintedPages.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QWidget>
 #include <functional>
 
@@ -119,6 +120,8 @@ protected:
     OutputChoice outputChoice() const;
     // Turns the progress box black with its text and fills the completion label.
     void showCompletion(const QString& progressText, const QString& completionText);
+    // Empties the progress box and the completion label, as before any run.
+    void clearCompletion();
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -139,6 +142,7 @@ private:
     QCheckBox* m_toPrinter = nullptr;
     QCheckBox* m_toFile = nullptr;
     QLineEdit* m_progress = nullptr;
+    QPalette m_emptyProgress; // the progress box's look before any run
     QLabel* m_completion = nullptr;
     QList<QWidget*> m_sharedControls; // answers, outputs, buttons: the end of the Tab chain
     bool m_keyboardArranged = false;

@@ -10,3 +10,14 @@ QString OutputMessages::printFailedFilesKept(const QString& message)
 {
     return message + QStringLiteral("试题文件已经生成并保留。");
 }
+
+QString OutputMessages::pagesPrinted(qsizetype pages)
+{
+    return pages > 0 ? QStringLiteral("已有%1页送到打印机。").arg(pages)
+                     : QStringLiteral("没有打印任何一页。");
+}
+
+QString OutputMessages::pairKept(const QString& otherFileName)
+{
+    return QStringLiteral("为使试题与答案一致，“%1”也保持原样。").arg(otherFileName);
+}

@@ -7,4 +7,8 @@ namespace OutputMessages {
 QString fileFailed(const QString& fileName, const QString& cause, bool earlierFileKept);
 // A print failure after the sheet files were written: they are kept.
 QString printFailedFilesKept(const QString& message);
+// After a file failure with printing chosen: how many pages reached the printer.
+QString pagesPrinted(qsizetype pages);
+// One sheet of a question/answer pair failed: the other is kept as it was too.
+QString pairKept(const QString& otherFileName);
 } // namespace OutputMessages

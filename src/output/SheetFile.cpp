@@ -18,7 +18,9 @@ bool SheetFile::create(const QString& fileName)
     m_file.setFileName(QDir::current().filePath(fileName));
     m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
-    if (!SheetLine::encodingAvailable() || !m_file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: the blocks go straight to the file, so a short write (a
+    // full disk) shows at once instead of inside the final commit.
+    if (!SheetLine::encodingAvailable() || !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_failed = true;
     }
     return !m_failed;
@@ -67,16 +69,23 @@ bool SheetFile::flush()
     return !m_failed;
 }
 
-bool SheetFile::close()
+bool SheetFile::finishWriting()
 {
     if (!m_file.isOpen()) {
         return false;
     }
-    if (!flush()) {
-        m_file.cancelWriting();
-    }
-    if (!m_file.commit()) {
+    if (!flush() || !m_file.flush() || m_file.error() != QFileDevice::NoError) {
         m_failed = true;
+        discard();
+    }
+    return !m_failed;
+}
+
+bool SheetFile::commit()
+{
+    if (m_failed || !m_file.isOpen() || !m_file.commit()) {
+        m_failed = true;
+        discard();
     }
     return !m_failed;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The sheet file: GBK text in the working directory, one quoted value per
 // line, CR LF endings, empty lines bare. It is written through a temporary
-// file that replaces the earlier sheet only when close() succeeds, so a failed
-// run never leaves a half-written sheet or spoils the previous one.
+// file that replaces the earlier sheet only when every byte was written and
+// the replacement itself succeeded, so a failed run never leaves a
+// half-written sheet or spoils the previous one.
 
 #include "output/SheetLine.h"
 
@@ -18,9 +19,16 @@ public:
     void writeLine(const SheetLine& line);
     void writeEmptyLine();
     // Finishes the file and puts it in place; false when that failed.
-    bool close();
+    bool close() { return finishWriting() && commit(); }
+    // Writes out what is still buffered and checks that all of it reached
+    // the file; false (and the temporary file dropped) when it did not.
+    bool finishWriting();
+    // Puts the finished file in place of the earlier one; false when that failed.
+    bool commit();
     // Drops the temporary file; the earlier sheet stays as it was.
     void discard();
+
+    const QString& name() const { return m_name; }
 
     bool failed() const { return m_failed; }
     // Why creating or writing failed, in the program's language.

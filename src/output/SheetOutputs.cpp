@@ -5,6 +5,28 @@
 #include "output/OutputMessages.h"
 #include "printing/PrintTarget.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <optional>
+
+namespace {
+// Puts back what a sheet file held before it was replaced; a sheet that was
+// not there before is removed.
+void restore(const QString& name, const std::optional<QByteArray>& earlier)
+{
+    const QString path = QDir::current().filePath(name);
+    if (!earlier) {
+        QFile::remove(path);
+        return;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(*earlier) == earlier->size()) {
+        file.commit();
+    }
+}
+} // namespace
+
 SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent)
     : m_target(target)
     , m_choice(choice)
@@ -16,6 +38,9 @@ SheetOutputs::~SheetOutputs()
 {
     if (m_file) {
         m_file->discard();
+    }
+    for (const auto& held : m_heldQuestions) {
+        held->discard();
     }
 }
 
@@ -41,6 +66,10 @@ void SheetOutputs::fail(const QString& message)
         m_file->discard();
         m_file.reset();
     }
+    for (const auto& held : m_heldQuestions) {
+        held->discard();
+    }
+    m_heldQuestions.clear();
     m_printer.reset();
     MessageBox::show(m_messageParent, message);
 }
@@ -48,15 +77,26 @@ void SheetOutputs::fail(const QString& message)
 void SheetOutputs::failFile(const QString& message)
 {
     // Pages that were already ended are whole sheets (in a set drill, the
-    // sets before this one): they still go to the printer. The page in
-    // progress is dropped.
+    // sets before this one): they still go to the printer, and the message
+    // says how many did. The page in progress is dropped.
     const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
-    fail(message);
-    if (printer && !printer->pages().isEmpty()) {
+    if (!printer || !m_target.printsOnPaper()) {
+        fail(message);
+        return;
+    }
+    qsizetype printed = 0;
+    QString printFailure;
+    if (!printer->pages().isEmpty()) {
         const PrintOutcome outcome = m_target.print(printer->pages());
-        if (!outcome.ok()) {
-            MessageBox::show(m_messageParent, outcome.failure);
+        if (outcome.ok()) {
+            printed = printer->pages().size();
+        } else {
+            printFailure = outcome.failure;
         }
+    }
+    fail(message + OutputMessages::pagesPrinted(printed));
+    if (!printFailure.isEmpty()) {
+        MessageBox::show(m_messageParent, printFailure);
     }
 }
 
@@ -72,7 +112,7 @@ void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle)
     }
     m_file = std::make_unique<SheetFile>();
     if (!m_file->create(m_answers ? FrameLines::answerFileName(fileName) : fileName)) {
-        failFile(m_file->failureMessage());
+        failFile(m_file->failureMessage() + pairNote());
         return;
     }
     m_file->writeLine(title(sheetTitle));
@@ -128,8 +168,14 @@ void SheetOutputs::checkFile()
 {
     // A write that failed (a full disk) stops the run at once.
     if (m_file->failed()) {
-        failFile(m_file->failureMessage());
+        failFile(m_file->failureMessage() + pairNote());
     }
+}
+
+QString SheetOutputs::pairNote() const
+{
+    return m_answers && !m_heldQuestions.empty() ? OutputMessages::pairKept(m_heldQuestions.front()->name())
+                                                 : QString();
 }
 
 void SheetOutputs::fileEmptyLine()
@@ -159,14 +205,57 @@ bool SheetOutputs::closeFile()
     if (!m_file) {
         return !m_failed;
     }
-    const bool ok = m_file->close();
-    if (ok) {
-        m_wroteFile = true;
-    } else {
-        failFile(m_file->failureMessage());
+    std::unique_ptr<SheetFile> file = std::move(m_file);
+    if (!file->finishWriting()) {
+        failFile(file->failureMessage() + pairNote());
+        return false;
     }
-    m_file.reset();
+    if (m_pairs && !m_answers) {
+        m_heldQuestions.push_back(std::move(file));
+        return true;
+    }
+    bool ok = false;
+    if (m_pairs && !m_heldQuestions.empty()) {
+        const std::unique_ptr<SheetFile> questions = std::move(m_heldQuestions.front());
+        m_heldQuestions.pop_front();
+        ok = commitPair(*questions, *file);
+    } else if (file->commit()) {
+        ok = true;
+    } else {
+        failFile(file->failureMessage());
+    }
+    m_wroteFile = m_wroteFile || ok;
     return ok;
+}
+
+bool SheetOutputs::commitPair(SheetFile& questions, SheetFile& answers)
+{
+    // Two files cannot be replaced in one step. The question sheet goes
+    // first; should the answer sheet then fail to take its place, the
+    // earlier question sheet is put back.
+    QFile earlierFile(QDir::current().filePath(questions.name()));
+    std::optional<QByteArray> earlier;
+    if (earlierFile.exists()) {
+        if (!earlierFile.open(QIODevice::ReadOnly)) {
+            answers.discard();
+            questions.discard();
+            failFile(questions.failureMessage() + OutputMessages::pairKept(answers.name()));
+            return false;
+        }
+        earlier = earlierFile.readAll();
+        earlierFile.close();
+    }
+    if (!questions.commit()) {
+        answers.discard();
+        failFile(questions.failureMessage() + OutputMessages::pairKept(answers.name()));
+        return false;
+    }
+    if (!answers.commit()) {
+        restore(questions.name(), earlier);
+        failFile(answers.failureMessage() + OutputMessages::pairKept(questions.name()));
+        return false;
+    }
+    return true;
 }
 
 bool SheetOutputs::printPages()

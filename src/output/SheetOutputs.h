@@ -7,14 +7,18 @@
 // printed, as whole pages: in a set drill, the sets before the one that
 // failed, and that set's own page when only closing its file failed.
 //
-// A run that adds an answer sheet writes its questions first, then calls
-// beginAnswers() and writes the same questions again with their answers:
-// those go to files named with "答案" before ".xls", under titles ending in
-// "答案", and onto pages printed after the question pages.
+// A run that adds an answer sheet calls expectAnswerSheets(), writes its
+// questions first, then calls beginAnswers() and writes the same questions
+// again with their answers: those go to files named with "答案" before
+// ".xls", under titles ending in "答案", and onto pages printed after the
+// question pages. A question sheet and its answer sheet are put in place
+// together when the answer sheet is done, both or neither, so the two files
+// of one name never hold different questions.
 
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
 
+#include <deque>
 #include <memory>
 
 class PrintTarget;
@@ -38,6 +42,8 @@ public:
     bool toPrinter() const { return m_choice.printer; }
     bool failed() const { return m_failed; }
 
+    // The run will write answer sheets: question sheets wait for theirs.
+    void expectAnswerSheets() { m_pairs = true; }
     // From here on the run writes its answer sheet.
     void beginAnswers() { m_answers = true; }
 
@@ -68,7 +74,11 @@ public:
 private:
     void fail(const QString& message);
     void failFile(const QString& message);
+    // Puts a held question sheet and its finished answer sheet in place.
+    bool commitPair(SheetFile& questions, SheetFile& answers);
     void checkFile();
+    // For a failed answer sheet: that its question sheet is kept as it was too.
+    QString pairNote() const;
     // Hands the ended pages over; false (reported) when the job failed.
     bool printPages();
     QString title(const QString& title) const;
@@ -77,8 +87,11 @@ private:
     OutputChoice m_choice;
     QWidget* m_messageParent;
     std::unique_ptr<SheetFile> m_file;
+    // Written question sheets waiting for their answer sheets, oldest first.
+    std::deque<std::unique_ptr<SheetFile>> m_heldQuestions;
     std::unique_ptr<SheetPrinter> m_printer;
     bool m_failed = false;
+    bool m_pairs = false;
     bool m_answers = false;
     bool m_wroteFile = false; // a sheet file of this run is in place
     double m_smallestPoints = 12.0;

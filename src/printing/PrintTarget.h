@@ -28,6 +28,11 @@ public:
     virtual PrintOutcome print(const PrintedPages& pages) = 0;
     // The paper and margins the pages are printed on.
     virtual QPageLayout pageLayout() const { return a4(); }
+    // The message when the print system does not answer at all, so that
+    // nothing may ask it anything now; empty when it answers or there is none.
+    virtual QString silence() const { return {}; }
+    // Whether printed pages come out on paper (a preview only keeps them).
+    virtual bool printsOnPaper() const { return true; }
 
     // A4 upright with margins of 10 mm: the paper of PDF files and the preview
     // when there is no printer to ask.
@@ -57,6 +62,7 @@ public:
     }
     QString refusal() const override { return {}; }
     QPageLayout pageLayout() const override { return m_layout; }
+    bool printsOnPaper() const override { return false; }
     PrintOutcome print(const PrintedPages& pages) override;
     const PrintedPages& pages() const { return m_pages; }
 

@@ -156,6 +156,14 @@ QString SystemPrintTarget::refusal() const
     return refusalMessage(defaultQueue(connection.http()));
 }
 
+QString SystemPrintTarget::silence() const
+{
+    const Connection connection;
+    return serverAnswers(connection.http())
+        ? QString()
+        : PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer);
+}
+
 QPageLayout SystemPrintTarget::pageLayout() const
 {
     const Connection connection;

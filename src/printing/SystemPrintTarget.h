@@ -13,6 +13,7 @@ public:
     QString refusal() const override;
     PrintOutcome print(const PrintedPages& pages) override;
     QPageLayout pageLayout() const override;
+    QString silence() const override;
 
     // The print system's number of the last job handed over, 0 before any.
     int lastJobId() const { return m_lastJob; }

@@ -3,6 +3,7 @@
 
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "common/QtTranslation.h"
 #include "output/SheetLine.h"
 #include "printing/SystemPrintTarget.h"
 #include "shell/Shell.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Mireva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     Fonts::installSubstitutions();
+    QtTranslation::install();
 
     if (!SheetLine::encodingAvailable()) {
         MessageBox::show(nullptr,
