@@ -30,6 +30,10 @@ inline constexpr const char* kNeverCarry = "Option9";
 inline constexpr const char* kFormFrame = "Frame6";
 inline constexpr const char* kResultForm = "Option10";
 inline constexpr const char* kBlankForm = "Option11";
+// The multiplication and division rows' choice of question kind, where the
+// add/subtract windows have their operation frame.
+inline constexpr const char* kChoiceFrame = "Frame4";
+inline constexpr const char* kChoiceOptions[] = { "Option4", "Option5", "Option6" };
 
 inline DrillLayout drillLayout(const QString& drillName)
 {
@@ -77,6 +81,12 @@ inline constexpr Twips kOperationFramePlace { 4440, 1920, 1560, 2295 };
 inline Twips operationPlace(int line)
 {
     return { 4620, 2400 + 540 * line, 1335, 495 };
+}
+
+inline constexpr Twips kChoiceFramePlace = kOperationFramePlace;
+inline Twips choicePlace(int line)
+{
+    return operationPlace(line);
 }
 
 // The carry and form frames stand right of the output and button frames.

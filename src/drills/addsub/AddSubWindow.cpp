@@ -4,7 +4,6 @@
 #include "common/MessageBox.h"
 #include "forms/RowForm.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QRadioButton>
 
@@ -49,22 +48,6 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
     return boxes;
 }
 
-// A frame of option buttons in a group of their own, apart from the answer
-// buttons, with one of them chosen.
-std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
-    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int),
-    std::size_t chosen = 0)
-{
-    Controls::frame(window, frameName, caption, framePlace);
-    auto* group = new QButtonGroup(window);
-    std::vector<QRadioButton*> buttons;
-    for (const auto& [name, text] : options) {
-        buttons.push_back(Controls::option(window, name, text, place(static_cast<int>(buttons.size()))));
-        group->addButton(buttons.back());
-    }
-    buttons[chosen]->setChecked(true);
-    return buttons;
-}
 } // namespace
 
 AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
@@ -92,17 +75,17 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
 {
     using namespace RowForm;
     // A sheet mixes both operations unless told otherwise.
-    m_operations = optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
+    m_operations = Controls::optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
         { { kAddition, kAdditionCaption }, { kSubtraction, kSubtractionCaption }, { kMixed, kMixedCaption } },
         operationPlace, 2);
-    m_carry = optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
+    m_carry = Controls::optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
         { { kAnyCarry, kAnyCarryCaption }, { kAlwaysCarry, kAlwaysCarryCaption },
             { kNeverCarry, kNeverCarryCaption } },
         carryPlace);
     m_distinct
         = Controls::checkBox(this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
     if (m_kind.offersBlanks) {
-        m_forms = optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
+        m_forms = Controls::optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
             { { kResultForm, kResultCaption }, { kBlankForm, kBlankCaption } }, formPlace);
     }
 }
