@@ -85,8 +85,7 @@ RowSheet Multiplication::sheet(MultiplyGrade grade, int firstDigits, int secondD
     const QString stem = RowDrill::operandStem(stage(grade), firstDigits, QStringLiteral("乘"), secondDigits);
     if (places > 0) {
         return RowDrill::namedSheet(
-            stem + (places == 1 ? MultiplyTexts::kOnePlaceCaption : MultiplyTexts::kTwoPlacesCaption),
-            decimalCellWidth(firstDigits, secondDigits, places));
+            stem + RowDrill::placesName(places), decimalCellWidth(firstDigits, secondDigits, places));
     }
     const int width = grade == MultiplyGrade::Middle ? cellWidth(firstDigits)
                                                      : alignedCellWidth(firstDigits, secondDigits);

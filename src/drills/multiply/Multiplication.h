@@ -30,8 +30,7 @@ enum class MultiplyGrade { Middle, Upper };
 namespace MultiplyTexts {
 inline const QString kPlacesCaption = QStringLiteral("小数位数");
 inline const QString kWholeCaption = QStringLiteral("整数");
-inline const QString kOnePlaceCaption = QStringLiteral("一位小数");
-inline const QString kTwoPlacesCaption = QStringLiteral("两位小数");
+
 inline const QString kDigitsMessage
     = QStringLiteral("输入位数错误！，第一因数位数为1-6位，第二因数位数为1-5位。");
 // The middle-grade drill's message names 2 as the fewest questions per row

@@ -50,8 +50,7 @@ RowDrillDefinition rowDrill(MultiplyGrade grade)
                 } };
         };
         drill.choice = RowChoice { MultiplyTexts::kPlacesCaption,
-            { MultiplyTexts::kWholeCaption, MultiplyTexts::kOnePlaceCaption,
-                MultiplyTexts::kTwoPlacesCaption } };
+            { MultiplyTexts::kWholeCaption, RowDrill::placesName(1), RowDrill::placesName(2) } };
     }
     return drill;
 }

@@ -22,6 +22,13 @@ QString RowDrill::countsMessage(const RowLayoutLimits& limits)
     return ::countsMessage({ 1, limits.maxPerRow, 1, limits.maxRows, 1, limits.maxPages });
 }
 
+QString RowDrill::placesName(int places)
+{
+    static const QString kOnePlace = QStringLiteral("一位小数");
+    static const QString kTwoPlaces = QStringLiteral("两位小数");
+    return places == 1 ? kOnePlace : kTwoPlaces;
+}
+
 void RowDrill::writeDecimal(SheetLine& line, std::int64_t scaled, int places)
 {
     Q_ASSERT(scaled >= 0);
