@@ -456,33 +456,71 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
     QTest::addColumn<bool>("distinct");
     QTest::addColumn<bool>("blank");
     QTest::addColumn<QList<int>>("layout"); // per row, rows, pages
+    QTest::addColumn<int>("limit"); // 得数不超过; 0: not ticked
+    QTest::addColumn<bool>("three"); // three numbers
+    QTest::addColumn<int>("places");
     const QList<int> large { 20, 50, 4 };
     using D = AddSubDrill;
     using namespace RowForm;
     QTest::newRow("within 10 carrying, every one of the 18")
-        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 };
+        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 }
+        << 0 << false << 0;
     QTest::newRow("within 20 without carrying, blanks")
-        << D::Kindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large;
-    QTest::newRow("within 20 borrowing, blanks")
-        << D::Kindergarten << 20 << 0 << kSubtraction << kAlwaysCarry << false << true << large;
+        << D::Kindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large << 0 << false
+        << 0;
+    QTest::newRow("within 20 borrowing, blanks") << D::Kindergarten << 20 << 0 << kSubtraction << kAlwaysCarry
+                                                 << false << true << large << 0 << false << 0;
     QTest::newRow("within 20 mixed, blanks, distinct")
-        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 };
+        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 } << 0
+        << false << 0;
     QTest::newRow("lower 1 and 1 mixed, every one of the 126")
-        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 };
+        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 } << 0 << false
+        << 0;
     QTest::newRow("lower 2 and 1 carrying mixed, blanks")
-        << D::Lower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large;
+        << D::Lower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large << 0 << false << 0;
     QTest::newRow("lower 2 and 2 borrowing, distinct")
-        << D::Lower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 };
+        << D::Lower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 }
+        << 0 << false << 0;
     QTest::newRow("middle 4 and 4 without borrowing")
-        << D::Middle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large;
+        << D::Middle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large << 0 << false << 0;
     QTest::newRow("middle 1 and 4 without carrying mixed")
-        << D::Middle << 1 << 4 << kMixed << kNeverCarry << true << false << large;
+        << D::Middle << 1 << 4 << kMixed << kNeverCarry << true << false << large << 0 << false << 0;
     QTest::newRow("upper 6 and 6 carrying")
-        << D::Upper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large;
+        << D::Upper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large << 0 << false << 0;
     QTest::newRow("upper 6 and 6 borrowing")
-        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large;
+        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large << 0 << false << 0;
     QTest::newRow("upper 3 and 6 borrowing mixed")
-        << D::Upper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large;
+        << D::Upper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large << 0 << false << 0;
+    // 得数不超过: on every result, and a subtraction's minuend.
+    QTest::newRow("within 20 mixed, results up to 12, every one of the 144")
+        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << false << QList<int> { 12, 12, 1 }
+        << 12 << false << 0;
+    QTest::newRow("lower 2 and 1 carrying, results up to 30, blanks")
+        << D::Lower << 2 << 1 << kAddition << kAlwaysCarry << false << true << large << 30 << false << 0;
+    QTest::newRow("lower 2 and 1 mixed, results up to 20, distinct")
+        << D::Lower << 2 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 10, 10, 1 } << 20
+        << false << 0;
+    QTest::newRow("upper 6 and 6 borrowing, up to 200000")
+        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << false << false << large << 200000 << false
+        << 0;
+    // Three numbers: every step carries (borrows) or none does, no result below 0.
+    QTest::newRow("lower 1 and 1 chains, up to 20, blanks")
+        << D::Lower << 1 << 1 << kAddition << kAnyCarry << false << true << large << 20 << true << 0;
+    QTest::newRow("lower 2 and 1 chains borrowing, distinct")
+        << D::Lower << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
+        << 0 << true << 0;
+    QTest::newRow("lower 2 and 2 mixed chains without regrouping, up to 99")
+        << D::Lower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
+    QTest::newRow("middle 4 and 3 mixed chains carrying, up to 5000, distinct")
+        << D::Middle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
+    // Decimals: the digits as written, carrying on them, exact results.
+    QTest::newRow("upper 3 and 2, one place")
+        << D::Upper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
+    QTest::newRow("upper 2 and 1, two places, borrowing, distinct")
+        << D::Upper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
+        << 0 << false << 2;
+    QTest::newRow("upper 4 and 3, two places, without carrying, up to 50")
+        << D::Upper << 4 << 3 << kMixed << kNeverCarry << false << false << large << 50 << false << 2;
 }
 
 void TestAddSub::newChoicesHoldOverALargeRun()
@@ -495,6 +533,9 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QFETCH(bool, distinct);
     QFETCH(bool, blank);
     QFETCH(QList<int>, layout);
+    QFETCH(int, limit);
+    QFETCH(bool, three);
+    QFETCH(int, places);
     const bool limited = drill == AddSubDrill::Kindergarten;
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
@@ -512,6 +553,14 @@ void TestAddSub::newChoicesHoldOverALargeRun()
         session.choose(RowForm::kBlankForm);
     }
     session.tick(DistinctTexts::kCheckName, distinct);
+    session.tick(RowForm::kLimitCheck, limit > 0);
+    session.setText(RowForm::kLimitBox, QString::number(limit));
+    if (three) {
+        session.tick(RowForm::kThreeNumbersCheck, true);
+    }
+    if (places > 0) {
+        session.choose(RowForm::kPlacesOptions[places]);
+    }
     session.choose(DrillNames::kShowAnswers);
     const RandomSource before = session.random;
     session.generate();
@@ -521,10 +570,22 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QCOMPARE(files.size(), 1);
     const QStringList lines = sheetValues(session.dir.filePath(files[0]));
     QCOMPARE(lines.size(), 2 + layout[1] * layout[2]);
-    // The answer stands in the brackets: the second addend, or the minuend.
-    static const QRegularExpression shape(QStringLiteral("^(\\d+)([+-])(\\d+)=(\\d+) +$"));
-    static const QRegularExpression blankAddition(QStringLiteral("^(\\d+)(\\+)\\((\\d+)\\)=(\\d+) +$"));
-    static const QRegularExpression blankSubtraction(QStringLiteral("^\\((\\d+)\\)(-)(\\d+)=(\\d+) +$"));
+    // Two or three numbers, one of them in brackets in the blank form (the
+    // answer stands there), each with at most `places` places and no trailing zero.
+    static const QRegularExpression shape(
+        QStringLiteral("^(\\(?)(\\d+(?:\\.\\d*[1-9])?)\\)?([+-])(\\(?)(\\d+(?:\\.\\d*[1-9])?)\\)?"
+                       "(?:([+-])(\\d+(?:\\.\\d*[1-9])?))?=(\\d+(?:\\.\\d*[1-9])?) +$"));
+    // A number as written, as a whole number of hundredths (or of ones without places).
+    const qint64 unit = places == 0 ? 1 : places == 1 ? 10 : 100;
+    const auto value = [&](const QString& written) {
+        const qsizetype point = written.indexOf(QLatin1Char('.'));
+        if (point < 0) {
+            return written.toLongLong() * unit;
+        }
+        const QString fraction = written.mid(point + 1);
+        return written.left(point).toLongLong() * unit
+            + fraction.leftJustified(places, QLatin1Char('0')).toLongLong();
+    };
     const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / layout[0];
     QSet<QString> seen;
     int subtractions = 0;
@@ -532,27 +593,46 @@ void TestAddSub::newChoicesHoldOverALargeRun()
         QCOMPARE(lines[i].size(), RowDrill::kIndent + layout[0] * width);
         for (int k = 0; k < layout[0]; ++k) {
             const QString cell = lines[i].mid(RowDrill::kIndent + k * width, width);
-            auto match = blank ? blankAddition.match(cell) : shape.match(cell);
-            if (blank && !match.hasMatch()) {
-                match = blankSubtraction.match(cell);
-            }
+            const auto match = shape.match(cell);
             QVERIFY2(match.hasMatch(), qPrintable(cell));
-            const qint64 a = match.captured(1).toLongLong();
-            const qint64 b = match.captured(3).toLongLong();
-            const bool subtract = match.captured(2) == QLatin1String("-");
-            QCOMPARE(match.captured(4).toLongLong(), subtract ? a - b : a + b);
-            QVERIFY2(obeys(carry, a, b, subtract), qPrintable(cell));
+            QCOMPARE(match.hasCaptured(7), three);
+            QVERIFY2(match.captured(2).section(QLatin1Char('.'), 1).size() <= places, qPrintable(cell));
+            std::vector<qint64> numbers { value(match.captured(2)), value(match.captured(5)) };
+            std::vector<bool> subtract { match.captured(3) == QLatin1String("-") };
+            if (three) {
+                numbers.push_back(value(match.captured(7)));
+                subtract.push_back(match.captured(6) == QLatin1String("-"));
+            }
+            // The blank: of two numbers the second addend or the minuend, of three the second.
+            const int bracketed = !match.captured(1).isEmpty() ? 0 : !match.captured(4).isEmpty() ? 1 : -1;
+            QCOMPARE(bracketed, !blank ? -1 : (!three && subtract[0]) ? 0 : 1);
+            // Each step from the first number on: never below 0, carrying as
+            // chosen, every result (and the first number) within the limit.
+            qint64 result = numbers[0];
+            QVERIFY2(limit == 0 || result <= limit * unit, qPrintable(cell));
+            for (std::size_t step = 0; step < subtract.size(); ++step) {
+                QVERIFY2(obeys(carry, result, numbers[step + 1], subtract[step]), qPrintable(cell));
+                result += subtract[step] ? -numbers[step + 1] : numbers[step + 1];
+                QVERIFY2(result >= 0 && (limit == 0 || result <= limit * unit), qPrintable(cell));
+            }
+            QCOMPARE(value(match.captured(8)), result);
+            const qint64 a = numbers[0];
+            const qint64 b = numbers[1];
             if (limited) {
-                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && (subtract || a + b <= first),
+                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && (subtract[0] || a + b <= first),
                     qPrintable(cell));
+            } else if (three) {
+                QCOMPARE(digitsOf(a), first);
+                QCOMPARE(digitsOf(b), second);
+                QCOMPARE(digitsOf(numbers[2]), second);
             } else {
-                QCOMPARE(digitsOf(a), subtract ? std::max(first, second) : first);
-                QCOMPARE(digitsOf(b), subtract ? std::min(first, second) : second);
-                QVERIFY(a >= b || !subtract);
+                // The digits as written: those of the whole number of the last place.
+                QCOMPARE(digitsOf(a), subtract[0] ? std::max(first, second) : first);
+                QCOMPARE(digitsOf(b), subtract[0] ? std::min(first, second) : second);
             }
             QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
             seen.insert(cell.trimmed());
-            subtractions += subtract ? 1 : 0;
+            subtractions += subtract[0] ? 1 : 0;
         }
     }
     const int questions = layout[0] * layout[1] * layout[2];
@@ -601,31 +681,51 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
     QTest::addColumn<bool>("distinct");
     QTest::addColumn<QList<int>>("layout");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("limit"); // 得数不超过; empty: not ticked
+    QTest::addColumn<bool>("three");
     using D = AddSubDrill;
     using namespace RowForm;
     const QList<int> small { 1, 1, 1 };
     const QString again = QStringLiteral("，请重新选择进位退位。");
     QTest::newRow("within 9 carrying")
         << D::Kindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
     QTest::newRow("within 9 borrowing")
         << D::Kindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again;
+        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false;
     QTest::newRow("within 9 mixed carrying")
         << D::Kindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
     QTest::newRow("lower 1 and 1 borrowing")
         << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again;
+        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false;
     QTest::newRow("within 10 carrying, 19 asked")
         << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。");
+        << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。") << QString()
+        << false;
     QTest::newRow("lower 1 and 1, 128 asked")
         << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。");
+        << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。") << QString()
+        << false;
     QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
         << D::Lower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。");
+        << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。") << QString()
+        << false;
+    const QString none = AddSubTexts::kNoQuestionMessage;
+    QTest::newRow("lower 2 and 2 additions, results up to 15")
+        << D::Lower << 2 << 2 << kAddition << kAnyCarry << false << small << none << "15" << false;
+    QTest::newRow("within 20 additions, results up to 1")
+        << D::Kindergarten << 20 << 0 << kAddition << kAnyCarry << false << small << none << "1" << false;
+    QTest::newRow("lower 1 and 1 chains, every step borrowing")
+        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small << none << "" << true;
+    QTest::newRow("middle 1 and 2 chains, results up to 5")
+        << D::Middle << 1 << 2 << kMixed << kAnyCarry << false << small << none << "5" << true;
+    QTest::newRow("upper 2 and 2 with 得数不超过 0")
+        << D::Upper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
+        << "0" << false;
+    QTest::newRow("lower 2 and 1 with 得数不超过 not a number")
+        << D::Lower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
+        << "2O" << true;
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
@@ -638,6 +738,8 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     QFETCH(bool, distinct);
     QFETCH(QList<int>, layout);
     QFETCH(QString, message);
+    QFETCH(QString, limit);
+    QFETCH(bool, three);
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
     session.build<AddSubWindow>(addSubDrillDefinition(drill));
@@ -651,6 +753,11 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     session.choose(qPrintable(operation));
     session.choose(qPrintable(carry));
     session.tick(DistinctTexts::kCheckName, distinct);
+    session.tick(RowForm::kLimitCheck, !limit.isEmpty());
+    session.setText(RowForm::kLimitBox, limit);
+    if (three) {
+        session.tick(RowForm::kThreeNumbersCheck, true);
+    }
     session.generate();
     QCOMPARE(session.messages.messages, QStringList { message });
     QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());

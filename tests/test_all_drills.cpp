@@ -8,6 +8,7 @@
 #include "common/DistinctTexts.h"
 #include "drills/addsub/AddSubtract.h"
 #include "drills/chains/ChainDrill.h"
+#include "drills/divide/Division.h"
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/Multiplication.h"
 #include "drills/sets/SetDrill.h"
@@ -42,8 +43,10 @@ private slots:
     void badInputGivesAMessageAndNoFile();
     void layoutMessageNamesTheAcceptedCounts_data();
     void layoutMessageNamesTheAcceptedCounts();
+    void upperGradeMultiplicationColumnsStayStraight_data();
     void upperGradeMultiplicationColumnsStayStraight();
-    void divisionRowsAreExact();
+    void divisionRowsObeyTheirChoice_data();
+    void divisionRowsObeyTheirChoice();
     void multiplicationSetsAreCorrect();
     void defaultSheetsAreUnchanged_data();
     void defaultSheetsAreUnchanged();
@@ -240,59 +243,165 @@ void TestAllDrills::layoutMessageNamesTheAcceptedCounts()
     }
 }
 
-// A one-digit first factor with a five-digit second one and the products
-// shown: every question starts its own column.
-void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
+namespace {
+// A number as written, "3.25", as a whole number of its last place and its places: 325 and 2.
+std::pair<qint64, int> scaled(const QString& written)
 {
-    DrillSession session;
-    QVERIFY(session.open(QStringLiteral("gdcs")));
-    session.setText(RowForm::kFirstBox, QStringLiteral("1"));
-    session.setText(RowForm::kSecondBox, QStringLiteral("5"));
-    session.choose(DrillNames::kShowAnswers);
-    session.generate();
-    QVERIFY(session.messages.messages.isEmpty());
-    const QStringList values = sheetValues(session.dir.filePath(QStringLiteral("高段1位乘5位速算.xls")));
-    QCOMPARE(values.size(), 2 + 30 * 4);
-    const QRegularExpression cell(QStringLiteral("^\\d×\\d{5}=\\d{5,6} +$"));
-    for (const QString& row : values.mid(2)) {
-        QCOMPARE(row.size(), 4 + 5 * 16);
-        for (int q = 0; q < 5; ++q) {
-            QVERIFY2(cell.match(row.mid(4 + 16 * q, 16)).hasMatch(), qPrintable(row));
-        }
+    const qsizetype point = written.indexOf(QLatin1Char('.'));
+    if (point < 0) {
+        return { written.toLongLong(), 0 };
     }
+    return { QString(written).remove(point, 1).toLongLong(), static_cast<int>(written.size() - point - 1) };
 }
 
-void TestAllDrills::divisionRowsAreExact()
+// Every cell of every row starts its own column of `width` characters.
+QStringList cellsOf(const QStringList& rows, int perRow, int width)
 {
+    QStringList cells;
+    for (const QString& row : rows) {
+        if (row.size() != 4 + perRow * width) {
+            return { QStringLiteral("row of %1 characters: ").arg(row.size()) + row };
+        }
+        for (int q = 0; q < perRow; ++q) {
+            cells << row.mid(4 + width * q, width);
+        }
+    }
+    return cells;
+}
+} // namespace
+
+// The upper-grade multiplication with whole factors, one or two decimal
+// places, and 题目不重复, the products shown: every question starts its own
+// column, every number is written without trailing zeros after its point,
+// and every product is the exact product of its factors.
+void TestAllDrills::upperGradeMultiplicationColumnsStayStraight_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("file");
+    QTest::addRow("1 × 5 digits, whole") << 1 << 5 << 0 << false << 16 << "高段1位乘5位速算.xls";
+    // 0.2×0.3=0.06 and two spaces; every one of the 8 × (8 + 8) questions.
+    QTest::addRow("1 × 1 digits, one place, all 128")
+        << 1 << 1 << 1 << true << 14 << "高段1位乘1位一位小数速算.xls";
+    QTest::addRow("1 × 2 digits, two places") << 1 << 2 << 2 << false << 18 << "高段1位乘2位两位小数速算.xls";
+    QTest::addRow("3 × 2 digits, one place, distinct")
+        << 3 << 2 << 1 << true << 18 << "高段3位乘2位一位小数速算.xls";
+    QTest::addRow("6 × 5 digits, two places") << 6 << 5 << 2 << false << 36 << "高段6位乘5位两位小数速算.xls";
+}
+
+void TestAllDrills::upperGradeMultiplicationColumnsStayStraight()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, places);
+    QFETCH(bool, distinct);
+    QFETCH(int, width);
+    QFETCH(QString, file);
+    DrillSession session;
+    QVERIFY(session.open(QStringLiteral("gdcs")));
+    session.setText(RowForm::kFirstBox, QString::number(first));
+    session.setText(RowForm::kSecondBox, QString::number(second));
+    session.setText(RowForm::kPerRowBox, QStringLiteral("8"));
+    session.setText(RowForm::kRowsBox, QStringLiteral("16"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("1"));
+    session.choose(RowForm::kChoiceOptions[places]);
+    session.tick(DistinctTexts::kCheckName, distinct);
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    const QStringList cells = cellsOf(sheetValues(session.dir.filePath(file)).mid(2), 8, width);
+    QCOMPARE(cells.size(), 128);
+    static const QRegularExpression cell(
+        QStringLiteral("^(\\d+(?:\\.\\d*[1-9])?)×(\\d+(?:\\.\\d*[1-9])?)=(\\d+(?:\\.\\d*[1-9])?) +$"));
+    QSet<QString> seen;
+    int decimalSeconds = 0;
+    for (const QString& text : cells) {
+        const auto match = cell.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        const auto [a, aPlaces] = scaled(match.captured(1));
+        const auto [b, bPlaces] = scaled(match.captured(2));
+        const auto [product, productPlaces] = scaled(match.captured(3));
+        // The first factor has exactly the places chosen, the second those or none.
+        QCOMPARE(aPlaces, places);
+        QVERIFY2(bPlaces == 0 || bPlaces == places, qPrintable(text));
+        decimalSeconds += bPlaces > 0 ? 1 : 0;
+        QVERIFY2(QString::number(a).size() == first && a > Draws::powerOfTen(first - 1), qPrintable(text));
+        QVERIFY2(QString::number(b).size() == second && b > Draws::powerOfTen(second - 1), qPrintable(text));
+        // a × b with the places of both equals the product at its places.
+        QCOMPARE(a * b * Draws::powerOfTen(productPlaces), product * Draws::powerOfTen(aPlaces + bPlaces));
+        QVERIFY2(!distinct || !seen.contains(text), qPrintable(text));
+        seen.insert(text);
+    }
+    // Whole and decimal second factors both occur when decimals are chosen.
+    QVERIFY(places == 0 ? decimalSeconds == 0 : decimalSeconds > 0 && decimalSeconds < cells.size());
+}
+
+// Exact division and division with a remainder, with and without
+// 题目不重复: every question has its digits and either divides exactly or
+// leaves a remainder of 1 … divisor − 1 written after "……".
+void TestAllDrills::divisionRowsObeyTheirChoice_data()
+{
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<bool>("remainder");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<int>("width");
+    for (const auto& [dividend, divisor] : { std::pair { 2, 1 }, { 4, 2 }, { 6, 5 }, { 5, 5 } }) {
+        QTest::addRow("%d÷%d exact", dividend, divisor) << dividend << divisor << false << false << 18;
+        QTest::addRow("%d÷%d with remainder", dividend, divisor)
+            << dividend << divisor << true << false << DivisionRules::remainderCellWidth(dividend, divisor);
+    }
+    QTest::addRow("2÷2 with remainder, distinct") << 2 << 2 << true << true << 18;
+    QTest::addRow("3÷1 with remainder, distinct") << 3 << 1 << true << true << 18;
+    QTest::addRow("6÷5 with remainder is 25 wide") << 6 << 5 << true << false << 25;
+}
+
+void TestAllDrills::divisionRowsObeyTheirChoice()
+{
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    QFETCH(bool, remainder);
+    QFETCH(bool, distinct);
+    QFETCH(int, width);
     DrillSession session;
     QVERIFY(session.open(QStringLiteral("gdchs")));
-    static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)$"));
+    static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)(?:……(\\d+))? +$"));
     session.choose(DrillNames::kShowAnswers);
-    for (const auto& [dividendDigits, divisorDigits] : { std::pair { 2, 1 }, { 4, 2 }, { 6, 5 }, { 5, 5 } }) {
-        session.setText(RowForm::kFirstBox, QString::number(dividendDigits));
-        session.setText(RowForm::kSecondBox, QString::number(divisorDigits));
-        session.setText(RowForm::kPerRowBox, QStringLiteral("10"));
-        session.setText(RowForm::kPagesBox, QStringLiteral("2"));
-        session.generate();
-        const QString file = QStringLiteral("高段%1位除%2位速算.xls").arg(dividendDigits).arg(divisorDigits);
-        const QStringList rows = sheetValues(session.dir.filePath(file)).mid(2);
-        QCOMPARE(rows.size(), 60);
-        for (const QString& row : rows) {
-            const QStringList cells = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            QCOMPARE(cells.size(), 10);
-            for (const QString& cell : cells) {
-                const auto match = question.match(cell);
-                QVERIFY2(match.hasMatch(), qPrintable(cell));
-                const qint64 dividend = match.captured(1).toLongLong();
-                const qint64 divisor = match.captured(2).toLongLong();
-                QCOMPARE(dividend, divisor * match.captured(3).toLongLong());
-                QCOMPARE(match.captured(1).size(), dividendDigits);
-                QCOMPARE(match.captured(2).size(), divisorDigits);
-                // Never the power of ten itself: no divisor 1, 10, 100 …, no dividend 100, 1000 …
-                QVERIFY(divisor > Draws::powerOfTen(divisorDigits - 1));
-                QVERIFY(dividend > Draws::powerOfTen(dividendDigits - 1));
-            }
-        }
+    session.choose(RowForm::kChoiceOptions[remainder ? 1 : 0]);
+    session.tick(DistinctTexts::kCheckName, distinct);
+    session.setText(RowForm::kFirstBox, QString::number(dividendDigits));
+    session.setText(RowForm::kSecondBox, QString::number(divisorDigits));
+    session.setText(RowForm::kPerRowBox, QStringLiteral("10"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("2"));
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    const QString file = QStringLiteral("高段%1位除%2位%3速算.xls")
+                             .arg(dividendDigits)
+                             .arg(divisorDigits)
+                             .arg(remainder ? QStringLiteral("有余数") : QString());
+    const QStringList cells = cellsOf(sheetValues(session.dir.filePath(file)).mid(2), 10, width);
+    QCOMPARE(cells.size(), 600);
+    QSet<QString> seen;
+    for (const QString& cell : cells) {
+        const auto match = question.match(cell);
+        QVERIFY2(match.hasMatch(), qPrintable(cell));
+        const qint64 dividend = match.captured(1).toLongLong();
+        const qint64 divisor = match.captured(2).toLongLong();
+        const qint64 quotient = match.captured(3).toLongLong();
+        const qint64 rest = match.captured(4).toLongLong();
+        QCOMPARE(match.hasCaptured(4), remainder);
+        QVERIFY2(remainder ? rest >= 1 && rest < divisor && quotient >= 1 : rest == 0, qPrintable(cell));
+        QCOMPARE(dividend, quotient * divisor + rest);
+        QCOMPARE(match.captured(1).size(), dividendDigits);
+        QCOMPARE(match.captured(2).size(), divisorDigits);
+        // Never the power of ten itself: no divisor 1, 10, 100 …, no dividend 100, 1000 …
+        QVERIFY(divisor > Draws::powerOfTen(divisorDigits - 1));
+        QVERIFY(dividend > Draws::powerOfTen(dividendDigits - 1));
+        QVERIFY2(!distinct || !seen.contains(cell), qPrintable(cell));
+        seen.insert(cell);
     }
 }
 

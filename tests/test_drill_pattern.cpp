@@ -15,6 +15,7 @@
 #include "output/OutputMessages.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -243,8 +244,8 @@ void TestDrillPattern::keyboardFollowsTheScreen_data()
     const QStringList chain { ChainForm::kPerRowBox, ChainForm::kRowsBox, ChainForm::kPagesBox };
     using namespace RowForm;
     const QStringList rows { kFirstBox, kSecondBox, kPerRowBox, kRowsBox, kPagesBox };
-    const QStringList addSub
-        = rows + QStringList { kMixed, DistinctTexts::kCheckName, kAnyCarry, kResultForm };
+    const QStringList addSub = rows
+        + QStringList { kThreeNumbersCheck, kMixed, DistinctTexts::kCheckName, kAnyCarry, kResultForm };
     // The grid column by column, then questions per row and the number of sets.
     QStringList sets;
     for (std::size_t column = 0; column < 3; ++column) {
@@ -295,6 +296,19 @@ void TestDrillPattern::keyboardFollowsTheScreen()
     QVERIFY(!hidden->isChecked());
     session.choose(DrillNames::kHideAnswers);
     first->setFocus();
+
+    // 得数不超过 stands above the settings: its box is passed over until it is
+    // ticked, and then follows it, before the first settings box.
+    if (auto* limit = session.child<QCheckBox>(RowForm::kLimitCheck)) {
+        QVERIFY(!session.child(RowForm::kLimitBox)->isEnabled());
+        limit->setChecked(true);
+        limit->setFocus();
+        QTest::keyClick(limit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(RowForm::kLimitBox));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), first);
+        limit->setChecked(false);
+    }
 
     // Enter in a settings box generates.
     QTest::keyClick(first, Qt::Key_Return);

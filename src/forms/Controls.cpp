@@ -2,6 +2,7 @@
 
 #include "forms/WrappingCheckBox.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +50,21 @@ QPushButton* Controls::button(QWidget* window, const char* name, const QString& 
     auto* b = place(new QPushButton(caption, window), name, where);
     b->setAutoDefault(false);
     return b;
+}
+
+std::vector<QRadioButton*> Controls::optionFrame(QWidget* window, const char* frameName,
+    const QString& caption, Twips framePlace, const std::vector<std::pair<const char*, QString>>& options,
+    Twips (*place)(int), std::size_t chosen)
+{
+    frame(window, frameName, caption, framePlace);
+    auto* group = new QButtonGroup(window);
+    std::vector<QRadioButton*> buttons;
+    for (const auto& [name, text] : options) {
+        buttons.push_back(option(window, name, text, place(static_cast<int>(buttons.size()))));
+        group->addButton(buttons.back());
+    }
+    buttons[chosen]->setChecked(true);
+    return buttons;
 }
 
 void Controls::setTextColor(QWidget* control, const QColor& color)

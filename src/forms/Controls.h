@@ -5,6 +5,8 @@
 
 #include <QRect>
 #include <QString>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QColor;
@@ -32,6 +34,12 @@ QGroupBox* frame(QWidget* window, const char* name, const QString& caption, Twip
 QRadioButton* option(QWidget* window, const char* name, const QString& caption, Twips place);
 QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption, Twips place);
 QPushButton* button(QWidget* window, const char* name, const QString& caption, Twips place);
+
+// A frame of option buttons in a group of their own, apart from the answer
+// buttons, with the option `chosen` selected. place(i) is where option i stands.
+std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
+    Twips framePlace, const std::vector<std::pair<const char*, QString>>& options, Twips (*place)(int),
+    std::size_t chosen = 0);
 
 void setTextColor(QWidget* control, const QColor& color);
 } // namespace Controls

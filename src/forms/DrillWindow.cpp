@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cstdlib>
 
 QString DrillTexts::heading(const QString& drillName)
 {
@@ -260,11 +261,6 @@ void DrillWindow::arrangeKeyboard()
 {
     // The settings boxes top to bottom (a grid row by row), then any other
     // setting a drill adds, then the answers, the outputs and the buttons.
-    QList<QWidget*> chain;
-    for (QLineEdit* box : settingsBoxes()) {
-        chain.append(box);
-        connect(box, &QLineEdit::returnPressed, this, [this] { start(false); });
-    }
     QList<QWidget*> others;
     for (QWidget* control : findChildren<QWidget*>()) {
         if (control->focusPolicy() & Qt::TabFocus && !qobject_cast<QLineEdit*>(control)
@@ -273,6 +269,20 @@ void DrillWindow::arrangeKeyboard()
         }
     }
     std::sort(others.begin(), others.end(), columnOrder);
+    QList<QWidget*> chain;
+    for (QLineEdit* box : settingsBoxes()) {
+        // A check box that switches the box on stands left of it on its line, and comes just before it.
+        const auto switchesBox = [box](const QWidget* control) {
+            return qobject_cast<const QCheckBox*>(control) && control->geometry().right() < box->x()
+                && std::abs(control->geometry().center().y() - box->geometry().center().y()) < 10;
+        };
+        if (const auto it = std::find_if(others.begin(), others.end(), switchesBox); it != others.end()) {
+            chain.append(*it);
+            others.erase(it);
+        }
+        chain.append(box);
+        connect(box, &QLineEdit::returnPressed, this, [this] { start(false); });
+    }
     chain += others + m_sharedControls;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
@@ -295,9 +305,13 @@ void DrillWindow::showEvent(QShowEvent* event)
         m_keyboardArranged = true;
     }
     // Each opening starts in the first settings box, ready to be typed over.
-    if (const QList<QLineEdit*> boxes = settingsBoxes(); !boxes.isEmpty()) {
-        boxes.first()->setFocus(Qt::OtherFocusReason);
-        boxes.first()->selectAll();
+    // A box switched off by its check box is passed over.
+    const QList<QLineEdit*> boxes = settingsBoxes();
+    if (const auto first
+        = std::find_if(boxes.begin(), boxes.end(), [](const QLineEdit* box) { return box->isEnabled(); });
+        first != boxes.end()) {
+        (*first)->setFocus(Qt::OtherFocusReason);
+        (*first)->selectAll();
     }
 }
 

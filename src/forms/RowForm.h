@@ -30,6 +30,21 @@ inline constexpr const char* kNeverCarry = "Option9";
 inline constexpr const char* kFormFrame = "Frame6";
 inline constexpr const char* kResultForm = "Option10";
 inline constexpr const char* kBlankForm = "Option11";
+// 得数不超过 (Check4 and its box Text7) on a line of its own above the
+// settings, and 三个数 (Check5) beside it, between the heading and the frames.
+inline constexpr const char* kLimitCheck = "Check4";
+inline constexpr const char* kLimitBox = "Text7";
+inline constexpr const char* kThreeNumbersCheck = "Check5";
+inline constexpr Twips kLimitCheckPlace { 1560, 1380, 1695, 495 };
+inline constexpr Twips kLimitBoxPlace { 3360, 1440, 855, 375 };
+inline constexpr Twips kThreeNumbersPlace { 4440, 1380, 1935, 495 };
+// The upper grades' decimal places, where the lower grades have the form frame.
+inline constexpr const char* kPlacesFrame = "Frame7";
+inline constexpr const char* kPlacesOptions[] = { "Option12", "Option13", "Option14" };
+// The multiplication and division rows' choice of question kind, where the
+// add/subtract windows have their operation frame.
+inline constexpr const char* kChoiceFrame = "Frame4";
+inline constexpr const char* kChoiceOptions[] = { "Option4", "Option5", "Option6" };
 
 inline DrillLayout drillLayout(const QString& drillName)
 {
@@ -79,6 +94,12 @@ inline Twips operationPlace(int line)
     return { 4620, 2400 + 540 * line, 1335, 495 };
 }
 
+inline constexpr Twips kChoiceFramePlace = kOperationFramePlace;
+inline Twips choicePlace(int line)
+{
+    return operationPlace(line);
+}
+
 // The carry and form frames stand right of the output and button frames.
 inline constexpr Twips kCarryFramePlace { 10800, 1920, 2415, 2295 };
 inline Twips carryPlace(int line)
@@ -90,4 +111,5 @@ inline Twips formPlace(int line)
 {
     return { 10980, 4680 + 540 * line, 1455, 495 };
 }
+inline constexpr Twips kPlacesFramePlace { 10800, 4200, 2415, 2175 };
 } // namespace RowForm

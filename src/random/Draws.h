@@ -39,6 +39,17 @@ inline BitsRange bitsScalingInto(std::int64_t high, std::int64_t lowest, std::in
         static_cast<std::uint32_t>(ceilingOfScaled(highest + 1) - 1) };
 }
 
+// How many of the whole numbers 1 … x are not multiples of m (m >= 2), and
+// the k-th of them, counting from 0: k = q(m − 1) + (r − 1) stands for qm + r.
+inline std::int64_t nonMultiplesUpTo(std::int64_t x, std::int64_t m)
+{
+    return x - x / m;
+}
+inline std::int64_t nonMultipleAt(std::int64_t k, std::int64_t m)
+{
+    return k / (m - 1) * m + k % (m - 1) + 1;
+}
+
 // trunc(r × k) for a fresh value r: from the shared source in whole numbers,
 // from any other source (tests hand chosen values) through its next().
 template <typename Source> std::int64_t below(Source& source, std::int64_t k)

@@ -133,7 +133,8 @@ bool AddSubtract::borrows(std::int64_t a, std::int64_t b)
     return borrowed;
 }
 
-AddSubSpace::AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice carry)
+AddSubSpace::AddSubSpace(
+    const OperandRule& operands, bool subtract, CarryChoice carry, std::optional<std::int64_t> resultLimit)
     : m_subtract(subtract)
 {
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
@@ -144,6 +145,7 @@ AddSubSpace::AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice
                 const int result = subtract ? a - b : a + b;
                 const bool regrouped = subtract ? AddSubtract::borrows(a, b) : AddSubtract::carries(a, b);
                 if (result >= 0 && result <= limit->limit
+                    && (subtract ? a : result) <= resultLimit.value_or(limit->limit)
                     && (carry == CarryChoice::Any || regrouped == (carry == CarryChoice::Always))) {
                     column.pairs.emplace_back(a, b);
                 }

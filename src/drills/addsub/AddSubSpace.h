@@ -10,6 +10,7 @@
 #include "drills/addsub/AddSubtract.h"
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,7 +23,10 @@ bool borrows(std::int64_t a, std::int64_t b);
 
 class AddSubSpace {
 public:
-    AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice carry);
+    // resultLimit: within a kindergarten limit, the result (a subtraction's
+    // minuend) at most this as well.
+    AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice carry,
+        std::optional<std::int64_t> resultLimit = std::nullopt);
 
     std::int64_t count() const { return m_count; }
     // index from 0 to count() − 1.

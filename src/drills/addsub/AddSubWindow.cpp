@@ -2,10 +2,11 @@
 
 #include "common/DistinctTexts.h"
 #include "common/MessageBox.h"
+#include "common/SettingText.h"
 #include "forms/RowForm.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
 
 namespace {
@@ -24,6 +25,12 @@ const QString kNeverCarryCaption = QStringLiteral("不进位/不退位");
 const QString kFormCaption = QStringLiteral("题目形式");
 const QString kResultCaption = QStringLiteral("求结果");
 const QString kBlankCaption = QStringLiteral("填空");
+const QString kLimitCaption = QStringLiteral("得数不超过");
+const QString kThreeNumbersCaption = QStringLiteral("三个数连加减");
+const QString kPlacesCaption = QStringLiteral("小数位数");
+const QString kWholeCaption = QStringLiteral("整数");
+// The limit box's first contents, used once its choice is ticked.
+constexpr int kInitialResultLimit = 20;
 
 // The two digit boxes, or for kindergarten the limit box, and the layout boxes.
 RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
@@ -49,22 +56,6 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
     return boxes;
 }
 
-// A frame of option buttons in a group of their own, apart from the answer
-// buttons, with one of them chosen.
-std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
-    Twips framePlace, std::initializer_list<std::pair<const char*, QString>> options, Twips (*place)(int),
-    std::size_t chosen = 0)
-{
-    Controls::frame(window, frameName, caption, framePlace);
-    auto* group = new QButtonGroup(window);
-    std::vector<QRadioButton*> buttons;
-    for (const auto& [name, text] : options) {
-        buttons.push_back(Controls::option(window, name, text, place(static_cast<int>(buttons.size()))));
-        group->addButton(buttons.back());
-    }
-    buttons[chosen]->setChecked(true);
-    return buttons;
-}
 } // namespace
 
 AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
@@ -75,15 +66,15 @@ AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
             0, 10, true };
     case AddSubDrill::Lower:
         return { QStringLiteral("ddjj"), QStringLiteral("ddjj1"), QStringLiteral("低段"),
-            QStringLiteral("低段加减"), 2, 2, 1, 0, true };
+            QStringLiteral("低段加减"), 2, 2, 1, 0, true, true };
     case AddSubDrill::Middle:
         return { QStringLiteral("zdjj"), QStringLiteral("zdjj1"), QStringLiteral("中段"),
-            QStringLiteral("中段加减"), 4, 3, 2, 0, false };
+            QStringLiteral("中段加减"), 4, 3, 2, 0, false, true };
     case AddSubDrill::Upper:
         break;
     }
     return { QStringLiteral("gdjj"), QStringLiteral("gdjj1"), QStringLiteral("高段"),
-        QStringLiteral("高段加减"), 6, 4, 3, 0, false };
+        QStringLiteral("高段加减"), 6, 4, 3, 0, false, false, true };
 }
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
@@ -92,19 +83,45 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
 {
     using namespace RowForm;
     // A sheet mixes both operations unless told otherwise.
-    m_operations = optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
+    m_operations = Controls::optionFrame(this, kOperationFrame, kOperationCaption, kOperationFramePlace,
         { { kAddition, kAdditionCaption }, { kSubtraction, kSubtractionCaption }, { kMixed, kMixedCaption } },
         operationPlace, 2);
-    m_carry = optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
+    m_carry = Controls::optionFrame(this, kCarryFrame, kCarryCaption, kCarryFramePlace,
         { { kAnyCarry, kAnyCarryCaption }, { kAlwaysCarry, kAlwaysCarryCaption },
             { kNeverCarry, kNeverCarryCaption } },
         carryPlace);
     m_distinct
         = Controls::checkBox(this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
     if (m_kind.offersBlanks) {
-        m_forms = optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
+        m_forms = Controls::optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
             { { kResultForm, kResultCaption }, { kBlankForm, kBlankCaption } }, formPlace);
     }
+    m_limitCheck = Controls::checkBox(this, kLimitCheck, kLimitCaption, kLimitCheckPlace);
+    m_limitBox = Controls::textBox(this, kLimitBox, QString::number(kInitialResultLimit), kLimitBoxPlace);
+    m_limitBox->setAccessibleName(kLimitCaption);
+    // The box takes a value only while its choice is ticked.
+    m_limitBox->setEnabled(false);
+    connect(m_limitCheck, &QCheckBox::toggled, m_limitBox, &QWidget::setEnabled);
+    if (m_kind.offersThreeNumbers) {
+        m_threeNumbers
+            = Controls::checkBox(this, kThreeNumbersCheck, kThreeNumbersCaption, kThreeNumbersPlace);
+    }
+    if (m_kind.offersDecimals) {
+        m_places = Controls::optionFrame(this, kPlacesFrame, kPlacesCaption, kPlacesFramePlace,
+            { { kPlacesOptions[0], kWholeCaption }, { kPlacesOptions[1], RowDrill::placesName(1) },
+                { kPlacesOptions[2], RowDrill::placesName(2) } },
+            formPlace);
+    }
+}
+
+int AddSubWindow::places() const
+{
+    for (std::size_t i = 0; i < m_places.size(); ++i) {
+        if (m_places[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
 }
 
 CarryChoice AddSubWindow::carry() const
@@ -136,15 +153,26 @@ std::optional<RowWindow::Run> AddSubWindow::prepareRun(
         : OperandRule { DigitOperands { operands[0], operands[1] } };
     AddSubSettings settings { rule, operation(), layout.perRow, layout.rowsPerPage, layout.pages, false,
         carry(), m_distinct->checkState() == Qt::Checked, form() };
+    if (m_limitCheck->checkState() == Qt::Checked) {
+        const auto limit = parseWholeNumber(m_limitBox->text());
+        if (!inRange(limit, AddSubtract::kMinResultLimit, AddSubtract::kMaxResultLimit)) {
+            MessageBox::show(this, AddSubTexts::kResultLimitMessage);
+            return std::nullopt;
+        }
+        settings.resultLimit = *limit;
+    }
+    settings.threeNumbers = m_threeNumbers && m_threeNumbers->checkState() == Qt::Checked;
+    settings.places = places();
     if (const auto message = AddSubtract::refusal(settings)) {
         MessageBox::show(this, *message);
         return std::nullopt;
     }
-    return Run { AddSubtract::sheet(m_kind.stage, settings.operands, settings.form).fileName,
-        [this, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
-            settings.answers = pass.answers;
-            return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
-        } };
+    const RowSheet sheet = AddSubtract::sheet(
+        m_kind.stage, settings.operands, settings.form, settings.threeNumbers, settings.places);
+    return Run { sheet.fileName, [this, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
+                    settings.answers = pass.answers;
+                    return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
+                } };
 }
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)

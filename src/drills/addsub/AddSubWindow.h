@@ -26,6 +26,8 @@ struct AddSubDrillDefinition {
     int secondDigits;
     int limit;
     bool offersBlanks; // the form choice 求结果 / 填空
+    bool offersThreeNumbers = false; // chains of three numbers
+    bool offersDecimals = false; // the choice of decimal places
 };
 
 AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill);
@@ -43,12 +45,17 @@ private:
     AddSubOperation operation() const;
     CarryChoice carry() const;
     QuestionForm form() const;
+    int places() const;
 
     AddSubDrillDefinition m_kind;
     std::vector<QRadioButton*> m_operations; // 加法, 减法, 加减混合
     std::vector<QRadioButton*> m_carry; // 不限, 必须进位/退位, 不进位/不退位
     QCheckBox* m_distinct;
     std::vector<QRadioButton*> m_forms; // 求结果, 填空; empty where not offered
+    QCheckBox* m_limitCheck;
+    QLineEdit* m_limitBox;
+    QCheckBox* m_threeNumbers = nullptr; // only where offered
+    std::vector<QRadioButton*> m_places; // 整数, 一位小数, 两位小数; empty where not offered
 };
 
 std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill);

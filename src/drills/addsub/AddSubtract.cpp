@@ -2,6 +2,7 @@
 
 #include "common/DistinctTexts.h"
 #include "common/Flatten.h"
+#include "drills/addsub/AddSubChainSpace.h"
 #include "drills/addsub/AddSubSpace.h"
 #include "drills/rows/RowDrill.h"
 #include "random/DistinctDraws.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 int digitCount(std::int64_t value)
@@ -92,9 +94,61 @@ bool drawSubtraction(RandomSource& random, AddSubOperation operation)
                                                : operation == AddSubOperation::Subtraction;
 }
 
-// The questions of a run: the plain draw, or, when a carry choice or 题目不重复
-// asks for more, the run's own spaces and, for a sheet without repeats, the
-// indices it has used.
+// Whether the sheet's questions come from the column-by-column count of
+// chains: three numbers, or a result limit on digit counts.
+bool chained(const AddSubSettings& settings)
+{
+    return settings.threeNumbers
+        || (settings.resultLimit && std::holds_alternative<DigitOperands>(settings.operands));
+}
+
+// The kinds of chain a sheet mixes, in the order a mixed sheet's coin picks them.
+std::vector<ChainShape> chainShapes(const AddSubSettings& settings)
+{
+    const auto& d = std::get<DigitOperands>(settings.operands);
+    std::optional<std::int64_t> limit;
+    if (settings.resultLimit) {
+        limit = *settings.resultLimit * Draws::powerOfTen(settings.places);
+    }
+    std::vector<ChainShape> shapes;
+    const auto add = [&](std::vector<int> digits, std::vector<bool> subtract) {
+        shapes.push_back({ std::move(digits), std::move(subtract), settings.carry, limit });
+    };
+    if (settings.threeNumbers) {
+        const std::vector<int> digits { d.firstDigits, d.secondDigits, d.secondDigits };
+        switch (settings.operation) {
+        case AddSubOperation::Addition:
+            add(digits, { false, false });
+            break;
+        case AddSubOperation::Subtraction:
+            add(digits, { true, true });
+            break;
+        case AddSubOperation::Mixed:
+            add(digits, { false, true });
+            add(digits, { true, false });
+            break;
+        }
+        return shapes;
+    }
+    if (adds(settings.operation)) {
+        add({ d.firstDigits, d.secondDigits }, { false });
+    }
+    if (subtracts(settings.operation)) {
+        // A subtraction takes the larger digit count first, as the plain draw does.
+        add({ std::max(d.firstDigits, d.secondDigits), std::min(d.firstDigits, d.secondDigits) }, { true });
+    }
+    return shapes;
+}
+
+ChainQuestion asChain(const AddSubQuestion& question)
+{
+    return { { question.a, question.b, 0 }, { question.subtract, false }, 2 };
+}
+
+// The questions of a run: the plain draw, or, when a carry choice, a result
+// limit, three numbers or 题目不重复 asks for more, the run's own spaces (one
+// per operation, which a mixed sheet picks by a coin toss) and, for a sheet
+// without repeats, the indices it has used.
 class QuestionDraw {
 public:
     explicit QuestionDraw(const AddSubSettings& settings)
@@ -106,46 +160,109 @@ public:
             }
             return;
         }
-        if (adds(settings.operation)) {
-            m_addition.emplace(settings.operands, false, settings.carry);
-        }
-        if (subtracts(settings.operation)) {
-            m_subtraction.emplace(settings.operands, true, settings.carry);
+        if (chained(settings)) {
+            for (const ChainShape& shape : chainShapes(settings)) {
+                m_chains.emplace_back(shape);
+            }
+        } else {
+            for (const bool subtract : { false, true }) {
+                if (subtract ? subtracts(settings.operation) : adds(settings.operation)) {
+                    m_spaces.emplace_back(settings.operands, subtract, settings.carry, settings.resultLimit);
+                }
+            }
         }
         if (settings.distinct) {
-            m_indices.emplace(additions() + subtractions(),
-                qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
+            std::int64_t total = 0;
+            for (std::size_t k = 0; k < spaceCount(); ++k) {
+                total += count(k);
+            }
+            m_indices.emplace(total, qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
         }
     }
 
+    // The plain draw, and the other draws, which give their questions as chains.
+    bool plain() const
+    {
+        return m_settings.carry == CarryChoice::Any && !m_settings.distinct && !m_settings.resultLimit
+            && !m_settings.threeNumbers;
+    }
     AddSubQuestion next(RandomSource& random)
     {
+        const bool subtract = drawSubtraction(random, m_settings.operation);
+        return m_digits
+            ? m_digits->draw(random, subtract)
+            : drawWithinLimit(random, std::get<LimitOperands>(m_settings.operands).limit, subtract);
+    }
+    ChainQuestion nextChain(RandomSource& random)
+    {
         if (plain()) {
-            const bool subtract = drawSubtraction(random, m_settings.operation);
-            return m_digits
-                ? m_digits->draw(random, subtract)
-                : drawWithinLimit(random, std::get<LimitOperands>(m_settings.operands).limit, subtract);
+            return asChain(next(random));
         }
         if (m_indices) {
-            const std::int64_t index = m_indices->next(random);
-            return index < additions() ? m_addition->at(index) : m_subtraction->at(index - additions());
+            std::int64_t index = m_indices->next(random);
+            std::size_t k = 0;
+            for (; index >= count(k); ++k) {
+                index -= count(k);
+            }
+            return at(k, index);
         }
-        const bool subtract = drawSubtraction(random, m_settings.operation);
-        const AddSubSpace& space = subtract ? *m_subtraction : *m_addition;
-        return space.at(Draws::uniformIndex(random, space.count()));
+        const std::size_t k = spaceCount() == 2 ? static_cast<std::size_t>(random.below(2)) : 0;
+        return at(k, Draws::uniformIndex(random, count(k)));
     }
 
 private:
-    bool plain() const { return m_settings.carry == CarryChoice::Any && !m_settings.distinct; }
-    std::int64_t additions() const { return m_addition ? m_addition->count() : 0; }
-    std::int64_t subtractions() const { return m_subtraction ? m_subtraction->count() : 0; }
+    std::size_t spaceCount() const { return m_chains.empty() ? m_spaces.size() : m_chains.size(); }
+    std::int64_t count(std::size_t k) const
+    {
+        return m_chains.empty() ? m_spaces[k].count() : m_chains[k].count();
+    }
+    ChainQuestion at(std::size_t k, std::int64_t index) const
+    {
+        return m_chains.empty() ? asChain(m_spaces[k].at(index)) : m_chains[k].at(index);
+    }
 
     const AddSubSettings& m_settings;
     std::optional<DigitDraw> m_digits;
-    std::optional<AddSubSpace> m_addition;
-    std::optional<AddSubSpace> m_subtraction;
+    std::vector<AddSubSpace> m_spaces; // the additions', then the subtractions'
+    std::vector<AddSubChainSpace> m_chains;
     std::optional<DistinctIndices> m_indices;
 };
+
+// Writes a chain as writeQuestion writes two numbers, each number with its
+// decimal places; in the blank form a chain of three leaves its second number blank.
+void writeChain(
+    SheetLine& line, const ChainQuestion& question, bool withAnswer, QuestionForm form, int places)
+{
+    if (question.terms == 2 && places == 0) {
+        AddSubtract::writeQuestion(
+            line, { question.numbers[0], question.numbers[1], question.subtract[0] }, withAnswer, form);
+        return;
+    }
+    const auto number = [&](std::int64_t value) { RowDrill::writeDecimal(line, value, places); };
+    const bool blank = form == QuestionForm::Blank;
+    // Of two numbers, the second addend or the minuend stands in brackets.
+    const int blankAt = !blank ? -1 : (question.terms == 2 && question.subtract[0] ? 0 : 1);
+    for (int i = 0; i < question.terms; ++i) {
+        if (i > 0) {
+            line.appendAscii(question.subtract[static_cast<std::size_t>(i) - 1] ? '-' : '+');
+        }
+        if (i != blankAt) {
+            number(question.numbers[static_cast<std::size_t>(i)]);
+            continue;
+        }
+        line.appendAscii('(');
+        if (withAnswer) {
+            number(question.numbers[static_cast<std::size_t>(i)]);
+        } else {
+            line.appendSpaces(1);
+        }
+        line.appendAscii(')');
+    }
+    line.appendAscii('=');
+    if (blank || withAnswer) {
+        number(question.result());
+    }
+}
 } // namespace
 
 QString AddSubTexts::impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry)
@@ -165,16 +282,20 @@ QString AddSubTexts::digitsMessage(int maxDigits)
         + QStringLiteral("位。");
 }
 
-RowSheet AddSubtract::sheet(const QString& stage, const OperandRule& operands, QuestionForm form)
+RowSheet AddSubtract::sheet(
+    const QString& stage, const OperandRule& operands, QuestionForm form, bool threeNumbers, int places)
 {
-    const int width = cellWidth(operands, form);
+    const int width = cellWidth(operands, form, threeNumbers, places);
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
         return RowDrill::namedSheet(
             QStringLiteral("幼儿园") + QString::number(limit->limit) + QStringLiteral("以内加减"), width);
     }
     const auto& digits = std::get<DigitOperands>(operands);
-    return RowDrill::namedSheet(
-        RowDrill::operandStem(stage, digits.firstDigits, QStringLiteral("加减"), digits.secondDigits), width);
+    static const QString kOperations = QStringLiteral("加减");
+    static const QString kChainedOperations = QStringLiteral("连加减");
+    const QString stem = RowDrill::operandStem(
+        stage, digits.firstDigits, threeNumbers ? kChainedOperations : kOperations, digits.secondDigits);
+    return RowDrill::namedSheet(places > 0 ? stem + RowDrill::placesName(places) : stem, width);
 }
 
 std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
@@ -225,16 +346,19 @@ void AddSubtract::writeQuestion(
         withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
 }
 
-int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form)
+int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form, bool threeNumbers, int places)
 {
     int longest = 0;
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
         longest = 3 * digitCount(limit->limit) + 2;
     } else {
         const auto& digits = std::get<DigitOperands>(operands);
-        // A sum has at most one digit more than the longer operand.
-        longest = digits.firstDigits + digits.secondDigits + std::max(digits.firstDigits, digits.secondDigits)
-            + 3;
+        const auto written
+            = [places](int count) { return places == 0 ? count : std::max(count + 1, places + 2); };
+        // A sum (of three numbers too) has at most one digit more than the longest number.
+        longest = written(digits.firstDigits) + written(digits.secondDigits)
+            + written(std::max(digits.firstDigits, digits.secondDigits) + 1) + 2
+            + (threeNumbers ? written(digits.secondDigits) + 1 : 0);
     }
     // The blank form adds its two brackets.
     return std::max(10, longest + 4) + (form == QuestionForm::Blank ? 2 : 0);
@@ -242,18 +366,31 @@ int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form)
 
 std::optional<QString> AddSubtract::refusal(const AddSubSettings& settings)
 {
-    if (settings.carry == CarryChoice::Any && !settings.distinct) {
+    if (settings.carry == CarryChoice::Any && !settings.distinct && !settings.resultLimit
+        && !settings.threeNumbers) {
         return std::nullopt;
     }
-    const bool limited = std::holds_alternative<LimitOperands>(settings.operands);
     std::int64_t distinct = 0;
+    if (chained(settings)) {
+        for (const ChainShape& shape : chainShapes(settings)) {
+            const std::int64_t count = AddSubChainSpace(shape).count();
+            if (count == 0) {
+                return AddSubTexts::kNoQuestionMessage;
+            }
+            distinct += count;
+        }
+    }
+    const bool limited = std::holds_alternative<LimitOperands>(settings.operands);
     for (const bool subtract : { false, true }) {
-        if (subtract ? !subtracts(settings.operation) : !adds(settings.operation)) {
+        if (chained(settings) || (subtract ? !subtracts(settings.operation) : !adds(settings.operation))) {
             continue;
         }
-        const std::int64_t count = AddSubSpace(settings.operands, subtract, settings.carry).count();
+        const std::int64_t count
+            = AddSubSpace(settings.operands, subtract, settings.carry, settings.resultLimit).count();
         if (count == 0) {
-            return AddSubTexts::impossibleCarryMessage(limited, subtract, settings.carry);
+            return settings.resultLimit
+                ? AddSubTexts::kNoQuestionMessage
+                : AddSubTexts::impossibleCarryMessage(limited, subtract, settings.carry);
         }
         distinct += count;
     }
@@ -269,9 +406,19 @@ MIREVA_FLATTEN bool AddSubtract::run(
 {
     Q_ASSERT(!refusal(settings));
     QuestionDraw draw(settings);
+    const RowSheet rowSheet
+        = sheet(stage, settings.operands, settings.form, settings.threeNumbers, settings.places);
+    const RowLayout layout { settings.perRow, settings.rowsPerPage, settings.pages };
+    if (draw.plain() && settings.places == 0) {
+        return RowDrill::run(
+            rowSheet, layout,
+            [&](SheetLine& row) { writeQuestion(row, draw.next(random), settings.answers, settings.form); },
+            outputs);
+    }
     return RowDrill::run(
-        sheet(stage, settings.operands, settings.form),
-        { settings.perRow, settings.rowsPerPage, settings.pages },
-        [&](SheetLine& row) { writeQuestion(row, draw.next(random), settings.answers, settings.form); },
+        rowSheet, layout,
+        [&](SheetLine& row) {
+            writeChain(row, draw.nextChain(random), settings.answers, settings.form, settings.places);
+        },
         outputs);
 }

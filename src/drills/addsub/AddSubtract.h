@@ -60,6 +60,13 @@ struct AddSubSettings {
     CarryChoice carry = CarryChoice::Any;
     bool distinct = false; // 题目不重复: no question twice in the sheet
     QuestionForm form = QuestionForm::Result;
+    // 得数不超过: every result, and a subtraction's minuend, at most this.
+    std::optional<std::int64_t> resultLimit = std::nullopt;
+    // Chains of three numbers: 连加, 连减, or for a mixed sheet a+b−c and a−b+c.
+    bool threeNumbers = false;
+    // Decimal places of the operands (0, 1 or 2): the digits are those of the
+    // numbers as written, and a limit counts in whole units.
+    int places = 0;
 };
 
 namespace AddSubTexts {
@@ -68,12 +75,18 @@ inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算
 QString digitsMessage(int maxDigits);
 // No question of the digit counts (or the limit) can obey the carry choice.
 QString impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry);
+// No question of the digit counts meets the result limit or the chain's rules.
+inline const QString kNoQuestionMessage
+    = QStringLiteral("按所选的位数、得数范围和进位退位出不了题，请重新选择。");
+inline const QString kResultLimitMessage = QStringLiteral("输入范围错误！得数不超过的数为1-9999999。");
 } // namespace AddSubTexts
 
 namespace AddSubtract {
 inline constexpr int kMinLimit = 5;
 inline constexpr int kMaxLimit = 20;
 inline constexpr RowLayoutLimits kLayoutLimits { 20, 50, 40 };
+inline constexpr int kMinResultLimit = 1;
+inline constexpr int kMaxResultLimit = 9999999;
 
 // Uniform over the numbers of exactly that many digits (1 to 9 for one digit).
 std::int64_t drawOperand(RandomSource& random, int digits);
@@ -84,10 +97,14 @@ AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, A
 // in the blank form a+( )=c or ( )-b=c, with the answer in the brackets when shown.
 void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer,
     QuestionForm form = QuestionForm::Result);
-// Room for the longest question with its answer and at least three spaces.
-int cellWidth(const OperandRule& operands, QuestionForm form = QuestionForm::Result);
+// Room for the longest question with its answer and at least three spaces;
+// a chain of three numbers has the second number's digits twice, and a
+// decimal is written with its point (and "0." when below 1).
+int cellWidth(const OperandRule& operands, QuestionForm form = QuestionForm::Result,
+    bool threeNumbers = false, int places = 0);
 // stage: "低段", "中段" or "高段"; not used for a limit.
-RowSheet sheet(const QString& stage, const OperandRule& operands, QuestionForm form = QuestionForm::Result);
+RowSheet sheet(const QString& stage, const OperandRule& operands, QuestionForm form = QuestionForm::Result,
+    bool threeNumbers = false, int places = 0);
 
 // The message that refuses settings no sheet can obey (a carry choice no
 // question meets, more distinct questions asked than exist), or nothing.

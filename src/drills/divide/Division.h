@@ -36,6 +36,7 @@ struct DivisionQuestion {
     std::int32_t dividend;
     std::int32_t divisor;
     std::int32_t quotient;
+    std::int32_t remainder = 0; // 1 … divisor − 1 in a division with remainder
 };
 
 namespace DivisionTexts {
@@ -44,6 +45,8 @@ inline const QString kTitle = QStringLiteral("小学综合除算试题");
 inline const QString kFilePrefix = QStringLiteral("综合除算");
 inline const QString& kDigitsMessage = SetDrillTexts::kDigitsMessage;
 inline const QString& kCountMessage = SetDrillTexts::kCountMessage;
+// Between the quotient and the remainder: 17÷5=3……2.
+inline const QString kRemainderMark = QStringLiteral("……");
 inline const QString kFewerDigitsMessage = QStringLiteral("输入位数错误！被除数位数不能少于除数位数。");
 } // namespace DivisionTexts
 
@@ -71,6 +74,26 @@ void writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withA
 // in one draw among those that fit, and the loop one function with the draws
 // and digits of each question, as a run may hold 400,000 questions.
 bool runRows(const OperandRun& run, SheetOutputs& outputs);
+// With a remainder: the dividend strictly inside its digit count and above
+// the divisor, the remainder 1 … divisor − 1. The divisor is drawn in one
+// draw among those that leave such a dividend, then the dividend in one draw
+// among those of that divisor.
+DivisionQuestion drawRemainderQuestion(RandomSource& random, int dividendDigits, int divisorDigits);
+// The divisors that leave a remainder question (low < divisor < high), and
+// the dividends from lowest up to highest with a remainder by one of them.
+DivisionBounds remainderDivisors(const DivisionBounds& bounds);
+std::int64_t remainderDividendCount(const DivisionBounds& bounds, std::int64_t divisor);
+// The index-th (from 0) of those dividends.
+DivisionQuestion remainderQuestionAt(const DivisionBounds& bounds, std::int64_t divisor, std::int64_t index);
+// Writes dividend÷divisor= and, when shown, the quotient and the remainder as
+// the textbooks do, 17÷5=3……2.
+void writeRemainderQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer);
+// Room for the longest remainder question with its answer and three spaces,
+// never narrower than the exact division's cell.
+int remainderCellWidth(int dividendDigits, int divisorDigits);
+// Draws and writes a whole run of division with remainders in rows.
+bool runRemainderRows(const OperandRun& run, SheetOutputs& outputs);
+
 // The question without its answer.
 QString questionText(const DivisionQuestion& question);
 // The values r (as r × 2^24) whose quotient trunc(r × dividend high) times

@@ -7,6 +7,11 @@
 
 namespace {
 const QString kStage = QStringLiteral("高段");
+const QString kChoiceCaption = QStringLiteral("除法");
+const QString kExactCaption = QStringLiteral("整除");
+const QString kRemainderCaption = QStringLiteral("有余数");
+const QString kRemainderStem = QStringLiteral("有余数");
+constexpr int kRemainderOption = 1;
 
 RowDrillDefinition rowDrill()
 {
@@ -25,19 +30,31 @@ RowDrillDefinition rowDrill()
             .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
         },
         .sheet =
-            [](int d1, int d2) {
-                return RowDrill::namedSheet(
-                    RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2), DivisionRules::kCellWidth);
+            [](int d1, int d2, int option) {
+                const QString stem = RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2);
+                return option == kRemainderOption
+                    ? RowDrill::namedSheet(stem + kRemainderStem, DivisionRules::remainderCellWidth(d1, d2))
+                    : RowDrill::namedSheet(stem, DivisionRules::kCellWidth);
             },
-        .run = DivisionRules::runRows,
+        .run =
+            [](const OperandRun& run, SheetOutputs& outputs) {
+                return run.option == kRemainderOption ? DivisionRules::runRemainderRows(run, outputs)
+                                                      : DivisionRules::runRows(run, outputs);
+            },
         .numbered =
-            [](int d1, int d2) {
-                auto space = std::make_shared<const DivisionRowSpace>(d1, d2);
+            [](int d1, int d2, int option) {
+                const bool remainders = option == kRemainderOption;
+                auto space = std::make_shared<const DivisionRowSpace>(d1, d2, remainders);
                 return NumberedQuestions { space->count(),
-                    [space](SheetLine& row, std::int64_t index, bool answers) {
-                        DivisionRules::writeQuestion(row, space->at(index), answers);
+                    [space, remainders](SheetLine& row, std::int64_t index, bool answers) {
+                        if (remainders) {
+                            DivisionRules::writeRemainderQuestion(row, space->at(index), answers);
+                        } else {
+                            DivisionRules::writeQuestion(row, space->at(index), answers);
+                        }
                     } };
             },
+        .choice = RowChoice { kChoiceCaption, { kExactCaption, kRemainderCaption } },
     };
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The distinct questions of the upper-grade division in rows: every divisor
 // of the divisor digits with every quotient that puts the dividend inside its
-// digit count, numbered divisor by divisor.
+// digit count (or, with remainders, every dividend there above the divisor
+// that the divisor does not divide), numbered divisor by divisor.
 
 #include "drills/divide/Division.h"
 
@@ -10,7 +11,7 @@
 
 class DivisionRowSpace {
 public:
-    DivisionRowSpace(int dividendDigits, int divisorDigits);
+    DivisionRowSpace(int dividendDigits, int divisorDigits, bool remainders = false);
 
     std::int64_t count() const { return m_before.back(); }
     // index from 0 to count() − 1.
@@ -18,6 +19,7 @@ public:
 
 private:
     DivisionBounds m_bounds;
+    bool m_remainders;
     // m_before[k]: the questions of the divisors below divisorLow + 1 + k.
     std::vector<std::int64_t> m_before;
 };

@@ -15,10 +15,22 @@ struct Factors {
     std::int64_t b;
 };
 
+// Factors with decimal places, each held as a whole number of its last
+// place: a ÷ 10^aPlaces × b ÷ 10^bPlaces.
+struct DecimalFactors {
+    std::int64_t a;
+    std::int64_t b;
+    int aPlaces;
+    int bPlaces; // the first factor's places, or 0 for a whole second factor
+};
+
 // The middle-grade drill (zdcs1) and the upper-grade one (gdcs1).
 enum class MultiplyGrade { Middle, Upper };
 
 namespace MultiplyTexts {
+inline const QString kPlacesCaption = QStringLiteral("小数位数");
+inline const QString kWholeCaption = QStringLiteral("整数");
+
 inline const QString kDigitsMessage
     = QStringLiteral("输入位数错误！，第一因数位数为1-6位，第二因数位数为1-5位。");
 // The middle-grade drill's message names 2 as the fewest questions per row
@@ -52,8 +64,30 @@ int cellWidth(int firstDigits);
 // than the longest question with its product and two spaces, so columns
 // stay straight whatever the digit counts.
 int alignedCellWidth(int firstDigits, int secondDigits);
+// A decimal factor of `digits` digits with `places` places as written (3.25
+// has three digits and two places): as a whole number strictly above
+// 10^(digits−1) with its last digit not 0, so none of its places is a
+// trailing zero. Counted, and the index-th from the smallest.
+std::int64_t decimalFactorCount(int digits);
+std::int64_t decimalFactorAt(int digits, std::int64_t index);
+// The first factor a decimal; the second, after a coin toss drawn first, a
+// whole number of the plain drill or a decimal of the same places.
+DecimalFactors drawDecimalFactors(RandomSource& random, int firstDigits, int secondDigits, int places);
+// The decimal questions, numbered first factor by first factor: the whole
+// second factors, then the decimal ones.
+std::int64_t decimalDistinctCount(int firstDigits, int secondDigits);
+DecimalFactors decimalFactorsAt(int firstDigits, int secondDigits, int places, std::int64_t index);
+// Writes a×b= and, when shown, the exact product, each number without
+// trailing zeros after its point.
+void writeDecimalQuestion(SheetLine& line, const DecimalFactors& factors, bool withAnswer);
+// The aligned cell, never narrower than the longest decimal question with
+// its product and two spaces.
+int decimalCellWidth(int firstDigits, int secondDigits, int places);
+// Draws and writes a whole run of decimal questions; run.option is the places.
+bool runDecimalRows(const OperandRun& run, SheetOutputs& outputs);
 // "中段" or "高段".
 QString stage(MultiplyGrade grade);
 // The grade's sheet names and cell width.
-RowSheet sheet(MultiplyGrade grade, int firstDigits, int secondDigits);
+// places: the decimal places the upper grades offer, 0 for whole numbers.
+RowSheet sheet(MultiplyGrade grade, int firstDigits, int secondDigits, int places = 0);
 } // namespace Multiplication

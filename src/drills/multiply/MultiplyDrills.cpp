@@ -27,16 +27,30 @@ RowDrillDefinition rowDrill(MultiplyGrade grade)
             .countsMessage = middle ? MultiplyTexts::kMiddleGradeCountsMessage
                                     : RowDrill::countsMessage(Multiplication::kLayoutLimits),
         },
-        .sheet = [grade](int d1, int d2) { return Multiplication::sheet(grade, d1, d2); },
+        .sheet = [grade](int d1, int d2, int places) { return Multiplication::sheet(grade, d1, d2, places); },
         .run = Multiplication::runRows,
     };
     if (!middle) {
-        drill.numbered = [](int d1, int d2) {
+        // The upper grades offer decimals: the option chosen is the number of places.
+        drill.run = [](const OperandRun& run, SheetOutputs& outputs) {
+            return run.option > 0 ? Multiplication::runDecimalRows(run, outputs)
+                                  : Multiplication::runRows(run, outputs);
+        };
+        drill.numbered = [](int d1, int d2, int places) {
+            if (places > 0) {
+                return NumberedQuestions { Multiplication::decimalDistinctCount(d1, d2),
+                    [d1, d2, places](SheetLine& row, std::int64_t index, bool answers) {
+                        Multiplication::writeDecimalQuestion(
+                            row, Multiplication::decimalFactorsAt(d1, d2, places, index), answers);
+                    } };
+            }
             return NumberedQuestions { Multiplication::distinctCount(d1, d2),
                 [d1, d2](SheetLine& row, std::int64_t index, bool answers) {
                     Multiplication::writeQuestion(row, Multiplication::factorsAt(d1, d2, index), answers);
                 } };
         };
+        drill.choice = RowChoice { MultiplyTexts::kPlacesCaption,
+            { MultiplyTexts::kWholeCaption, RowDrill::placesName(1), RowDrill::placesName(2) } };
     }
     return drill;
 }

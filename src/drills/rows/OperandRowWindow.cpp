@@ -6,6 +6,7 @@
 #include "random/DistinctDraws.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefinition drill, QWidget* parent)
     : RowWindow(environment, drill.drillName, drill.boxes, parent)
@@ -15,6 +16,24 @@ OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefini
         m_distinct = Controls::checkBox(
             this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, RowForm::kDistinctCheck);
     }
+    if (m_drill.choice) {
+        std::vector<std::pair<const char*, QString>> options;
+        for (std::size_t i = 0; i < m_drill.choice->options.size(); ++i) {
+            options.emplace_back(RowForm::kChoiceOptions[i], m_drill.choice->options[i]);
+        }
+        m_options = Controls::optionFrame(this, RowForm::kChoiceFrame, m_drill.choice->caption,
+            RowForm::kChoiceFramePlace, options, RowForm::choicePlace);
+    }
+}
+
+int OperandRowWindow::option() const
+{
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        if (m_options[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
 }
 
 std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
@@ -22,10 +41,11 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
 {
     const int first = digits[0];
     const int second = digits[1];
-    const RowSheet sheet = m_drill.sheet(first, second);
+    const int chosen = option();
+    const RowSheet sheet = m_drill.sheet(first, second, chosen);
     std::optional<NumberedQuestions> numbered;
     if (m_distinct && m_distinct->checkState() == Qt::Checked) {
-        numbered = m_drill.numbered(first, second);
+        numbered = m_drill.numbered(first, second, chosen);
         if (numbered->count < layout.questions()) {
             MessageBox::show(this, DistinctTexts::countMessage(numbered->count));
             return std::nullopt;
@@ -33,7 +53,7 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
     }
 
     return Run { sheet.fileName,
-        [this, sheet, layout, numbered, first, second](SheetOutputs& outputs, const DrillPass& pass) {
+        [this, sheet, layout, numbered, first, second, chosen](SheetOutputs& outputs, const DrillPass& pass) {
             if (numbered) {
                 DistinctIndices indices(numbered->count, layout.questions());
                 return RowDrill::run(
@@ -41,6 +61,6 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
                     [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); },
                     outputs);
             }
-            return m_drill.run({ sheet, layout, pass.random, first, second, pass.answers }, outputs);
+            return m_drill.run({ sheet, layout, pass.random, first, second, pass.answers, chosen }, outputs);
         } };
 }

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
+class QRadioButton;
 
 // The distinct questions of a drill's digit counts, numbered from 0.
 struct NumberedQuestions {
@@ -18,15 +20,24 @@ struct NumberedQuestions {
     std::function<void(SheetLine& row, std::int64_t index, bool answers)> write;
 };
 
+// A choice of the kind of question in a frame of its own (整除 / 有余数, the
+// decimal places); its first option, chosen at start, is the drill's plain questions.
+struct RowChoice {
+    QString caption;
+    std::vector<QString> options;
+};
+
 struct RowDrillDefinition {
     QString drillName;
     RowBoxes boxes; // the two digit boxes, first and second operand, and the layout boxes
-    std::function<RowSheet(int firstDigits, int secondDigits)> sheet;
+    // option: the chosen option of the drill's choice, 0 where it has none.
+    std::function<RowSheet(int firstDigits, int secondDigits, int option)> sheet;
     // Draws and writes a whole run: RowDrill::runDrawn with the drill's
-    // question writer.
+    // question writer for the chosen option.
     bool (*run)(const OperandRun& run, SheetOutputs& outputs);
     // For a drill that offers 题目不重复: its questions of the digit counts.
-    std::function<NumberedQuestions(int firstDigits, int secondDigits)> numbered = {};
+    std::function<NumberedQuestions(int firstDigits, int secondDigits, int option)> numbered = {};
+    std::optional<RowChoice> choice = std::nullopt;
 };
 
 class OperandRowWindow : public RowWindow {
@@ -38,6 +49,9 @@ protected:
     std::optional<Run> prepareRun(const std::vector<int>& digits, const RowLayout& layout) override;
 
 private:
+    int option() const;
+
     RowDrillDefinition m_drill;
     QCheckBox* m_distinct = nullptr; // only where the drill offers it
+    std::vector<QRadioButton*> m_options; // only where the drill offers a choice
 };

@@ -45,6 +45,7 @@ struct OperandRun {
     int firstDigits;
     int secondDigits;
     bool answers;
+    int option = 0; // the drill's choice of question kind, 0 for its first
 };
 
 namespace RowDrill {
@@ -86,6 +87,14 @@ inline void writeOperation(
     }
     line.commit(end, (end - start) - (between.size - 1));
 }
+
+// "一位小数" or "两位小数": the captions of a choice of decimal places, and
+// what a sheet's name adds for them.
+QString placesName(int places);
+
+// Writes scaled ÷ 10^places as a decimal number with no trailing zeros after
+// the point (2.5, never 2.50), or as a whole number when nothing is left after it.
+void writeDecimal(SheetLine& line, std::int64_t scaled, int places);
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
