@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config clang-format git
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-noto-cjk fonts-arphic-uming
-  cups libcups2-dev printer-driver-cups-pdf poppler-utils
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils ghostscript
   xvfb xauth
 )
 

@@ -1,11 +1,13 @@
 #include "printing/PagePainter.h"
 
 #include "common/Fonts.h"
+#include "printing/PrintMessages.h"
 #include "printing/SheetGlyphs.h"
 
 #include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 
 namespace {
@@ -129,4 +131,13 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
         return -1;
     }
     return smallest;
+}
+
+double PagePainter::writePdf(QIODevice& device, const PrintedPages& pages, const QPageLayout& layout)
+{
+    QPdfWriter writer(&device);
+    writer.setTitle(PrintTexts::kJobName);
+    writer.setCreator(PrintTexts::kJobName);
+    writer.setPageLayout(layout);
+    return paint(writer, pages);
 }

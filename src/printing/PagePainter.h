@@ -10,6 +10,7 @@
 
 #include <QPageLayout>
 
+class QIODevice;
 class QPagedPaintDevice;
 
 struct PageFit {
@@ -32,4 +33,8 @@ PageFit fit(const PrintedPage& lines, const QPageLayout& layout);
 // paper size and margins. Returns the smallest size used (12 with no pages),
 // or a negative value when the device could not be painted on.
 double paint(QPagedPaintDevice& device, const PrintedPages& pages);
+
+// Paints the pages into a PDF document written to the device, on paper of
+// the given layout; returns as paint() does.
+double writePdf(QIODevice& device, const PrintedPages& pages, const QPageLayout& layout);
 } // namespace PagePainter

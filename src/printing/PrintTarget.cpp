@@ -2,10 +2,9 @@
 
 #include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
-#include "printing/SheetPdf.h"
 
-#include <QFile>
 #include <QPageSize>
+#include <QSaveFile>
 #include <algorithm>
 
 QPageLayout PrintTarget::a4()
@@ -16,14 +15,11 @@ QPageLayout PrintTarget::a4()
 
 PrintOutcome PdfPrintTarget::print(const PrintedPages& pages)
 {
-    QFile file(m_path);
-    const double smallest = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        ? SheetPdf::write(file, pages, pageLayout(), PrintTexts::kJobName)
-        : -1;
-    if (smallest < 0) {
-        if (file.isOpen()) {
-            file.remove();
-        }
+    // Through a temporary file, so a failed write leaves no half document.
+    QSaveFile file(m_path);
+    const double smallest
+        = file.open(QIODevice::WriteOnly) ? PagePainter::writePdf(file, pages, pageLayout()) : -1;
+    if (smallest < 0 || !file.commit()) {
         return { PrintMessages::printFailed(m_path, PrintTexts::kCannotPaint), 0 };
     }
     return { {}, smallest };

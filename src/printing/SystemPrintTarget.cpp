@@ -2,7 +2,6 @@
 
 #include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
-#include "printing/SheetPdf.h"
 
 #include <QBuffer>
 #include <QPrinter>
@@ -182,8 +181,8 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    const double smallest = SheetPdf::write(
-        pdf, pages, printerLayout(QPrinterInfo::printerInfo(queue.name)), PrintTexts::kJobName);
+    const double smallest
+        = PagePainter::writePdf(pdf, pages, printerLayout(QPrinterInfo::printerInfo(queue.name)));
     if (smallest < 0) {
         return { PrintMessages::printFailed(queue.name, PrintTexts::kCannotPaint), 0 };
     }

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTest>
@@ -87,6 +88,42 @@ QStringList TestSupport::pdfPages(const QString& pdfPath)
         pages.removeLast();
     }
     return pages;
+}
+
+QImage TestSupport::renderedPage(const QString& pdfPath, int page, bool ghostscript)
+{
+    const QString number = QString::number(page);
+    QProcess process;
+    if (ghostscript) {
+        process.start(QStringLiteral("gs"),
+            { QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+                QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=pgmraw"), QStringLiteral("-r100"),
+                QStringLiteral("-dTextAlphaBits=4"), QStringLiteral("-dGraphicsAlphaBits=4"),
+                QStringLiteral("-dFirstPage=") + number, QStringLiteral("-dLastPage=") + number,
+                QStringLiteral("-sOutputFile=-"), pdfPath });
+    } else {
+        process.start(QStringLiteral("pdftoppm"),
+            { QStringLiteral("-gray"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+                number, QStringLiteral("-l"), number, pdfPath });
+    }
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QImage::fromData(process.readAllStandardOutput(), "PGM");
+}
+
+QList<qint64> TestSupport::inkByRow(const QImage& page)
+{
+    QList<qint64> rows;
+    for (int y = 0; y < page.height(); ++y) {
+        qint64 ink = 0;
+        const uchar* row = page.constScanLine(y);
+        for (int x = 0; x < page.width(); ++x) {
+            ink += 255 - row[x];
+        }
+        rows.append(ink);
+    }
+    return rows;
 }
 
 QStringList TestSupport::nonEmptyLines(const QString& text)

@@ -9,6 +9,7 @@
 
 #include "random/RandomSource.h"
 #include <QDir>
+#include <QImage>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,10 @@ QStringList sheetValues(const QString& path);
 QString gbk(const QString& text);
 // Runs pdftotext -layout and returns each page's text.
 QStringList pdfPages(const QString& pdfPath);
+// A page (from 1) of a PDF as poppler or Ghostscript draws it, 100 dpi grey.
+QImage renderedPage(const QString& pdfPath, int page, bool ghostscript);
+// How much ink each pixel row of a drawn page holds.
+QList<qint64> inkByRow(const QImage& page);
 QStringList nonEmptyLines(const QString& text);
 // Installs the CJK font substitutions once.
 void initFonts();
