@@ -8,16 +8,21 @@
 #include "forms/WrappingCheckBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/SheetFolder.h"
 #include "shell/Shell.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -46,6 +51,8 @@ private slots:
     void programEnds();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
+    void sheetFolderFollowsHowTheProgramStarted_data();
+    void sheetFolderFollowsHowTheProgramStarted();
 
 private:
     void trigger(const char* entry)
@@ -370,6 +377,56 @@ void TestShell::textsFitTheirControls()
         } else {
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
         }
+    }
+}
+
+void TestShell::sheetFolderFollowsHowTheProgramStarted_data()
+{
+    // Paths are relative to a scratch folder that is current at the start;
+    // "" is that folder itself.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<bool>("documentsIsAFile");
+    QTest::addColumn<QString>("expected");
+
+    const QString menu = SheetFolder::kDocumentsOption;
+    QTest::addRow("from a shell: the current directory")
+        << QStringList { "mireva" } << "Documents" << false << "";
+    QTest::addRow("from the menu: Mireva made in a documents folder not there yet")
+        << QStringList { "mireva", menu } << "Documents" << false << "Documents/Mireva";
+    QTest::addRow("from the menu: Mireva in a documents folder that holds it already")
+        << QStringList { "mireva", menu } << "home/文档" << false << "home/文档/Mireva";
+    QTest::addRow("from the menu, Mireva cannot be made: the home folder")
+        << QStringList { "mireva", menu } << "Documents" << true << "home";
+    QTest::addRow("from the menu, no documents folder known: the home folder")
+        << QStringList { "mireva", menu } << "" << false << "home";
+}
+
+void TestShell::sheetFolderFollowsHowTheProgramStarted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, documents);
+    QFETCH(bool, documentsIsAFile);
+    QFETCH(QString, expected);
+
+    ScratchDir scratch;
+    const QDir start(scratch.path());
+    QVERIFY(start.mkpath("home/文档/Mireva"));
+    if (documentsIsAFile) {
+        QFile file(start.filePath(documents));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot create or enter .*Documents/Mireva"));
+    }
+    const QString documentsPath = documents.isEmpty() ? QString() : start.filePath(documents);
+
+    const QString entered = SheetFolder::enter(arguments, documentsPath, start.filePath("home"));
+
+    const QString wanted = QFileInfo(start.filePath(expected)).canonicalFilePath();
+    QVERIFY2(!wanted.isEmpty(), qPrintable(expected));
+    QCOMPARE(QFileInfo(entered).canonicalFilePath(), wanted);
+    QCOMPARE(QDir::current().canonicalPath(), wanted);
+    if (expected.isEmpty()) {
+        QVERIFY(!start.exists("Documents"));
     }
 }
 

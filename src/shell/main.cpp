@@ -5,6 +5,7 @@
 #include "common/MessageBox.h"
 #include "output/SheetLine.h"
 #include "printing/SystemPrintTarget.h"
+#include "shell/SheetFolder.h"
 #include "shell/Shell.h"
 
 #include <QApplication>
@@ -16,6 +17,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Mireva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     Fonts::installSubstitutions();
+    // Started from the desktop's menu, sheet files go to a folder the teacher
+    // can find rather than to wherever the menu started the program.
+    SheetFolder::enterForUser(QCoreApplication::arguments());
 
     if (!SheetLine::encodingAvailable()) {
         MessageBox::show(nullptr,
