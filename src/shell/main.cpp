@@ -16,6 +16,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mireva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    // Lets a Wayland desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mireva.Mireva"));
     Fonts::installSubstitutions();
     // Started from the desktop's menu, sheet files go to a folder the teacher
     // can find rather than to wherever the menu started the program.
