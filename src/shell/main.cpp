@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +22,13 @@ int main(int argc, char* argv[])
     // Lets a Wayland desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mireva.Mireva"));
     Fonts::installSubstitutions();
+    // Qt's own texts (the buttons of message boxes, the dialogs) in Chinese,
+    // whatever the system's language, as all the program's texts are.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
     // Started from the desktop's menu, sheet files go to a folder the teacher
     // can find rather than to wherever the menu started the program.
     SheetFolder::enterForUser(QCoreApplication::arguments());
