@@ -57,14 +57,12 @@ set -e
 "${apt[@]}" remove -y -qq mireva
 [ "$(dpkg-query -W -f='${db:Status-Status}' mireva 2>/dev/null || true)" != installed ] \
   || fail "mireva is still installed"
-# What is left of the package's list may only be folders that other packages
-# own or that hold others' files.
+# What is left of the package's list may only be folders other packages own
+# (every package with a file in a folder owns the folder too).
 while read -r path; do
   [ -e "$path" ] || continue
-  if [ ! -d "$path" ]; then
+  if [ ! -d "$path" ] || ! dpkg -S "$path" >/dev/null 2>&1; then
     fail "$path is left behind"
-  elif [ -z "$(ls -A "$path")" ] && ! dpkg -S "$path" >/dev/null 2>&1; then
-    fail "the empty folder $path is left behind"
   fi
 done <"$listed"
 
