@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when
-# they are missing.
+# Installs the Debian packages that building, running, testing and packaging
+# need, when they are missing. desktop-file-utils and appstream validate the
+# installed menu entry and AppStream data; dpkg-dev works out the package's
+# library dependencies.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
   fonts-noto-cjk fonts-arphic-uming
   cups libcups2-dev printer-driver-cups-pdf poppler-utils ghostscript
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
@@ -19,6 +22,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Others may be using apt on the same machine: wait for their lock.
+  apt-get -o DPkg::Lock::Timeout=300 update -qq
+  apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
 fi

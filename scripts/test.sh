@@ -13,3 +13,5 @@ bash "$here/scripts/check-format.sh"
 bash "$here/scripts/build.sh" -DMIREVA_WARNINGS_AS_ERRORS=ON
 cd "$here"
 ctest --preset default
+# The Debian package: built, installed, started and removed again.
+bash "$here/scripts/check-package.sh"

@@ -9,10 +9,14 @@
 #include "forms/WrappingCheckBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/SheetFolder.h"
 #include "shell/Shell.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +24,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -49,6 +54,8 @@ private slots:
     void programEnds();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
+    void sheetFolderFollowsHowTheProgramStarted_data();
+    void sheetFolderFollowsHowTheProgramStarted();
 
 private:
     void trigger(const char* entry)
@@ -385,6 +392,56 @@ void TestShell::qtSpeaksChinese()
     QVERIFY(QtTranslation::install());
     QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
     QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+}
+
+void TestShell::sheetFolderFollowsHowTheProgramStarted_data()
+{
+    // Paths are relative to a scratch folder that is current at the start;
+    // "" is that folder itself.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<bool>("documentsIsAFile");
+    QTest::addColumn<QString>("expected");
+
+    const QString menu = SheetFolder::kDocumentsOption;
+    QTest::addRow("from a shell: the current directory")
+        << QStringList { "mireva" } << "Documents" << false << "";
+    QTest::addRow("from the menu: Mireva made in a documents folder not there yet")
+        << QStringList { "mireva", menu } << "Documents" << false << "Documents/Mireva";
+    QTest::addRow("from the menu: Mireva in a documents folder that holds it already")
+        << QStringList { "mireva", menu } << "home/文档" << false << "home/文档/Mireva";
+    QTest::addRow("from the menu, Mireva cannot be made: the home folder")
+        << QStringList { "mireva", menu } << "Documents" << true << "home";
+    QTest::addRow("from the menu, no documents folder known: the home folder")
+        << QStringList { "mireva", menu } << "" << false << "home";
+}
+
+void TestShell::sheetFolderFollowsHowTheProgramStarted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, documents);
+    QFETCH(bool, documentsIsAFile);
+    QFETCH(QString, expected);
+
+    ScratchDir scratch;
+    const QDir start(scratch.path());
+    QVERIFY(start.mkpath("home/文档/Mireva"));
+    if (documentsIsAFile) {
+        QFile file(start.filePath(documents));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot create or enter .*Documents/Mireva"));
+    }
+    const QString documentsPath = documents.isEmpty() ? QString() : start.filePath(documents);
+
+    const QString entered = SheetFolder::enter(arguments, documentsPath, start.filePath("home"));
+
+    const QString wanted = QFileInfo(start.filePath(expected)).canonicalFilePath();
+    QVERIFY2(!wanted.isEmpty(), qPrintable(expected));
+    QCOMPARE(QFileInfo(entered).canonicalFilePath(), wanted);
+    QCOMPARE(QDir::current().canonicalPath(), wanted);
+    if (expected.isEmpty()) {
+        QVERIFY(!start.exists("Documents"));
+    }
 }
 
 QTEST_MAIN(TestShell)

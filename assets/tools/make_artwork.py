@@ -4,6 +4,10 @@
     banner.bmp   703 x 69, 24-bit  - title strip across the top of the window
     flowers.gif  125 x 140, 16 colours, transparent background - corner clip-art
     icon.ico     16 x 16, 24-bit   - window / taskbar icon
+    icons/hicolor/<n>x<n>/apps/org.mireva.Mireva.png
+                 the same icon for the desktop's menus, 16 to 256 px, with
+                 transparency; 16 px is the window icon pixel for pixel, the
+                 larger ones are drawn from its shapes at their own size
 
 Needs Pillow and the Noto Sans CJK Bold font (Debian: python3-pil,
 fonts-noto-cjk).  Everything is drawn from code with no randomness, so running
@@ -393,11 +397,60 @@ def make_icon(path):
     write_ico_24(path, icon_pixels())
 
 
+# The window icon's shapes in its own 16 x 16 grid (one unit a pixel there):
+# the sheet's outline runs through the middle of the outline pixels, the bars
+# and lines cover whole pixels.
+ICON_SHEET = [(1.5, 0.5), (10.5, 0.5), (14.5, 4.5), (14.5, 15.5), (1.5, 15.5)]
+ICON_FOLD = [(10.5, 0.5), (10.5, 4.5), (14.5, 4.5)]
+ICON_PLUS = [(7, 2, 9, 10), (4, 5, 12, 7)]
+ICON_LINES = [(4, 11, 12, 12), (4, 13, 12, 14)]
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+ICON_NAME = "org.mireva.Mireva"
+
+
+def draw_icon(size):
+    """The icon at size x size pixels, RGBA."""
+    if size == 16:
+        img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+        for y, row in enumerate(icon_pixels()):
+            for x, c in enumerate(row):
+                if c is not None:
+                    img.putpixel((x, y), c + (255,))
+        return img
+    # Drawn SS times larger and shrunk by averaging, so edges are smooth.
+    k = size * SS / 16.0
+    big = Image.new("RGBA", (size * SS, size * SS), (0, 0, 0, 0))
+    d = ImageDraw.Draw(big)
+    d.polygon(scale_pts(ICON_SHEET, k), fill=(255, 255, 255, 255))
+    d.polygon(scale_pts(ICON_FOLD, k), fill=(200, 200, 200, 255))
+    for x0, y0, x1, y1 in ICON_PLUS:
+        d.rectangle((x0 * k, y0 * k, x1 * k - 1, y1 * k - 1), fill=TEAL + (255,))
+    for x0, y0, x1, y1 in ICON_LINES:
+        d.rectangle((x0 * k, y0 * k, x1 * k - 1, y1 * k - 1), fill=MAGENTA + (255,))
+    outline = (60, 60, 60, 255)
+    width = int(round(k))
+    sheet = scale_pts(ICON_SHEET, k)
+    d.line(sheet + sheet[:1], fill=outline, width=width, joint="curve")
+    d.line(scale_pts(ICON_FOLD, k), fill=outline, width=width, joint="curve")
+    # Square corners where the outline turns at right angles, as at 16 px.
+    for x, y in sheet:
+        d.rectangle((x - k / 2, y - k / 2, x + k / 2 - 1, y + k / 2 - 1), fill=outline)
+    return big.resize((size, size), Image.BOX)
+
+
+def make_theme_icons(root):
+    for size in ICON_SIZES:
+        folder = os.path.join(root, "%dx%d" % (size, size), "apps")
+        os.makedirs(folder, exist_ok=True)
+        draw_icon(size).save(os.path.join(folder, ICON_NAME + ".png"), "PNG", optimize=True)
+
+
 def main():
     os.makedirs(ASSETS, exist_ok=True)
     make_banner(os.path.join(ASSETS, "banner.bmp"))
     make_flowers(os.path.join(ASSETS, "flowers.gif"))
     make_icon(os.path.join(ASSETS, "icon.ico"))
+    make_theme_icons(os.path.join(ASSETS, "icons", "hicolor"))
     return 0
 
 

@@ -6,6 +6,7 @@
 #include "common/QtTranslation.h"
 #include "output/SheetLine.h"
 #include "printing/SystemPrintTarget.h"
+#include "shell/SheetFolder.h"
 #include "shell/Shell.h"
 
 #include <QApplication>
@@ -16,8 +17,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mireva"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    // Lets a Wayland desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mireva.Mireva"));
     Fonts::installSubstitutions();
     QtTranslation::install();
+    // Started from the desktop's menu, sheet files go to a folder the teacher
+    // can find rather than to wherever the menu started the program.
+    SheetFolder::enterForUser(QCoreApplication::arguments());
 
     if (!SheetLine::encodingAvailable()) {
         MessageBox::show(nullptr,
