@@ -320,7 +320,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QFETCH(int, lines);
     QFETCH(bool, noticedAtTheEnd);
     ScratchDir dir;
-    MessageRecorder messages;
+    QStringList failures; // what the outputs recorded, in order
     const QString name = QStringLiteral("大.xls");
     const QByteArray old("\"old sheet\"\r\n");
     writeFile(dir.filePath(name), old);
@@ -338,6 +338,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
         }
         QCOMPARE(outputs.failed(), !noticedAtTheEnd);
         QVERIFY(!outputs.finish());
+        failures = outputs.failures();
     }
     if (noticedAtTheEnd) {
         QCOMPARE(printer.printed, lines / 10);
@@ -346,7 +347,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     }
     // The cause in the program's language only, without the system's English
     // text, and how many pages were printed before the run stopped.
-    QCOMPARE(messages.messages,
+    QCOMPARE(failures,
         QStringList { OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true)
             + OutputMessages::pagesPrinted(printer.printed) });
     QCOMPARE(readBytes(dir.filePath(name)), old);
@@ -368,7 +369,7 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     QFETCH(bool, earlier);
     QFETCH(bool, folder);
     ScratchDir dir;
-    MessageRecorder messages;
+    QStringList failures; // what the outputs recorded, in order
     const QString questions = QStringLiteral("题.xls");
     const QString answers = FrameLines::answerFileName(questions);
     if (earlier) {
@@ -394,11 +395,12 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
             full.emplace(0);
         }
         QVERIFY(!outputs.finish());
+        failures = outputs.failures();
     }
-    QCOMPARE(messages.messages.size(), 1);
-    QVERIFY2(messages.messages[0].startsWith(QStringLiteral("文件“%1”未能生成").arg(answers)),
-        qPrintable(messages.messages[0]));
-    QVERIFY(messages.messages[0].endsWith(OutputMessages::pairKept(questions)));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(
+        failures[0].startsWith(QStringLiteral("文件“%1”未能生成").arg(answers)), qPrintable(failures[0]));
+    QVERIFY(failures[0].endsWith(OutputMessages::pairKept(questions)));
     if (folder) {
         QDir(dir.path()).rmdir(answers);
     }
@@ -428,7 +430,6 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     QFETCH(bool, folderFirst);
     QFETCH(int, printed);
     ScratchDir dir;
-    MessageRecorder messages;
     const QString name = QStringLiteral("占用.xls");
     // A folder stands where the sheet would go.
     if (folderFirst) {
@@ -447,7 +448,7 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     outputs.line(QStringLiteral("1+1="));
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
-    QCOMPARE(messages.messages,
+    QCOMPARE(outputs.failures(),
         QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。")
             + OutputMessages::pagesPrinted(printed) });
     QCOMPARE(QFileInfo::exists(pdfPath) ? pdfPages(pdfPath).size() : 0, printed);

@@ -39,13 +39,13 @@ protected:
     // What a run makes: the sheet file named in the completion text, and its passes.
     struct Run {
         QString fileName;
-        PassRunner runPass;
+        PassWriter writePass;
     };
     // The drill's own checks of the operands (one a box, top to bottom) and
     // the layout, and the run they make; nothing once a refusal is shown.
     virtual std::optional<Run> prepareRun(const std::vector<int>& operands, const RowLayout& layout) = 0;
 
-    void generate() final;
+    std::optional<DrillRun> readRun() final;
 
 private:
     // A title label and its box on settings line 0 to 4.
