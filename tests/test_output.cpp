@@ -320,7 +320,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QFETCH(int, lines);
     QFETCH(bool, noticedAtTheEnd);
     ScratchDir dir;
-    QStringList failures; // what the outputs recorded, in order
+    RunOutcome outcome; // what the outputs recorded
     const QString name = QStringLiteral("大.xls");
     const QByteArray old("\"old sheet\"\r\n");
     writeFile(dir.filePath(name), old);
@@ -338,7 +338,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
         }
         QCOMPARE(outputs.failed(), !noticedAtTheEnd);
         QVERIFY(!outputs.finish());
-        failures = outputs.failures();
+        outcome = outputs.outcome();
     }
     if (noticedAtTheEnd) {
         QCOMPARE(printer.printed, lines / 10);
@@ -347,7 +347,9 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     }
     // The cause in the program's language only, without the system's English
     // text, and how many pages were printed before the run stopped.
-    QCOMPARE(failures,
+    QCOMPARE(outcome.pagesPrinted, qsizetype { printer.printed });
+    QVERIFY(outcome.filesWritten.isEmpty());
+    QCOMPARE(outcome.failures,
         QStringList { OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true)
             + OutputMessages::pagesPrinted(printer.printed) });
     QCOMPARE(readBytes(dir.filePath(name)), old);
@@ -448,6 +450,7 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     outputs.line(QStringLiteral("1+1="));
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
+    QCOMPARE(outputs.outcome().pagesPrinted, qsizetype { printed });
     QCOMPARE(outputs.failures(),
         QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。")
             + OutputMessages::pagesPrinted(printed) });

@@ -4,8 +4,8 @@
 // lines, then questions per row (Text4), rows per page (Text5) and pages per
 // run (Text6), each box with its title label. Generating reads the operand
 // boxes, then the layout boxes, each refused with its own message; the drill
-// then makes its own checks and names its run, which this window carries out
-// and reports.
+// then makes its own checks and names its run, which the drill window
+// carries out and reports.
 
 #include "drills/rows/RowDrill.h"
 #include "forms/DrillWindow.h"
