@@ -8,14 +8,13 @@
 // a PDF file through the printing path of the windows.
 
 #include "common/Fonts.h"
-#include "drills/addsub/AddSubWindow.h"
-#include "drills/chains/ChainWindow.h"
-#include "drills/divide/DivisionDrills.h"
-#include "drills/multiply/MultiplyDrills.h"
 #include "forms/ChainForm.h"
+#include "forms/DrillWindow.h"
+#include "forms/RowForm.h"
 #include "forms/SetForm.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
+#include "shell/DrillRegistry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,7 +45,7 @@ using Boxes = std::map<QString, QString>;
 
 struct Work {
     const char* name;
-    std::function<std::unique_ptr<DrillWindow>(DrillEnvironment&)> window;
+    const char* entry; // the drill's menu entry in the drill registry
     Boxes boxes;
 };
 
@@ -133,50 +132,31 @@ std::vector<Work> works()
 {
     const Boxes chain { { ChainForm::kPerRowBox, "51" }, { ChainForm::kRowsBox, "11" },
         { ChainForm::kPagesBox, "20" } };
-    const auto addSub = [](AddSubDrill drill) {
-        return [drill](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
-            return std::make_unique<AddSubWindow>(e, addSubDrillDefinition(drill));
-        };
-    };
     return {
-        { "综合除算 4×(6÷5×50), 100 sets",
-            [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, DivisionDrills::sets()); },
-            gridBoxes("6", "5", "50", "100") },
-        { "中段乘算 6×5, 50×200×40",
-            [](DrillEnvironment& e) {
-                return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Middle));
-            },
-            rowBoxes("6", "5", "50", "200", "40") },
-        { "高段乘算 6×5, 50×200×40",
-            [](DrillEnvironment& e) {
-                return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(MultiplyGrade::Upper));
-            },
-            rowBoxes("6", "5", "50", "200", "40") },
-        { "高段除算 6÷5, 50×200×40",
-            [](DrillEnvironment& e) { return std::make_unique<OperandRowWindow>(e, DivisionDrills::rows()); },
-            rowBoxes("6", "5", "50", "200", "40") },
-        { "综合乘算 4×(6×5×50), 100 sets",
-            [](DrillEnvironment& e) { return std::make_unique<SetDrillWindow>(e, MultiplyDrills::sets()); },
+        { "综合除算 4×(6÷5×50), 100 sets", "zhc", gridBoxes("6", "5", "50", "100") },
+        { "中段乘算 6×5, 50×200×40", "zdcs", rowBoxes("6", "5", "50", "200", "40") },
+        { "高段乘算 6×5, 50×200×40", "gdcs", rowBoxes("6", "5", "50", "200", "40") },
+        { "高段除算 6÷5, 50×200×40", "gdchs", rowBoxes("6", "5", "50", "200", "40") },
+        { "综合乘算 4×(6×5×50), 100 sets", "zhch",
             [] {
                 Boxes b = gridBoxes("6", "5", "50", "100");
                 b[SetForm::kPerRowBox] = "50";
                 return b;
             }() },
-        { "七笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kSevenTerm); },
-            chain },
-        { "五笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kFiveTerm); },
-            chain },
-        { "十笔加减 51×11×20",
-            [](DrillEnvironment& e) { return std::make_unique<ChainWindow>(e, ChainDrills::kTenTerm); },
-            chain },
-        { "幼儿加减 20以内, 20×50×40", addSub(AddSubDrill::Kindergarten),
-            rowBoxes("20", nullptr, "20", "50", "40") },
-        { "低段加减 2±2, 20×50×40", addSub(AddSubDrill::Lower), rowBoxes("2", "2", "20", "50", "40") },
-        { "中段加减 4±4, 20×50×40", addSub(AddSubDrill::Middle), rowBoxes("4", "4", "20", "50", "40") },
-        { "高段加减 6±6, 20×50×40", addSub(AddSubDrill::Upper), rowBoxes("6", "6", "20", "50", "40") },
+        { "七笔加减 51×11×20", "j7", chain },
+        { "五笔加减 51×11×20", "j5", chain },
+        { "十笔加减 51×11×20", "j10", chain },
+        { "幼儿加减 20以内, 20×50×40", "yer", rowBoxes("20", nullptr, "20", "50", "40") },
+        { "低段加减 2±2, 20×50×40", "ddjj", rowBoxes("2", "2", "20", "50", "40") },
+        { "中段加减 4±4, 20×50×40", "zdjj", rowBoxes("4", "4", "20", "50", "40") },
+        { "高段加减 6±6, 20×50×40", "gdjj", rowBoxes("6", "6", "20", "50", "40") },
     };
+}
+
+// The drill window of that menu entry, built as the shell builds it.
+std::unique_ptr<DrillWindow> makeWindow(const char* entry, DrillEnvironment& environment)
+{
+    return DrillRegistry::find(QLatin1String(entry))->makeWindow(environment);
 }
 } // namespace
 
@@ -202,7 +182,7 @@ int main(int argc, char** argv)
         const QString workDir = dir.filePath(QString::fromUtf8(work.name).left(4));
         QDir().mkpath(workDir);
         QDir::setCurrent(workDir);
-        const std::unique_ptr<DrillWindow> window = work.window(environment);
+        const std::unique_ptr<DrillWindow> window = makeWindow(work.entry, environment);
         setUp(*window, work.boxes, false, true);
         auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
@@ -226,9 +206,9 @@ int main(int argc, char** argv)
 
     if (only.isEmpty() || only == QLatin1String("print")) {
         // Printing has no floor to compare with; a slow print is timed once.
-        OperandRowWindow window(environment, MultiplyDrills::rows(MultiplyGrade::Middle));
-        setUp(window, rowBoxes("6", "5", "50", "200", "40"), true, false);
-        auto* generate = window.findChild<QPushButton*>(DrillNames::kGenerate);
+        const std::unique_ptr<DrillWindow> window = makeWindow("zdcs", environment);
+        setUp(*window, rowBoxes("6", "5", "50", "200", "40"), true, false);
+        auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
         for (int i = 0; i < kRepeats && (runs.empty() || runs.front() < 5000); ++i) {
             QElapsedTimer timer;

@@ -15,6 +15,7 @@
 #include "forms/ChainForm.h"
 #include "forms/SetForm.h"
 #include "random/Draws.h"
+#include "shell/DrillRegistry.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 
@@ -439,10 +440,9 @@ void TestAllDrills::defaultSheetsAreUnchanged_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("answers");
-    for (const char* entry :
-        { "j5", "j7", "j10", "ddjj", "zdjj", "zdcs", "gdjj", "gdcs", "gdchs", "zhch", "zhc", "yer" }) {
-        QTest::addRow("%s", entry) << entry << false;
-        QTest::addRow("%s with answers", entry) << entry << true;
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        QTest::addRow("%s", drill.entry) << drill.entry << false;
+        QTest::addRow("%s with answers", drill.entry) << drill.entry << true;
     }
 }
 

@@ -270,7 +270,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QFETCH(int, lines);
     QFETCH(bool, noticedAtTheEnd);
     ScratchDir dir;
-    MessageRecorder messages;
+    RunOutcome outcome; // what the outputs recorded
     const QString name = QStringLiteral("大.xls");
     const QByteArray old("\"old sheet\"\r\n");
     writeFile(dir.filePath(name), old);
@@ -288,6 +288,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
         }
         QCOMPARE(outputs.failed(), !noticedAtTheEnd);
         QVERIFY(!outputs.finish());
+        outcome = outputs.outcome();
     }
     if (noticedAtTheEnd) {
         QCOMPARE(printer.printed, lines / 10);
@@ -296,7 +297,9 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     }
     // The cause in the program's language only, without the system's English
     // text, and how many pages were printed before the run stopped.
-    QCOMPARE(messages.messages,
+    QCOMPARE(outcome.pagesPrinted, qsizetype { printer.printed });
+    QVERIFY(outcome.filesWritten.isEmpty());
+    QCOMPARE(outcome.failures,
         QStringList { OutputMessages::fileFailed(name, QStringLiteral("写入失败（磁盘空间可能不足）"), true)
             + OutputMessages::pagesPrinted(printer.printed) });
     QCOMPARE(readBytes(dir.filePath(name)), old);
@@ -318,7 +321,7 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     QFETCH(bool, earlier);
     QFETCH(bool, folder);
     ScratchDir dir;
-    MessageRecorder messages;
+    QStringList failures; // what the outputs recorded, in order
     const QString questions = QStringLiteral("题.xls");
     const QString answers = FrameLines::answerFileName(questions);
     if (earlier) {
@@ -344,11 +347,12 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
             full.emplace(0);
         }
         QVERIFY(!outputs.finish());
+        failures = outputs.failures();
     }
-    QCOMPARE(messages.messages.size(), 1);
-    QVERIFY2(messages.messages[0].startsWith(QStringLiteral("文件“%1”未能生成").arg(answers)),
-        qPrintable(messages.messages[0]));
-    QVERIFY(messages.messages[0].endsWith(OutputMessages::pairKept(questions)));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(
+        failures[0].startsWith(QStringLiteral("文件“%1”未能生成").arg(answers)), qPrintable(failures[0]));
+    QVERIFY(failures[0].endsWith(OutputMessages::pairKept(questions)));
     if (folder) {
         QDir(dir.path()).rmdir(answers);
     }
@@ -378,7 +382,6 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     QFETCH(bool, folderFirst);
     QFETCH(int, printed);
     ScratchDir dir;
-    MessageRecorder messages;
     const QString name = QStringLiteral("占用.xls");
     // A folder stands where the sheet would go.
     if (folderFirst) {
@@ -397,7 +400,8 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     outputs.line(QStringLiteral("1+1="));
     outputs.endPage(QString(), 1);
     QVERIFY(!outputs.finish());
-    QCOMPARE(messages.messages,
+    QCOMPARE(outputs.outcome().pagesPrinted, qsizetype { printed });
+    QCOMPARE(outputs.failures(),
         QStringList { QStringLiteral("文件“占用.xls”未能生成：该位置已有同名的文件夹。")
             + OutputMessages::pagesPrinted(printed) });
     QCOMPARE(QFileInfo::exists(pdfPath) ? pdfPages(pdfPath).size() : 0, printed);

@@ -7,6 +7,7 @@
 
 #include "forms/RowForm.h"
 #include "forms/WrappingCheckBox.h"
+#include "shell/DrillRegistry.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SheetFolder.h"
@@ -77,9 +78,9 @@ void TestShell::startShowsOnlyTheMainWindowWithTheCommonTitle()
     QVERIFY(!m_shell->helpWindow()->isVisible());
     QCOMPARE(m_shell->mainWindow()->windowTitle(), ShellTexts::kTitle);
     QCOMPARE(m_shell->helpWindow()->windowTitle(), ShellTexts::kTitle);
-    for (const char* name : { "xqd7", "zdcs1", "zhcs2" }) {
-        DrillWindow* drill = m_shell->drillWindow(QLatin1String(name));
-        QVERIFY2(drill, name);
+    for (const DrillEntry& entry : DrillRegistry::drills()) {
+        DrillWindow* drill = m_shell->drillWindow(QLatin1String(entry.window));
+        QVERIFY2(drill, entry.window);
         QVERIFY(!drill->isVisible());
         QCOMPARE(drill->windowTitle(), ShellTexts::kTitle);
     }
@@ -170,12 +171,9 @@ void TestShell::drillEntryOpensItsWindowAndReturnComesBack_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("window");
-    QTest::newRow("七笔加减") << "j7"
-                              << "xqd7";
-    QTest::newRow("中段乘算") << "zdcs"
-                              << "zdcs1";
-    QTest::newRow("综合除算") << "zhc"
-                              << "zhcs2";
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        QTest::newRow(drill.entry) << drill.entry << drill.window;
+    }
 }
 
 void TestShell::drillEntryOpensItsWindowAndReturnComesBack()
@@ -326,9 +324,8 @@ void TestShell::programEnds()
 void TestShell::textsFitTheirControls_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* name : { "xqd5", "xqd7", "xqd10", "yer1", "ddjj1", "zdjj1", "gdjj1", "zdcs1", "gdcs1",
-             "gdchs1", "zhch1", "zhcs2" }) {
-        QTest::newRow(name) << name;
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        QTest::newRow(drill.window) << drill.window;
     }
 }
 

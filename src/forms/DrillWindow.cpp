@@ -5,7 +5,6 @@
 #include "forms/PreviewWindow.h"
 #include "printing/PagePainter.h"
 #include "printing/PrintTarget.h"
-#include "random/RandomSource.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,35 +16,6 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cstdlib>
-
-QString DrillTexts::heading(const QString& drillName)
-{
-    return QStringLiteral("小学数学 [") + drillName + QStringLiteral("] 自动出题系统");
-}
-
-QString DrillTexts::progress(int indent)
-{
-    return QString(indent, QLatin1Char(' ')) + kDone;
-}
-
-QString DrillTexts::generateCaption(const QString& drillName)
-{
-    return drillName + QStringLiteral("(&C)");
-}
-
-QString DrillTexts::completion(
-    qint64 questions, const QString& fileName, const QString& subject, bool toPrint)
-{
-    return QStringLiteral("智能生成") + subject + QLatin1Char('[') + QString::number(questions)
-        + QStringLiteral("]题已完成。如果选择输出到Excel，请在该系统目录下将“") + fileName
-        + QStringLiteral("”用Excel打开，点完成即可。(千万不要直接双击进入)调整即可")
-        + (toPrint ? QStringLiteral("打印。谢谢！") : QStringLiteral("。谢谢！"));
-}
-
-QString DrillTexts::smallPrint(double points)
-{
-    return QStringLiteral("注意：打印字号只有%1磅，建议减少每行题数。").arg(points, 0, 'f', 1);
-}
 
 namespace {
 // Shows a busy cursor for as long as it lives.
@@ -146,96 +116,77 @@ QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, 
 
 void DrillWindow::start(bool previewing)
 {
-    m_previewing = previewing;
     m_previewPages.clear();
     {
         const BusyCursor busy;
-        generate();
+        if (const std::optional<DrillRun> run = readRun()) {
+            execute(*run, previewing);
+        }
     }
-    m_previewing = false;
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
         PreviewWindow::show(this, pages, m_environment.printTarget);
     }
 }
 
-bool DrillWindow::runOnOutputs(const PassRunner& runPass)
+void DrillWindow::execute(const DrillRun& run, bool previewing)
 {
-    m_printedPoints = PagePainter::kLargestPoints;
     // Qt's own printer calls wait minutes on a print system that does not
     // answer; the preview asks it first, within a few seconds.
-    if (m_previewing) {
+    if (previewing) {
         if (const QString silence = m_environment.printTarget.silence(); !silence.isEmpty()) {
             MessageBox::show(this, silence);
-            return false;
+            return;
         }
     }
     // A preview collects the printed pages whether or not the printer is chosen.
-    PageCollector collector(m_previewing ? m_environment.printTarget.pageLayout() : PrintTarget::a4());
-    OutputChoice choice = outputChoice();
-    choice.printer = choice.printer || m_previewing;
-    SheetOutputs outputs(m_previewing ? collector : m_environment.printTarget, choice, this);
-    if (!outputs.open()) {
-        return false;
+    PageCollector collector(previewing ? m_environment.printTarget.pageLayout() : PrintTarget::a4());
+    RunRequest asked = request();
+    asked.outputs.printer = asked.outputs.printer || previewing;
+    // Each part of a run is reported as it is done, before any page is printed.
+    const std::function<void()> stepDone = [this, &run] { showCompletion(run, PagePainter::kLargestPoints); };
+    const RunOutcome outcome = SheetRun::run(previewing ? collector : m_environment.printTarget, asked,
+        m_environment.random, run.writePass, stepDone);
+    for (const QString& failure : outcome.failures) {
+        MessageBox::show(this, failure);
     }
-
-    RandomSource& random = m_environment.random;
-    bool ok = false;
-    switch (answerChoice()) {
-    case Answers::Shown:
-    case Answers::Hidden:
-        ok = runPass(outputs, { answerChoice() == Answers::Shown, random });
-        break;
-    case Answers::Separate: {
-        // The answers are the same questions: the second pass replays the
-        // draws of the first from a copy, and the shared source ends where a
-        // run without answers leaves it.
-        RandomSource replay = random;
-        outputs.expectAnswerSheets();
-        ok = runPass(outputs, { false, random });
-        if (ok) {
-            outputs.beginAnswers();
-            ok = runPass(outputs, { true, replay });
-        }
-        break;
+    if (outcome.refused) {
+        return;
     }
-    }
-    ok = ok && outputs.finish();
-    m_printedPoints = outputs.smallestPrintedPoints();
-    if (!ok) {
+    if (!outcome.ok()) {
         // A run that failed once it had begun reports no success, whatever
         // a set drill showed after the sets it had done.
         clearCompletion();
+        return;
     }
-    if (ok && m_previewing) {
+    showCompletion(run, outcome.smallestPoints);
+    if (previewing) {
         m_previewPages = collector.pages();
     }
-    return ok;
 }
 
-DrillWindow::Answers DrillWindow::answerChoice() const
+RunRequest DrillWindow::request() const
 {
-    if (m_showAnswers->isChecked()) {
-        return Answers::Shown;
-    }
-    return m_separateAnswers->isChecked() ? Answers::Separate : Answers::Hidden;
-}
-
-OutputChoice DrillWindow::outputChoice() const
-{
+    RunRequest request;
     // Only a fully ticked box counts.
-    return { m_toPrinter->checkState() == Qt::Checked, m_toFile->checkState() == Qt::Checked };
+    request.outputs = { m_toPrinter->checkState() == Qt::Checked, m_toFile->checkState() == Qt::Checked };
+    if (m_showAnswers->isChecked()) {
+        request.answers = AnswerSheet::Shown;
+    } else if (m_separateAnswers->isChecked()) {
+        request.answers = AnswerSheet::Separate;
+    }
+    return request;
 }
 
-void DrillWindow::showCompletion(const QString& progressText, const QString& completionText)
+void DrillWindow::showCompletion(const DrillRun& run, double printedPoints)
 {
     QPalette palette = m_progress->palette();
     palette.setColor(QPalette::Base, Qt::black);
     m_progress->setPalette(palette);
-    m_progress->setText(progressText);
-    m_completion->setText(m_printedPoints < PagePainter::kLegiblePoints
-            ? completionText + DrillTexts::smallPrint(m_printedPoints)
-            : completionText);
+    m_progress->setText(run.progress);
+    m_completion->setText(printedPoints < PagePainter::kLegiblePoints
+            ? run.completion + DrillTexts::smallPrint(printedPoints)
+            : run.completion);
 }
 
 void DrillWindow::clearCompletion()

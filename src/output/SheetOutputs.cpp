@@ -1,6 +1,5 @@
 #include "output/SheetOutputs.h"
 
-#include "common/MessageBox.h"
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
 #include "printing/PrintTarget.h"
@@ -27,10 +26,9 @@ void restore(const QString& name, const std::optional<QByteArray>& earlier)
 }
 } // namespace
 
-SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent)
+SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice)
     : m_target(target)
     , m_choice(choice)
-    , m_messageParent(messageParent)
 {
 }
 
@@ -71,7 +69,7 @@ void SheetOutputs::fail(const QString& message)
     }
     m_heldQuestions.clear();
     m_printer.reset();
-    MessageBox::show(m_messageParent, message);
+    m_outcome.failures.append(message);
 }
 
 void SheetOutputs::failFile(const QString& message)
@@ -90,13 +88,14 @@ void SheetOutputs::failFile(const QString& message)
         const PrintOutcome outcome = m_target.print(printer->pages());
         if (outcome.ok()) {
             printed = printer->pages().size();
+            m_outcome.pagesPrinted = printed;
         } else {
             printFailure = outcome.failure;
         }
     }
     fail(message + OutputMessages::pagesPrinted(printed));
     if (!printFailure.isEmpty()) {
-        MessageBox::show(m_messageParent, printFailure);
+        m_outcome.failures.append(printFailure);
     }
 }
 
@@ -219,12 +218,15 @@ bool SheetOutputs::closeFile()
         const std::unique_ptr<SheetFile> questions = std::move(m_heldQuestions.front());
         m_heldQuestions.pop_front();
         ok = commitPair(*questions, *file);
+        if (ok) {
+            m_outcome.filesWritten << questions->name() << file->name();
+        }
     } else if (file->commit()) {
         ok = true;
+        m_outcome.filesWritten << file->name();
     } else {
         failFile(file->failureMessage());
     }
-    m_wroteFile = m_wroteFile || ok;
     return ok;
 }
 
@@ -265,13 +267,15 @@ bool SheetOutputs::printPages()
         return true; // nothing to print: no job, no blank sheet of paper
     }
     const PrintOutcome outcome = m_target.print(printer->pages());
-    m_smallestPoints = outcome.smallestPoints;
+    m_outcome.smallestPoints = outcome.smallestPoints;
     if (!outcome.ok()) {
         m_failed = true;
-        MessageBox::show(m_messageParent,
-            m_wroteFile ? OutputMessages::printFailedFilesKept(outcome.failure) : outcome.failure);
+        m_outcome.failures.append(m_outcome.filesWritten.isEmpty()
+                ? outcome.failure
+                : OutputMessages::printFailedFilesKept(outcome.failure));
         return false;
     }
+    m_outcome.pagesPrinted = printer->pages().size();
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The outputs of one run: the sheet file and/or the printer, as the drill
 // window's two check boxes chose them, with the frame lines that every drill
-// writes around its questions. A failure of either output is reported in a
-// message box naming the cause; the run then stops and the earlier sheet file
-// stays as it was. After a file failure the pages already ended are still
+// writes around its questions. A failure of either output is recorded with a
+// message naming the cause, for the window to show; the run then stops and the
+// earlier sheet file stays as it was. After a file failure the pages already ended are still
 // printed, as whole pages: in a set drill, the sets before the one that
 // failed, and that set's own page when only closing its file failed.
 //
@@ -15,6 +15,7 @@
 // together when the answer sheet is done, both or neither, so the two files
 // of one name never hold different questions.
 
+#include "output/RunOutcome.h"
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
 
@@ -22,7 +23,6 @@
 #include <memory>
 
 class PrintTarget;
-class QWidget;
 
 struct OutputChoice {
     bool printer = false;
@@ -31,11 +31,11 @@ struct OutputChoice {
 
 class SheetOutputs {
 public:
-    SheetOutputs(PrintTarget& target, OutputChoice choice, QWidget* messageParent = nullptr);
+    SheetOutputs(PrintTarget& target, OutputChoice choice);
     ~SheetOutputs();
 
     // Opens the chosen outputs. With printing chosen and a printer that
-    // cannot print now it reports that and returns false before anything is
+    // cannot print now it records why and returns false before anything is
     // written.
     bool open();
 
@@ -63,13 +63,17 @@ public:
     void printLine(const QString& text);
     void printEmptyLine();
 
-    // Puts the sheet file in place; false (reported) when that failed.
+    // Puts the sheet file in place; false (recorded) when that failed.
     bool closeFile();
     // Closes the file if open and hands the printed pages to the printer.
     bool finish();
 
     // The smallest font size the printed pages got (12 when nothing was printed).
-    double smallestPrintedPoints() const { return m_smallestPoints; }
+    double smallestPrintedPoints() const { return m_outcome.smallestPoints; }
+    // The messages of what failed, in order; empty while nothing did.
+    const QStringList& failures() const { return m_outcome.failures; }
+    // What the run has done so far.
+    const RunOutcome& outcome() const { return m_outcome; }
 
 private:
     void fail(const QString& message);
@@ -79,13 +83,12 @@ private:
     void checkFile();
     // For a failed answer sheet: that its question sheet is kept as it was too.
     QString pairNote() const;
-    // Hands the ended pages over; false (reported) when the job failed.
+    // Hands the ended pages over; false (recorded) when the job failed.
     bool printPages();
     QString title(const QString& title) const;
 
     PrintTarget& m_target;
     OutputChoice m_choice;
-    QWidget* m_messageParent;
     std::unique_ptr<SheetFile> m_file;
     // Written question sheets waiting for their answer sheets, oldest first.
     std::deque<std::unique_ptr<SheetFile>> m_heldQuestions;
@@ -93,6 +96,5 @@ private:
     bool m_failed = false;
     bool m_pairs = false;
     bool m_answers = false;
-    bool m_wroteFile = false; // a sheet file of this run is in place
-    double m_smallestPoints = 12.0;
+    RunOutcome m_outcome;
 };

@@ -3,6 +3,7 @@
 #include "common/Fonts.h"
 #include "forms/Controls.h"
 #include "shell/Assets.h"
+#include "shell/DrillRegistry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -12,40 +13,39 @@
 namespace {
 struct MenuEntry {
     const char* name;
-    const char* caption;
+    QString caption;
     QKeySequence shortcut;
 };
 
 struct Menu {
     const char* name;
     const char* caption;
-    std::vector<MenuEntry> entries;
+    std::vector<MenuEntry> entries; // after the drills of the menu
 };
 
-// "学前段(X)" has no access key: its "(X)" is plain text.
+// The drills' entries come from the drill registry. "学前段(X)" has no
+// access key: its "(X)" is plain text.
 const std::vector<Menu>& menuTable()
 {
     static const std::vector<Menu> table {
-        { "xqd", "学前段(X)",
-            { { "j5", "五笔加减", QKeySequence(Qt::CTRL | Qt::Key_F5) },
-                { "j7", "七笔加减", QKeySequence(Qt::CTRL | Qt::Key_F7) },
-                { "j10", "十笔加减", QKeySequence(Qt::CTRL | Qt::Key_A) } } },
-        { "dd", "低段(&D)", { { "ddjj", "低段加减", QKeySequence(Qt::CTRL | Qt::Key_B) } } },
-        { "zd", "中段(&Z)",
-            { { "zdjj", "中段加减", QKeySequence(Qt::CTRL | Qt::Key_C) },
-                { "zdcs", "中段乘算", QKeySequence(Qt::CTRL | Qt::Key_D) } } },
-        { "gd", "高段(&G)",
-            { { "gdjj", "高段加减", QKeySequence(Qt::CTRL | Qt::Key_E) },
-                { "gdcs", "高段乘算", QKeySequence(Qt::CTRL | Qt::Key_F) },
-                { "gdchs", "高段除算", QKeySequence(Qt::CTRL | Qt::Key_G) } } },
-        { "zh", "综合(&Z)",
-            { { "zhch", "综合乘算", QKeySequence(Qt::Key_F2) },
-                { "zhc", "综合除算", QKeySequence(Qt::Key_F3) },
-                { "yer", "幼儿加减", QKeySequence(Qt::Key_F4) } } },
-        { "help", "帮助(&H)", { { "bz", "帮助", QKeySequence(Qt::Key_F1) } } },
-        { "quit", "退出(&X)", { { "tcxt", "退出系统", QKeySequence(Qt::CTRL | Qt::Key_Q) } } },
+        { "xqd", "学前段(X)", {} },
+        { "dd", "低段(&D)", {} },
+        { "zd", "中段(&Z)", {} },
+        { "gd", "高段(&G)", {} },
+        { "zh", "综合(&Z)", {} },
+        { "help", "帮助(&H)", { { "bz", QStringLiteral("帮助"), QKeySequence(Qt::Key_F1) } } },
+        { "quit", "退出(&X)",
+            { { "tcxt", QStringLiteral("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_Q) } } },
     };
     return table;
+}
+
+void addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut); // only while the main window is active
 }
 
 QLabel* picture(QWidget* parent, const char* name, const QString& resource, Twips place)
@@ -87,11 +87,13 @@ MainWindow::MainWindow(QWidget* parent)
     for (const Menu& menu : menuTable()) {
         QMenu* m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
         m->setObjectName(QLatin1String(menu.name));
+        for (const DrillEntry& drill : DrillRegistry::drills()) {
+            if (qstrcmp(drill.menu, menu.name) == 0) {
+                addEntry(m, drill.entry, drill.caption, drill.shortcut);
+            }
+        }
         for (const MenuEntry& e : menu.entries) {
-            QAction* action = m->addAction(QString::fromUtf8(e.caption));
-            action->setObjectName(QLatin1String(e.name));
-            action->setShortcut(e.shortcut);
-            action->setShortcutContext(Qt::WindowShortcut); // only while the main window is active
+            addEntry(m, e.name, e.caption, e.shortcut);
         }
     }
 }

@@ -1,9 +1,7 @@
 #include "shell/Shell.h"
 
-#include "drills/addsub/AddSubWindow.h"
-#include "drills/chains/ChainWindow.h"
-#include "drills/divide/DivisionDrills.h"
-#include "drills/multiply/MultiplyDrills.h"
+#include "forms/DrillWindow.h"
+#include "shell/DrillRegistry.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 
@@ -30,29 +28,9 @@ Shell::Shell(PrintTarget& printTarget)
     m_help = std::make_unique<HelpWindow>();
     m_help->setWindowTitle(ShellTexts::kTitle);
     m_main = std::make_unique<MainWindow>();
-    addDrill(QStringLiteral("j7"), QStringLiteral("xqd7"),
-        std::make_unique<ChainWindow>(m_environment, ChainDrills::kSevenTerm));
     m_main->setWindowTitle(ShellTexts::kTitle);
-    addDrill(QStringLiteral("zdcs"), QStringLiteral("zdcs1"),
-        std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Middle)));
-    addDrill(QStringLiteral("zhc"), QStringLiteral("zhcs2"),
-        std::make_unique<SetDrillWindow>(m_environment, DivisionDrills::sets()));
-
-    // The drills of the other menu entries.
-    addDrill(QStringLiteral("j5"), QStringLiteral("xqd5"),
-        std::make_unique<ChainWindow>(m_environment, ChainDrills::kFiveTerm));
-    addDrill(QStringLiteral("j10"), QStringLiteral("xqd10"),
-        std::make_unique<ChainWindow>(m_environment, ChainDrills::kTenTerm));
-    addDrill(QStringLiteral("gdchs"), QStringLiteral("gdchs1"),
-        std::make_unique<OperandRowWindow>(m_environment, DivisionDrills::rows()));
-    addDrill(QStringLiteral("zhch"), QStringLiteral("zhch1"),
-        std::make_unique<SetDrillWindow>(m_environment, MultiplyDrills::sets()));
-    addDrill(QStringLiteral("gdcs"), QStringLiteral("gdcs1"),
-        std::make_unique<OperandRowWindow>(m_environment, MultiplyDrills::rows(MultiplyGrade::Upper)));
-    for (AddSubDrill drill :
-        { AddSubDrill::Lower, AddSubDrill::Middle, AddSubDrill::Upper, AddSubDrill::Kindergarten }) {
-        const AddSubDrillDefinition kind = addSubDrillDefinition(drill);
-        addDrill(kind.entryName, kind.windowName, makeAddSubWindow(m_environment, drill));
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        addDrill(drill, drill.makeWindow(m_environment));
     }
 
     connect(m_main->entry(QStringLiteral("bz")), &QAction::triggered, this, &Shell::openHelp);
@@ -63,12 +41,13 @@ Shell::Shell(PrintTarget& printTarget)
 
 Shell::~Shell() = default;
 
-void Shell::addDrill(const QString& entryName, const QString& windowName, std::unique_ptr<DrillWindow> window)
+void Shell::addDrill(const DrillEntry& entry, std::unique_ptr<DrillWindow> window)
 {
     DrillWindow* drill = window.get();
-    drill->setObjectName(windowName);
+    drill->setObjectName(QLatin1String(entry.window));
     drill->setWindowTitle(ShellTexts::kTitle);
-    connect(m_main->entry(entryName), &QAction::triggered, this, [this, drill] { openDrill(drill); });
+    connect(m_main->entry(QLatin1String(entry.entry)), &QAction::triggered, this,
+        [this, drill] { openDrill(drill); });
     connect(drill, &DrillWindow::returnRequested, this, [this, drill] { returnFrom(drill); });
     m_drills.push_back(std::move(window));
 }

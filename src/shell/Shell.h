@@ -13,6 +13,7 @@
 #include <vector>
 
 class DrillWindow;
+struct DrillEntry;
 class HelpWindow;
 class MainWindow;
 class PrintTarget;
@@ -37,7 +38,7 @@ public:
     DrillWindow* drillWindow(const QString& name) const;
 
 private:
-    void addDrill(const QString& entryName, const QString& windowName, std::unique_ptr<DrillWindow> window);
+    void addDrill(const DrillEntry& entry, std::unique_ptr<DrillWindow> window);
     void openDrill(DrillWindow* window);
     void returnFrom(DrillWindow* window);
     void openHelp();

@@ -62,19 +62,15 @@ AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
 {
     switch (drill) {
     case AddSubDrill::Kindergarten:
-        return { QStringLiteral("yer"), QStringLiteral("yer1"), QString(), QStringLiteral("幼儿加减"), 0, 0,
-            0, 10, true };
+        return { QString(), QStringLiteral("幼儿加减"), 0, 0, 0, 10, true };
     case AddSubDrill::Lower:
-        return { QStringLiteral("ddjj"), QStringLiteral("ddjj1"), QStringLiteral("低段"),
-            QStringLiteral("低段加减"), 2, 2, 1, 0, true, true };
+        return { QStringLiteral("低段"), QStringLiteral("低段加减"), 2, 2, 1, 0, true, true };
     case AddSubDrill::Middle:
-        return { QStringLiteral("zdjj"), QStringLiteral("zdjj1"), QStringLiteral("中段"),
-            QStringLiteral("中段加减"), 4, 3, 2, 0, false, true };
+        return { QStringLiteral("中段"), QStringLiteral("中段加减"), 4, 3, 2, 0, false, true };
     case AddSubDrill::Upper:
         break;
     }
-    return { QStringLiteral("gdjj"), QStringLiteral("gdjj1"), QStringLiteral("高段"),
-        QStringLiteral("高段加减"), 6, 4, 3, 0, false, false, true };
+    return { QStringLiteral("高段"), QStringLiteral("高段加减"), 6, 4, 3, 0, false, false, true };
 }
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
@@ -169,13 +165,9 @@ std::optional<RowWindow::Run> AddSubWindow::prepareRun(
     }
     const RowSheet sheet = AddSubtract::sheet(
         m_kind.stage, settings.operands, settings.form, settings.threeNumbers, settings.places);
-    return Run { sheet.fileName, [this, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
-                    settings.answers = pass.answers;
-                    return AddSubtract::run(m_kind.stage, settings, pass.random, outputs);
-                } };
-}
-
-std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill)
-{
-    return std::make_unique<AddSubWindow>(environment, addSubDrillDefinition(drill));
+    return Run { sheet.fileName,
+        [stage = m_kind.stage, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
+            settings.answers = pass.answers;
+            return AddSubtract::run(stage, settings, pass.random, outputs);
+        } };
 }

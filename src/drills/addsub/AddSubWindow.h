@@ -7,7 +7,6 @@
 #include "drills/addsub/AddSubtract.h"
 #include "drills/rows/RowWindow.h"
 
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,8 +16,6 @@ class QRadioButton;
 enum class AddSubDrill { Kindergarten, Lower, Middle, Upper };
 
 struct AddSubDrillDefinition {
-    QString entryName; // the main menu's entry
-    QString windowName; // the object name the window is meant to get
     QString stage; // "低段", "中段", "高段"; empty for kindergarten
     QString drillName; // named in the heading and on the generate button
     int maxDigits; // 0: a limit box instead of the two digit boxes
@@ -57,5 +54,3 @@ private:
     QCheckBox* m_threeNumbers = nullptr; // only where offered
     std::vector<QRadioButton*> m_places; // 整数, 一位小数, 两位小数; empty where not offered
 };
-
-std::unique_ptr<DrillWindow> makeAddSubWindow(DrillEnvironment& environment, AddSubDrill drill);

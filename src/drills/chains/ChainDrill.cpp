@@ -3,7 +3,7 @@
 #include "common/CountsMessage.h"
 #include "common/SettingText.h"
 #include "drills/chains/ChainRules.h"
-#include "forms/DrillWindow.h"
+#include "forms/DrillTexts.h"
 #include "output/FrameLines.h"
 #include "output/PageLoop.h"
 

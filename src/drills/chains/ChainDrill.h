@@ -75,7 +75,7 @@ std::int64_t distinctCount(int terms, int subtracted);
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
-// (already reported).
+// (recorded in the outputs).
 bool run(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
     SheetOutputs& outputs);
 } // namespace ChainDrill

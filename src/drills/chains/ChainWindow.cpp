@@ -25,28 +25,26 @@ ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainDrillDefiniti
     }
 }
 
-void ChainWindow::generate()
+std::optional<DrillWindow::DrillRun> ChainWindow::readRun()
 {
     auto settings = ChainDrill::readSettings(m_perRow->text(), m_rows->text(), m_pages->text(), false);
     if (!settings) {
         MessageBox::show(this, m_sheet.countsMessage);
-        return;
+        return std::nullopt;
     }
+    const qint64 questions = qint64 { settings->perRow } * settings->rowsPerPage * settings->pages;
     if (m_distinct && m_distinct->checkState() == Qt::Checked) {
         const std::int64_t distinct = ChainDrill::distinctCount(m_sheet.terms, m_sheet.subtracted);
-        if (distinct < qint64 { settings->perRow } * settings->rowsPerPage * settings->pages) {
+        if (distinct < questions) {
             MessageBox::show(this, DistinctTexts::countMessage(distinct));
-            return;
+            return std::nullopt;
         }
         settings->distinct = true;
     }
-    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
-        settings->answers = pass.answers;
-        return ChainDrill::run(m_sheet, *settings, pass.random, outputs);
-    });
-    if (!done) {
-        return;
-    }
-    const qint64 questions = qint64 { settings->perRow } * settings->rowsPerPage * settings->pages;
-    showCompletion(DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions));
+    return DrillRun { [sheet = m_sheet, settings = *settings](
+                          SheetOutputs& outputs, const DrillPass& pass) mutable {
+                         settings.answers = pass.answers;
+                         return ChainDrill::run(sheet, settings, pass.random, outputs);
+                     },
+        DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions) };
 }

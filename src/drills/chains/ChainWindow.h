@@ -16,7 +16,7 @@ public:
         const ChainDrillDefinition& sheet = ChainDrills::kSevenTerm, QWidget* parent = nullptr);
 
 protected:
-    void generate() override;
+    std::optional<DrillRun> readRun() override;
 
 private:
     ChainDrillDefinition m_sheet;

@@ -53,7 +53,8 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
     }
 
     return Run { sheet.fileName,
-        [this, sheet, layout, numbered, first, second, chosen](SheetOutputs& outputs, const DrillPass& pass) {
+        [runDrawn = m_drill.run, sheet, layout, numbered, first, second, chosen](
+            SheetOutputs& outputs, const DrillPass& pass) {
             if (numbered) {
                 DistinctIndices indices(numbered->count, layout.questions());
                 return RowDrill::run(
@@ -61,6 +62,6 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
                     [&](SheetLine& row) { numbered->write(row, indices.next(pass.random), pass.answers); },
                     outputs);
             }
-            return m_drill.run({ sheet, layout, pass.random, first, second, pass.answers, chosen }, outputs);
+            return runDrawn({ sheet, layout, pass.random, first, second, pass.answers, chosen }, outputs);
         } };
 }

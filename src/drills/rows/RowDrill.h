@@ -98,8 +98,9 @@ void writeDecimal(SheetLine& line, std::int64_t scaled, int places);
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed
-// (already reported). writeQuestion(row) draws one question and writes it at the end
-// of the row; it is called directly, as a run may hold 400,000 questions.
+// (recorded in the outputs). writeQuestion(row) draws one question and writes
+// it at the end of the row; it is called directly, as a run may hold 400,000
+// questions.
 template <typename Writer>
 bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQuestion, SheetOutputs& outputs)
 {

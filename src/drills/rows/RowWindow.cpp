@@ -60,20 +60,22 @@ std::optional<RowLayout> RowWindow::readLayout() const
     return RowLayout { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) };
 }
 
-void RowWindow::generate()
+std::optional<DrillWindow::DrillRun> RowWindow::readRun()
 {
     const auto operands = readOperands();
     if (!operands) {
         MessageBox::show(this, m_boxes.operandsMessage);
-        return;
+        return std::nullopt;
     }
     const auto layout = readLayout();
     if (!layout) {
         MessageBox::show(this, m_boxes.countsMessage);
-        return;
+        return std::nullopt;
     }
-    const std::optional<Run> run = prepareRun(*operands, *layout);
-    if (run && runOnOutputs(run->runPass)) {
-        showCompletion(DrillTexts::progress(), DrillTexts::completion(layout->questions(), run->fileName));
+    std::optional<Run> run = prepareRun(*operands, *layout);
+    if (!run) {
+        return std::nullopt;
     }
+    return DrillRun { std::move(run->writePass), DrillTexts::progress(),
+        DrillTexts::completion(layout->questions(), run->fileName) };
 }

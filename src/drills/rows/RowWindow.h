@@ -4,8 +4,8 @@
 // lines, then questions per row (Text4), rows per page (Text5) and pages per
 // run (Text6), each box with its title label. Generating reads the operand
 // boxes, then the layout boxes, each refused with its own message; the drill
-// then makes its own checks and names its run, which this window carries out
-// and reports.
+// then makes its own checks and names its run, which the drill window
+// carries out and reports.
 
 #include "drills/rows/RowDrill.h"
 #include "forms/DrillWindow.h"
@@ -39,13 +39,13 @@ protected:
     // What a run makes: the sheet file named in the completion text, and its passes.
     struct Run {
         QString fileName;
-        PassRunner runPass;
+        PassWriter writePass;
     };
     // The drill's own checks of the operands (one a box, top to bottom) and
     // the layout, and the run they make; nothing once a refusal is shown.
     virtual std::optional<Run> prepareRun(const std::vector<int>& operands, const RowLayout& layout) = 0;
 
-    void generate() final;
+    std::optional<DrillRun> readRun() final;
 
 private:
     // A title label and its box on settings line 0 to 4.

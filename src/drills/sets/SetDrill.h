@@ -94,7 +94,7 @@ struct SetRun {
 // Writes set n to the outputs: the file and its head lines, the page head
 // with the set number and an empty rule line, the set's rows (questions that
 // do not fill a last row are left out), the page end numbered n, and closes
-// the file. False when an output failed (already reported).
+// the file. False when an output failed (recorded in the outputs).
 bool writeSet(const SetSheet& sheet, const SetRun& run, const std::vector<SetKind>& kinds,
     RandomSource& random, SheetOutputs& outputs);
 } // namespace SetDrill

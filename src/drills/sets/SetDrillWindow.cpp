@@ -82,12 +82,12 @@ std::vector<KindBoxes> SetDrillWindow::readGrid() const
     return grid;
 }
 
-void SetDrillWindow::generate()
+std::optional<DrillWindow::DrillRun> SetDrillWindow::readRun()
 {
     const auto sets = readNumber(m_sets->text());
     if (!inRange(sets, 1, SetDrillTexts::kMaxSets)) {
         MessageBox::show(this, SetDrillTexts::kSetsMessage);
-        return;
+        return std::nullopt;
     }
 
     // Every set is checked on its own, so a faulty grid shows its messages
@@ -100,12 +100,12 @@ void SetDrillWindow::generate()
                 MessageBox::show(this, message);
             }
         }
-        return;
+        return std::nullopt;
     }
     const auto perRow = parseWholeNumber(m_perRow->text());
     if (!perRow || *perRow < 1) {
         MessageBox::show(this, SetDrillTexts::kPerRowMessage);
-        return;
+        return std::nullopt;
     }
 
     const SetSheet& sheet = m_definition.sheet;
@@ -119,24 +119,23 @@ void SetDrillWindow::generate()
         auto distinct = m_definition.distinctKinds(grid.kinds);
         if (const auto* message = std::get_if<QString>(&distinct)) {
             MessageBox::show(this, *message);
-            return;
+            return std::nullopt;
         }
         kinds = std::move(std::get<std::vector<SetKind>>(distinct));
     } else {
         kinds = m_definition.kinds(grid.kinds);
     }
-    const QString completion = DrillTexts::completion(total, SetDrill::filePattern(sheet));
-    const bool done = runOnOutputs([&](SheetOutputs& outputs, const DrillPass& pass) {
-        for (int n = 1; n <= *sets; ++n) {
-            if (!SetDrill::writeSet(sheet, { n, *perRow, pass.answers }, kinds, pass.random, outputs)) {
-                return false;
+    return DrillRun {
+        [sheet, sets = *sets, perRow = *perRow, kinds](SheetOutputs& outputs, const DrillPass& pass) {
+            for (int n = 1; n <= sets; ++n) {
+                if (!SetDrill::writeSet(sheet, { n, perRow, pass.answers }, kinds, pass.random, outputs)) {
+                    return false;
+                }
+                // Each set is reported as it is done.
+                pass.stepDone();
             }
-            // Each set is reported as it is done.
-            showCompletion(DrillTexts::progress(), completion);
-        }
-        return true;
-    });
-    if (done) {
-        showCompletion(DrillTexts::progress(), completion);
-    }
+            return true;
+        },
+        DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet))
+    };
 }

@@ -41,7 +41,7 @@ public:
     SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition definition, QWidget* parent = nullptr);
 
 protected:
-    void generate() override;
+    std::optional<DrillRun> readRun() override;
 
 private:
     // The first-digits, second-digits and count boxes of one kind.
