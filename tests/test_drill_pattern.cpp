@@ -216,6 +216,17 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
     QCOMPARE(session.messages.messages, QStringList());
     QCOMPARE(preview.pages.size(), printed.size());
     QCOMPARE(pdfPages(session.printedPdf()), printed);
+    // Its PDF file is the print, page for page; one that cannot be written
+    // gets its message and leaves nothing.
+    const QString saved = session.paper.filePath(QStringLiteral("saved.pdf"));
+    QVERIFY(PreviewWindow::savePdf(drill, preview.pages, saved));
+    QCOMPARE(pdfPages(saved), printed);
+    const QString nowhere = session.paper.filePath(QStringLiteral("no folder/saved.pdf"));
+    QVERIFY(!PreviewWindow::savePdf(drill, preview.pages, nowhere));
+    QCOMPARE(
+        session.messages.messages, QStringList { PrintMessages::pdfFailed(QStringLiteral("saved.pdf")) });
+    QVERIFY(!QFileInfo::exists(nowhere));
+    session.messages.messages.clear();
     // The preview run writes the sheet file as the generate button does.
     const QDir golden = goldenDir(entry, false);
     const QString name = golden.entryList(QDir::Files).first();

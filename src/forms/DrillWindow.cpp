@@ -117,15 +117,17 @@ QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, 
 void DrillWindow::start(bool previewing)
 {
     m_previewPages.clear();
+    QString sheetName;
     {
         const BusyCursor busy;
         if (const std::optional<DrillRun> run = readRun()) {
+            sheetName = run->sheetName;
             execute(*run, previewing);
         }
     }
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
-        PreviewWindow::show(this, pages, m_environment.printTarget);
+        PreviewWindow::show(this, pages, m_environment.printTarget, sheetName);
     }
 }
 

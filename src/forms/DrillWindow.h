@@ -76,6 +76,7 @@ protected:
         PassWriter writePass;
         QString progress;
         QString completion;
+        QString sheetName; // the sheet's name without ".xls", for a PDF of it
     };
     // Reads the drill's boxes and checks them; nothing once a refusal is shown.
     virtual std::optional<DrillRun> readRun() = 0;

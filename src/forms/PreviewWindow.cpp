@@ -2,16 +2,18 @@
 
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
-#include "printing/PagePainter.h"
+#include "forms/PageView.h"
+#include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,7 +53,21 @@ bool PreviewWindow::print(QWidget* parent, const PrintedPages& pages, PrintTarge
     return true;
 }
 
-void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, PrintTarget& target)
+bool PreviewWindow::savePdf(QWidget* parent, const PrintedPages& pages, const QString& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PdfPrintTarget pdf(path);
+    const PrintOutcome outcome = pdf.print(pages);
+    QApplication::restoreOverrideCursor();
+    if (!outcome.ok()) {
+        MessageBox::show(parent, outcome.failure);
+        return false;
+    }
+    return true;
+}
+
+void PreviewWindow::show(
+    QWidget* parent, const PrintedPages& pages, PrintTarget& target, const QString& sheetName)
 {
     if (currentHandler()) {
         currentHandler()(parent, pages, target);
@@ -62,22 +78,32 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, PrintTarget
     dialog.setWindowTitle(PreviewTexts::kTitle);
     dialog.setFont(Fonts::songti(12));
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(target.pageLayout());
-    auto* view = new QPrintPreviewWidget(&printer);
+    auto* view = new PageView(pages, target.pageLayout());
     view->setObjectName(QStringLiteral("pages"));
-    QObject::connect(view, &QPrintPreviewWidget::paintRequested, view,
-        [&pages](QPrinter* device) { PagePainter::paint(*device, pages); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(PreviewTexts::pageCount(pages.size())));
     buttons->addStretch();
     QObject::connect(addButton(buttons, "zoomOut", PreviewTexts::kZoomOut), &QPushButton::clicked, view,
-        [view] { view->zoomOut(); });
-    QObject::connect(addButton(buttons, "zoomIn", PreviewTexts::kZoomIn), &QPushButton::clicked, view,
-        [view] { view->zoomIn(); });
+        &PageView::zoomOut);
+    QObject::connect(
+        addButton(buttons, "zoomIn", PreviewTexts::kZoomIn), &QPushButton::clicked, view, &PageView::zoomIn);
+    QPushButton* saveButton = addButton(buttons, "savePdf", PreviewTexts::kSavePdf);
     QPushButton* printButton = addButton(buttons, "print", PreviewTexts::kPrint);
     QPushButton* closeButton = addButton(buttons, "close", PreviewTexts::kClose);
+    QObject::connect(saveButton, &QPushButton::clicked, &dialog, [&] {
+        const QString proposed = QDir::current().filePath(
+            (sheetName.isEmpty() ? PrintTexts::kJobName : sheetName) + QStringLiteral(".pdf"));
+        QString path = QFileDialog::getSaveFileName(
+            &dialog, PreviewTexts::kSavePdfTitle, proposed, PreviewTexts::kPdfFilter);
+        if (path.isEmpty()) {
+            return;
+        }
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+            path += QStringLiteral(".pdf");
+        }
+        savePdf(&dialog, pages, path);
+    });
     QObject::connect(printButton, &QPushButton::clicked, &dialog, [&] {
         if (print(&dialog, pages, target)) {
             dialog.accept();
@@ -91,8 +117,8 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, PrintTarget
     if (parent) {
         dialog.resize(parent->size() * 0.9);
     }
-    view->fitInView();
     printButton->setFocus();
+    QTimer::singleShot(0, view, &PageView::fitPage);
     dialog.exec();
 }
 

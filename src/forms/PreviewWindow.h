@@ -1,7 +1,7 @@
 #pragma once
 // The print preview: the pages of a run as they will come out of the
-// printer, painted by the same routine, with a button that prints exactly
-// those pages. Tests install a handler that receives the pages instead of
+// printer, painted by the same routine, with buttons that print exactly
+// those pages or save them as a PDF file. Tests install a handler that receives the pages instead of
 // opening the window.
 
 #include "printing/PrintedPages.h"
@@ -17,14 +17,23 @@ inline const QString kPrint = QStringLiteral("打  印(&P)");
 inline const QString kClose = QStringLiteral("关  闭(&C)");
 inline const QString kZoomIn = QStringLiteral("放大(&+)");
 inline const QString kZoomOut = QStringLiteral("缩小(&-)");
+inline const QString kSavePdf = QStringLiteral("保存为PDF(&S)");
+inline const QString kSavePdfTitle = QStringLiteral("保存为PDF");
+inline const QString kPdfFilter = QStringLiteral("PDF文件 (*.pdf)");
 QString pageCount(qsizetype pages);
 } // namespace PreviewTexts
 
 namespace PreviewWindow {
 using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, PrintTarget& target)>;
 
-// Shows the pages in a modal preview window over the parent.
-void show(QWidget* parent, const PrintedPages& pages, PrintTarget& target);
+// Shows the pages in a modal preview window over the parent. Its PDF file
+// is proposed under the sheet's name in the sheet folder.
+void show(
+    QWidget* parent, const PrintedPages& pages, PrintTarget& target, const QString& sheetName = QString());
+
+// Writes the pages as a PDF file, page for page as printed; a failure gets
+// its message and leaves no file. True when the file was written.
+bool savePdf(QWidget* parent, const PrintedPages& pages, const QString& path);
 
 // Prints the pages as the preview's print button does; a refusing printer or
 // a failed job gets its message. True when the job went through.

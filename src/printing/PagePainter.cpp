@@ -32,10 +32,9 @@ double fittingPoints(const PrintedPage& lines, const QRectF& area)
     return scale >= 1.0 ? PagePainter::kLargestPoints : PagePainter::kLargestPoints * scale * 0.999;
 }
 
-QRectF paintArea(QPageLayout layout, QPageLayout::Orientation orientation)
+QRectF paintArea(const QPageLayout& layout, QPageLayout::Orientation orientation)
 {
-    layout.setOrientation(orientation);
-    return layout.paintRect(QPageLayout::Point);
+    return PagePainter::turned(layout, orientation).paintRect(QPageLayout::Point);
 }
 
 // Draws one line at the baseline, in points at the given size. Spaces are
@@ -77,15 +76,33 @@ void drawLine(QPainter& painter, const QString& line, double baseline, double po
     painter.drawGlyphRun(QPointF(0, baseline), run);
 }
 
-void paintPage(QPainter& painter, const PrintedPage& lines, double points)
+} // namespace
+
+QPageLayout PagePainter::turned(const QPageLayout& layout, QPageLayout::Orientation orientation)
+{
+    QPageLayout result = layout;
+    result.setOrientation(QPageLayout::Portrait);
+    const QMarginsF upright = result.margins();
+    result.setOrientation(orientation);
+    if (orientation == QPageLayout::Landscape) {
+        // The upright top and bottom edges become the sides, and the sides
+        // the top and bottom, in a direction the printer chooses.
+        const double sides = std::max(upright.top(), upright.bottom());
+        const double ends = std::max(upright.left(), upright.right());
+        result.setMinimumMargins(QMarginsF());
+        result.setMargins(QMarginsF(sides, ends, sides, ends));
+    }
+    return result;
+}
+
+void PagePainter::paintPage(QPainter& painter, const PrintedPage& lines, double points)
 {
     SheetGlyphs& g = SheetGlyphs::shared();
-    const double dotsPerPoint = painter.device()->logicalDpiY() / 72.0;
     // Below the smallest size the lines keep 1 pt glyphs and the page is scaled down.
     const double drawn = std::max(points, kSmallestPoints);
     const double shrink = points / drawn;
-    painter.resetTransform();
-    painter.scale(dotsPerPoint * shrink, dotsPerPoint * shrink);
+    painter.save();
+    painter.scale(shrink, shrink);
     const double factor = drawn / SheetGlyphs::kMeasuredPoints;
     double baseline = g.ascent() * factor;
     for (const QString& line : lines) {
@@ -94,8 +111,8 @@ void paintPage(QPainter& painter, const PrintedPage& lines, double points)
         }
         baseline += g.lineSpacing() * factor;
     }
+    painter.restore();
 }
-} // namespace
 
 PageFit PagePainter::fit(const PrintedPage& lines, const QPageLayout& layout)
 {
@@ -111,12 +128,11 @@ PageFit PagePainter::fit(const PrintedPage& lines, const QPageLayout& layout)
 double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
 {
     double smallest = kLargestPoints;
+    const QPageLayout paper = turned(device.pageLayout(), QPageLayout::Portrait);
     QPainter painter;
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        const PageFit fitted = fit(pages[i], device.pageLayout());
-        if (device.pageLayout().orientation() != fitted.orientation) {
-            device.setPageOrientation(fitted.orientation);
-        }
+        const PageFit fitted = fit(pages[i], paper);
+        device.setPageLayout(turned(paper, fitted.orientation));
         const bool started = i == 0 ? painter.begin(&device) : device.newPage();
         if (!started) {
             if (painter.isActive()) {
@@ -124,6 +140,9 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
             }
             return -1;
         }
+        const double dotsPerPoint = device.logicalDpiY() / 72.0;
+        painter.resetTransform();
+        painter.scale(dotsPerPoint, dotsPerPoint);
         paintPage(painter, pages[i], fitted.points);
         smallest = std::min(smallest, fitted.points);
     }

@@ -12,6 +12,7 @@
 
 class QIODevice;
 class QPagedPaintDevice;
+class QPainter;
 
 struct PageFit {
     double points = 12.0; // the size the lines are printed at (below 1: scaled down from 1 pt)
@@ -28,6 +29,16 @@ inline constexpr double kLegiblePoints = 5.0;
 // The size and orientation for a page's lines on paper of the given layout
 // (its orientation is ignored).
 PageFit fit(const PrintedPage& lines, const QPageLayout& layout);
+
+// The layout of a page printed in the given orientation: the paper turned,
+// and its printable area turned with it. Where a side's margin after the
+// turn depends on the direction of the turn, which the printer decides, it
+// takes the larger of the two margins it may come from.
+QPageLayout turned(const QPageLayout& layout, QPageLayout::Orientation orientation);
+
+// Paints one page's lines at the size fit() found. The painter's units are
+// points, its origin the top left corner of the printable area.
+void paintPage(QPainter& painter, const PrintedPage& lines, double points);
 
 // Paints the pages on the device, one device page each, in the device's
 // paper size and margins. Returns the smallest size used (12 with no pages),

@@ -14,3 +14,8 @@ QString PrintTexts::serviceRefused(const QString& reason)
 {
     return QStringLiteral("打印服务拒绝了任务：") + reason;
 }
+
+QString PrintMessages::pdfFailed(const QString& fileName)
+{
+    return QStringLiteral("PDF文件“%1”未能保存：文件夹不允许写入或磁盘空间不足。").arg(fileName);
+}

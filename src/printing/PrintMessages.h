@@ -10,6 +10,8 @@ inline const QString kNoPrinter = QStringLiteral(
 QString printerRefuses(const QString& printer, const QString& cause);
 // A job that did not go through.
 QString printFailed(const QString& printer, const QString& cause);
+// A PDF file that could not be written.
+QString pdfFailed(const QString& fileName);
 } // namespace PrintMessages
 
 namespace PrintTexts {

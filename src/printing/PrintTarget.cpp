@@ -3,6 +3,7 @@
 #include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
 
+#include <QFileInfo>
 #include <QPageSize>
 #include <QSaveFile>
 #include <algorithm>
@@ -20,7 +21,7 @@ PrintOutcome PdfPrintTarget::print(const PrintedPages& pages)
     const double smallest
         = file.open(QIODevice::WriteOnly) ? PagePainter::writePdf(file, pages, pageLayout()) : -1;
     if (smallest < 0 || !file.commit()) {
-        return { PrintMessages::printFailed(m_path, PrintTexts::kCannotPaint), 0 };
+        return { PrintMessages::pdfFailed(QFileInfo(m_path).fileName()), 0 };
     }
     return { {}, smallest };
 }

@@ -5,6 +5,7 @@
 #include "forms/ChainForm.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 ChainWindow::ChainWindow(DrillEnvironment& environment, const ChainDrillDefinition& sheet, QWidget* parent)
@@ -46,5 +47,6 @@ std::optional<DrillWindow::DrillRun> ChainWindow::readRun()
                          settings.answers = pass.answers;
                          return ChainDrill::run(sheet, settings, pass.random, outputs);
                      },
-        DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions) };
+        DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions),
+        QFileInfo(m_sheet.fileName).completeBaseName() };
 }

@@ -4,6 +4,7 @@
 #include "common/SettingText.h"
 #include "forms/RowForm.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 RowWindow::RowWindow(DrillEnvironment& environment, const QString& drillName, RowBoxes boxes, QWidget* parent)
@@ -77,5 +78,6 @@ std::optional<DrillWindow::DrillRun> RowWindow::readRun()
         return std::nullopt;
     }
     return DrillRun { std::move(run->writePass), DrillTexts::progress(),
-        DrillTexts::completion(layout->questions(), run->fileName) };
+        DrillTexts::completion(layout->questions(), run->fileName),
+        QFileInfo(run->fileName).completeBaseName() };
 }

@@ -136,6 +136,6 @@ std::optional<DrillWindow::DrillRun> SetDrillWindow::readRun()
             }
             return true;
         },
-        DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet))
+        DrillTexts::progress(), DrillTexts::completion(total, SetDrill::filePattern(sheet)), sheet.filePrefix
     };
 }

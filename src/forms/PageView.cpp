@@ -1,0 +1,87 @@
+#include "forms/PageView.h"
+
+#include "printing/PagePainter.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr int kGap = 12; // pixels between pages
+
+// One sheet of paper on the screen.
+class Sheet : public QWidget {
+public:
+    Sheet(const PrintedPage& lines, const QPageLayout& paper, const double& zoom, QWidget* parent)
+        : QWidget(parent)
+        , m_lines(lines)
+        , m_zoom(zoom)
+    {
+        const PageFit fit = PagePainter::fit(lines, paper);
+        m_points = fit.points;
+        m_paper = PagePainter::turned(paper, fit.orientation);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    QSizeF paperSize() const { return m_paper.fullRect(QPageLayout::Point).size(); }
+    void follow() { setFixedSize((paperSize() * m_zoom).toSize()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), Qt::white);
+        painter.setPen(Qt::gray);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(Qt::black);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(m_zoom, m_zoom);
+        painter.translate(m_paper.paintRect(QPageLayout::Point).topLeft());
+        PagePainter::paintPage(painter, m_lines, m_points);
+    }
+
+private:
+    const PrintedPage& m_lines;
+    const double& m_zoom;
+    QPageLayout m_paper;
+    double m_points = PagePainter::kLargestPoints;
+};
+} // namespace
+
+PageView::PageView(const PrintedPages& pages, const QPageLayout& paper, QWidget* parent)
+    : QScrollArea(parent)
+{
+    auto* stack = new QWidget;
+    auto* column = new QVBoxLayout(stack);
+    column->setSpacing(kGap);
+    column->setContentsMargins(kGap, kGap, kGap, kGap);
+    for (const PrintedPage& page : pages) {
+        auto* sheet = new Sheet(page, paper, m_zoom, stack);
+        sheet->follow();
+        column->addWidget(sheet, 0, Qt::AlignHCenter);
+        m_sheets.append(sheet);
+    }
+    setWidget(stack);
+    setAlignment(Qt::AlignHCenter);
+    setBackgroundRole(QPalette::Dark);
+}
+
+void PageView::setZoom(double zoom)
+{
+    m_zoom = std::clamp(zoom, 0.1, 8.0);
+    for (QWidget* sheet : m_sheets) {
+        static_cast<Sheet*>(sheet)->follow();
+    }
+    widget()->adjustSize();
+}
+
+void PageView::fitPage()
+{
+    if (m_sheets.isEmpty()) {
+        return;
+    }
+    const double tall = static_cast<Sheet*>(m_sheets.first())->paperSize().height();
+    setZoom((viewport()->height() - 2 * kGap) / tall);
+}
