@@ -4,7 +4,7 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/QtTranslation.h"
-#include "output/SheetLine.h"
+#include "output/SheetFile.h"
 #include "printing/SystemPrintTarget.h"
 #include "shell/Shell.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     Fonts::installSubstitutions();
     QtTranslation::install();
 
-    if (!SheetLine::encodingAvailable()) {
+    if (!SheetFile::encodingAvailable()) {
         MessageBox::show(nullptr,
             QStringLiteral("本程序缺少GBK中文编码支持，无法生成试题文件。请安装带ICU支持的Qt后再运行。"));
         return 1;
