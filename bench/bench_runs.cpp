@@ -1,15 +1,17 @@
 // Times every drill's heaviest run the way its window makes it (settings typed
-// into the boxes, the generate button pressed, sheet files only) next to its
-// floor, measured in the same process right after the run: drawing the same
-// number of values one at a time and writing the same bytes to the same
-// files through the same safe save (written aside, flushed, renamed). Prints
-// one line per run, "name  time_ms  floor_ms  ratio", medians of several
-// runs (how many follows in brackets); then the time to print the largest multiplication run (40 pages) to
-// a PDF file through the printing path of the windows.
+// into the boxes, the generate button pressed, sheet files only) against its
+// time budget. Prints one line per run, "name  budget_ms  median_ms", the
+// median of several runs (how many follows in brackets) and "OVER BUDGET"
+// where the median exceeds the budget; then print jobs of 40 pages through
+// the printing path of the windows (to a PDF file) and the preview's first
+// page of the largest layout, each against its budget. Exits with 1 when
+// anything was over its budget.
 
 #include "common/Fonts.h"
 #include "forms/ChainForm.h"
 #include "forms/DrillWindow.h"
+#include "forms/PageView.h"
+#include "forms/PreviewWindow.h"
 #include "forms/RowForm.h"
 #include "forms/SetForm.h"
 #include "printing/PrintTarget.h"
@@ -20,11 +22,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -43,57 +44,22 @@ constexpr int kMostRepeats = 200;
 
 using Boxes = std::map<QString, QString>;
 
+// A drill's largest run takes at most this long; the two that draw
+// questions by rejection (comprehensive division and multiplication) more.
+constexpr double kBudgetMs = 150;
+constexpr double kRejectionBudgetMs = 800;
+
 struct Work {
     const char* name;
     const char* entry; // the drill's menu entry in the drill registry
     Boxes boxes;
+    double budgetMs = kBudgetMs;
 };
 
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-volatile float g_sink = 0;
-
-struct SheetFileBytes {
-    QString name;
-    QByteArray bytes;
-};
-
-// The files the run left in the directory, read back so the floor can write them again.
-std::vector<SheetFileBytes> filesIn(const QDir& dir)
-{
-    std::vector<SheetFileBytes> files;
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::ReadOnly);
-        files.push_back({ name, file.readAll() });
-    }
-    return files;
-}
-
-double floorMs(RandomSource source, std::uint64_t draws, const std::vector<SheetFileBytes>& files)
-{
-    QElapsedTimer timer;
-    timer.start();
-    float sum = 0;
-    for (std::uint64_t i = 0; i < draws; ++i) {
-        sum += source.next();
-    }
-    g_sink = sum;
-    for (const SheetFileBytes& f : files) {
-        QSaveFile file(f.name);
-        file.setDirectWriteFallback(false);
-        file.open(QIODevice::WriteOnly);
-        constexpr qsizetype kChunk = 1 << 16;
-        for (qsizetype at = 0; at < f.bytes.size(); at += kChunk) {
-            file.write(f.bytes.constData() + at, std::min(kChunk, f.bytes.size() - at));
-        }
-        file.commit();
-    }
-    return timer.nsecsElapsed() / 1e6;
 }
 
 void setUp(DrillWindow& window, const Boxes& boxes, bool printer, bool file)
@@ -133,7 +99,7 @@ std::vector<Work> works()
     const Boxes chain { { ChainForm::kPerRowBox, "51" }, { ChainForm::kRowsBox, "11" },
         { ChainForm::kPagesBox, "20" } };
     return {
-        { "综合除算 4×(6÷5×50), 100 sets", "zhc", gridBoxes("6", "5", "50", "100") },
+        { "综合除算 4×(6÷5×50), 100 sets", "zhc", gridBoxes("6", "5", "50", "100"), kRejectionBudgetMs },
         { "中段乘算 6×5, 50×200×40", "zdcs", rowBoxes("6", "5", "50", "200", "40") },
         { "高段乘算 6×5, 50×200×40", "gdcs", rowBoxes("6", "5", "50", "200", "40") },
         { "高段除算 6÷5, 50×200×40", "gdchs", rowBoxes("6", "5", "50", "200", "40") },
@@ -142,7 +108,8 @@ std::vector<Work> works()
                 Boxes b = gridBoxes("6", "5", "50", "100");
                 b[SetForm::kPerRowBox] = "50";
                 return b;
-            }() },
+            }(),
+            kRejectionBudgetMs },
         { "七笔加减 51×11×20", "j7", chain },
         { "五笔加减 51×11×20", "j5", chain },
         { "十笔加减 51×11×20", "j10", chain },
@@ -174,7 +141,8 @@ int main(int argc, char** argv)
     PdfPrintTarget pdf(dir.filePath(QStringLiteral("print.pdf")));
     RandomSource random;
     DrillEnvironment environment { random, pdf };
-    std::printf("%-34s %10s %10s %7s\n", "name", "time_ms", "floor_ms", "ratio");
+    std::printf("%-34s %10s %10s\n", "name", "budget_ms", "median_ms");
+    bool overBudget = false;
     for (const Work& work : works()) {
         if (!only.isEmpty() && !QString::fromUtf8(work.name).contains(only)) {
             continue;
@@ -186,39 +154,65 @@ int main(int argc, char** argv)
         setUp(*window, work.boxes, false, true);
         auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
-        std::vector<double> floors;
         double busy = 0;
         for (int i = 0; i < kMostRepeats && (i < kRepeats || busy < kBusyMs); ++i) {
-            const RandomSource before = random;
             QElapsedTimer timer;
             timer.start();
             generate->click();
             runs.push_back(timer.nsecsElapsed() / 1e6);
-            floors.push_back(floorMs(before, random.draws() - before.draws(), filesIn(QDir(workDir))));
-            busy += runs.back() + floors.back();
+            busy += runs.back();
         }
         const double run = median(runs);
-        const double floor = median(floors);
-        std::printf(
-            "%-34s %10.1f %10.1f %7.2f  (%zu runs)\n", work.name, run, floor, run / floor, runs.size());
+        const bool over = run > work.budgetMs;
+        overBudget = overBudget || over;
+        std::printf("%-34s %10.0f %10.1f  (%zu runs)%s\n", work.name, work.budgetMs, run, runs.size(),
+            over ? "  OVER BUDGET" : "");
         std::fflush(stdout);
     }
 
-    if (only.isEmpty() || only == QLatin1String("print")) {
-        // Printing has no floor to compare with; a slow print is timed once.
+    // Print jobs of the default layout and of the largest one a window
+    // accepts, and the preview of the largest one, each against its budget.
+    struct Job {
+        const char* name;
+        Boxes boxes;
+        double budgetMs;
+        bool preview;
+    };
+    const Job jobs[] = {
+        { "print 中段乘算 default, 40 pages", rowBoxes("3", "1", "5", "30", "40"), 1000, false },
+        { "print 中段乘算 6×5, 50×200×40", rowBoxes("6", "5", "50", "200", "40"), 10000, false },
+        { "preview 中段乘算 6×5, 50×200×40", rowBoxes("6", "5", "50", "200", "40"), 2000, true },
+    };
+    for (const Job& job : jobs) {
+        if (!only.isEmpty() && !QString::fromUtf8(job.name).contains(only)) {
+            continue;
+        }
         const std::unique_ptr<DrillWindow> window = makeWindow("zdcs", environment);
-        setUp(*window, rowBoxes("6", "5", "50", "200", "40"), true, false);
-        auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
+        setUp(*window, job.boxes, !job.preview, false);
+        // The preview is timed to its first page on the screen.
+        const PreviewWindow::Handler previous
+            = PreviewWindow::setHandler([](QWidget*, const PrintedPages& pages, PrintTarget& target) {
+                  PageView view(pages, target.pageLayout());
+                  view.resize(1000, 800);
+                  view.show();
+                  view.grab();
+              });
+        auto* button
+            = window->findChild<QPushButton*>(job.preview ? DrillNames::kPreview : DrillNames::kGenerate);
         std::vector<double> runs;
         for (int i = 0; i < kRepeats && (runs.empty() || runs.front() < 5000); ++i) {
             QElapsedTimer timer;
             timer.start();
-            generate->click();
+            button->click();
             runs.push_back(timer.nsecsElapsed() / 1e6);
         }
-        std::printf("%-34s %10.1f %10s %7s  (%zu run%s, %lld bytes of PDF)\n", "print 中段乘算 6×5, 40 pages",
-            median(runs), "-", "-", runs.size(), runs.size() == 1 ? "" : "s",
-            static_cast<long long>(QFileInfo(dir.filePath(QStringLiteral("print.pdf"))).size()));
+        PreviewWindow::setHandler(previous);
+        const double run = median(runs);
+        const bool over = run > job.budgetMs;
+        overBudget = overBudget || over;
+        std::printf("%-34s %10.0f %10.1f  (%zu run%s)%s\n", job.name, job.budgetMs, run, runs.size(),
+            runs.size() == 1 ? "" : "s", over ? "  OVER BUDGET" : "");
+        std::fflush(stdout);
     }
-    return 0;
+    return overBudget ? 1 : 0;
 }

@@ -78,7 +78,7 @@ void TestChainRules::rowFromChosenValues()
     QFETCH(QList<int>, shown);
     QFETCH(QList<int>, answers);
     ScriptedSource source { { values.cbegin(), values.cend() } };
-    const ChainRow row = DrawChainRow(source, questions, 7, 2);
+    const ChainRow row = drawChainRow(source, questions, 7, 2);
     QList<int> actualShown;
     QList<int> actualAnswers;
     for (const ChainQuestion& q : row) {
@@ -108,10 +108,10 @@ void TestChainRules::questionsKeepTheirTerms()
     OneAtATime oneAtATime { looping };
     int smallestAnswer = 100;
     for (int rowNumber = 0; rowNumber < 400; ++rowNumber) {
-        const ChainRow row = DrawChainRow(random, 51, terms, subtracted);
+        const ChainRow row = drawChainRow(random, 51, terms, subtracted);
         QCOMPARE(row.size(), std::size_t { 51 });
         // The same row as drawing one value at a time, and the source left at the same place.
-        const ChainRow looped = DrawChainRow(oneAtATime, 51, terms, subtracted);
+        const ChainRow looped = drawChainRow(oneAtATime, 51, terms, subtracted);
         QVERIFY(random == looping);
         for (std::size_t q = 0; q < row.size(); ++q) {
             QCOMPARE(row[q].shown, looped[q].shown);
@@ -211,7 +211,7 @@ void TestChainRules::rowDrawsEveryQuestionBeforeOrderingAny()
     RandomSource random;
     random.next();
     RandomSource replay = random;
-    const ChainRow row = DrawChainRow(random, 51, 7, 2);
+    const ChainRow row = drawChainRow(random, 51, 7, 2);
 
     std::vector<DrawnTerms> drawn;
     for (int q = 0; q < 51; ++q) {
@@ -239,22 +239,22 @@ void TestChainRules::exampleRowLines()
         QStringLiteral("       7       9      -2"),
     };
     for (int k = 1; k <= 7; ++k) {
-        QCOMPARE(FormatTermLine(row, k), expected[k - 1]);
+        QCOMPARE(formatTermLine(row, k), expected[k - 1]);
     }
-    QCOMPARE(FormatAnswerUnderline(3), QStringLiteral("  ------  ------  ------"));
-    QCOMPARE(FormatAnswerLine(row), QStringLiteral("      16      26      21"));
+    QCOMPARE(formatAnswerUnderline(3), QStringLiteral("  ------  ------  ------"));
+    QCOMPARE(formatAnswerLine(row), QStringLiteral("      16      26      21"));
     QCOMPARE(separatorLine(3), QString(24, QLatin1Char('-')));
 }
 
 void TestChainRules::widestRowLines()
 {
     RandomSource random;
-    const ChainRow row = DrawChainRow(random, 51, 7, 2);
+    const ChainRow row = drawChainRow(random, 51, 7, 2);
     for (int k = 1; k <= 7; ++k) {
-        QCOMPARE(FormatTermLine(row, k).size(), 408);
+        QCOMPARE(formatTermLine(row, k).size(), 408);
     }
-    QCOMPARE(FormatAnswerLine(row).size(), 408);
-    QCOMPARE(FormatAnswerUnderline(51).size(), 408);
+    QCOMPARE(formatAnswerLine(row).size(), 408);
+    QCOMPARE(formatAnswerUnderline(51).size(), 408);
     QCOMPARE(separatorLine(51).size(), 408);
 }
 

@@ -140,7 +140,7 @@ void TestDivisionRules::questionFromChosenValues()
     QFETCH(QList<float>, values);
     QFETCH(QString, question);
     ScriptedSource source { { values.cbegin(), values.cend() } };
-    const DivisionQuestion q = DrawDivisionQuestion(source, { dividendDigits, divisorDigits, 1 },
+    const DivisionQuestion q = drawDivisionQuestion(source, { dividendDigits, divisorDigits, 1 },
         inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
     SheetLine text;
     DivisionRules::writeQuestion(text, q, true);
@@ -173,9 +173,9 @@ void TestDivisionRules::questionsAreExactDivisionsInsideTheirBounds()
     OneAtATime oneAtATime { looping };
     for (int i = 0; i < 400; ++i) {
         const QuotientDraw draw = inRange ? QuotientDraw::InRange : QuotientDraw::Rejection;
-        const DivisionQuestion q = DrawDivisionQuestion(random, kind, draw);
+        const DivisionQuestion q = drawDivisionQuestion(random, kind, draw);
         // The same question as drawing one value at a time, and the source left at the same place.
-        const DivisionQuestion looped = DrawDivisionQuestion(oneAtATime, kind, draw);
+        const DivisionQuestion looped = drawDivisionQuestion(oneAtATime, kind, draw);
         QCOMPARE(q.dividend, looped.dividend);
         QCOMPARE(q.divisor, looped.divisor);
         QVERIFY(random == looping);
@@ -308,7 +308,7 @@ void TestDivisionRules::drawnValuesCoverTheirWholeRange()
     RandomSource random;
     QSet<int> seen;
     for (int i = 0; i < 20000; ++i) {
-        const DivisionQuestion q = DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 },
+        const DivisionQuestion q = drawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 },
             inRange ? QuotientDraw::InRange : QuotientDraw::Rejection);
         seen.insert(quotients ? q.quotient : q.divisor);
     }
@@ -341,12 +341,12 @@ void TestDivisionRules::setIsThePoolInKindOrderThenShuffled()
     }
     RandomSource replay = random;
 
-    const std::vector<SetEntry> set = BuildDivisionSet(random, kinds);
+    const std::vector<SetEntry> set = buildDivisionSet(random, kinds);
 
     std::vector<SetEntry> expectedPool;
     for (const DivisionKind& kind : kinds) {
         for (int i = 0; i < kind.count; ++i) {
-            const DivisionQuestion q = DrawDivisionQuestion(replay, kind);
+            const DivisionQuestion q = drawDivisionQuestion(replay, kind);
             expectedPool.push_back({ DivisionRules::questionText(q), q.quotient });
         }
     }
@@ -365,7 +365,7 @@ void TestDivisionRules::emptySetDrawsNoValue()
     RandomSource random;
     RandomSource untouched = random;
     const std::vector<SetEntry> set
-        = BuildDivisionSet(random, { { { 2, 1, 0 }, { 3, 1, 0 }, { 3, 2, 0 }, { 6, 5, 0 } } });
+        = buildDivisionSet(random, { { { 2, 1, 0 }, { 3, 1, 0 }, { 3, 2, 0 }, { 6, 5, 0 } } });
     QVERIFY(set.empty());
     QVERIFY(samePlace(random, untouched));
 }
@@ -462,7 +462,7 @@ void TestDivisionRules::cells()
     QFETCH(int, quotient);
     QFETCH(bool, answers);
     QFETCH(QString, cell);
-    const QString formatted = FormatDivisionCell(text, quotient, answers);
+    const QString formatted = formatDivisionCell(text, quotient, answers);
     QCOMPARE(formatted, cell);
     QCOMPARE(formatted.size(), DivisionRules::kCellWidth);
 }

@@ -4,23 +4,28 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
-#include <cstring>
+
+namespace {
+const char* const kEncoding = "GBK";
+} // namespace
+
+bool SheetFile::encodingAvailable()
+{
+    return QStringEncoder(kEncoding).isValid();
+}
 
 bool SheetFile::create(const QString& fileName)
 {
     m_name = fileName;
     m_failed = false;
-    if (!m_block) {
-        m_block = std::make_unique<char[]>(kBlockSize);
-    }
-    m_used = 0;
+    m_encoder = QStringEncoder(kEncoding, QStringConverter::Flag::Stateless);
+    m_pending.clear();
     m_file.setFileName(QDir::current().filePath(fileName));
     m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
-    // Unbuffered: the blocks go straight to the file, so a short write (a
-    // full disk) shows at once instead of inside the final commit.
-    if (!SheetLine::encodingAvailable() || !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // Unbuffered: what is written goes straight to the file, so a short
+    // write (a full disk) shows at once instead of inside the final commit.
+    if (!m_encoder.isValid() || !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_failed = true;
     }
     return !m_failed;
@@ -28,44 +33,30 @@ bool SheetFile::create(const QString& fileName)
 
 void SheetFile::writeLine(const QString& text)
 {
-    m_scratch.clear();
-    m_scratch.appendText(text);
-    writeLine(m_scratch);
-}
-
-void SheetFile::writeLine(const SheetLine& line)
-{
-    append("\"", 1);
-    append(line.bytes().data(), static_cast<std::size_t>(line.bytes().size()));
-    append("\"\r\n", 3);
+    m_pending.append('"');
+    append(m_encoder.encode(text));
+    m_pending.append("\"\r\n", 3);
 }
 
 void SheetFile::writeEmptyLine()
 {
-    append("\r\n", 2);
+    append(QByteArray("\r\n", 2));
 }
 
-void SheetFile::append(const char* bytes, std::size_t size)
+void SheetFile::append(const QByteArray& bytes)
 {
-    while (!m_failed && size > 0) {
-        const std::size_t taken = std::min(size, kBlockSize - m_used);
-        std::memcpy(m_block.get() + m_used, bytes, taken);
-        m_used += taken;
-        bytes += taken;
-        size -= taken;
-        if (m_used == kBlockSize) {
-            flush();
-        }
+    m_pending.append(bytes);
+    if (m_pending.size() >= kWriteSize) {
+        flush();
     }
 }
 
 bool SheetFile::flush()
 {
-    if (!m_failed && m_used > 0
-        && m_file.write(m_block.get(), static_cast<qint64>(m_used)) != static_cast<qint64>(m_used)) {
+    if (!m_failed && !m_pending.isEmpty() && m_file.write(m_pending) != m_pending.size()) {
         m_failed = true;
     }
-    m_used = 0;
+    m_pending.resize(0);
     return !m_failed;
 }
 
@@ -96,7 +87,7 @@ void SheetFile::discard()
         m_file.cancelWriting();
         m_file.commit();
     }
-    m_used = 0;
+    m_pending.resize(0);
 }
 
 QString SheetFile::errorText() const

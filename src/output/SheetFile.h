@@ -7,16 +7,16 @@
 
 #include "output/SheetLine.h"
 
+#include <QByteArray>
 #include <QSaveFile>
 #include <QString>
-#include <cstddef>
-#include <memory>
+#include <QStringEncoder>
 
 class SheetFile {
 public:
     bool create(const QString& fileName);
     void writeLine(const QString& text);
-    void writeLine(const SheetLine& line);
+    void writeLine(const SheetLine& line) { writeLine(line.text()); }
     void writeEmptyLine();
     // Finishes the file and puts it in place; false when that failed.
     bool close() { return finishWriting() && commit(); }
@@ -30,6 +30,9 @@ public:
 
     const QString& name() const { return m_name; }
 
+    // Whether this build of Qt can write GBK.
+    static bool encodingAvailable();
+
     bool failed() const { return m_failed; }
     // Why creating or writing failed, in the program's language.
     QString errorText() const;
@@ -37,17 +40,15 @@ public:
     QString failureMessage() const;
 
 private:
-    void append(const char* bytes, std::size_t size);
+    void append(const QByteArray& bytes);
     bool flush();
 
-    // The file is written in whole blocks of kBlockSize bytes (the last one
-    // may be short): a write of whole pages is the cheapest the file system
-    // takes.
-    static constexpr std::size_t kBlockSize = 1 << 16;
+    // Lines are gathered and written kWriteSize bytes or more at a time, as
+    // a write of a line each would cost more than the run's drawing.
+    static constexpr qsizetype kWriteSize = 1 << 16;
     QSaveFile m_file;
-    std::unique_ptr<char[]> m_block;
-    std::size_t m_used = 0; // bytes in m_block
-    SheetLine m_scratch; // reused to encode text lines
+    QStringEncoder m_encoder;
+    QByteArray m_pending; // encoded lines not yet written
     QString m_name;
     bool m_failed = false;
     bool m_replacing = false; // an earlier sheet of that name was there

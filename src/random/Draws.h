@@ -22,6 +22,16 @@ inline std::int64_t powerOfTen(int exponent)
     return kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 
+// The digits of a number that is not negative (one for 0).
+inline int digitCount(std::int64_t value)
+{
+    int digits = 1;
+    for (; value >= 10; value /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
 // The 24 bits v of the values r = v / 2^24 with lowest <= trunc(r × high) <= highest,
 // for 0 <= lowest <= highest < high <= 2^24. trunc(r × high) is floor(v × high / 2^24)
 // exactly and grows with v, so they form one range.

@@ -4,6 +4,8 @@
 // after a start give the same sheets. Algorithm: PCG32 (XSH RR), whose top 24
 // bits make a single-precision value in [0, 1).
 
+#include "random/Pcg32.h"
+
 #include <cstdint>
 
 // How nextWithin() searches: one state after another, or sixteen at a time
@@ -18,7 +20,7 @@ public:
     float next()
     {
         ++m_draws;
-        return valueOf(output(step()));
+        return valueOf(Pcg32::output(step()));
     }
 
     // The first of the next values r whose 24 bits r × 2^24 lie in
@@ -34,7 +36,7 @@ public:
     std::int64_t below(std::int64_t k)
     {
         ++m_draws;
-        return (static_cast<std::int64_t>(output(step()) >> 8) * k) >> 24;
+        return (static_cast<std::int64_t>(Pcg32::output(step()) >> 8) * k) >> 24;
     }
 
     // trunc(r * k): r is exact in a double and so is the product, for the k
@@ -49,17 +51,6 @@ public:
 
     bool operator==(const RandomSource&) const = default;
 
-    static constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
-    static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
-
-    // The 32 output bits of a state.
-    static std::uint32_t output(std::uint64_t state)
-    {
-        const auto xorshifted = static_cast<std::uint32_t>(((state >> 18U) ^ state) >> 27U);
-        const auto rot = static_cast<std::uint32_t>(state >> 59U);
-        return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
-    }
-
     static float valueOf(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
 
 private:
@@ -67,7 +58,7 @@ private:
     std::uint64_t step()
     {
         const std::uint64_t old = m_state;
-        m_state = old * kMultiplier + kIncrement;
+        m_state = Pcg32::nextState(old);
         return old;
     }
 

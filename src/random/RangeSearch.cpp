@@ -1,6 +1,6 @@
 #include "random/RangeSearch.h"
 
-#include "random/RandomSource.h"
+#include "random/Pcg32.h"
 
 #include <array>
 
@@ -22,8 +22,7 @@ constexpr Jump jump(int places)
 {
     Jump j { 1, 0 };
     for (int i = 0; i < places; ++i) {
-        j = { j.multiplier * RandomSource::kMultiplier,
-            j.increment * RandomSource::kMultiplier + RandomSource::kIncrement };
+        j = { j.multiplier * Pcg32::kMultiplier, j.increment * Pcg32::kMultiplier + Pcg32::kIncrement };
     }
     return j;
 }
@@ -37,8 +36,8 @@ RangeSearch::Found RangeSearch::oneLane(std::uint64_t state, std::uint32_t lowes
     const std::uint32_t width = highest - lowest;
     for (std::uint64_t draws = 1;; ++draws) {
         const std::uint64_t old = state;
-        state = old * RandomSource::kMultiplier + RandomSource::kIncrement;
-        const std::uint32_t bits = RandomSource::output(old);
+        state = Pcg32::nextState(old);
+        const std::uint32_t bits = Pcg32::output(old);
         if ((bits >> 8) - lowest <= width) {
             return { state, draws, bits };
         }
@@ -94,7 +93,7 @@ __attribute__((target("avx2"))) RangeSearch::Found RangeSearch::sixteenLanes(
     alignas(32) std::array<std::uint64_t, kLanes> states {};
     for (std::uint64_t& s : states) {
         s = state;
-        state = state * RandomSource::kMultiplier + RandomSource::kIncrement;
+        state = Pcg32::nextState(state);
     }
     const auto* lanes = reinterpret_cast<const __m256i*>(states.data());
     __m256i s0 = _mm256_load_si256(lanes);
@@ -112,10 +111,9 @@ __attribute__((target("avx2"))) RangeSearch::Found RangeSearch::sixteenLanes(
             _mm256_store_si256(reinterpret_cast<__m256i*>(states.data() + 12), s3);
             for (int i = 0; i < kLanes; ++i) {
                 const std::uint64_t old = states[static_cast<std::size_t>(i)];
-                const std::uint32_t bits = RandomSource::output(old);
+                const std::uint32_t bits = Pcg32::output(old);
                 if ((bits >> 8) - lowest <= highest - lowest) {
-                    return { old * RandomSource::kMultiplier + RandomSource::kIncrement,
-                        drawn + static_cast<std::uint64_t>(i) + 1, bits };
+                    return { Pcg32::nextState(old), drawn + static_cast<std::uint64_t>(i) + 1, bits };
                 }
             }
         }

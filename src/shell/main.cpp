@@ -4,7 +4,7 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/QtTranslation.h"
-#include "output/SheetLine.h"
+#include "output/SheetFile.h"
 #include "printing/SystemPrintTarget.h"
 #include "shell/SheetFolder.h"
 #include "shell/Shell.h"
@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     // can find rather than to wherever the menu started the program.
     SheetFolder::enterForUser(QCoreApplication::arguments());
 
-    if (!SheetLine::encodingAvailable()) {
+    if (!SheetFile::encodingAvailable()) {
         MessageBox::show(nullptr,
             QStringLiteral("本程序缺少GBK中文编码支持，无法生成试题文件。请安装带ICU支持的Qt后再运行。"));
         return 1;

@@ -1,5 +1,7 @@
 #include "drills/addsub/AddSubChainSpace.h"
 
+#include "random/Draws.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,15 +21,6 @@ unsigned withinBit(std::size_t number)
     return 1U << (4 + number);
 }
 
-int digitCount(std::int64_t value)
-{
-    int digits = 1;
-    for (; value >= 10; value /= 10) {
-        ++digits;
-    }
-    return digits;
-}
-
 // The digits a number of `digits` digits may have in column `column`: a
 // leading digit is never 0, and above it only 0.
 std::pair<int, int> digitRange(int digits, int column)
@@ -44,7 +37,7 @@ AddSubChainSpace::AddSubChainSpace(ChainShape shape)
 {
     const int longest = *std::max_element(m_shape.digits.begin(), m_shape.digits.end());
     // One column more than the longest number or limit, for the last carry.
-    m_columns = std::max(longest, m_shape.limit ? digitCount(*m_shape.limit) : 0) + 1;
+    m_columns = std::max(longest, m_shape.limit ? Draws::digitCount(*m_shape.limit) : 0) + 1;
     std::int64_t limit = m_shape.limit.value_or(-1);
     for (int c = 0; c < m_columns; ++c) {
         m_limitDigits.push_back(limit < 0 ? 9 : static_cast<int>(limit % 10));

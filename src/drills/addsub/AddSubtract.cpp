@@ -1,7 +1,6 @@
 #include "drills/addsub/AddSubtract.h"
 
 #include "common/DistinctTexts.h"
-#include "common/Flatten.h"
 #include "drills/addsub/AddSubChainSpace.h"
 #include "drills/addsub/AddSubSpace.h"
 #include "drills/rows/RowDrill.h"
@@ -15,15 +14,6 @@
 #include <vector>
 
 namespace {
-int digitCount(std::int64_t value)
-{
-    int digits = 1;
-    for (; value >= 10; value /= 10) {
-        ++digits;
-    }
-    return digits;
-}
-
 // Both operands within 1 … limit (a question with 0 teaches little), drawn
 // again until the result lies within 0 … limit. Each pass is accepted with
 // probability about 1/2 (at least 2/5, for addition within 5).
@@ -50,32 +40,38 @@ public:
         std::int64_t lowest;
         std::int64_t high;
     };
-    static Bounds bounds(int digits)
+    static Bounds operandBounds(int digits)
     {
         const std::int64_t high = Draws::powerOfTen(digits);
         return { digits == 1 ? 1 : high / 10, high };
     }
 
     explicit DigitDraw(const DigitOperands& digits)
-        : m_operands { { { bounds(digits.firstDigits), bounds(digits.secondDigits) },
-            { bounds(std::max(digits.firstDigits, digits.secondDigits)),
-                bounds(std::min(digits.firstDigits, digits.secondDigits)) } } }
+        : m_first(operandBounds(digits.firstDigits))
+        , m_second(operandBounds(digits.secondDigits))
+        , m_longer(operandBounds(std::max(digits.firstDigits, digits.secondDigits)))
+        , m_shorter(operandBounds(std::min(digits.firstDigits, digits.secondDigits)))
     {
     }
 
-    // Without a branch on the operation, which is a coin toss in a mixed sheet.
     AddSubQuestion draw(RandomSource& random, bool subtract) const
     {
-        const std::array<Bounds, 2>& operands = m_operands[subtract ? 1 : 0];
-        const std::int64_t a = Draws::atLeast(random, operands[0].lowest, operands[0].high);
-        const std::int64_t b = Draws::atLeast(random, operands[1].lowest, operands[1].high);
-        // The two trade places through a mask when a subtraction drew the smaller first.
-        const std::int64_t swap = (a ^ b) & -static_cast<std::int64_t>(subtract & (a < b));
-        return { a ^ swap, b ^ swap, subtract };
+        const Bounds& first = subtract ? m_longer : m_first;
+        const Bounds& second = subtract ? m_shorter : m_second;
+        std::int64_t a = Draws::atLeast(random, first.lowest, first.high);
+        std::int64_t b = Draws::atLeast(random, second.lowest, second.high);
+        if (subtract && a < b) {
+            std::swap(a, b);
+        }
+        return { a, b, subtract };
     }
 
 private:
-    std::array<std::array<Bounds, 2>, 2> m_operands; // the addition's, the subtraction's
+    // The addition's operands, then the subtraction's.
+    Bounds m_first;
+    Bounds m_second;
+    Bounds m_longer;
+    Bounds m_shorter;
 };
 
 bool adds(AddSubOperation operation)
@@ -301,7 +297,7 @@ RowSheet AddSubtract::sheet(
 std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
 {
     // Nine in ten draws have the wanted number of digits.
-    const DigitDraw::Bounds bounds = DigitDraw::bounds(digits);
+    const DigitDraw::Bounds bounds = DigitDraw::operandBounds(digits);
     return Draws::atLeast(random, bounds.lowest, bounds.high);
 }
 
@@ -350,7 +346,7 @@ int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form, bool 
 {
     int longest = 0;
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
-        longest = 3 * digitCount(limit->limit) + 2;
+        longest = 3 * Draws::digitCount(limit->limit) + 2;
     } else {
         const auto& digits = std::get<DigitOperands>(operands);
         const auto written
@@ -401,7 +397,7 @@ std::optional<QString> AddSubtract::refusal(const AddSubSettings& settings)
     return std::nullopt;
 }
 
-MIREVA_FLATTEN bool AddSubtract::run(
+bool AddSubtract::run(
     const QString& stage, const AddSubSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     Q_ASSERT(!refusal(settings));

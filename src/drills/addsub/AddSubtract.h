@@ -41,13 +41,7 @@ struct AddSubQuestion {
     std::int64_t b;
     bool subtract;
 
-    // a + b or a - b: b negated by its mask when subtracting, as a mixed
-    // sheet tosses a coin for the operation and a branch on it is a guess.
-    std::int64_t result() const
-    {
-        const std::int64_t negate = -static_cast<std::int64_t>(subtract);
-        return a + ((b ^ negate) - negate);
-    }
+    std::int64_t result() const { return subtract ? a - b : a + b; }
 };
 
 struct AddSubSettings {

@@ -116,7 +116,7 @@ void writeRow(const ChainDrillDefinition& sheet, const ChainSettings& settings, 
     if (used) {
         space.row = drawDistinctRow(sheet, settings.perRow, random, *used);
     } else {
-        ChainRules::DrawChainRowInto(
+        ChainRules::drawChainRowInto(
             random, settings.perRow, sheet.terms, sheet.subtracted, space.row, space.drawn);
     }
     const ChainRow& row = space.row;
@@ -138,7 +138,7 @@ void writeRow(const ChainDrillDefinition& sheet, const ChainSettings& settings, 
         const QString answers = line.text();
         outputs.fileLine(answers);
         outputs.fileEmptyLine();
-        outputs.printLine(ChainRules::FormatAnswerUnderline(settings.perRow));
+        outputs.printLine(ChainRules::formatAnswerUnderline(settings.perRow));
         outputs.printLine(answers);
         outputs.printEmptyLine();
     } else {

@@ -32,21 +32,21 @@ void ChainRules::writeAnswerLine(SheetLine& line, const ChainRow& row)
     }
 }
 
-QString ChainRules::FormatTermLine(const ChainRow& row, int k)
+QString ChainRules::formatTermLine(const ChainRow& row, int k)
 {
     SheetLine line;
     writeTermLine(line, row, k);
     return line.text();
 }
 
-QString ChainRules::FormatAnswerLine(const ChainRow& row)
+QString ChainRules::formatAnswerLine(const ChainRow& row)
 {
     SheetLine line;
     writeAnswerLine(line, row);
     return line.text();
 }
 
-QString ChainRules::FormatAnswerUnderline(int questions)
+QString ChainRules::formatAnswerUnderline(int questions)
 {
     return kUnderlinePiece.repeated(std::max(questions, 0));
 }

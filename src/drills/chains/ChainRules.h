@@ -194,7 +194,7 @@ template <typename Source> std::vector<int> orderTerms(Source& source, std::vect
 // pass of every question. The row and each question's drawing pass (in
 // `drawn`) keep their room from row to row, so a run allocates them once.
 template <typename Source>
-void DrawChainRowInto(Source& source, int questions, int terms, int subtracted, ChainRow& row,
+void drawChainRowInto(Source& source, int questions, int terms, int subtracted, ChainRow& row,
     std::vector<std::vector<int>>& drawn)
 {
     row.resize(static_cast<std::size_t>(std::max(questions, 0)));
@@ -207,22 +207,22 @@ void DrawChainRowInto(Source& source, int questions, int terms, int subtracted, 
     }
 }
 
-template <typename Source> ChainRow DrawChainRow(Source& source, int questions, int terms, int subtracted)
+template <typename Source> ChainRow drawChainRow(Source& source, int questions, int terms, int subtracted)
 {
     ChainRow row;
     std::vector<std::vector<int>> drawn;
-    DrawChainRowInto(source, questions, terms, subtracted, row, drawn);
+    drawChainRowInto(source, questions, terms, subtracted, row, drawn);
     return row;
 }
 
 // The k-th shown term (k from 1) of every question, right-aligned in its field.
-QString FormatTermLine(const ChainRow& row, int k);
-QString FormatAnswerLine(const ChainRow& row);
+QString formatTermLine(const ChainRow& row, int k);
+QString formatAnswerLine(const ChainRow& row);
 // The same lines written straight into a sheet line, as a run writes them.
 void writeTermLine(SheetLine& line, const ChainRow& row, int k);
 void writeAnswerLine(SheetLine& line, const ChainRow& row);
 // Six hyphens under the right-hand part of every field.
-QString FormatAnswerUnderline(int questions);
+QString formatAnswerUnderline(int questions);
 // Hyphens as wide as the row: the rule line of the printed page.
 QString separatorLine(int questions);
 } // namespace ChainRules

@@ -1,6 +1,5 @@
 #include "drills/divide/Division.h"
 
-#include "common/Flatten.h"
 #include "drills/rows/RowDrill.h"
 #include "random/RandomSource.h"
 
@@ -34,12 +33,12 @@ void writeNextRowQuestion(
     SheetLine& row, RandomSource& random, int dividendDigits, int divisorDigits, bool withAnswer)
 {
     DivisionRules::writeQuestion(row,
-        DrawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 }, QuotientDraw::InRange),
+        drawDivisionQuestion(random, { dividendDigits, divisorDigits, 1 }, QuotientDraw::InRange),
         withAnswer);
 }
 } // namespace
 
-MIREVA_FLATTEN bool DivisionRules::runRows(const OperandRun& run, SheetOutputs& outputs)
+bool DivisionRules::runRows(const OperandRun& run, SheetOutputs& outputs)
 {
     return RowDrill::runDrawn<writeNextRowQuestion>(run, outputs);
 }
@@ -136,20 +135,20 @@ std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRul
     std::vector<SetKind> setKinds;
     for (const DivisionKind& kind : kinds) {
         setKinds.push_back({ kind.count, [kind](RandomSource& random) {
-                                const DivisionQuestion q = DrawDivisionQuestion(random, kind);
+                                const DivisionQuestion q = drawDivisionQuestion(random, kind);
                                 return SetEntry { DivisionRules::questionText(q), q.quotient };
                             } });
     }
     return setKinds;
 }
 
-std::vector<SetEntry> BuildDivisionSet(
+std::vector<SetEntry> buildDivisionSet(
     RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
 {
     return SetDrill::buildSet(random, divisionSetKinds(kinds));
 }
 
-QString FormatDivisionCell(const QString& text, std::int64_t quotient, bool answers)
+QString formatDivisionCell(const QString& text, std::int64_t quotient, bool answers)
 {
     return SetDrill::formatCell(text, quotient, answers, DivisionRules::kCellWidth);
 }

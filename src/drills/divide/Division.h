@@ -118,7 +118,7 @@ enum class QuotientDraw {
 // ever found. Takes any source of values r with 0 <= r < 1 (the shared
 // RandomSource; tests hand it chosen values).
 template <typename Source>
-DivisionQuestion DrawDivisionQuestion(
+DivisionQuestion drawDivisionQuestion(
     Source& source, const DivisionKind& kind, QuotientDraw draw = QuotientDraw::Rejection)
 {
     Q_ASSERT(DivisionRules::drawable(kind));
@@ -152,11 +152,11 @@ DivisionQuestion DrawDivisionQuestion(
 }
 
 // The sheet order of one set: the kinds' questions in kind order, shuffled.
-std::vector<SetEntry> BuildDivisionSet(
+std::vector<SetEntry> buildDivisionSet(
     RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
 
 // The set engine's kinds for these division kinds.
 std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
 
 // 18 characters: the question, its quotient after "=" when answers are shown, spaces.
-QString FormatDivisionCell(const QString& text, std::int64_t quotient, bool answers);
+QString formatDivisionCell(const QString& text, std::int64_t quotient, bool answers);

@@ -1,6 +1,5 @@
 #include "drills/multiply/Multiplication.h"
 
-#include "common/Flatten.h"
 #include "drills/rows/RowDrill.h"
 #include "random/Draws.h"
 
@@ -60,7 +59,7 @@ void writeNextQuestion(
 }
 } // namespace
 
-MIREVA_FLATTEN bool Multiplication::runRows(const OperandRun& run, SheetOutputs& outputs)
+bool Multiplication::runRows(const OperandRun& run, SheetOutputs& outputs)
 {
     return RowDrill::runDrawn<writeNextQuestion>(run, outputs);
 }

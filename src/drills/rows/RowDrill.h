@@ -69,23 +69,19 @@ inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 // The message of layout settings out of those limits, naming them.
 QString countsMessage(const RowLayoutLimits& limits);
 
-// Writes a two-operand question "a<sign>b=" (the sign one character) and,
+// Writes a two-operand question "a<sign>b=" and,
 // when given, its answer. The numbers of a question are never negative.
 inline void writeOperation(
     SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
 {
     Q_ASSERT(a >= 0 && b >= 0 && answer.value_or(0) >= 0);
-    // Written through one pointer into room made once.
-    const SheetLine::Sign between = line.sign(sign.front());
-    char* const start = line.reserve(3 * SheetLine::kNumberRoom + sizeof between.bytes + 1);
-    char* end = SheetLine::putNatural(start, static_cast<std::uint64_t>(a));
-    end = between.put(end);
-    end = SheetLine::putNatural(end, static_cast<std::uint64_t>(b));
-    *end++ = '=';
+    line.appendNumber(a);
+    line.appendText(sign);
+    line.appendNumber(b);
+    line.appendAscii('=');
     if (answer) {
-        end = SheetLine::putNatural(end, static_cast<std::uint64_t>(*answer));
+        line.appendNumber(*answer);
     }
-    line.commit(end, (end - start) - (between.size - 1));
 }
 
 // "一位小数" or "两位小数": the captions of a choice of decimal places, and
@@ -120,9 +116,7 @@ bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQues
 }
 
 // A whole run of questions drawn by writeNextQuestion(row, random,
-// firstDigits, secondDigits, answers), called directly for each cell. A drill
-// instantiates it in the file of its question writer, in a flattened runner,
-// so the writer is inlined into the loop.
+// firstDigits, secondDigits, answers), called for each cell.
 template <auto writeNextQuestion> bool runDrawn(const OperandRun& run, SheetOutputs& outputs)
 {
     return RowDrill::run(
