@@ -6,9 +6,9 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ pkg-config clang-format git
+  cmake make g++ clang pkg-config clang-format git
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  fonts-noto-cjk fonts-arphic-uming
+  fonts-noto-cjk fonts-arphic-uming fonts-dejavu-core
   cups libcups2-dev printer-driver-cups-pdf poppler-utils ghostscript
   xvfb xauth
   desktop-file-utils appstream dpkg-dev

@@ -50,6 +50,20 @@ for broken in MirevaReject MirevaStopped; do
   fi
   cancel -a "$broken" 2>/dev/null || true
 done
+# A queue like an office laser's for school paper: B5 by default, and
+# nothing printed within 18 pt of the sides or 36 pt of the top and bottom
+# of an upright sheet.
+b5ppd=/etc/cups/mireva-b5.ppd
+sed -E -e 's/^\*Default(PageSize|PageRegion|ImageableArea|PaperDimension): .*/*Default\1: ISOB5/' \
+  /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+  | awk '/^\*ImageableArea / { split($0, q, "\""); split(q[2], v, " ");
+           printf "%s\"18 36 %d %d\"\n", q[1], v[3] - 18, v[4] - 36; next } { print }' >"$b5ppd"
+if ! lpstat -v MirevaB5 >/dev/null 2>&1; then
+  lpadmin -p MirevaB5 -E -v cups-pdf:/ -P "$b5ppd"
+fi
+cupsenable MirevaB5
+cupsaccept MirevaB5
+
 cupsenable MirevaReject
 cupsreject MirevaReject
 cupsaccept MirevaStopped

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the house style, builds everything with
-# warnings as errors and runs the whole test suite through CTest. The
+# warnings as errors and runs the whole test suite through CTest: built with
+# GCC into build/; built with clang into build-clang/ (built only); and
+# built into build-portable/ with printing through Qt's printer alone, as on
+# Windows and macOS, whose tests run too. The
 # end-to-end printing test needs the local print server with a PDF queue as
 # the default destination and two queues that cannot print; they are started
 # here.
@@ -13,5 +16,10 @@ bash "$here/scripts/check-format.sh"
 bash "$here/scripts/build.sh" -DMIREVA_WARNINGS_AS_ERRORS=ON
 cd "$here"
 ctest --preset default
+for preset in clang portable; do
+  cmake --preset "$preset" -DMIREVA_WARNINGS_AS_ERRORS=ON
+  cmake --build --preset "$preset" -j "$(nproc)"
+done
+ctest --preset portable
 # The Debian package: built, installed, started and removed again.
 bash "$here/scripts/check-package.sh"

@@ -8,6 +8,7 @@
 
 #include "forms/RowForm.h"
 #include "output/OutputMessages.h"
+#include "printing/PagePainter.h"
 #include "printing/SystemPrintTarget.h"
 
 #include <QApplication>
@@ -89,6 +90,14 @@ ipp_jstate_t finishedState(int jobId)
     }
     return IPP_JSTATE_PENDING;
 }
+// The PDF file the PDF queue wrote for a finished job.
+QString jobFile(int job)
+{
+    const QDir out(qEnvironmentVariable("MIREVA_CUPS_PDF_DIR", QStringLiteral("/var/spool/cups-pdf/mireva")));
+    const QStringList files = out.entryList(
+        { QStringLiteral("*job_%1.pdf").arg(job), QStringLiteral("job_%1-*.pdf").arg(job) }, QDir::Files);
+    return files.size() == 1 ? out.filePath(files.first()) : QString();
+}
 } // namespace
 
 class TestCupsPrinting : public QObject {
@@ -101,6 +110,7 @@ private slots:
     void queueThatCannotPrintIsRefusedBeforeTheRun();
     void jobThatIsNotPrintedIsReported_data();
     void jobThatIsNotPrintedIsReported();
+    void jobKeepsThePrintersPaperAndPrintableArea();
     void silentPrintServerIsAFailure_data();
     void silentPrintServerIsAFailure();
 };
@@ -201,6 +211,52 @@ void TestCupsPrinting::jobThatIsNotPrintedIsReported()
     QVERIFY(QFile::exists(session.dir.filePath(kSheet)));
     if (printer.lastJobId() > 0) {
         cupsCancelJob(queue.toUtf8().constData(), printer.lastJobId()); // it would wait for ever
+    }
+}
+
+void TestCupsPrinting::jobKeepsThePrintersPaperAndPrintableArea()
+{
+    // A printer whose own paper is B5 and which prints nothing within 18 pt
+    // of an upright sheet's sides and 36 pt of its top and bottom: an
+    // upright and a sideways page land on B5, every word inside that area.
+    const DefaultQueue queue(QStringLiteral("MirevaB5"));
+    SystemPrintTarget printer;
+    const QPageLayout paper = printer.pageLayout();
+    QCOMPARE(paper.pageSize().id(), QPageSize::B5);
+    const QPageLayout sideways = PagePainter::turned(paper, QPageLayout::Landscape);
+    const QMarginsF upright = paper.margins(QPageLayout::Point);
+    QVERIFY(upright.left() >= 18 && upright.right() >= 18 && upright.top() >= 36 && upright.bottom() >= 36);
+    QVERIFY(sideways.margins(QPageLayout::Point).left() >= 36);
+
+    const PrintedPage tall { QStringLiteral("*小学中段3位乘1位速算试题*"),
+        QString(60, QLatin1Char('8')) + 'E' };
+    const PrintedPage wide { QStringLiteral("*宽*") + QString(300, QLatin1Char('7')) + 'W' };
+    QVERIFY(printer.print({ tall, wide }).ok());
+    QCOMPARE(finishedState(printer.lastJobId()), IPP_JSTATE_COMPLETED);
+    const QString file = jobFile(printer.lastJobId());
+    QVERIFY(!file.isEmpty());
+    // Drawn by poppler: B5 pages (a sideways page turned onto the paper by
+    // the print server), with ink inside the printable area alone.
+    constexpr double kDotsPerPoint = 100.0 / 72.0;
+    for (int page = 1; page <= 2; ++page) {
+        const QImage drawn = renderedPage(file, page, false);
+        QVERIFY(
+            qAbs(drawn.width() - 498 * kDotsPerPoint) < 2 && qAbs(drawn.height() - 708 * kDotsPerPoint) < 2);
+        const QRect printable
+            = QRectF(QPointF(18, 36) * kDotsPerPoint, QPointF(498 - 18, 708 - 36) * kDotsPerPoint)
+                  .toAlignedRect()
+                  .adjusted(-1, -1, 1, 1); // the pixels that straddle its edges
+        int inked = 0;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qGray(drawn.pixel(x, y)) < 250) {
+                    ++inked;
+                    QVERIFY2(printable.contains(x, y),
+                        qPrintable(QStringLiteral("page %1: ink at %2, %3").arg(page).arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(inked > 100);
     }
 }
 

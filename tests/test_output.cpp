@@ -87,6 +87,8 @@ private slots:
     void schoolLinesDifferByOneSpace();
     void wideAndLongPagesAreScaledToFit_data();
     void wideAndLongPagesAreScaledToFit();
+    void sidewaysPageTurnsItsPrintableArea_data();
+    void sidewaysPageTurnsItsPrintableArea();
     void printedPdfReadsAlikeInTwoReaders_data();
     void printedPdfReadsAlikeInTwoReaders();
 };
@@ -442,6 +444,36 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
     if (width <= 40) {
         QCOMPARE(fit.points, PagePainter::kLargestPoints);
     }
+}
+
+void TestOutput::sidewaysPageTurnsItsPrintableArea_data()
+{
+    // Upright margins left, top, right, bottom; what a sideways page keeps
+    // on each side: the larger of the two upright margins its edge may come
+    // from, as the direction of the turn is the printer's.
+    QTest::addColumn<QMarginsF>("upright");
+    QTest::addColumn<QMarginsF>("sideways");
+    QTest::newRow("office laser") << QMarginsF(18, 36, 18, 36) << QMarginsF(36, 18, 36, 18);
+    QTest::newRow("four different") << QMarginsF(10, 20, 30, 40) << QMarginsF(40, 30, 40, 30);
+}
+
+void TestOutput::sidewaysPageTurnsItsPrintableArea()
+{
+    QFETCH(QMarginsF, upright);
+    QFETCH(QMarginsF, sideways);
+    const QPageLayout paper(QPageSize(QPageSize::B5), QPageLayout::Portrait, upright, QPageLayout::Point);
+    QCOMPARE(PagePainter::turned(paper, QPageLayout::Portrait).margins(), upright);
+    const QPageLayout turned = PagePainter::turned(paper, QPageLayout::Landscape);
+    QCOMPARE(turned.orientation(), QPageLayout::Landscape);
+    QCOMPARE(turned.margins(), sideways);
+    // Either way the printer turns it, the area lies inside what it prints.
+    const QRectF area = turned.paintRect(QPageLayout::Point);
+    const QSizeF full = turned.fullRect(QPageLayout::Point).size();
+    const QRectF clockwise(upright.bottom(), upright.left(), full.width() - upright.top() - upright.bottom(),
+        full.height() - upright.left() - upright.right());
+    const QRectF counter(upright.top(), upright.right(), full.width() - upright.top() - upright.bottom(),
+        full.height() - upright.left() - upright.right());
+    QVERIFY(clockwise.contains(area) && counter.contains(area));
 }
 
 void TestOutput::printedPdfReadsAlikeInTwoReaders_data()

@@ -2,6 +2,8 @@
 
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
+#include "printing/FontCheck.h"
+#include "printing/PagePainter.h"
 #include "printing/PrintTarget.h"
 
 #include <QDir>
@@ -85,7 +87,7 @@ void SheetOutputs::failFile(const QString& message)
     qsizetype printed = 0;
     QString printFailure;
     if (!printer->pages().isEmpty()) {
-        const PrintOutcome outcome = m_target.print(printer->pages());
+        const PrintOutcome outcome = send(printer->pages());
         if (outcome.ok()) {
             printed = printer->pages().size();
             m_outcome.pagesPrinted = printed;
@@ -260,13 +262,22 @@ bool SheetOutputs::commitPair(SheetFile& questions, SheetFile& answers)
     return true;
 }
 
+PrintOutcome SheetOutputs::send(const PrintedPages& pages)
+{
+    // Pages no font can draw would come out as empty boxes.
+    if (!FontCheck::drawsAll(pages)) {
+        return { FontCheck::kNoChineseFont, PagePainter::kLargestPoints };
+    }
+    return m_target.print(pages);
+}
+
 bool SheetOutputs::printPages()
 {
     const std::unique_ptr<SheetPrinter> printer = std::move(m_printer);
     if (printer->pages().isEmpty()) {
         return true; // nothing to print: no job, no blank sheet of paper
     }
-    const PrintOutcome outcome = m_target.print(printer->pages());
+    const PrintOutcome outcome = send(printer->pages());
     m_outcome.smallestPoints = outcome.smallestPoints;
     if (!outcome.ok()) {
         m_failed = true;

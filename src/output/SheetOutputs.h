@@ -18,6 +18,7 @@
 #include "output/RunOutcome.h"
 #include "output/SheetFile.h"
 #include "output/SheetPrinter.h"
+#include "printing/PrintTarget.h"
 
 #include <deque>
 #include <memory>
@@ -83,6 +84,8 @@ private:
     void checkFile();
     // For a failed answer sheet: that its question sheet is kept as it was too.
     QString pairNote() const;
+    // Hands pages to the printer once the fonts are known to draw them.
+    PrintOutcome send(const PrintedPages& pages);
     // Hands the ended pages over; false (recorded) when the job failed.
     bool printPages();
     QString title(const QString& title) const;

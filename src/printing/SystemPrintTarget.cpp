@@ -13,13 +13,25 @@
 
 namespace {
 
+// The printer's own default paper, inside what it can print on that paper.
+// Qt's printer keeps its own start paper (A4) when the printer has it too,
+// so the printer's default is asked for by name.
 QPageLayout printerLayout(const QPrinterInfo& info)
 {
     if (info.isNull()) {
         return PrintTarget::a4();
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    return printer.pageLayout();
+    if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) {
+        printer.setPageSize(paper);
+    }
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF margins = layout.margins();
+    const QMarginsF least = layout.minimumMargins();
+    layout.setMargins(QMarginsF(std::max(margins.left(), least.left()), std::max(margins.top(), least.top()),
+        std::max(margins.right(), least.right()), std::max(margins.bottom(), least.bottom())));
+    return layout;
 }
 } // namespace
 

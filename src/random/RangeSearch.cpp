@@ -10,7 +10,6 @@
 #endif
 
 namespace {
-constexpr std::uint32_t kTopBits = 0xFFFFFFU;
 
 struct Jump {
     std::uint64_t multiplier;

@@ -5,10 +5,13 @@
 #include "common/MessageBox.h"
 #include "common/QtTranslation.h"
 #include "output/SheetFile.h"
+#include "printing/FontCheck.h"
 #include "printing/SystemPrintTarget.h"
+#include "shell/MainWindow.h"
 #include "shell/SheetFolder.h"
 #include "shell/Shell.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 
@@ -33,6 +36,13 @@ int main(int argc, char* argv[])
 
     SystemPrintTarget printer;
     Shell shell(printer);
+    QString menuTexts;
+    for (const QAction* entry : shell.mainWindow()->findChildren<QAction*>()) {
+        menuTexts += entry->text();
+    }
+    if (!FontCheck::windowFontDraws(menuTexts)) {
+        MessageBox::show(nullptr, FontCheck::kNoChineseWindowFont);
+    }
     shell.start();
     return QApplication::exec();
 }
