@@ -100,8 +100,8 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
     m_sharedControls = { m_showAnswers, hideAnswers, m_separateAnswers, m_toPrinter, m_toFile, generateButton,
         previewButton, returnButton };
 
-    connect(generateButton, &QPushButton::clicked, this, [this] { start(false); });
-    connect(previewButton, &QPushButton::clicked, this, [this] { start(true); });
+    connect(generateButton, &QPushButton::clicked, this, [this] { startRun(false); });
+    connect(previewButton, &QPushButton::clicked, this, [this] { startRun(true); });
     connect(returnButton, &QPushButton::clicked, this, &DrillWindow::returnRequested);
 }
 
@@ -114,7 +114,7 @@ QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, 
     return box;
 }
 
-void DrillWindow::start(bool previewing)
+void DrillWindow::startRun(bool previewing)
 {
     m_previewPages.clear();
     QString sheetName;
@@ -234,7 +234,7 @@ void DrillWindow::arrangeKeyboard()
             others.erase(it);
         }
         chain.append(box);
-        connect(box, &QLineEdit::returnPressed, this, [this] { start(false); });
+        connect(box, &QLineEdit::returnPressed, this, [this] { startRun(false); });
     }
     chain += others + m_sharedControls;
     for (qsizetype i = 1; i < chain.size(); ++i) {

@@ -94,7 +94,7 @@ private:
     RunRequest request() const;
     // Reads and carries out the run for the generate button (previewing
     // false) or the preview button, with a busy cursor.
-    void start(bool previewing);
+    void startRun(bool previewing);
     // Runs the drill and shows what failed, or the texts of the finished run;
     // the pages of a finished preview are kept for the preview window.
     void execute(const DrillRun& run, bool previewing);

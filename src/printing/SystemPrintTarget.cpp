@@ -214,6 +214,11 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
 
 #else
 
+QString SystemPrintTarget::silence() const
+{
+    return {}; // Qt's printer gives no way to ask without waiting
+}
+
 QString SystemPrintTarget::refusal() const
 {
     return QPrinterInfo::defaultPrinter().isNull() ? PrintMessages::kNoPrinter : QString();
@@ -232,6 +237,7 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(PrintTexts::kJobName);
+    printer.setPageLayout(printerLayout(info));
     const double smallest = PagePainter::paint(printer, pages);
     if (smallest < 0) {
         return { PrintMessages::printFailed(info.printerName(), PrintTexts::kHandOverFailed), 0 };

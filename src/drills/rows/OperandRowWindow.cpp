@@ -26,7 +26,7 @@ OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefini
     }
 }
 
-int OperandRowWindow::option() const
+int OperandRowWindow::chosenOption() const
 {
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         if (m_options[i]->isChecked()) {
@@ -41,7 +41,7 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
 {
     const int first = digits[0];
     const int second = digits[1];
-    const int chosen = option();
+    const int chosen = chosenOption();
     const RowSheet sheet = m_drill.sheet(first, second, chosen);
     std::optional<NumberedQuestions> numbered;
     if (m_distinct && m_distinct->checkState() == Qt::Checked) {

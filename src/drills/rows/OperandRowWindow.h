@@ -49,7 +49,7 @@ protected:
     std::optional<Run> prepareRun(const std::vector<int>& digits, const RowLayout& layout) override;
 
 private:
-    int option() const;
+    int chosenOption() const; // which of the drill's own option buttons is chosen
 
     RowDrillDefinition m_drill;
     QCheckBox* m_distinct = nullptr; // only where the drill offers it
