@@ -1,17 +1,14 @@
 #include "output/SheetLine.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "common/GbkEncoder.h"
+
 #include <array>
 #include <cstring>
 
 namespace {
-const char* const kEncoding = "GBK";
-
-QStringEncoder& encoder()
+GbkEncoder& encoder()
 {
-    static QStringEncoder gbk(kEncoding, QStringConverter::Flag::Stateless);
-    return gbk;
+    return GbkEncoder::instance();
 }
 } // namespace
 
@@ -78,6 +75,5 @@ void SheetLine::appendBytes(QByteArrayView bytes)
 
 QString SheetLine::text() const
 {
-    static QStringDecoder gbk(kEncoding, QStringConverter::Flag::Stateless);
-    return gbk.decode(bytes());
+    return encoder().decode(bytes());
 }

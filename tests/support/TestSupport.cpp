@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/Fonts.h"
+#include "common/GbkEncoder.h"
 #include "forms/DrillWindow.h"
 #include "shell/MainWindow.h"
 
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTest>
 
 MessageRecorder::MessageRecorder()
@@ -49,8 +49,7 @@ QByteArray TestSupport::readBytes(const QString& path)
 
 QStringList TestSupport::sheetLines(const QString& path)
 {
-    QStringDecoder decoder("GBK");
-    QString text = decoder(readBytes(path));
+    QString text = GbkEncoder::instance().decode(readBytes(path));
     QStringList lines = text.split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
@@ -70,8 +69,7 @@ QStringList TestSupport::sheetValues(const QString& path)
 
 QString TestSupport::gbk(const QString& text)
 {
-    QStringEncoder encoder("GBK");
-    return QString::fromLatin1(QByteArray(encoder(text)).toHex());
+    return QString::fromLatin1(GbkEncoder::instance().encode(text).toHex());
 }
 
 QStringList TestSupport::pdfPages(const QString& pdfPath)
@@ -208,7 +206,7 @@ QString TestSupport::firstDifference(
     while (line < want.size() && line < got.size() && want[line] == got[line]) {
         ++line;
     }
-    const auto text = [](const QByteArray& bytes) { return QString(QStringDecoder("GBK")(bytes)).trimmed(); };
+    const auto text = [](const QByteArray& bytes) { return GbkEncoder::instance().decode(bytes).trimmed(); };
     return QStringLiteral("%1 differs first at line %2:\n  expected %3\n  written  %4")
         .arg(name)
         .arg(line + 1)
