@@ -3,7 +3,8 @@
 # warnings as errors and runs the whole test suite through CTest. The
 # end-to-end printing test needs the local print server with a PDF queue as
 # the default destination and two queues that cannot print; they are started
-# here.
+# here. Where Qt for Windows has been built (scripts/build-windows.sh), the
+# Windows build is made anew and checked under Wine too.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$here/scripts/deps.sh"
@@ -13,3 +14,12 @@ bash "$here/scripts/check-format.sh"
 bash "$here/scripts/build.sh" -DMIREVA_WARNINGS_AS_ERRORS=ON
 cd "$here"
 ctest --preset default
+
+source "$here/scripts/windows/env.sh"
+if windows_qt_ready; then
+  bash "$here/scripts/build-windows.sh"
+  bash "$here/scripts/check-windows.sh"
+else
+  echo "Skipped the Windows check under Wine: Qt for Windows is not built yet" \
+    "(bash scripts/build-windows.sh builds it once, about 20 minutes)."
+fi

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "common/QtTranslation.h"
+#include "common/StartFolder.h"
 
 #include "forms/RowForm.h"
 #include "forms/WrappingCheckBox.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -20,8 +22,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 using namespace TestSupport;
 
@@ -49,6 +53,8 @@ private slots:
     void programEnds();
     void textsFitTheirControls_data();
     void textsFitTheirControls();
+    void menuEntrySendsSheetsToDocuments_data();
+    void menuEntrySendsSheetsToDocuments();
 
 private:
     void trigger(const char* entry)
@@ -385,6 +391,45 @@ void TestShell::qtSpeaksChinese()
     QVERIFY(QtTranslation::install());
     QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
     QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+}
+
+void TestShell::menuEntrySendsSheetsToDocuments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("documents");
+    QTest::newRow("started from a folder") << QStringList { "mireva" } << false;
+    QTest::newRow("started from the menu") << QStringList { "mireva", StartFolder::kFromMenu } << true;
+    QTest::newRow("started again from the menu") << QStringList { "mireva", StartFolder::kFromMenu } << true;
+}
+
+void TestShell::menuEntrySendsSheetsToDocuments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, documents);
+    static QTemporaryDir home; // kept over the rows: the last one finds the folder made
+    // Documents is found through the home folder and the user's folder settings.
+    const char* const variables[] = { "HOME", "XDG_CONFIG_HOME" };
+    std::optional<QByteArray> saved[2];
+    for (int i = 0; i < 2; ++i) {
+        if (qEnvironmentVariableIsSet(variables[i])) {
+            saved[i] = qgetenv(variables[i]);
+        }
+    }
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    ScratchDir started;
+    const bool applied = StartFolder::apply(arguments);
+    const QString current = QDir::currentPath();
+    for (int i = 0; i < 2; ++i) {
+        if (saved[i]) {
+            qputenv(variables[i], *saved[i]);
+        } else {
+            qunsetenv(variables[i]);
+        }
+    }
+    QVERIFY(applied);
+    const QString expected = documents ? home.filePath(QStringLiteral("Documents/Mireva")) : started.path();
+    QCOMPARE(current, QDir(expected).canonicalPath());
 }
 
 QTEST_MAIN(TestShell)

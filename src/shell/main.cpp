@@ -4,6 +4,7 @@
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
 #include "common/QtTranslation.h"
+#include "common/StartFolder.h"
 #include "output/SheetLine.h"
 #include "printing/SystemPrintTarget.h"
 #include "shell/Shell.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     Fonts::installSubstitutions();
     QtTranslation::install();
+    StartFolder::apply(QCoreApplication::arguments());
 
     if (!SheetLine::encodingAvailable()) {
         MessageBox::show(nullptr,

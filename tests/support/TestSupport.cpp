@@ -190,8 +190,8 @@ void DrillSession::tick(const char* name, bool ticked)
 
 QDir TestSupport::goldenDir(const QString& entry, bool answers)
 {
-    return QDir(
-        QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? QStringLiteral("-answers") : QString()));
+    const QString folder = qEnvironmentVariable("MIREVA_GOLDEN_DIR", QStringLiteral(MIREVA_GOLDEN_DIR));
+    return QDir(folder + QLatin1Char('/') + entry + (answers ? QStringLiteral("-answers") : QString()));
 }
 
 QString TestSupport::firstDifference(
