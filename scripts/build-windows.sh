@@ -48,7 +48,7 @@ stage="$build/stage/$name"
 rm -rf "$build/stage"
 mkdir -p "$stage/translations"
 cp "$build/src/mireva.exe" "$stage/"
-x86_64-w64-mingw32-strip "$stage/mireva.exe"
+x86_64-w64-mingw32-strip --strip-unneeded "$stage/mireva.exe"
 plugins=(
   platforms/qwindows.dll        # the windows on screen
   styles/qwindowsvistastyle.dll # Windows' own look
@@ -86,6 +86,8 @@ while [ ${#queue[@]} -gt 0 ]; do
     done
   done
 done
+# Debug symbols are of no use to a teacher and make up most of the size.
+find "$stage" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 echo "Gathered into $name:"
 (cd "$stage" && find . -type f | sort | sed 's|^\./|  |')
 

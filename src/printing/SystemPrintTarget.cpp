@@ -208,6 +208,13 @@ QString SystemPrintTarget::refusal() const
     return QPrinterInfo::defaultPrinter().isNull() ? PrintMessages::kNoPrinter : QString();
 }
 
+// Qt asks the system's printers itself; there is no print server that
+// could keep it waiting.
+QString SystemPrintTarget::silence() const
+{
+    return {};
+}
+
 QPageLayout SystemPrintTarget::pageLayout() const
 {
     return printerLayout(QPrinterInfo::defaultPrinter());
