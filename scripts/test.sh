@@ -21,5 +21,5 @@ if windows_qt_ready; then
   bash "$here/scripts/check-windows.sh"
 else
   echo "Skipped the Windows check under Wine: Qt for Windows is not built yet" \
-    "(bash scripts/build-windows.sh builds it once, about 20 minutes)."
+    "(bash scripts/build-windows.sh builds it once, 20 to 40 minutes)."
 fi
