@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include "common/GbkEncoder.h"
 #include "common/SettingText.h"
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
@@ -74,6 +75,8 @@ private slots:
     void roundedSixteenBitNumbers_data();
     void roundedSixteenBitNumbers();
 
+    void gbkEncoderChoosesItsConverter_data();
+    void gbkEncoderChoosesItsConverter();
     void sheetLineNumbers_data();
     void sheetLineNumbers();
     void sheetFileBytes();
@@ -158,6 +161,52 @@ void TestOutput::roundedSixteenBitNumbers()
     if (valid) {
         QCOMPARE(*parsed, value);
     }
+}
+
+void TestOutput::gbkEncoderChoosesItsConverter_data()
+{
+    QTest::addColumn<QByteArray>("qtName"); // empty: the program's own encoder
+    QTest::addColumn<bool>("platform"); // a platform conversion is offered
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QByteArray>("encoded"); // "7×8=答案"
+    QTest::addColumn<QString>("decoded"); // its GBK bytes read back
+    const QByteArray gbk = QByteArray::fromHex("37a1c1383db4f0b0b8");
+    const QString text = QStringLiteral("7×8=答案");
+    const auto qt = static_cast<int>(GbkEncoder::Source::Qt);
+    QTest::newRow("the program's own: Qt's") << QByteArray() << false << qt << gbk << text;
+    QTest::newRow("Qt's before the platform's") << QByteArray("GBK") << true << qt << gbk << text;
+    QTest::newRow("Qt has none: the platform's")
+        << QByteArray("no-such-encoding") << true << static_cast<int>(GbkEncoder::Source::Platform)
+        << QByteArray("platform 7×8=答案") << QStringLiteral("platform ") + QString::fromLatin1(gbk.toHex());
+    QTest::newRow("neither: invalid, nothing converted")
+        << QByteArray("no-such-encoding") << false << static_cast<int>(GbkEncoder::Source::None)
+        << QByteArray() << QString();
+}
+
+void TestOutput::gbkEncoderChoosesItsConverter()
+{
+    QFETCH(QByteArray, qtName);
+    QFETCH(bool, platform);
+    QFETCH(int, source);
+    QFETCH(QByteArray, encoded);
+    QFETCH(QString, decoded);
+    // A stand-in for Windows' own conversion that marks what it converted.
+    GbkEncoder::Conversion stub;
+    if (platform) {
+        stub.encode = [](QStringView text) { return "platform " + text.toUtf8(); };
+        stub.decode = [](QByteArrayView bytes) {
+            return "platform " + QString::fromLatin1(bytes.toByteArray().toHex());
+        };
+    }
+    std::optional<GbkEncoder> own;
+    if (!qtName.isEmpty()) {
+        own.emplace(qtName.constData(), stub);
+    }
+    GbkEncoder& encoder = own ? *own : GbkEncoder::instance();
+    QCOMPARE(static_cast<int>(encoder.source()), source);
+    QCOMPARE(encoder.isValid(), source != static_cast<int>(GbkEncoder::Source::None));
+    QCOMPARE(encoder.encode(QStringLiteral("7×8=答案")), encoded);
+    QCOMPARE(encoder.decode(QByteArray::fromHex("37a1c1383db4f0b0b8")), decoded);
 }
 
 void TestOutput::sheetLineNumbers_data()

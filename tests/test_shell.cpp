@@ -28,6 +28,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 using namespace TestSupport;
 

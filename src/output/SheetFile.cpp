@@ -1,31 +1,27 @@
 #include "output/SheetFile.h"
 
+#include "common/GbkEncoder.h"
 #include "output/OutputMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-const char* const kEncoding = "GBK";
-} // namespace
-
 bool SheetFile::encodingAvailable()
 {
-    return QStringEncoder(kEncoding).isValid();
+    return GbkEncoder::instance().isValid();
 }
 
 bool SheetFile::create(const QString& fileName)
 {
     m_name = fileName;
     m_failed = false;
-    m_encoder = QStringEncoder(kEncoding, QStringConverter::Flag::Stateless);
     m_pending.clear();
     m_file.setFileName(QDir::current().filePath(fileName));
     m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
     // Unbuffered: what is written goes straight to the file, so a short
     // write (a full disk) shows at once instead of inside the final commit.
-    if (!m_encoder.isValid() || !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (!encodingAvailable() || !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_failed = true;
     }
     return !m_failed;
@@ -34,7 +30,7 @@ bool SheetFile::create(const QString& fileName)
 void SheetFile::writeLine(const QString& text)
 {
     m_pending.append('"');
-    append(m_encoder.encode(text));
+    append(GbkEncoder::instance().encode(text));
     m_pending.append("\"\r\n", 3);
 }
 

@@ -10,7 +10,6 @@
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
-#include <QStringEncoder>
 
 class SheetFile {
 public:
@@ -47,7 +46,6 @@ private:
     // a write of a line each would cost more than the run's drawing.
     static constexpr qsizetype kWriteSize = 1 << 16;
     QSaveFile m_file;
-    QStringEncoder m_encoder;
     QByteArray m_pending; // encoded lines not yet written
     QString m_name;
     bool m_failed = false;

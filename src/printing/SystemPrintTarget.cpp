@@ -214,14 +214,16 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
 
 #else
 
-QString SystemPrintTarget::silence() const
-{
-    return {}; // Qt's printer gives no way to ask without waiting
-}
-
 QString SystemPrintTarget::refusal() const
 {
     return QPrinterInfo::defaultPrinter().isNull() ? PrintMessages::kNoPrinter : QString();
+}
+
+// Qt asks the system's printers itself; there is no print server that
+// could keep it waiting.
+QString SystemPrintTarget::silence() const
+{
+    return {};
 }
 
 QPageLayout SystemPrintTarget::pageLayout() const

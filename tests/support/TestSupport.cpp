@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/Fonts.h"
+#include "common/GbkEncoder.h"
 #include "forms/DrillWindow.h"
 #include "shell/MainWindow.h"
 
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTest>
 
 MessageRecorder::MessageRecorder()
@@ -50,8 +50,7 @@ QByteArray TestSupport::readBytes(const QString& path)
 
 QStringList TestSupport::sheetLines(const QString& path)
 {
-    QStringDecoder decoder("GBK");
-    QString text = decoder(readBytes(path));
+    QString text = GbkEncoder::instance().decode(readBytes(path));
     QStringList lines = text.split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
@@ -71,8 +70,7 @@ QStringList TestSupport::sheetValues(const QString& path)
 
 QString TestSupport::gbk(const QString& text)
 {
-    QStringEncoder encoder("GBK");
-    return QString::fromLatin1(QByteArray(encoder(text)).toHex());
+    return QString::fromLatin1(GbkEncoder::instance().encode(text).toHex());
 }
 
 QStringList TestSupport::pdfPages(const QString& pdfPath)
@@ -229,8 +227,8 @@ void DrillSession::tick(const char* name, bool ticked)
 
 QDir TestSupport::goldenDir(const QString& entry, bool answers)
 {
-    return QDir(
-        QStringLiteral(MIREVA_GOLDEN_DIR "/") + entry + (answers ? QStringLiteral("-answers") : QString()));
+    const QString folder = qEnvironmentVariable("MIREVA_GOLDEN_DIR", QStringLiteral(MIREVA_GOLDEN_DIR));
+    return QDir(folder + QLatin1Char('/') + entry + (answers ? QStringLiteral("-answers") : QString()));
 }
 
 QString TestSupport::firstDifference(
@@ -245,7 +243,7 @@ QString TestSupport::firstDifference(
     while (line < want.size() && line < got.size() && want[line] == got[line]) {
         ++line;
     }
-    const auto text = [](const QByteArray& bytes) { return QString(QStringDecoder("GBK")(bytes)).trimmed(); };
+    const auto text = [](const QByteArray& bytes) { return GbkEncoder::instance().decode(bytes).trimmed(); };
     return QStringLiteral("%1 differs first at line %2:\n  expected %3\n  written  %4")
         .arg(name)
         .arg(line + 1)

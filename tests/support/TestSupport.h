@@ -75,7 +75,8 @@ public:
 };
 
 namespace TestSupport {
-// The kept sheet files of a drill's start-up run (tests/golden/<entry>[-answers]).
+// The kept sheet files of a drill's start-up run (tests/golden/<entry>[-answers]);
+// the environment variable MIREVA_GOLDEN_DIR names another tests/golden.
 QDir goldenDir(const QString& entry, bool answers);
 // Where two sheet files first differ, as a message; empty when they are the same.
 QString firstDifference(const QString& name, const QByteArray& expected, const QByteArray& actual);

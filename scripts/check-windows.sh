@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Checks the Windows build under Debian's Wine on a virtual screen:
+#  1. the portable zip, unpacked: the test program test_all_drills, put into
+#     the unpacked folder so that it loads the zip's Qt DLLs and plugins,
+#     writes every drill's start-up sheet with and without answers and
+#     compares each with tests/golden/ byte for byte; then the program itself
+#     starts there and shows its main window;
+#  2. the installer, run silently in a fresh Wine prefix: the program under
+#     Program Files, its Start-menu link and its entry among the installed
+#     programs are there; the link starts the program, which makes
+#     Documents\Mireva; the silent uninstaller leaves no program file behind.
+# Needs what scripts/build-windows.sh made (dist/ and build-windows/).
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$here"
+
+if [ -z "${MIREVA_INSIDE_XVFB:-}" ]; then
+  packages=(wine wine64 xvfb xauth x11-utils unzip)
+  missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get -o DPkg::Lock::Timeout=300 update -qq
+    apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+  MIREVA_INSIDE_XVFB=1 exec xvfb-run -a -n 59 -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+source scripts/windows/env.sh
+version="$(sed -n 's/^project(Mireva VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+name="Mireva-$version-win64"
+zip="dist/$name.zip"
+setup="dist/$name-setup.exe"
+tests_exe="build-windows/tests/test_all_drills.exe"
+for f in "$zip" "$setup" "$tests_exe" "$windows_qt/bin/Qt6Test.dll"; do
+  [ -f "$f" ] || { echo "Missing $f: run scripts/build-windows.sh first" >&2; exit 1; }
+done
+
+work="$(mktemp -d /tmp/mireva-wine.XXXXXX)"
+trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+      WINEPREFIX="$work/installed" wineserver -k 2>/dev/null || true
+      rm -rf "$work"' EXIT
+# Wine's own home: its Documents folder is linked to the home's.
+export HOME="$work/home"
+mkdir -p "$HOME"
+export WINEDEBUG=-all
+# No Mono, no Gecko, no desktop menu entries for the links made.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+pass() { echo "PASS: $*"; }
+
+# Waits up to $2 seconds for a top-level window titled $1.
+wait_for_window() {
+  local i
+  for ((i = 0; i < $2; i++)); do
+    xwininfo -root -tree 2>/dev/null | grep -qF "\"$1\"" && return 0
+    sleep 1
+  done
+  return 1
+}
+
+echo "== The portable zip"
+export WINEPREFIX="$work/prefix"
+wineboot --init >/dev/null 2>&1
+unzip -q "$zip" -d "$work/portable"
+folder="$work/portable/$name"
+cp "$tests_exe" "$windows_qt/bin/Qt6Test.dll" "$folder/"
+start=$(date +%s)
+# Under Wine a test program's console output is lost: it writes a file.
+(cd "$folder" && MIREVA_GOLDEN_DIR="$(winepath -w "$here/tests/golden")" QT_QPA_PLATFORM=windows \
+  wine test_all_drills.exe -o tests.log,txt defaultSheetsAreUnchanged >/dev/null 2>&1) || true
+tr -d '\r' <"$folder/tests.log" >"$work/tests.log" || true
+grep -E "^(FAIL|Totals|   Loc)" "$work/tests.log" || true
+sheets=$(ls tests/golden | wc -l)
+passed=$(grep -c "^PASS   : TestAllDrills::defaultSheetsAreUnchanged" "$work/tests.log" || true)
+if [ "$passed" -eq "$sheets" ] && grep -q "^Totals: .* 0 failed" "$work/tests.log"; then
+  pass "all $sheets start-up runs (every drill, with and without answers) wrote the kept sheets byte for byte ($(($(date +%s) - start)) s)"
+else
+  fail "start-up runs under Wine: $passed of $sheets wrote the kept sheets"
+fi
+rm -f "$folder/test_all_drills.exe" "$folder/Qt6Test.dll" "$folder/tests.log"
+
+(cd "$folder" && wine mireva.exe >/dev/null 2>&1 &)
+if wait_for_window "MirevaV3.0" 120; then
+  pass "the program starts from its folder and shows its main window"
+else
+  fail "the program shows no main window"
+fi
+wineserver -k 2>/dev/null || true
+wineserver -w || true
+
+echo "== The installer"
+export WINEPREFIX="$work/installed"
+wineboot --init >/dev/null 2>&1
+wine "$(winepath -w "$here/$setup")" /S >/dev/null 2>&1 || true
+wineserver -w || true
+program_files="$WINEPREFIX/drive_c/Program Files/Mireva"
+link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Mireva 速算试题.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mireva'
+if [ -f "$program_files/mireva.exe" ] && [ -f "$program_files/platforms/qwindows.dll" ]; then
+  pass "installed under Program Files ($(find "$program_files" -type f | wc -l) files)"
+else
+  fail "no program under Program Files"
+fi
+[ -f "$link" ] && pass "the Start-menu link is there" || fail "no Start-menu link"
+if wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q uninstall.exe; then
+  pass "listed among the installed programs"
+else
+  fail "not listed among the installed programs"
+fi
+
+wine start "$(winepath -w "$link")" >/dev/null 2>&1 || true
+if wait_for_window "MirevaV3.0" 120; then
+  pass "the Start-menu link starts the program"
+else
+  fail "the Start-menu link starts no program"
+fi
+# Wine links the user's Documents to a folder of the home.
+documents="$(find "$WINEPREFIX/drive_c/users" "$HOME" -type d -name Mireva 2>/dev/null | head -1)"
+[ -n "$documents" ] && pass "started from the menu, it made Documents\\Mireva" ||
+  fail "started from the menu, it made no Documents\\Mireva"
+wineserver -k 2>/dev/null || true
+wineserver -w || true
+
+wine "C:\\Program Files\\Mireva\\uninstall.exe" /S >/dev/null 2>&1 || true
+wineserver -w || true
+left=0
+[ ! -d "$program_files" ] || left="$(find "$program_files" -type f | wc -l)"
+[ "$left" -eq 0 ] && pass "uninstalled: no program file left" || fail "uninstalled: $left files left"
+[ ! -e "$link" ] && pass "uninstalled: no Start-menu link" || fail "uninstalled: the Start-menu link is left"
+if wine reg query "$uninstall_key" >/dev/null 2>&1; then
+  fail "uninstalled: still listed among the installed programs"
+else
+  pass "uninstalled: no longer listed"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "The Windows check failed ($failures)."
+  exit 1
+fi
+echo "The Windows check passed."

@@ -1,0 +1,9 @@
+// Platforms whose Qt has GBK itself (through ICU) need no conversion of
+// their own.
+
+#include "common/GbkEncoder.h"
+
+GbkEncoder::Conversion GbkEncoder::platformConversion()
+{
+    return {};
+}
