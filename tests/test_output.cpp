@@ -329,9 +329,11 @@ void TestOutput::answerSheetFailureKeepsBothSheets_data()
 {
     QTest::addColumn<bool>("earlier"); // earlier sheets of both names are there
     QTest::addColumn<bool>("folder"); // the answer sheet cannot be put in place, else not written
-    QTest::newRow("answers not written, earlier pair kept") << true << false;
-    QTest::newRow("answers not put in place, earlier pair kept") << true << true;
-    QTest::newRow("answers not put in place, no earlier pair") << false << true;
+    QTest::addColumn<int>("freeBytes"); // -1: no limit
+    QTest::newRow("answers not written, earlier pair kept") << true << false << 0;
+    QTest::newRow("answers not put in place, earlier pair kept") << true << true << -1;
+    QTest::newRow("answers not put in place on a full disk, earlier pair kept") << true << true << 4096;
+    QTest::newRow("answers not put in place, no earlier pair") << false << true << -1;
 }
 
 void TestOutput::answerSheetFailureKeepsBothSheets()
@@ -339,12 +341,15 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     // A question sheet and its answer sheet are put in place both or neither.
     QFETCH(bool, earlier);
     QFETCH(bool, folder);
+    QFETCH(int, freeBytes);
     ScratchDir dir;
     QStringList failures; // what the outputs recorded, in order
     const QString questions = QStringLiteral("题.xls");
+    // Larger than the space left, so it cannot be written anew.
+    const QByteArray earlierQuestions = "\"old questions\"\r\n" + QByteArray(20000, ' ');
     const QString answers = FrameLines::answerFileName(questions);
     if (earlier) {
-        writeFile(dir.filePath(questions), "\"old questions\"\r\n");
+        writeFile(dir.filePath(questions), earlierQuestions);
         writeFile(dir.filePath(answers), "\"old answers\"\r\n");
     }
     NoPrinterTarget noPrinter;
@@ -362,8 +367,9 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
         if (folder) {
             QFile::remove(dir.filePath(answers));
             QVERIFY(QDir(dir.path()).mkdir(answers));
-        } else {
-            full.emplace(0);
+        }
+        if (freeBytes >= 0) {
+            full.emplace(static_cast<rlim_t>(freeBytes));
         }
         QVERIFY(!outputs.finish());
         failures = outputs.failures();
@@ -377,7 +383,7 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     }
     QStringList left = QDir(dir.path()).entryList(QDir::Files);
     if (earlier) {
-        QCOMPARE(readBytes(dir.filePath(questions)), QByteArray("\"old questions\"\r\n"));
+        QCOMPARE(readBytes(dir.filePath(questions)), earlierQuestions);
         if (!folder) {
             QCOMPARE(readBytes(dir.filePath(answers)), QByteArray("\"old answers\"\r\n"));
         }

@@ -127,7 +127,7 @@ void DrillWindow::startRun(bool previewing)
     }
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
-        PreviewWindow::show(this, pages, m_environment.printTarget, sheetName);
+        PreviewWindow::show(this, pages, m_previewPaper, m_environment.printTarget, sheetName);
     }
 }
 
@@ -164,6 +164,7 @@ void DrillWindow::execute(const DrillRun& run, bool previewing)
     showCompletion(run, outcome.smallestPoints);
     if (previewing) {
         m_previewPages = collector.pages();
+        m_previewPaper = collector.pageLayout();
     }
 }
 

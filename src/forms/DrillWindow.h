@@ -12,6 +12,7 @@
 #include "printing/PrintedPages.h"
 
 #include <QColor>
+#include <QPageLayout>
 #include <QPalette>
 #include <QWidget>
 #include <optional>
@@ -117,4 +118,5 @@ private:
     QList<QWidget*> m_sharedControls; // answers, outputs, buttons: the end of the Tab chain
     bool m_keyboardArranged = false;
     PrintedPages m_previewPages;
+    QPageLayout m_previewPaper; // the printer's paper, asked once per preview
 };

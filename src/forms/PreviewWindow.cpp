@@ -66,8 +66,8 @@ bool PreviewWindow::savePdf(QWidget* parent, const PrintedPages& pages, const QS
     return true;
 }
 
-void PreviewWindow::show(
-    QWidget* parent, const PrintedPages& pages, PrintTarget& target, const QString& sheetName)
+void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,
+    PrintTarget& target, const QString& sheetName)
 {
     if (currentHandler()) {
         currentHandler()(parent, pages, target);
@@ -78,7 +78,7 @@ void PreviewWindow::show(
     dialog.setWindowTitle(PreviewTexts::kTitle);
     dialog.setFont(Fonts::songti(12));
 
-    auto* view = new PageView(pages, target.pageLayout());
+    auto* view = new PageView(pages, paper);
     view->setObjectName(QStringLiteral("pages"));
 
     auto* buttons = new QHBoxLayout;

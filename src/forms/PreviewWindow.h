@@ -6,6 +6,7 @@
 
 #include "printing/PrintedPages.h"
 
+#include <QPageLayout>
 #include <functional>
 
 class PrintTarget;
@@ -26,10 +27,11 @@ QString pageCount(qsizetype pages);
 namespace PreviewWindow {
 using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, PrintTarget& target)>;
 
-// Shows the pages in a modal preview window over the parent. Its PDF file
-// is proposed under the sheet's name in the sheet folder.
-void show(
-    QWidget* parent, const PrintedPages& pages, PrintTarget& target, const QString& sheetName = QString());
+// Shows the pages, on the printer's paper, in a modal preview window over
+// the parent. Its PDF file is proposed under the sheet's name in the sheet
+// folder.
+void show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, PrintTarget& target,
+    const QString& sheetName);
 
 // Writes the pages as a PDF file, page for page as printed; a failure gets
 // its message and leaves no file. True when the file was written.

@@ -21,3 +21,8 @@ QString OutputMessages::pairKept(const QString& otherFileName)
 {
     return QStringLiteral("为使试题与答案一致，“%1”也保持原样。").arg(otherFileName);
 }
+
+QString OutputMessages::earlierMovedAside(const QString& fileName, const QString& asideName)
+{
+    return QStringLiteral("原有的“%1”已改名为“%2”保存。").arg(fileName, asideName);
+}

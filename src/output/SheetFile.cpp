@@ -105,7 +105,7 @@ QString SheetFile::errorText() const
     case QFileDevice::PermissionsError:
         return QStringLiteral("无法在该文件夹中创建文件");
     case QFileDevice::RenameError:
-        return QStringLiteral("无法替换原有文件（文件可能正被其他程序打开）");
+        return OutputMessages::kHeldOpen;
     default:
         return QStringLiteral("写入失败（磁盘空间可能不足）");
     }

@@ -8,23 +8,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <optional>
+#include <QFileInfo>
 
 namespace {
-// Puts back what a sheet file held before it was replaced; a sheet that was
-// not there before is removed.
-void restore(const QString& name, const std::optional<QByteArray>& earlier)
+// A name beside the file that nothing has yet.
+QString unusedName(const QString& path)
 {
-    const QString path = QDir::current().filePath(name);
-    if (!earlier) {
-        QFile::remove(path);
-        return;
+    QString name = path + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(name); ++n) {
+        name = path + QStringLiteral(".bak") + QString::number(n);
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*earlier) == earlier->size()) {
-        file.commit();
-    }
+    return name;
 }
 } // namespace
 
@@ -234,30 +228,41 @@ bool SheetOutputs::closeFile()
 
 bool SheetOutputs::commitPair(SheetFile& questions, SheetFile& answers)
 {
-    // Two files cannot be replaced in one step. The question sheet goes
-    // first; should the answer sheet then fail to take its place, the
-    // earlier question sheet is put back.
-    QFile earlierFile(QDir::current().filePath(questions.name()));
-    std::optional<QByteArray> earlier;
-    if (earlierFile.exists()) {
-        if (!earlierFile.open(QIODevice::ReadOnly)) {
+    // Two files cannot be replaced in one step. The earlier question sheet
+    // is moved aside (a rename needs no disk space), the new one put in
+    // place, then the answer sheet; should that fail, the earlier question
+    // sheet is moved back.
+    const QString target = QDir::current().filePath(questions.name());
+    QString aside;
+    if (QFileInfo(target).isFile()) {
+        aside = unusedName(target);
+        if (!QFile::rename(target, aside)) {
             answers.discard();
             questions.discard();
-            failFile(questions.failureMessage() + OutputMessages::pairKept(answers.name()));
+            failFile(OutputMessages::fileFailed(questions.name(), OutputMessages::kHeldOpen, true)
+                + OutputMessages::pairKept(answers.name()));
             return false;
         }
-        earlier = earlierFile.readAll();
-        earlierFile.close();
     }
+    const auto putBack = [&] {
+        QFile::remove(target);
+        return aside.isEmpty() || QFile::rename(aside, target);
+    };
     if (!questions.commit()) {
+        putBack();
         answers.discard();
         failFile(questions.failureMessage() + OutputMessages::pairKept(answers.name()));
         return false;
     }
     if (!answers.commit()) {
-        restore(questions.name(), earlier);
-        failFile(answers.failureMessage() + OutputMessages::pairKept(questions.name()));
+        const QString kept = putBack()
+            ? OutputMessages::pairKept(questions.name())
+            : OutputMessages::earlierMovedAside(questions.name(), QFileInfo(aside).fileName());
+        failFile(answers.failureMessage() + kept);
         return false;
+    }
+    if (!aside.isEmpty()) {
+        QFile::remove(aside);
     }
     return true;
 }

@@ -140,11 +140,17 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
             }
             return -1;
         }
+        // A printer may keep the orientation or margins it has (Qt's printer
+        // cannot turn the paper once a job has begun): the lines are fitted
+        // to the area the page really got.
+        const double points = device.pageLayout() == turned(paper, fitted.orientation)
+            ? fitted.points
+            : fittingPoints(pages[i], device.pageLayout().paintRect(QPageLayout::Point));
         const double dotsPerPoint = device.logicalDpiY() / 72.0;
         painter.resetTransform();
         painter.scale(dotsPerPoint, dotsPerPoint);
-        paintPage(painter, pages[i], fitted.points);
-        smallest = std::min(smallest, fitted.points);
+        paintPage(painter, pages[i], points);
+        smallest = std::min(smallest, points);
     }
     if (painter.isActive() && !painter.end()) {
         return -1;
