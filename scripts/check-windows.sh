@@ -15,17 +15,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 
 if [ -z "${MIREVA_INSIDE_XVFB:-}" ]; then
-  packages=(wine wine64 xvfb xauth x11-utils unzip)
-  missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get -o DPkg::Lock::Timeout=300 update -qq
-    apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
-  fi
+  bash "$here/scripts/deps.sh" wine wine64 xvfb xauth x11-utils unzip
   MIREVA_INSIDE_XVFB=1 exec xvfb-run -a -n 59 -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 

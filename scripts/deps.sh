@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running, testing and packaging
 # need, when they are missing. desktop-file-utils and appstream validate the
 # installed menu entry and AppStream data; dpkg-dev works out the package's
-# library dependencies.
+# library dependencies. Packages named as arguments are installed too, for
+# the scripts that need more (the Windows build, the package check).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   cups libcups2-dev printer-driver-cups-pdf poppler-utils ghostscript
   xvfb xauth
   desktop-file-utils appstream dpkg-dev
+  "$@"
 )
 
 missing=()
