@@ -8,7 +8,13 @@
 #include <QPrinterInfo>
 
 #ifdef MIREVA_HAS_CUPS
+#include <chrono>
+#include <condition_variable>
 #include <cups/cups.h>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 #endif
 
 namespace {
@@ -39,6 +45,30 @@ QPageLayout printerLayout(const QPrinterInfo& info)
 namespace {
 constexpr int kAnswerWithinMs = 5000;
 constexpr qsizetype kChunk = 1 << 16;
+
+// The paper of a queue as Qt's printer support reports it. Qt asks the
+// print server over a connection of its own that waits for ever, so it is
+// asked on a thread of its own and given up after the same time as our own
+// requests; A4 then stands in, as when there is no printer to ask.
+QPageLayout queueLayout(const QString& queue)
+{
+    struct Answer {
+        std::mutex mutex;
+        std::condition_variable given;
+        std::optional<QPageLayout> layout;
+    };
+    const auto answer = std::make_shared<Answer>();
+    std::thread([answer, queue] {
+        const QPageLayout layout = printerLayout(QPrinterInfo::printerInfo(queue));
+        const std::lock_guard lock(answer->mutex);
+        answer->layout = layout;
+        answer->given.notify_one();
+    }).detach();
+    std::unique_lock lock(answer->mutex);
+    const bool given = answer->given.wait_for(
+        lock, std::chrono::milliseconds(kAnswerWithinMs), [&answer] { return answer->layout.has_value(); });
+    return given ? *answer->layout : PrintTarget::a4();
+}
 
 // One connection to the print server that gives up on a silent server.
 class Connection {
@@ -179,7 +209,7 @@ QPageLayout SystemPrintTarget::pageLayout() const
 {
     const Connection connection;
     const Queue queue = defaultQueue(connection.http());
-    return printerLayout(queue.name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(queue.name));
+    return queue.name.isEmpty() ? PrintTarget::a4() : queueLayout(queue.name);
 }
 
 PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
@@ -193,8 +223,7 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    const double smallest
-        = PagePainter::writePdf(pdf, pages, printerLayout(QPrinterInfo::printerInfo(queue.name)));
+    const double smallest = PagePainter::writePdf(pdf, pages, queueLayout(queue.name));
     if (smallest < 0) {
         return { PrintMessages::printFailed(queue.name, PrintTexts::kCannotPaint), 0 };
     }
