@@ -55,15 +55,9 @@ bool PreviewWindow::print(QWidget* parent, const PrintedPages& pages, PrintTarge
 
 bool PreviewWindow::savePdf(QWidget* parent, const PrintedPages& pages, const QString& path)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A PDF file is printed as on a printer that never refuses.
     PdfPrintTarget pdf(path);
-    const PrintOutcome outcome = pdf.print(pages);
-    QApplication::restoreOverrideCursor();
-    if (!outcome.ok()) {
-        MessageBox::show(parent, outcome.failure);
-        return false;
-    }
-    return true;
+    return print(parent, pages, pdf);
 }
 
 void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,

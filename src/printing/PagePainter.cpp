@@ -132,7 +132,8 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
     QPainter painter;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const PageFit fitted = fit(pages[i], paper);
-        device.setPageLayout(turned(paper, fitted.orientation));
+        const QPageLayout asked = turned(paper, fitted.orientation);
+        device.setPageLayout(asked);
         const bool started = i == 0 ? painter.begin(&device) : device.newPage();
         if (!started) {
             if (painter.isActive()) {
@@ -143,7 +144,7 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
         // A printer may keep the orientation or margins it has (Qt's printer
         // cannot turn the paper once a job has begun): the lines are fitted
         // to the area the page really got.
-        const double points = device.pageLayout() == turned(paper, fitted.orientation)
+        const double points = device.pageLayout() == asked
             ? fitted.points
             : fittingPoints(pages[i], device.pageLayout().paintRect(QPageLayout::Point));
         const double dotsPerPoint = device.logicalDpiY() / 72.0;

@@ -200,9 +200,9 @@ QString SystemPrintTarget::refusal() const
 QString SystemPrintTarget::silence() const
 {
     const Connection connection;
-    return serverAnswers(connection.http())
-        ? QString()
-        : PrintMessages::printerRefuses(PrintTexts::kDefaultPrinter, PrintTexts::kNoAnswer);
+    Queue queue;
+    queue.answered = serverAnswers(connection.http());
+    return queue.answered ? QString() : refusalMessage(queue);
 }
 
 QPageLayout SystemPrintTarget::pageLayout() const
