@@ -1,0 +1,56 @@
+#include "questions/Dealer.h"
+
+#include "random/RandomSource.h"
+
+#include <QtGlobal>
+#include <numeric>
+
+Dealer::Dealer(const QuestionSpace& space, std::int64_t wanted)
+    : m_space(space)
+{
+    Q_ASSERT(space.count() > 0);
+    if (space.count() >= wanted) {
+        m_oneDeck.emplace(space.count(), wanted);
+    } else {
+        m_deck.resize(static_cast<std::size_t>(space.count()));
+        std::iota(m_deck.begin(), m_deck.end(), std::int64_t { 0 });
+        m_dealt = m_deck.size();
+    }
+}
+
+void Dealer::shuffle(RandomSource& random)
+{
+    const std::size_t size = m_deck.size();
+    std::size_t from = 0;
+    if (m_started && size > 1) {
+        // The deck dealt ends at the bottom: the new top card is drawn from the others.
+        const auto top
+            = static_cast<std::size_t>(Draws::uniformIndex(random, static_cast<std::int64_t>(size - 1)));
+        std::swap(m_deck[0], m_deck[top]);
+        from = 1;
+    }
+    // Fisher–Yates on the rest.
+    for (std::size_t i = from; i + 1 < size; ++i) {
+        const auto pick
+            = i + static_cast<std::size_t>(Draws::uniformIndex(random, static_cast<std::int64_t>(size - i)));
+        std::swap(m_deck[i], m_deck[pick]);
+    }
+    m_dealt = 0;
+    m_started = true;
+}
+
+std::int64_t Dealer::nextIndex(RandomSource& random)
+{
+    if (m_oneDeck) {
+        return m_oneDeck->next(random);
+    }
+    if (m_dealt == m_deck.size()) {
+        shuffle(random);
+    }
+    return m_deck[m_dealt++];
+}
+
+Question Dealer::next(RandomSource& random)
+{
+    return m_space.at(nextIndex(random));
+}

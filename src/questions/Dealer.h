@@ -1,0 +1,33 @@
+#pragma once
+// Deals the questions of a space like a shuffled deck dealt again and again:
+// no question comes a second time before every question has come, and a new
+// deck never starts with the question the last one ended on. A run that
+// wants no more questions than the space holds takes them all from one deck
+// (without listing the space); a smaller space is shuffled whole each time.
+
+#include "questions/QuestionSpace.h"
+#include "random/DistinctDraws.h"
+
+#include <optional>
+#include <vector>
+
+class RandomSource;
+
+class Dealer {
+public:
+    // wanted: how many questions the run deals.
+    Dealer(const QuestionSpace& space, std::int64_t wanted);
+
+    Question next(RandomSource& random);
+    // The index in the space of the next question.
+    std::int64_t nextIndex(RandomSource& random);
+
+private:
+    void shuffle(RandomSource& random);
+
+    const QuestionSpace& m_space;
+    std::optional<DistinctIndices> m_oneDeck;
+    std::vector<std::int64_t> m_deck; // the current deck of a small space
+    std::size_t m_dealt = 0;
+    bool m_started = false; // a deck has been dealt
+};

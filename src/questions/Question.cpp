@@ -1,0 +1,123 @@
+#include "questions/Question.h"
+
+namespace {
+std::optional<std::int64_t> apply(Op op, std::int64_t left, std::int64_t right, std::int64_t unit)
+{
+    switch (op) {
+    case Op::Add:
+        return left + right;
+    case Op::Subtract:
+        if (left < right) {
+            return std::nullopt;
+        }
+        return left - right;
+    case Op::Multiply:
+        // Scaled numbers: (l / u) × (r / u) = l × r / u², kept in u.
+        if ((left * right) % unit != 0) {
+            return std::nullopt;
+        }
+        return left * right / unit;
+    case Op::Divide:
+        if (right == 0 || (left * unit) % right != 0) {
+            return std::nullopt;
+        }
+        return left * unit / right;
+    }
+    return std::nullopt;
+}
+
+std::int64_t unitOf(int places)
+{
+    std::int64_t unit = 1;
+    for (int i = 0; i < places; ++i) {
+        unit *= 10;
+    }
+    return unit;
+}
+} // namespace
+
+int Questions::precedence(Op op)
+{
+    return op == Op::Multiply || op == Op::Divide ? 1 : 0;
+}
+
+int Questions::firstPair(const std::array<Op, 2>& ops, Brackets brackets)
+{
+    if (brackets != Brackets::None) {
+        return brackets == Brackets::First ? 0 : 1;
+    }
+    return precedence(ops[1]) > precedence(ops[0]) ? 1 : 0;
+}
+
+std::optional<Working> Questions::work(const Question& question)
+{
+    Working working;
+    const std::int64_t unit = unitOf(question.places);
+    const auto& n = question.numbers;
+    if (question.terms == 2) {
+        if (question.withRemainder) {
+            if (question.ops[0] != Op::Divide || question.places != 0 || n[1] == 0 || n[0] % n[1] == 0) {
+                return std::nullopt;
+            }
+            working.steps[0] = { Op::Divide, n[0], n[1], n[0] / n[1] };
+            working.stepCount = 1;
+            working.answer = n[0] / n[1];
+            working.remainder = n[0] % n[1];
+            return working;
+        }
+        const auto result = apply(question.ops[0], n[0], n[1], unit);
+        if (!result) {
+            return std::nullopt;
+        }
+        working.steps[0] = { question.ops[0], n[0], n[1], *result };
+        working.stepCount = 1;
+        working.answer = *result;
+        return working;
+    }
+    if (question.terms != 3 || question.withRemainder) {
+        return std::nullopt;
+    }
+    const int first = firstPair(question.ops, question.brackets);
+    const Op innerOp = question.ops[static_cast<std::size_t>(first)];
+    const Op outerOp = question.ops[static_cast<std::size_t>(1 - first)];
+    const std::int64_t innerLeft = n[static_cast<std::size_t>(first)];
+    const std::int64_t innerRight = n[static_cast<std::size_t>(first) + 1];
+    const auto inner = apply(innerOp, innerLeft, innerRight, unit);
+    if (!inner) {
+        return std::nullopt;
+    }
+    const std::int64_t outerLeft = first == 0 ? *inner : n[0];
+    const std::int64_t outerRight = first == 0 ? n[2] : *inner;
+    const auto outer = apply(outerOp, outerLeft, outerRight, unit);
+    if (!outer) {
+        return std::nullopt;
+    }
+    working.steps[0] = { innerOp, innerLeft, innerRight, *inner };
+    working.steps[1] = { outerOp, outerLeft, outerRight, *outer };
+    working.stepCount = 2;
+    working.answer = *outer;
+    return working;
+}
+
+std::optional<Question> Questions::make(Question question)
+{
+    const auto working = work(question);
+    if (!working) {
+        return std::nullopt;
+    }
+    question.answer = working->answer;
+    question.remainder = working->remainder;
+    return question;
+}
+
+bool Questions::bracketsMatter(const Question& question)
+{
+    if (question.brackets == Brackets::None) {
+        return false;
+    }
+    Question bare = question;
+    bare.brackets = Brackets::None;
+    const auto with = work(question);
+    const auto without = work(bare);
+    return !with || !without || with->answer != without->answer;
+}

@@ -1,0 +1,82 @@
+#include "questions/QuestionSpace.h"
+
+#include "questions/QuestionText.h"
+
+#include <algorithm>
+
+namespace {
+int digitsOf(std::int64_t value)
+{
+    return static_cast<int>(QString::number(value).size());
+}
+} // namespace
+
+QuestionSpace::QuestionSpace(const std::vector<const EntryForm*>& forms)
+{
+    std::vector<std::shared_ptr<const StepTables>> tables;
+    for (const EntryForm* form : forms) {
+        if (const auto* listed = std::get_if<ListedForm>(form)) {
+            listed->appendQuestions(m_listed);
+            continue;
+        }
+        const auto& counted = std::get<CountedForm>(*form);
+        const bool known = std::any_of(m_shapes.begin(), m_shapes.end(), [&](const ShapeSpace& space) {
+            return space.shape() == counted.shape && space.rules() == counted.rules;
+        });
+        if (known) {
+            continue;
+        }
+        auto shared = std::find_if(tables.begin(), tables.end(),
+            [&](const std::shared_ptr<const StepTables>& t) { return t->rules() == counted.rules; });
+        if (shared == tables.end()) {
+            tables.push_back(std::make_shared<const StepTables>(counted.rules));
+            shared = tables.end() - 1;
+        }
+        m_shapes.emplace_back(counted.shape, *shared);
+    }
+    std::sort(m_listed.begin(), m_listed.end());
+    m_listed.erase(std::unique(m_listed.begin(), m_listed.end()), m_listed.end());
+    std::erase_if(m_listed, [this](const Question& question) {
+        return std::any_of(m_shapes.begin(), m_shapes.end(),
+            [&](const ShapeSpace& space) { return space.contains(question); });
+    });
+    m_count = std::ssize(m_listed);
+    for (const ShapeSpace& space : m_shapes) {
+        m_count += space.count();
+    }
+}
+
+Question QuestionSpace::at(std::int64_t index) const
+{
+    if (index < std::ssize(m_listed)) {
+        return m_listed[static_cast<std::size_t>(index)];
+    }
+    index -= std::ssize(m_listed);
+    for (const ShapeSpace& space : m_shapes) {
+        if (index < space.count()) {
+            return space.at(index);
+        }
+        index -= space.count();
+    }
+    Q_ASSERT(false);
+    return {};
+}
+
+int QuestionSpace::longest() const
+{
+    int longest = 0;
+    for (const Question& question : m_listed) {
+        longest = std::max(longest, QuestionText::length(question));
+    }
+    for (const ShapeSpace& space : m_shapes) {
+        if (space.count() == 0) {
+            continue;
+        }
+        // Every number as long as the largest, and the answer as the largest result.
+        const Shape& shape = space.shape();
+        longest = std::max(longest,
+            shape.terms * digitsOf(space.rules().largest) + shape.terms
+                + (shape.brackets == Brackets::None ? 0 : 2) + digitsOf(space.rules().results));
+    }
+    return longest;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// All questions of one or more entries, each once: the listed forms' questions
+// in one sorted list without repeats, then the counted shapes' (a listed
+// question that a counted shape holds counts with the shape), numbered
+// 0 … count − 1.
+
+#include "questions/EntryForm.h"
+#include "questions/ShapeSpace.h"
+
+#include <vector>
+
+class QuestionSpace {
+public:
+    QuestionSpace() = default;
+    // The forms may come from several entries; a form twice counts once.
+    explicit QuestionSpace(const std::vector<const EntryForm*>& forms);
+
+    std::int64_t count() const { return m_count; }
+    Question at(std::int64_t index) const;
+    // The longest question with its answer, in characters.
+    int longest() const;
+
+private:
+    std::vector<Question> m_listed;
+    std::vector<ShapeSpace> m_shapes;
+    std::int64_t m_count = 0;
+};

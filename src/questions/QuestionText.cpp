@@ -1,0 +1,64 @@
+#include "questions/QuestionText.h"
+
+#include "drills/divide/Division.h"
+#include "drills/rows/RowDrill.h"
+#include "output/SheetLine.h"
+
+QChar QuestionText::sign(Op op)
+{
+    switch (op) {
+    case Op::Add:
+        return QLatin1Char('+');
+    case Op::Subtract:
+        return QLatin1Char('-');
+    case Op::Multiply:
+        return QChar(0x00D7);
+    case Op::Divide:
+        break;
+    }
+    return QChar(0x00F7);
+}
+
+void QuestionText::write(SheetLine& line, const Question& question, bool withAnswer)
+{
+    const auto number = [&](std::int64_t value) { RowDrill::writeDecimal(line, value, question.places); };
+    for (int i = 0; i < question.terms; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (i > 0) {
+            const QChar op = sign(question.ops[at - 1]);
+            line.appendText(QStringView(&op, 1));
+        }
+        const bool opens = (question.brackets == Brackets::First && i == 0)
+            || (question.brackets == Brackets::Last && i == 1);
+        if (opens) {
+            line.appendAscii('(');
+        }
+        number(question.numbers[at]);
+        const bool closes = (question.brackets == Brackets::First && i == 1)
+            || (question.brackets == Brackets::Last && i == 2);
+        if (closes) {
+            line.appendAscii(')');
+        }
+    }
+    line.appendAscii('=');
+    if (!withAnswer) {
+        return;
+    }
+    number(question.answer);
+    if (question.withRemainder) {
+        line.appendText(DivisionTexts::kRemainderMark);
+        line.appendNumber(question.remainder);
+    }
+}
+
+QString QuestionText::text(const Question& question, bool withAnswer)
+{
+    SheetLine line;
+    write(line, question, withAnswer);
+    return line.text();
+}
+
+int QuestionText::length(const Question& question)
+{
+    return static_cast<int>(text(question, true).size());
+}

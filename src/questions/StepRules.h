@@ -1,0 +1,40 @@
+#pragma once
+// The rules of mixed-operation questions, step by step on the numbers each
+// step really takes: every number written from 1 to `largest`; every result
+// from 0 to `results`; a × step has factors of at least 2 (so nothing is
+// multiplied by 1 or 0), a ÷ step is exact with a divisor of at least 2 and a
+// quotient of at least 1; in the tables (表内) factors, divisors and
+// quotients are at most 9. Brackets stand only where they change the answer.
+
+#include "questions/Question.h"
+
+#include <algorithm>
+
+struct StepRules {
+    int largest = 100;
+    int results = 100;
+    bool table = true;
+
+    bool operator==(const StepRules&) const = default;
+
+    // The largest factor and divisor, and the largest quotient.
+    std::int64_t largestFactor() const { return table ? std::min(9, largest) : largest; }
+    std::int64_t largestQuotient() const { return table ? std::min(9, results) : results; }
+
+    bool allows(const Step& step) const;
+    // The question's written numbers, every step and its brackets.
+    bool allows(const Question& question) const;
+};
+
+// Two or three numbers with their operators and brackets, the numbers left open.
+struct Shape {
+    int terms = 2;
+    std::array<Op, 2> ops {};
+    Brackets brackets = Brackets::None;
+
+    bool operator==(const Shape&) const = default;
+
+    // Whether brackets of this shape change the answer of every question it has.
+    bool bracketsChange() const;
+    Question question(std::int64_t a, std::int64_t b, std::int64_t c = 0) const;
+};
