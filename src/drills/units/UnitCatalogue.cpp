@@ -1,0 +1,102 @@
+#include "drills/units/UnitCatalogue.h"
+
+#include "shell/Assets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+const QString kFolder = QStringLiteral(":/units");
+
+QString text(const QJsonObject& object, const char* key)
+{
+    return object.value(QLatin1String(key)).toString().trimmed();
+}
+
+QJsonArray array(const QJsonObject& object, const char* key)
+{
+    return object.value(QLatin1String(key)).toArray();
+}
+} // namespace
+
+std::variant<Edition, QString> UnitCatalogue::parseEdition(const QByteArray& json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (!document.isObject()) {
+        return QStringLiteral("不是正确的JSON：") + error.errorString();
+    }
+    const QJsonObject root = document.object();
+    Edition edition { text(root, "edition"), {} };
+    if (edition.name.isEmpty()) {
+        return QStringLiteral("缺少教材名称");
+    }
+    for (const QJsonValue bookValue : array(root, "books")) {
+        const QJsonObject bookObject = bookValue.toObject();
+        Book book { text(bookObject, "name"), {} };
+        for (const QJsonValue unitValue : array(bookObject, "units")) {
+            const QJsonObject unitObject = unitValue.toObject();
+            Unit unit { text(unitObject, "unit"), text(unitObject, "name"), {} };
+            const QString where = edition.name + book.name + unit.number;
+            for (const QJsonValue entryValue : array(unitObject, "entries")) {
+                const QJsonObject entryObject = entryValue.toObject();
+                UnitEntry entry { text(entryObject, "name"), {} };
+                for (const QJsonValue formValue : array(entryObject, "forms")) {
+                    auto form = EntryForms::parse(formValue.toObject());
+                    if (const auto* problem = std::get_if<QString>(&form)) {
+                        return where + entry.name + QStringLiteral("：") + *problem;
+                    }
+                    entry.forms.push_back(std::get<EntryForm>(std::move(form)));
+                }
+                if (entry.name.isEmpty() || entry.forms.empty()) {
+                    return where + QStringLiteral("：有一项内容缺少名称或题目");
+                }
+                unit.entries.push_back(std::move(entry));
+            }
+            if (unit.number.isEmpty() || unit.name.isEmpty() || unit.entries.empty()) {
+                return where + QStringLiteral("：单元缺少名称或内容");
+            }
+            book.units.push_back(std::move(unit));
+        }
+        if (book.name.isEmpty() || book.units.empty()) {
+            return edition.name + QStringLiteral("：有一册缺少名称或单元");
+        }
+        edition.books.push_back(std::move(book));
+    }
+    if (edition.books.empty()) {
+        return edition.name + QStringLiteral("：没有一册书");
+    }
+    return edition;
+}
+
+UnitCatalogue UnitCatalogue::load(const QString& folder)
+{
+    UnitCatalogue catalogue;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            catalogue.m_problems.append(name + QStringLiteral("：读不出来"));
+            continue;
+        }
+        auto edition = parseEdition(file.readAll());
+        if (const auto* problem = std::get_if<QString>(&edition)) {
+            catalogue.m_problems.append(name + QStringLiteral("：") + *problem);
+            continue;
+        }
+        catalogue.m_editions.push_back(std::get<Edition>(std::move(edition)));
+    }
+    return catalogue;
+}
+
+const UnitCatalogue& UnitCatalogue::standard()
+{
+    static const UnitCatalogue catalogue = [] {
+        Assets::init();
+        return load(kFolder);
+    }();
+    return catalogue;
+}
