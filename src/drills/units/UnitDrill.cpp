@@ -1,0 +1,49 @@
+#include "drills/units/UnitDrill.h"
+
+#include "output/SheetOutputs.h"
+#include "questions/Dealer.h"
+#include "questions/QuestionText.h"
+
+QuestionSpace UnitDrill::space(const UnitChoice& choice)
+{
+    std::vector<const EntryForm*> forms;
+    for (const UnitEntry& entry : choice.unit.entries) {
+        if (choice.entry == nullptr || choice.entry == &entry) {
+            for (const EntryForm& form : entry.forms) {
+                forms.push_back(&form);
+            }
+        }
+    }
+    return QuestionSpace(forms);
+}
+
+QString UnitDrill::fileName(const UnitChoice& choice)
+{
+    return choice.edition.name + choice.book.name + choice.unit.number
+        + (choice.entry ? choice.entry->name : UnitTexts::kWholeUnitFile) + QStringLiteral(".xls");
+}
+
+QString UnitDrill::title(const UnitChoice& choice)
+{
+    const QString unit = choice.edition.name + choice.book.name + QLatin1Char(' ') + choice.unit.caption();
+    if (!choice.entry) {
+        return unit + QLatin1Char(' ') + UnitTexts::kWholeUnit;
+    }
+    // An entry named as its unit is not written twice.
+    return choice.entry->name == choice.unit.name ? unit : unit + QLatin1Char(' ') + choice.entry->name;
+}
+
+RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space)
+{
+    return { fileName(choice), title(choice), space.longest() + kCellGap };
+}
+
+bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,
+    SheetOutputs& outputs)
+{
+    const QuestionSpace questions = space(choice);
+    Dealer dealer(questions, layout.questions());
+    return RowDrill::run(
+        sheet(choice, questions), layout,
+        [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The sheet of one textbook entry (or of a whole unit, 本单元综合): its
+// questions dealt like a shuffled deck in reading order over the whole run,
+// in cells as wide as the entry's longest question with its answer, under a
+// title and file name that name the edition, book, unit and entry.
+
+#include "drills/rows/RowDrill.h"
+#include "drills/units/UnitCatalogue.h"
+#include "questions/QuestionSpace.h"
+
+class RandomSource;
+class SheetOutputs;
+
+namespace UnitTexts {
+inline const QString kDrillName = QStringLiteral("教材同步");
+inline const QString kWholeUnit = QStringLiteral("本单元综合");
+// In the file name of a whole unit: "人教版一年级上册第五单元综合.xls".
+inline const QString kWholeUnitFile = QStringLiteral("综合");
+inline const QString kNoCatalogueMessage = QStringLiteral("教材目录读不出来，无法按教材单元出题。");
+} // namespace UnitTexts
+
+// One entry of a unit, or with no entry the whole unit.
+struct UnitChoice {
+    const Edition& edition;
+    const Book& book;
+    const Unit& unit;
+    const UnitEntry* entry = nullptr;
+};
+
+namespace UnitDrill {
+inline constexpr RowLayoutLimits kLayoutLimits { 10, 50, 40 };
+// Between the longest question and the next cell.
+inline constexpr int kCellGap = 3;
+
+// Whether the unit offers 本单元综合 after its entries.
+inline bool offersWholeUnit(const Unit& unit)
+{
+    return unit.entries.size() > 1;
+}
+
+QuestionSpace space(const UnitChoice& choice);
+RowSheet sheet(const UnitChoice& choice, const QuestionSpace& space);
+QString fileName(const UnitChoice& choice);
+QString title(const UnitChoice& choice);
+
+bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,
+    SheetOutputs& outputs);
+} // namespace UnitDrill
