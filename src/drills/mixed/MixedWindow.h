@@ -1,0 +1,48 @@
+#pragma once
+// The mixed-operations window (四则混合): 运算 (加, 减, 乘, 除), 步数 (一步,
+// 两步, 两步带括号), 最大数, 得数不超过, 乘除在表内, the layout boxes,
+// 题目不重复, and the answers and outputs of every drill window.
+
+#include "drills/mixed/MixedOperations.h"
+#include "forms/DrillWindow.h"
+
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QRadioButton;
+
+struct MixedDrillDefinition {
+    QString drillName = MixedTexts::kDrillName; // named in the heading and on the generate button
+    RowLayout initialLayout { 4, 25, 1 };
+    RowLayoutLimits layoutLimits = MixedOperations::kLayoutLimits;
+    int largest = 100; // 最大数 at start
+    int results = 100; // 得数不超过 at start
+};
+
+class MixedWindow : public DrillWindow {
+    Q_OBJECT
+public:
+    MixedWindow(
+        DrillEnvironment& environment, const MixedDrillDefinition& definition, QWidget* parent = nullptr);
+
+protected:
+    std::optional<DrillRun> readRun() override;
+
+private:
+    QLineEdit* settingLine(
+        int line, const char* labelName, const QString& title, const char* boxName, int initial);
+    std::optional<RowLayout> readLayout() const;
+    MixedSteps steps() const;
+
+    MixedDrillDefinition m_definition;
+    std::vector<QCheckBox*> m_operations; // 加, 减, 乘, 除
+    std::vector<QRadioButton*> m_steps; // 一步, 两步, 两步带括号
+    QLineEdit* m_largest = nullptr;
+    QLineEdit* m_results = nullptr;
+    QCheckBox* m_table = nullptr;
+    QLineEdit* m_perRow = nullptr;
+    QLineEdit* m_rows = nullptr;
+    QLineEdit* m_pages = nullptr;
+    QCheckBox* m_distinct = nullptr;
+};
