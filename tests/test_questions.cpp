@@ -1,0 +1,808 @@
+// The question engine: every entry of the textbook catalogue dealt and checked
+// against its own description (written here again, apart from the catalogue),
+// and the mixed-operations drill's questions checked step by step.
+
+#include "drills/mixed/MixedOperations.h"
+#include "drills/units/UnitDrill.h"
+#include "questions/Dealer.h"
+#include "questions/QuestionText.h"
+#include "random/RandomSource.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+#include <limits>
+#include <map>
+
+namespace {
+using Check = std::function<bool(const Question&)>;
+using std::int64_t;
+
+bool within(int64_t v, int64_t low, int64_t high)
+{
+    return v >= low && v <= high;
+}
+
+// One step on exact whole numbers, or nothing when it leaves them.
+std::optional<int64_t> step(Op op, int64_t x, int64_t y, int64_t unit)
+{
+    switch (op) {
+    case Op::Add:
+        return x + y;
+    case Op::Subtract:
+        return x >= y ? std::optional(x - y) : std::nullopt;
+    case Op::Multiply:
+        return (x * y) % unit == 0 ? std::optional(x * y / unit) : std::nullopt;
+    case Op::Divide:
+        return y != 0 && (x * unit) % y == 0 ? std::optional(x * unit / y) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+struct Worked {
+    std::vector<std::array<int64_t, 3>> steps; // left, right, result
+    std::vector<Op> ops;
+    int64_t answer = 0;
+};
+
+// The order of operations: brackets first, then × ÷ before + −, else left to right.
+std::optional<Worked> evaluate(const Question& q)
+{
+    int64_t unit = 1;
+    for (int i = 0; i < q.places; ++i) {
+        unit *= 10;
+    }
+    const auto& n = q.numbers;
+    Worked w;
+    const auto take = [&](Op op, int64_t x, int64_t y) -> std::optional<int64_t> {
+        const auto r = step(op, x, y, unit);
+        if (r) {
+            w.steps.push_back({ x, y, *r });
+            w.ops.push_back(op);
+        }
+        return r;
+    };
+    if (q.terms == 2) {
+        if (q.withRemainder) {
+            w.steps.push_back({ n[0], n[1], n[0] / n[1] });
+            w.ops.push_back(Op::Divide);
+            w.answer = n[0] / n[1];
+            return w;
+        }
+        const auto r = take(q.ops[0], n[0], n[1]);
+        return r ? (w.answer = *r, std::optional(w)) : std::nullopt;
+    }
+    const bool high[2] = { q.ops[0] == Op::Multiply || q.ops[0] == Op::Divide,
+        q.ops[1] == Op::Multiply || q.ops[1] == Op::Divide };
+    const bool lastFirst
+        = q.brackets == Brackets::Last || (q.brackets == Brackets::None && high[1] && !high[0]);
+    std::optional<int64_t> r;
+    if (lastFirst) {
+        const auto inner = take(q.ops[1], n[1], n[2]);
+        r = inner ? take(q.ops[0], n[0], *inner) : std::nullopt;
+    } else {
+        const auto inner = take(q.ops[0], n[0], n[1]);
+        r = inner ? take(q.ops[1], *inner, n[2]) : std::nullopt;
+    }
+    return r ? (w.answer = *r, std::optional(w)) : std::nullopt;
+}
+
+// The answer is exact: worked out again here, with the remainder that makes up the dividend.
+bool answerExact(const Question& q)
+{
+    const auto w = evaluate(q);
+    if (!w || w->answer != q.answer) {
+        return false;
+    }
+    if (q.withRemainder) {
+        return q.remainder >= 1 && q.remainder < q.numbers[1]
+            && q.answer * q.numbers[1] + q.remainder == q.numbers[0];
+    }
+    return q.remainder == 0;
+}
+
+bool two(const Question& q, Op op)
+{
+    return q.terms == 2 && q.ops[0] == op && q.places == 0 && !q.withRemainder;
+}
+bool isTen(int64_t v)
+{
+    return within(v, 10, 90) && v % 10 == 0;
+}
+// a op b, or b op a where either order is allowed.
+bool eitherOrder(const Question& q, Op op, const std::function<bool(int64_t, int64_t)>& pair)
+{
+    return two(q, op) && (pair(q.numbers[0], q.numbers[1]) || pair(q.numbers[1], q.numbers[0]));
+}
+bool addition(const Question& q, const std::function<bool(int64_t, int64_t)>& pair)
+{
+    return two(q, Op::Add) && pair(q.numbers[0], q.numbers[1]);
+}
+bool subtraction(const Question& q, const std::function<bool(int64_t, int64_t)>& pair)
+{
+    return two(q, Op::Subtract) && pair(q.numbers[0], q.numbers[1]);
+}
+bool division(const Question& q, const std::function<bool(int64_t, int64_t, int64_t)>& rule)
+{
+    return two(q, Op::Divide) && q.numbers[1] != 0 && q.numbers[0] % q.numbers[1] == 0
+        && rule(q.numbers[0], q.numbers[1], q.numbers[0] / q.numbers[1]);
+}
+bool chain(const Question& q, Op first, Op second)
+{
+    return q.terms == 3 && q.ops[0] == first && q.ops[1] == second && q.brackets == Brackets::None
+        && q.places == 0;
+}
+
+// Mixed operations step by step: numbers written 1 … largest, results 0 … results, × factors
+// from 2 (to 9 in the tables), ÷ exact by 2 and more (to 9, quotient to 9 in the tables).
+bool stepsKeepRules(const Question& q, const StepRules& rules)
+{
+    for (int i = 0; i < q.terms; ++i) {
+        if (!within(q.numbers[static_cast<std::size_t>(i)], 1, rules.largest)) {
+            return false;
+        }
+    }
+    const auto w = evaluate(q);
+    if (!w || q.places != 0 || q.withRemainder) {
+        return false;
+    }
+    const int64_t table = rules.table ? 9 : std::numeric_limits<int>::max();
+    for (std::size_t i = 0; i < w->steps.size(); ++i) {
+        const auto [x, y, r] = w->steps[i];
+        if (!within(r, 0, rules.results)) {
+            return false;
+        }
+        if (w->ops[i] == Op::Multiply && !(within(x, 2, table) && within(y, 2, table))) {
+            return false;
+        }
+        if (w->ops[i] == Op::Divide && !(within(y, 2, table) && within(r, 1, table))) {
+            return false;
+        }
+    }
+    if (q.brackets != Brackets::None) {
+        Question bare = q;
+        bare.brackets = Brackets::None;
+        const auto without = evaluate(bare);
+        if (without && without->answer == w->answer) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::map<QString, Check> entryChecks()
+{
+    const auto upTo = [](int64_t top) {
+        return [top](const Question& q) {
+            return addition(q, [&](int64_t a, int64_t b) { return a >= 1 && b >= 1 && a + b <= top; })
+                || subtraction(q, [&](int64_t a, int64_t b) { return within(b, 1, a) && a <= top; });
+        };
+    };
+    const auto makes = [](int64_t low, int64_t high) {
+        return [=](const Question& q) {
+            return addition(
+                       q, [&](int64_t a, int64_t b) { return a >= 1 && b >= 1 && within(a + b, low, high); })
+                || subtraction(
+                    q, [&](int64_t m, int64_t b) { return within(m, low, high) && within(b, 1, m); });
+        };
+    };
+    const auto chains = [](int64_t top) {
+        return [=](const Question& q) {
+            const auto& n = q.numbers;
+            const bool ones = n[0] >= 1 && n[1] >= 1 && n[2] >= 1;
+            return ones
+                && ((chain(q, Op::Add, Op::Add) && n[0] + n[1] + n[2] <= top)
+                    || (chain(q, Op::Subtract, Op::Subtract) && n[0] <= top && n[0] - n[1] - n[2] >= 0));
+        };
+    };
+    const Check add5 = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) { return a >= 1 && b >= 1 && a + b <= 5; });
+    };
+    const Check sub5 = [](const Question& q) {
+        return subtraction(q, [](int64_t a, int64_t b) { return within(b, 1, a) && a <= 5; });
+    };
+    const Check zero = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) {
+            return (within(a, 1, 5) && b == 0) || (a == 0 && within(b, 1, 5));
+        }) || subtraction(q, [](int64_t a, int64_t b) { return within(a, 1, 5) && (b == 0 || b == a); });
+    };
+    const Check teens = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) {
+            return (a == 10 && within(b, 1, 9)) || (b == 10 && within(a, 1, 9))
+                || (within(a, 11, 19) && within(b, 1, 9) && a % 10 + b <= 9);
+        }) || subtraction(q, [](int64_t a, int64_t b) {
+            return within(a, 11, 19) && (b == 10 || within(b, 1, a % 10));
+        });
+    };
+    const auto plusSome = [](int64_t low, int64_t high) {
+        return [=](const Question& q) {
+            return eitherOrder(q, Op::Add,
+                [&](int64_t a, int64_t b) { return within(a, low, high) && within(b, 11 - a, 9); });
+        };
+    };
+    const auto teenMinus = [](int64_t low, int64_t high) {
+        return [=](const Question& q) {
+            return subtraction(q, [&](int64_t a, int64_t b) {
+                return within(a, 11, 19) && within(b, low, high) && a % 10 < b;
+            });
+        };
+    };
+    const Check carryTwenty = [](const Question& q) {
+        return addition(
+            q, [](int64_t a, int64_t b) { return within(a, 2, 9) && within(b, 2, 9) && a + b >= 11; });
+    };
+    const Check borrowTwenty = [](const Question& q) {
+        return subtraction(
+            q, [](int64_t a, int64_t b) { return within(a, 11, 19) && within(b, 2, 9) && a % 10 < b; });
+    };
+    const Check tensPlusTens = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) { return isTen(a) && isTen(b) && a + b <= 100; })
+            || subtraction(q, [](int64_t a, int64_t b) { return isTen(a) && isTen(b) && a - b >= 10; });
+    };
+    const Check plusTens = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) { return within(a, 10, 99) && isTen(b) && a + b <= 99; })
+            || subtraction(q, [](int64_t a, int64_t b) { return within(a, 10, 99) && isTen(b) && b < a; });
+    };
+    const Check noCarryOnes = [](const Question& q) {
+        return addition(
+            q, [](int64_t a, int64_t b) { return within(a, 10, 99) && within(b, 1, 9) && a % 10 + b <= 9; });
+    };
+    const Check noBorrowOnes = [](const Question& q) {
+        return subtraction(q, [](int64_t a, int64_t b) { return within(a, 10, 99) && within(b, 1, a % 10); });
+    };
+    const Check carryOnes = [](const Question& q) {
+        return addition(q, [](int64_t a, int64_t b) {
+            return within(a, 10, 99) && within(b, 1, 9) && a % 10 + b >= 10 && a + b <= 100;
+        });
+    };
+    const Check borrowOnes = [](const Question& q) {
+        return subtraction(
+            q, [](int64_t a, int64_t b) { return within(a, 20, 99) && within(b, 1, 9) && b > a % 10; });
+    };
+    const auto times = [](int64_t n) {
+        return [n](const Question& q) {
+            return eitherOrder(
+                q, Op::Multiply, [n](int64_t a, int64_t b) { return b == n && within(a, 1, n); });
+        };
+    };
+    const StepRules mixed { 100, 100, true };
+    const auto mixedOf = [mixed](std::vector<QString> shapes) {
+        return [=](const Question& q) {
+            return stepsKeepRules(q, mixed)
+                && std::find(shapes.begin(), shapes.end(),
+                       QuestionText::text(q, false)
+                           .remove(QRegularExpression(QStringLiteral("[0-9]+")))
+                           .replace(QLatin1Char('='), QString()))
+                != shapes.end();
+        };
+    };
+    std::map<QString, Check> checks {
+        { QStringLiteral("5以内的加法"), add5 },
+        { QStringLiteral("5以内的减法"), sub5 },
+        { QStringLiteral("0的加、减法"), zero },
+        { QStringLiteral("6和7的加、减法"), makes(6, 7) },
+        { QStringLiteral("8和9的加、减法"), makes(8, 9) },
+        { QStringLiteral("10的加、减法"), makes(10, 10) },
+        { QStringLiteral("人教版/连加、连减"), chains(10) },
+        { QStringLiteral("苏教版/连加、连减"), chains(9) },
+        { QStringLiteral("加减混合"),
+            [](const Question& q) {
+                const auto& n = q.numbers;
+                const bool small = within(n[0], 1, 10) && within(n[1], 1, 10) && within(n[2], 1, 10);
+                const auto w = evaluate(q);
+                return small && (chain(q, Op::Add, Op::Subtract) || chain(q, Op::Subtract, Op::Add)) && w
+                    && within(w->steps[0][2], 0, 10) && within(w->answer, 0, 10);
+            } },
+        { QStringLiteral("十几加几和相应的减法"), teens },
+        { QStringLiteral("十几加、减几"), teens },
+        { QStringLiteral("9加几"),
+            [](const Question& q) {
+                return eitherOrder(
+                    q, Op::Add, [](int64_t a, int64_t b) { return a == 9 && within(b, 2, 9); });
+            } },
+        { QStringLiteral("8、7、6加几"), plusSome(6, 8) },
+        { QStringLiteral("5、4、3、2加几"), plusSome(2, 5) },
+        { QStringLiteral("十几减9"),
+            [](const Question& q) {
+                return subtraction(q, [](int64_t a, int64_t b) { return b == 9 && within(a, 11, 18); });
+            } },
+        { QStringLiteral("十几减8、7、6"), teenMinus(6, 8) },
+        { QStringLiteral("十几减5、4、3、2"), teenMinus(2, 5) },
+        { QStringLiteral("20以内的进位加法和退位减法"),
+            [=](const Question& q) { return carryTwenty(q) || borrowTwenty(q); } },
+        { QStringLiteral("整十数加一位数及相应的减法"),
+            [](const Question& q) {
+                return eitherOrder(q, Op::Add, [](int64_t a, int64_t b) {
+                    return isTen(a) && within(b, 1, 9);
+                }) || subtraction(q, [](int64_t a, int64_t b) {
+                    return within(a, 11, 99) && a % 10 != 0 && (b == a % 10 || b == a - a % 10);
+                });
+            } },
+        { QStringLiteral("整十数加、减整十数"), tensPlusTens },
+        { QStringLiteral("两位数加整十数、一位数（不进位）"),
+            [=](const Question& q) { return (two(q, Op::Add) && plusTens(q)) || noCarryOnes(q); } },
+        { QStringLiteral("两位数加一位数（进位）"), carryOnes },
+        { QStringLiteral("两位数减整十数、一位数（不退位）"),
+            [=](const Question& q) { return (two(q, Op::Subtract) && plusTens(q)) || noBorrowOnes(q); } },
+        { QStringLiteral("两位数减一位数（退位）"), borrowOnes },
+        { QStringLiteral("5的乘法口诀"), times(5) },
+        { QStringLiteral("6的乘法口诀"), times(6) },
+        { QStringLiteral("7的乘法口诀"), times(7) },
+        { QStringLiteral("8的乘法口诀"), times(8) },
+        { QStringLiteral("9的乘法口诀"), times(9) },
+        { QStringLiteral("2、3、4的乘法口诀"),
+            [](const Question& q) {
+                return eitherOrder(
+                    q, Op::Multiply, [](int64_t a, int64_t n) { return within(n, 2, 4) && within(a, 1, n); });
+            } },
+        { QStringLiteral("乘加、乘减"),
+            [](const Question& q) {
+                const auto& n = q.numbers;
+                return (chain(q, Op::Multiply, Op::Add) || chain(q, Op::Multiply, Op::Subtract))
+                    && within(n[0], 1, 6) && within(n[1], 1, 6) && within(n[2], 1, 9);
+            } },
+        { QStringLiteral("用2~6的乘法口诀求商"),
+            [](const Question& q) {
+                return division(
+                    q, [](int64_t, int64_t b, int64_t a) { return within(b, 2, 6) && within(a, 1, 6); });
+            } },
+        { QStringLiteral("用7~9的乘法口诀求商"),
+            [](const Question& q) {
+                return division(q, [](int64_t, int64_t b, int64_t a) {
+                    return within(b, 2, 9) && within(a, 1, 9) && (a >= 7 || b >= 7);
+                });
+            } },
+        { QStringLiteral("表内乘、除法"),
+            [](const Question& q) {
+                return (two(q, Op::Multiply) && within(q.numbers[0], 1, 9) && within(q.numbers[1], 1, 9))
+                    || division(
+                        q, [](int64_t, int64_t b, int64_t a) { return within(b, 2, 9) && within(a, 1, 9); });
+            } },
+        { QStringLiteral("有余数的除法"),
+            [](const Question& q) {
+                const int64_t b = q.numbers[1];
+                const int64_t quotient = q.numbers[0] / b;
+                const int64_t r = q.numbers[0] % b;
+                return q.terms == 2 && q.ops[0] == Op::Divide && q.withRemainder && within(b, 2, 9)
+                    && within(quotient, 1, 9) && within(r, 1, b - 1);
+            } },
+        { QStringLiteral("整百、整千数加、减法"),
+            [](const Question& q) {
+                const auto whole = [](int64_t v, int64_t u) { return within(v, u, 9 * u) && v % u == 0; };
+                return addition(q, [&](int64_t a, int64_t b) {
+                    return (whole(a, 100) && whole(b, 100) && a + b <= 1000)
+                        || (whole(a, 1000) && whole(b, 1000) && a + b <= 10000);
+                }) || subtraction(q, [&](int64_t a, int64_t b) {
+                    return (whole(a, 100) && whole(b, 100) && a - b >= 100)
+                        || (whole(a, 1000) && whole(b, 1000) && a - b >= 1000);
+                });
+            } },
+        { QStringLiteral("两位数加、减两位数"),
+            [](const Question& q) {
+                const auto twoDigits
+                    = [](int64_t a, int64_t b) { return within(a, 10, 99) && within(b, 10, 99); };
+                return addition(q, [&](int64_t a, int64_t b) { return twoDigits(a, b) && a + b <= 100; })
+                    || subtraction(q, [&](int64_t a, int64_t b) { return twoDigits(a, b) && a - b >= 1; });
+            } },
+        { QStringLiteral("几百几十加、减几百几十"),
+            [](const Question& q) {
+                const auto tens
+                    = [](int64_t v) { return within(v, 110, 990) && v % 10 == 0 && v % 100 != 0; };
+                return addition(q, [&](int64_t a, int64_t b) {
+                    return tens(a) && tens(b) && a + b <= 1000;
+                }) || subtraction(q, [&](int64_t a, int64_t b) { return tens(a) && tens(b) && a - b >= 10; });
+            } },
+        { QStringLiteral("同级运算"),
+            mixedOf({ QStringLiteral("+-"), QStringLiteral("-+"), QStringLiteral("++"), QStringLiteral("--"),
+                QStringLiteral("×÷"), QStringLiteral("÷×") }) },
+        { QStringLiteral("先乘除后加减"),
+            mixedOf({ QStringLiteral("+×"), QStringLiteral("-×"), QStringLiteral("×+"), QStringLiteral("×-"),
+                QStringLiteral("+÷"), QStringLiteral("-÷"), QStringLiteral("÷+"), QStringLiteral("÷-") }) },
+        { QStringLiteral("带小括号"),
+            mixedOf({ QStringLiteral("(+)×"), QStringLiteral("(-)×"), QStringLiteral("×(+)"),
+                QStringLiteral("×(-)"), QStringLiteral("(+)÷"), QStringLiteral("(-)÷"),
+                QStringLiteral("÷(+)"), QStringLiteral("÷(-)") }) },
+        { QStringLiteral("整十、整百数乘一位数"),
+            [](const Question& q) {
+                return eitherOrder(q, Op::Multiply, [](int64_t a, int64_t b) {
+                    return (isTen(a) || (within(a, 100, 900) && a % 100 == 0)) && within(b, 2, 9);
+                });
+            } },
+        { QStringLiteral("两位数乘一位数（不进位）"),
+            [](const Question& q) {
+                return eitherOrder(q, Op::Multiply, [](int64_t a, int64_t c) {
+                    return within(a, 10, 99) && within(c, 2, 9) && (a / 10) * c <= 9 && (a % 10) * c <= 9;
+                });
+            } },
+        { QStringLiteral("整十、整百数除以一位数"),
+            [](const Question& q) {
+                return division(q, [](int64_t a, int64_t b, int64_t quotient) {
+                    return a <= 999 && within(b, 2, 9)
+                        && (isTen(quotient) || (within(quotient, 100, 900) && quotient % 100 == 0));
+                });
+            } },
+        { QStringLiteral("两位数除以一位数（每一位都能整除）"),
+            [](const Question& q) {
+                return division(q, [](int64_t a, int64_t c, int64_t quotient) {
+                    return within(a, 10, 99) && within(c, 2, 9) && (a / 10) % c == 0 && (a % 10) % c == 0
+                        && within(quotient, 10, 99);
+                });
+            } },
+        { QStringLiteral("一位小数加、减法"),
+            [](const Question& q) {
+                const auto tenth = [](int64_t v) { return within(v, 1, 99) && v % 10 != 0; };
+                const bool sum = q.ops[0] == Op::Add;
+                return q.terms == 2 && q.places == 1 && !q.withRemainder && (sum || q.ops[0] == Op::Subtract)
+                    && tenth(q.numbers[0]) && tenth(q.numbers[1])
+                    && (sum ? q.numbers[0] + q.numbers[1] <= 100 : q.numbers[0] >= q.numbers[1]);
+            } },
+        { QStringLiteral("几百几十乘一位数"),
+            [](const Question& q) {
+                return eitherOrder(q, Op::Multiply, [](int64_t a, int64_t c) {
+                    return within(a, 100, 990) && a % 10 == 0 && within(c, 2, 9) && a / 10 * c <= 99;
+                });
+            } },
+        { QStringLiteral("乘整十数"),
+            [](const Question& q) {
+                return (two(q, Op::Multiply) && isTen(q.numbers[0]) && isTen(q.numbers[1]))
+                    || eitherOrder(q, Op::Multiply, [](int64_t ab, int64_t c) {
+                           return within(ab, 10, 99) && isTen(c) && ab * c / 10 <= 99;
+                       });
+            } },
+        { QStringLiteral("6～9的加、减法"), makes(6, 9) },
+        { QStringLiteral("10以内的加减法"), upTo(10) },
+        { QStringLiteral("苏教版一年级下册第一单元/进位加法"), carryTwenty },
+        { QStringLiteral("苏教版一年级下册第一单元/退位减法"),
+            [](const Question& q) {
+                return subtraction(q,
+                    [](int64_t a, int64_t b) { return within(a, 11, 18) && within(b, 2, 9) && a % 10 < b; });
+            } },
+        { QStringLiteral("加、减整十数"), [=](const Question& q) { return plusTens(q) || tensPlusTens(q); } },
+        { QStringLiteral("不进位加法和不退位减法"),
+            [=](const Question& q) { return noCarryOnes(q) || noBorrowOnes(q); } },
+        { QStringLiteral("苏教版一年级下册第五单元/进位加法"), carryOnes },
+        { QStringLiteral("苏教版一年级下册第五单元/退位减法"), borrowOnes },
+    };
+    return checks;
+}
+
+// The check of an entry: under its edition, book and unit where its name means different things.
+Check checkFor(const UnitChoice& choice)
+{
+    static const std::map<QString, Check> checks = entryChecks();
+    const QString where = choice.edition.name + choice.book.name + choice.unit.number + QLatin1Char('/');
+    for (const QString& key : { where + choice.entry->name,
+             choice.edition.name + QLatin1Char('/') + choice.entry->name, choice.entry->name }) {
+        if (const auto it = checks.find(key); it != checks.end()) {
+            return it->second;
+        }
+    }
+    return {};
+}
+} // namespace
+
+Q_DECLARE_METATYPE(MixedSteps)
+Q_DECLARE_METATYPE(StepRules)
+
+class TestQuestions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entriesDealTheirOwnQuestions_data();
+    void entriesDealTheirOwnQuestions();
+    void catalogueRefusesBrokenFiles_data();
+    void catalogueRefusesBrokenFiles();
+    void questionsAreWrittenAsTheSheetsWriteThem_data();
+    void questionsAreWrittenAsTheSheetsWriteThem();
+    void mixedQuestionsKeepEveryRule_data();
+    void mixedQuestionsKeepEveryRule();
+    void mixedSettingsWithoutQuestionsAreRefused_data();
+    void mixedSettingsWithoutQuestionsAreRefused();
+};
+
+void TestQuestions::entriesDealTheirOwnQuestions_data()
+{
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<int>("book");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("entry"); // −1: 本单元综合
+    QTest::addColumn<int>("count"); // counted by hand, 0 where not
+    const std::map<QString, int> counts { { QStringLiteral("人教版9加几"), 15 },
+        { QStringLiteral("人教版8、7、6加几"), 27 }, { QStringLiteral("人教版有余数的除法"), 324 },
+        { QStringLiteral("人教版表内乘、除法"), 153 }, { QStringLiteral("人教版5以内的加法"), 10 },
+        { QStringLiteral("人教版5以内的减法"), 15 }, { QStringLiteral("人教版0的加、减法"), 20 },
+        // 3−3 is both 5以内的减法 and 0的加、减法.
+        { QStringLiteral("人教版一年级上册第一单元综合"), 40 } };
+    const auto& editions = UnitCatalogue::standard().editions();
+    for (int e = 0; e < std::ssize(editions); ++e) {
+        const Edition& edition = editions[static_cast<std::size_t>(e)];
+        for (int b = 0; b < std::ssize(edition.books); ++b) {
+            const Book& book = edition.books[static_cast<std::size_t>(b)];
+            for (int u = 0; u < std::ssize(book.units); ++u) {
+                const Unit& unit = book.units[static_cast<std::size_t>(u)];
+                const int entries = static_cast<int>(unit.entries.size());
+                for (int n = UnitDrill::offersWholeUnit(unit) ? -1 : 0; n < entries; ++n) {
+                    const QString name = n < 0 ? book.name + unit.number + QStringLiteral("综合")
+                                               : unit.entries[static_cast<std::size_t>(n)].name;
+                    const auto known = counts.find(edition.name + name);
+                    QTest::addRow("%s", qPrintable(edition.name + book.name + unit.number + name))
+                        << e << b << u << n << (known == counts.end() ? 0 : known->second);
+                }
+            }
+        }
+    }
+}
+
+void TestQuestions::entriesDealTheirOwnQuestions()
+{
+    QFETCH(int, edition);
+    QFETCH(int, book);
+    QFETCH(int, unit);
+    QFETCH(int, entry);
+    QFETCH(int, count);
+    const Edition& e = UnitCatalogue::standard().editions()[static_cast<std::size_t>(edition)];
+    const Book& b = e.books[static_cast<std::size_t>(book)];
+    const Unit& u = b.units[static_cast<std::size_t>(unit)];
+    std::vector<Check> checks;
+    for (const UnitEntry& each : u.entries) {
+        if (entry < 0 || &each == &u.entries[static_cast<std::size_t>(entry)]) {
+            const Check check = checkFor({ e, b, u, &each });
+            QVERIFY2(check, qPrintable(QStringLiteral("no check for ") + each.name));
+            checks.push_back(check);
+        }
+    }
+    const auto belongs = [&](const Question& q) {
+        return answerExact(q)
+            && std::any_of(checks.begin(), checks.end(), [&](const Check& c) { return c(q); });
+    };
+    const UnitChoice choice { e, b, u, entry < 0 ? nullptr : &u.entries[static_cast<std::size_t>(entry)] };
+    const QuestionSpace space = UnitDrill::space(choice);
+    const std::int64_t size = space.count();
+    QVERIFY(size >= 1);
+    if (count > 0) {
+        QCOMPARE(size, std::int64_t { count });
+    }
+    // A space small enough to list holds each question once (one in two entries included).
+    if (size <= 20000) {
+        QSet<QString> texts;
+        for (std::int64_t i = 0; i < size; ++i) {
+            const Question q = space.at(i);
+            QVERIFY2(belongs(q), qPrintable(QuestionText::text(q, true)));
+            texts.insert(QuestionText::text(q, false));
+        }
+        QCOMPARE(texts.size(), size);
+    }
+    // Dealt in decks: every deck a whole round without repeats, never the same twice in a row.
+    const std::int64_t wanted = std::min<std::int64_t>(3 * size + 7, 20000);
+    RandomSource random;
+    Dealer dealer(space, wanted);
+    std::vector<std::int64_t> dealt;
+    QSet<std::int64_t> deck;
+    for (std::int64_t i = 0; i < wanted; ++i) {
+        const std::int64_t index = dealer.nextIndex(random);
+        if (i % size == 0) {
+            deck.clear();
+        }
+        QVERIFY2(!deck.contains(index), qPrintable(QStringLiteral("repeated within a deck at %1").arg(i)));
+        deck.insert(index);
+        QVERIFY(dealt.empty() || size == 1 || dealt.back() != index);
+        dealt.push_back(index);
+        if (i < 2000 || size > 20000) {
+            QVERIFY2(belongs(space.at(index)), qPrintable(QuestionText::text(space.at(index), true)));
+        }
+        if (i + 1 == size) {
+            QCOMPARE(deck.size(), size);
+        }
+    }
+}
+
+void TestQuestions::catalogueRefusesBrokenFiles_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("good");
+    QTest::newRow("a good form") << R"j({"question": "a+b", "a": "1..5", "b": "2,4"})j" << true;
+    QTest::newRow("decimals") << R"j({"question": "a-b", "places": 1, "a": "0.1..9.9/0.1!1", "b": "0.5"})j"
+                              << true;
+    QTest::newRow("counted brackets")
+        << R"j({"question": "c÷(a-b)", "largest": 100, "results": 100})j" << true;
+    QTest::newRow("a letter without numbers") << R"j({"question": "a+b", "a": "1..5"})j" << false;
+    QTest::newRow("a range upside down") << R"j({"question": "a+b", "a": "5..1", "b": "1"})j" << false;
+    QTest::newRow("too many decimal places") << R"j({"question": "a+b", "a": "0.25", "b": "1"})j" << false;
+    QTest::newRow("four numbers") << R"j({"question": "a+b+c+d", "a": "1", "b": "1", "c": "1", "d": "1"})j"
+                                  << false;
+    QTest::newRow("brackets round one number") << R"j({"question": "(a)+b", "a": "1", "b": "1"})j" << false;
+    QTest::newRow("brackets that change nothing")
+        << R"j({"question": "a+(b-c)", "largest": 100, "results": 100})j" << false;
+    QTest::newRow("too many combinations")
+        << R"j({"question": "a+b+c", "a": "1..1000", "b": "1..1000", "c": "1..1000"})j" << false;
+}
+
+void TestQuestions::catalogueRefusesBrokenFiles()
+{
+    QFETCH(QString, form);
+    QFETCH(bool, good);
+    const QString file = QStringLiteral(
+        R"({"edition": "测试版", "books": [{"name": "一年级上册", "units": [)"
+        R"({"unit": "第一单元", "name": "试", "entries": [{"name": "试", "forms": [%1]}]}]}]})")
+                             .arg(form);
+    const auto edition = UnitCatalogue::parseEdition(file.toUtf8());
+    QCOMPARE(std::holds_alternative<Edition>(edition), good);
+    QVERIFY(UnitCatalogue::standard().problems().isEmpty());
+    QCOMPARE(UnitCatalogue::standard().editions().size(), std::size_t { 2 });
+}
+
+void TestQuestions::questionsAreWrittenAsTheSheetsWriteThem_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<bool>("remainder");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a remainder") << "a÷b"
+                                 << "17 5" << 0 << true << "17÷5=3……2";
+    QTest::newRow("× before +") << "a+b×c"
+                                << "2 3 4" << 0 << false << "2+3×4=14";
+    QTest::newRow("left to right") << "a-b+c"
+                                   << "9 5 2" << 0 << false << "9-5+2=6";
+    QTest::newRow("brackets first") << "(a+b)×c"
+                                    << "8 2 3" << 0 << false << "(8+2)×3=30";
+    QTest::newRow("brackets last") << "a-(b-c)"
+                                   << "9 5 2" << 0 << false << "9-(5-2)=6";
+    QTest::newRow("÷ left to right") << "a÷b×c"
+                                     << "6 6 4" << 0 << false << "6÷6×4=4";
+    QTest::newRow("a whole decimal answer") << "a+b"
+                                            << "15 25" << 1 << false << "1.5+2.5=4";
+    QTest::newRow("two places") << "a-b"
+                                << "305 5" << 2 << false << "3.05-0.05=3";
+    QTest::newRow("a tenth") << "a-b"
+                             << "1 99" << 2 << false << "";
+}
+
+void TestQuestions::questionsAreWrittenAsTheSheetsWriteThem()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, numbers);
+    QFETCH(int, places);
+    QFETCH(bool, remainder);
+    QFETCH(QString, text);
+    const auto parsed = EntryForms::parsePattern(pattern, places);
+    QVERIFY(parsed);
+    const QStringList values = numbers.split(QLatin1Char(' '));
+    Question q = parsed->shape.question(
+        values[0].toLongLong(), values[1].toLongLong(), values.value(2).toLongLong());
+    q.places = static_cast<std::uint8_t>(places);
+    q.withRemainder = remainder;
+    const auto made = Questions::make(q);
+    // A question that does not work out (a negative result) is no question.
+    QCOMPARE(made.has_value(), !text.isEmpty());
+    if (made) {
+        QCOMPARE(QuestionText::text(*made, true), text);
+        QCOMPARE(QuestionText::text(*made, false), text.left(text.indexOf(QLatin1Char('=')) + 1));
+        QVERIFY(answerExact(*made));
+    }
+}
+
+void TestQuestions::mixedQuestionsKeepEveryRule_data()
+{
+    QTest::addColumn<int>("operations"); // bits: 加 1, 减 2, 乘 4, 除 8
+    QTest::addColumn<MixedSteps>("steps");
+    QTest::addColumn<StepRules>("rules");
+    QTest::addColumn<bool>("distinct");
+    const StepRules usual { 100, 100, true };
+    const char* const names[] = { "一步", "两步", "两步带括号" };
+    const MixedSteps all[] = { MixedSteps::One, MixedSteps::Two, MixedSteps::TwoBracketed };
+    for (int s = 0; s < 3; ++s) {
+        for (const int ops : { 1, 2, 4, 8, 3, 5, 12, 6, 15 }) {
+            // One operation alone has no brackets that matter but 减 and 除; + × neither.
+            if (all[s] == MixedSteps::TwoBracketed && (ops == 1 || ops == 4 || ops == 5 || ops == 3)) {
+                continue;
+            }
+            QTest::addRow("%s ops %d", names[s], ops) << ops << all[s] << usual << false;
+        }
+        QTest::addRow("%s all, not in the tables", names[s])
+            << 15 << all[s] << StepRules { 100, 100, false } << false;
+        QTest::addRow("%s all, tight", names[s]) << 15 << all[s] << StepRules { 12, 20, true } << false;
+        QTest::addRow("%s all, largest limits", names[s])
+            << 15 << all[s] << StepRules { 1000, 10000, false } << false;
+    }
+    QTest::newRow("两步 ÷ alone, distinct") << 8 << MixedSteps::Two << usual << true;
+    QTest::newRow("一步 all, tight, distinct") << 15 << MixedSteps::One << StepRules { 9, 20, true } << true;
+}
+
+void TestQuestions::mixedQuestionsKeepEveryRule()
+{
+    QFETCH(int, operations);
+    QFETCH(MixedSteps, steps);
+    QFETCH(StepRules, rules);
+    QFETCH(bool, distinct);
+    MixedSettings settings;
+    for (int o = 0; o < 4; ++o) {
+        settings.operations[static_cast<std::size_t>(o)] = (operations >> o & 1) != 0;
+    }
+    settings.steps = steps;
+    settings.rules = rules;
+    settings.distinct = distinct;
+    // With 题目不重复 as many questions as there are (at most 4000).
+    const std::int64_t wanted
+        = distinct ? std::min<std::int64_t>(MixedOperations::Draw(settings).total(), 4000) : 4000;
+    settings.layout = { 1, 1, static_cast<int>(wanted) };
+    QCOMPARE(MixedOperations::refusal(settings).value_or(QString()), QString());
+    MixedOperations::Draw draw(settings);
+    RandomSource random;
+    std::array<int, 4> used {};
+    QSet<QString> seen;
+    const int terms = steps == MixedSteps::One ? 2 : 3;
+    for (std::int64_t i = 0; i < wanted; ++i) {
+        const Question q = draw.next(random);
+        const QString text = QuestionText::text(q, true);
+        QVERIFY2(stepsKeepRules(q, rules) && answerExact(q), qPrintable(text));
+        QCOMPARE(int(q.terms), terms);
+        QCOMPARE(q.brackets != Brackets::None, steps == MixedSteps::TwoBracketed);
+        for (int k = 0; k < terms - 1; ++k) {
+            const int o = static_cast<int>(q.ops[static_cast<std::size_t>(k)]);
+            QVERIFY2(operations >> o & 1, qPrintable(text));
+            ++used[static_cast<std::size_t>(o)];
+        }
+        QVERIFY2(!distinct || !seen.contains(text), qPrintable(text));
+        seen.insert(text);
+    }
+    // Each ticked operation about as often as the others, while no shape runs out of questions.
+    if (distinct) {
+        return;
+    }
+    int most = 0;
+    int least = std::numeric_limits<int>::max();
+    for (int o = 0; o < 4; ++o) {
+        if (operations >> o & 1) {
+            most = std::max(most, used[static_cast<std::size_t>(o)]);
+            least = std::min(least, used[static_cast<std::size_t>(o)]);
+        }
+    }
+    QVERIFY2(most <= 1.35 * least, qPrintable(QStringLiteral("%1 against %2").arg(most).arg(least)));
+}
+
+void TestQuestions::mixedSettingsWithoutQuestionsAreRefused_data()
+{
+    QTest::addColumn<int>("operations");
+    QTest::addColumn<MixedSteps>("steps");
+    QTest::addColumn<StepRules>("rules");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing ticked") << 0 << MixedSteps::One << StepRules {} << 1
+                                    << MixedTexts::kNoOperationMessage;
+    QTest::newRow("乘 alone, two steps, results to 5")
+        << 4 << MixedSteps::Two << StepRules { 100, 5, true } << 1 << MixedTexts::kNoQuestionMessage;
+    QTest::newRow("加 alone with brackets")
+        << 1 << MixedSteps::TwoBracketed << StepRules {} << 1 << MixedTexts::kNoQuestionMessage;
+    QTest::newRow("加 and 乘, results to 3") << 5 << MixedSteps::One << StepRules { 100, 3, true } << 1
+                                             << MixedTexts::missingOperationMessage(Op::Multiply);
+    QTest::newRow("加 and 除, largest 1") << 9 << MixedSteps::One << StepRules { 1, 100, true } << 1
+                                          << MixedTexts::missingOperationMessage(Op::Divide);
+    // 1+1 1+2 2+1 2+2 1-1 2-1 2-2: seven questions for a sheet of 100.
+    QTest::newRow("too few distinct")
+        << 3 << MixedSteps::One << StepRules { 2, 100, true } << 1
+        << QStringLiteral("题目不重复时，按所选设置最多只能出7道不同的题，请减少题数。");
+}
+
+void TestQuestions::mixedSettingsWithoutQuestionsAreRefused()
+{
+    QFETCH(int, operations);
+    QFETCH(MixedSteps, steps);
+    QFETCH(StepRules, rules);
+    QFETCH(int, pages);
+    QFETCH(QString, message);
+    MixedSettings settings;
+    for (int o = 0; o < 4; ++o) {
+        settings.operations[static_cast<std::size_t>(o)] = (operations >> o & 1) != 0;
+    }
+    settings.steps = steps;
+    settings.rules = rules;
+    settings.distinct = true;
+    settings.layout = { 4, 25, pages };
+    QCOMPARE(MixedOperations::refusal(settings).value_or(QString()), message);
+}
+
+QTEST_GUILESS_MAIN(TestQuestions)
+#include "test_questions.moc"

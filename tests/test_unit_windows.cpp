@@ -1,0 +1,278 @@
+// The textbook-unit (教材同步) and mixed-operations (四则混合) windows: their
+// controls, the sheets they write and the settings they refuse.
+
+#include "TestSupport.h"
+
+#include "common/DistinctTexts.h"
+#include "drills/mixed/MixedWindow.h"
+#include "drills/units/UnitWindow.h"
+#include "forms/MixedForm.h"
+#include "forms/UnitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+const QString kCountsMessage = QStringLiteral(
+    "可一次性每排输出1-10题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
+
+void pick(DrillSession& session, const char* list, const QString& item)
+{
+    auto* box = session.child<QComboBox>(list);
+    QVERIFY2(box, list);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+}
+
+QStringList items(DrillSession& session, const char* list)
+{
+    QStringList texts;
+    const auto* box = session.child<QComboBox>(list);
+    for (int i = 0; box && i < box->count(); ++i) {
+        texts << box->itemText(i);
+    }
+    return texts;
+}
+
+// The question cells of a sheet's lines after its title and school line.
+QList<QStringList> cells(const QStringList& lines)
+{
+    QList<QStringList> rows;
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        rows << lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    return rows;
+}
+} // namespace
+
+class TestUnitWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initFonts(); }
+    void controlsHaveTheirLabelsAndFirstContents_data();
+    void controlsHaveTheirLabelsAndFirstContents();
+    void listsRefillThoseAfterThem();
+    void sheetNamesItsUnitAndPairsItsAnswers_data();
+    void sheetNamesItsUnitAndPairsItsAnswers();
+    void mixedSheetHasItsNameAndAlignedAnswers();
+    void refusedSettingsWriteNothing_data();
+    void refusedSettingsWriteNothing();
+};
+
+void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents_data()
+{
+    QTest::addColumn<bool>("mixed");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("教材") << false << UnitForm::kEditionList << UnitForm::kEditionLabel << "人教版";
+    QTest::newRow("年级") << false << UnitForm::kBookList << UnitForm::kBookLabel << "一年级上册";
+    QTest::newRow("单元") << false << UnitForm::kUnitList << UnitForm::kUnitLabel
+                          << "第一单元 5以内数的认识和加、减法";
+    QTest::newRow("内容") << false << UnitForm::kEntryList << UnitForm::kEntryLabel << "5以内的加法";
+    QTest::newRow("unit 每行题数") << false << UnitForm::kPerRowBox << RowForm::kPerRowLabel << "4";
+    QTest::newRow("unit 每页行数") << false << UnitForm::kRowsBox << RowForm::kRowsLabel << "25";
+    QTest::newRow("unit 每次页数") << false << UnitForm::kPagesBox << RowForm::kPagesLabel << "1";
+    QTest::newRow("最大数") << true << MixedForm::kLargestBox << MixedForm::kLargestLabel << "100";
+    QTest::newRow("得数不超过") << true << MixedForm::kResultsBox << MixedForm::kResultsLabel << "100";
+    QTest::newRow("mixed 每行题数") << true << MixedForm::kPerRowBox << RowForm::kPerRowLabel << "4";
+    QTest::newRow("mixed 每页行数") << true << MixedForm::kRowsBox << RowForm::kRowsLabel << "25";
+    QTest::newRow("mixed 每次页数") << true << MixedForm::kPagesBox << RowForm::kPagesLabel << "1";
+}
+
+void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
+{
+    QFETCH(bool, mixed);
+    QFETCH(QString, control);
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    DrillSession session;
+    if (mixed) {
+        session.build<MixedWindow>(MixedDrillDefinition {});
+    } else {
+        session.build<UnitWindow>(UnitDrillDefinition {});
+    }
+    const QString name = mixed ? QStringLiteral("四则混合") : QStringLiteral("教材同步");
+    QCOMPARE(session.text(DrillNames::kHeading), QStringLiteral("小学数学 [%1] 自动出题系统").arg(name));
+    QCOMPARE(session.text(DrillNames::kGenerate), name + QStringLiteral("(&C)"));
+    QVERIFY(session.chosen(DrillNames::kHideAnswers));
+    auto* widget = session.child(qPrintable(control));
+    auto* title = session.child<QLabel>(qPrintable(label));
+    QVERIFY(widget && title);
+    QCOMPARE(title->buddy(), widget);
+    QCOMPARE(widget->accessibleName(), title->text());
+    const auto* list = qobject_cast<QComboBox*>(widget);
+    QCOMPARE(list ? list->currentText() : session.text(qPrintable(control)), text);
+    if (mixed) {
+        for (const char* check : MixedForm::kOperations) {
+            QVERIFY(session.chosen(check));
+        }
+        QVERIFY(session.chosen(MixedForm::kSteps[1]) && session.chosen(MixedForm::kTableCheck));
+        QVERIFY(!session.chosen(DistinctTexts::kCheckName));
+    } else {
+        QCOMPARE(items(session, UnitForm::kEditionList), (QStringList { "人教版", "苏教版" }));
+    }
+}
+
+void TestUnitWindows::listsRefillThoseAfterThem()
+{
+    DrillSession session;
+    session.build<UnitWindow>(UnitDrillDefinition {});
+    QCOMPARE(items(session, UnitForm::kEntryList),
+        (QStringList { "5以内的加法", "5以内的减法", "0的加、减法", "本单元综合" }));
+    pick(session, UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
+    QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("9加几"));
+    pick(session, UnitForm::kBookList, QStringLiteral("二年级下册"));
+    QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
+        QStringLiteral("第一单元 有余数的除法"));
+    // A unit of one entry offers no 本单元综合.
+    QCOMPARE(items(session, UnitForm::kEntryList), QStringList { "有余数的除法" });
+    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
+    QCOMPARE(session.child<QComboBox>(UnitForm::kBookList)->currentText(), QStringLiteral("一年级上册"));
+    QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
+        QStringLiteral("第一单元 0～5的认识和加减法"));
+    QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("5以内的加法"));
+}
+
+void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers_data()
+{
+    QTest::addColumn<QStringList>("choice"); // book, unit, entry
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("an entry named as its unit")
+        << QStringList { "二年级下册", "第一单元 有余数的除法", "有余数的除法" }
+        << "人教版二年级下册第一单元有余数的除法.xls"
+        << "人教版二年级下册 第一单元 有余数的除法";
+    QTest::newRow("9加几") << QStringList { "一年级上册", "第五单元 20以内的进位加法", "9加几" }
+                           << "人教版一年级上册第五单元9加几.xls"
+                           << "人教版一年级上册 第五单元 20以内的进位加法 9加几";
+    QTest::newRow("本单元综合") << QStringList { "一年级上册", "第五单元 20以内的进位加法", "本单元综合" }
+                                << "人教版一年级上册第五单元综合.xls"
+                                << "人教版一年级上册 第五单元 20以内的进位加法 本单元综合";
+    QTest::newRow("混合运算 with brackets") << QStringList { "三年级上册", "第二单元 混合运算", "带小括号" }
+                                            << "人教版三年级上册第二单元带小括号.xls"
+                                            << "人教版三年级上册 第二单元 混合运算 带小括号";
+}
+
+void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers()
+{
+    QFETCH(QStringList, choice);
+    QFETCH(QString, fileName);
+    QFETCH(QString, title);
+    DrillSession session;
+    session.build<UnitWindow>(UnitDrillDefinition {});
+    pick(session, UnitForm::kBookList, choice[0]);
+    pick(session, UnitForm::kUnitList, choice[1]);
+    pick(session, UnitForm::kEntryList, choice[2]);
+    session.choose(DrillNames::kSeparateAnswers);
+    session.setText(UnitForm::kPerRowBox, QStringLiteral("10"));
+    session.setText(UnitForm::kRowsBox, QStringLiteral("50"));
+    session.setText(UnitForm::kPagesBox, QStringLiteral("2"));
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    const QString answerName = QString(fileName).replace(QStringLiteral(".xls"), QStringLiteral("答案.xls"));
+    QCOMPARE(
+        QDir(session.dir.path()).entryList(QDir::Files, QDir::Name), (QStringList { fileName, answerName }));
+    const QStringList questions = sheetValues(session.dir.filePath(fileName));
+    const QStringList answers = sheetValues(session.dir.filePath(answerName));
+    QCOMPARE(questions.first(), title);
+    QCOMPARE(answers.first(), title + QStringLiteral("答案"));
+    QCOMPARE(questions.size(), qsizetype { 2 + 100 });
+    QCOMPARE(answers.size(), questions.size());
+    const QList<QStringList> asked = cells(questions);
+    const QList<QStringList> answered = cells(answers);
+    const qsizetype width = (answers[2].size() - 4) / 10;
+    for (qsizetype r = 0; r < asked.size(); ++r) {
+        QCOMPARE(asked[r].size(), qsizetype { 10 });
+        QCOMPARE(answered[r].size(), qsizetype { 10 });
+        // Line for line the same questions; every cell of the same width, so the columns align.
+        QCOMPARE(answers[r + 2].size(), 4 + 10 * width);
+        QCOMPARE(questions[r + 2].size(), answers[r + 2].size());
+        for (qsizetype c = 0; c < 10; ++c) {
+            QVERIFY2(answered[r][c].startsWith(asked[r][c]) && asked[r][c].endsWith(QLatin1Char('=')),
+                qPrintable(answered[r][c]));
+            QCOMPARE(answers[r + 2].indexOf(answered[r][c], 4 + c * width), 4 + c * width);
+        }
+    }
+}
+
+void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
+{
+    DrillSession session;
+    session.build<MixedWindow>(MixedDrillDefinition {});
+    session.choose(MixedForm::kSteps[2]);
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { "四则混合速算.xls" });
+    const QStringList lines = sheetValues(session.dir.filePath(QStringLiteral("四则混合速算.xls")));
+    QCOMPARE(lines.first(), QStringLiteral("小学四则混合速算试题"));
+    QCOMPARE(lines.size(), qsizetype { 2 + 25 });
+    // (a±b)×÷c or a×÷(b±c) …: one pair of brackets in every question, each with its answer.
+    const QRegularExpression question(QStringLiteral(R"(^[0-9(]+[-+×÷][0-9()]+[-+×÷][0-9()]+=[0-9]+$)"));
+    for (const QStringList& row : cells(lines)) {
+        QCOMPARE(row.size(), qsizetype { 4 });
+        for (const QString& cell : row) {
+            QVERIFY2(question.match(cell).hasMatch() && cell.count(QLatin1Char('(')) == 1, qPrintable(cell));
+        }
+    }
+    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[100]题已完成")));
+}
+
+void TestUnitWindows::refusedSettingsWriteNothing_data()
+{
+    QTest::addColumn<bool>("mixed");
+    QTest::addColumn<QStringList>("boxes"); // box, text, …
+    QTest::addColumn<QStringList>("unticked");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unit, 11 a row") << false << QStringList { UnitForm::kPerRowBox, "11" } << QStringList {}
+                                    << kCountsMessage;
+    QTest::newRow("unit, no pages") << false << QStringList { UnitForm::kPagesBox, "0" } << QStringList {}
+                                    << kCountsMessage;
+    QTest::newRow("mixed, 51 rows") << true << QStringList { MixedForm::kRowsBox, "51" } << QStringList {}
+                                    << kCountsMessage;
+    QTest::newRow("mixed, largest 0") << true << QStringList { MixedForm::kLargestBox, "0" } << QStringList {}
+                                      << MixedTexts::kLargestMessage;
+    QTest::newRow("mixed, results not a number") << true << QStringList { MixedForm::kResultsBox, "1a" }
+                                                 << QStringList {} << MixedTexts::kResultsMessage;
+    QTest::newRow("mixed, nothing ticked")
+        << true << QStringList {} << QStringList { "Check4", "Check5", "Check6", "Check7" }
+        << MixedTexts::kNoOperationMessage;
+    QTest::newRow("mixed, 乘 alone to 5")
+        << true << QStringList { MixedForm::kResultsBox, "5" } << QStringList { "Check4", "Check5", "Check7" }
+        << MixedTexts::kNoQuestionMessage;
+}
+
+void TestUnitWindows::refusedSettingsWriteNothing()
+{
+    QFETCH(bool, mixed);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, unticked);
+    QFETCH(QString, message);
+    DrillSession session;
+    if (mixed) {
+        session.build<MixedWindow>(MixedDrillDefinition {});
+    } else {
+        session.build<UnitWindow>(UnitDrillDefinition {});
+    }
+    for (qsizetype i = 0; i + 1 < boxes.size(); i += 2) {
+        session.setText(qPrintable(boxes[i]), boxes[i + 1]);
+    }
+    for (const QString& check : unticked) {
+        session.tick(qPrintable(check), false);
+    }
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList { message });
+    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+QTEST_MAIN(TestUnitWindows)
+#include "test_unit_windows.moc"
