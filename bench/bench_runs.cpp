@@ -8,18 +8,23 @@
 // anything was over its budget.
 
 #include "common/Fonts.h"
+#include "drills/mixed/MixedWindow.h"
+#include "drills/units/UnitWindow.h"
 #include "forms/ChainForm.h"
 #include "forms/DrillWindow.h"
+#include "forms/MixedForm.h"
 #include "forms/PageView.h"
 #include "forms/PreviewWindow.h"
 #include "forms/RowForm.h"
 #include "forms/SetForm.h"
+#include "forms/UnitForm.h"
 #include "printing/PrintTarget.h"
 #include "random/RandomSource.h"
 #include "shell/DrillRegistry.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -54,6 +59,9 @@ struct Work {
     const char* entry; // the drill's menu entry in the drill registry
     Boxes boxes;
     double budgetMs = kBudgetMs;
+    // Builds the window where it is not in the registry; the last setting before the run.
+    std::unique_ptr<DrillWindow> (*make)(DrillEnvironment& environment) = nullptr;
+    void (*choose)(DrillWindow& window) = nullptr;
 };
 
 double median(std::vector<double> values)
@@ -117,6 +125,30 @@ std::vector<Work> works()
         { "低段加减 2±2, 20×50×40", "ddjj", rowBoxes("2", "2", "20", "50", "40") },
         { "中段加减 4±4, 20×50×40", "zdjj", rowBoxes("4", "4", "20", "50", "40") },
         { "高段加减 6±6, 20×50×40", "gdjj", rowBoxes("6", "6", "20", "50", "40") },
+        { "教材同步 万以内加减综合, 10×50×40", nullptr,
+            { { UnitForm::kPerRowBox, "10" }, { UnitForm::kRowsBox, "50" }, { UnitForm::kPagesBox, "40" } },
+            kBudgetMs,
+            [](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
+                return std::make_unique<UnitWindow>(e, UnitDrillDefinition {});
+            },
+            [](DrillWindow& window) {
+                // 人教版 二年级下册 第四单元 本单元综合: of one run of each entry the slowest.
+                window.findChild<QComboBox*>(UnitForm::kBookList)
+                    ->setCurrentText(QStringLiteral("二年级下册"));
+                window.findChild<QComboBox*>(UnitForm::kUnitList)
+                    ->setCurrentText(QStringLiteral("第四单元 万以内的加法和减法"));
+                window.findChild<QComboBox*>(UnitForm::kEntryList)->setCurrentText(UnitTexts::kWholeUnit);
+            } },
+        { "四则混合 加减乘除两步带括号, 10×50×40", nullptr,
+            { { MixedForm::kPerRowBox, "10" }, { MixedForm::kRowsBox, "50" },
+                { MixedForm::kPagesBox, "40" } },
+            kBudgetMs,
+            [](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
+                return std::make_unique<MixedWindow>(e, MixedDrillDefinition {});
+            },
+            [](DrillWindow& window) {
+                window.findChild<QRadioButton*>(MixedForm::kSteps[2])->setChecked(true);
+            } },
     };
 }
 
@@ -150,8 +182,12 @@ int main(int argc, char** argv)
         const QString workDir = dir.filePath(QString::fromUtf8(work.name).left(4));
         QDir().mkpath(workDir);
         QDir::setCurrent(workDir);
-        const std::unique_ptr<DrillWindow> window = makeWindow(work.entry, environment);
+        const std::unique_ptr<DrillWindow> window
+            = work.make ? work.make(environment) : makeWindow(work.entry, environment);
         setUp(*window, work.boxes, false, true);
+        if (work.choose) {
+            work.choose(*window);
+        }
         auto* generate = window->findChild<QPushButton*>(DrillNames::kGenerate);
         std::vector<double> runs;
         double busy = 0;
