@@ -9,6 +9,7 @@
 #include "forms/MixedForm.h"
 #include "forms/UnitForm.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -60,6 +61,7 @@ private slots:
     void controlsHaveTheirLabelsAndFirstContents_data();
     void controlsHaveTheirLabelsAndFirstContents();
     void listsRefillThoseAfterThem();
+    void keyboardGoesDownTheLists();
     void sheetNamesItsUnitAndPairsItsAnswers_data();
     void sheetNamesItsUnitAndPairsItsAnswers();
     void mixedSheetHasItsNameAndAlignedAnswers();
@@ -140,6 +142,23 @@ void TestUnitWindows::listsRefillThoseAfterThem()
     QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
         QStringLiteral("第一单元 0～5的认识和加减法"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("5以内的加法"));
+}
+
+void TestUnitWindows::keyboardGoesDownTheLists()
+{
+    DrillSession session;
+    DrillWindow& window = session.build<UnitWindow>(UnitDrillDefinition {});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList order { UnitForm::kEditionList, UnitForm::kBookList, UnitForm::kUnitList,
+        UnitForm::kEntryList, UnitForm::kPerRowBox, UnitForm::kRowsBox, UnitForm::kPagesBox,
+        DrillNames::kHideAnswers };
+    QStringList visited;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, order);
 }
 
 void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers_data()

@@ -129,6 +129,20 @@ const Unit* UnitWindow::unit() const
     return chosen ? itemAt(chosen->units, m_units->currentIndex()) : nullptr;
 }
 
+void UnitWindow::showEvent(QShowEvent* event)
+{
+    DrillWindow::showEvent(event);
+    if (!m_listsFirst) {
+        // Each widget moves to just after the one before it: the lists, then the boxes.
+        QWidget* const chain[] = { m_editions, m_books, m_units, m_entries, m_perRow, m_rows, m_pages };
+        for (std::size_t i = 1; i < std::size(chain); ++i) {
+            setTabOrder(chain[i - 1], chain[i]);
+        }
+        m_listsFirst = true;
+    }
+    m_editions->setFocus(Qt::OtherFocusReason);
+}
+
 std::optional<RowLayout> UnitWindow::readLayout() const
 {
     const RowLayoutLimits& limits = m_definition.layoutLimits;

@@ -27,6 +27,9 @@ public:
 
 protected:
     std::optional<DrillRun> readRun() override;
+    // The lists stand above the layout boxes: they come first on the keyboard
+    // too, and each opening starts in 教材.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QComboBox* addList(int line, const char* labelName, const QString& title, const char* listName);
@@ -49,4 +52,5 @@ private:
     QLineEdit* m_perRow = nullptr;
     QLineEdit* m_rows = nullptr;
     QLineEdit* m_pages = nullptr;
+    bool m_listsFirst = false;
 };
