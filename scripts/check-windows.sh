@@ -78,7 +78,7 @@ fi
 rm -f "$folder/test_all_drills.exe" "$folder/Qt6Test.dll" "$folder/tests.log"
 
 (cd "$folder" && wine mireva.exe >/dev/null 2>&1 &)
-if wait_for_window "MirevaV3.0" 120; then
+if wait_for_window "MirevaV$version" 120; then
   pass "the program starts from its folder and shows its main window"
 else
   fail "the program shows no main window"
@@ -107,7 +107,7 @@ else
 fi
 
 wine start "$(winepath -w "$link")" >/dev/null 2>&1 || true
-if wait_for_window "MirevaV3.0" 120; then
+if wait_for_window "MirevaV$version" 120; then
   pass "the Start-menu link starts the program"
 else
   fail "the Start-menu link starts no program"

@@ -2,6 +2,7 @@
 // shortcuts, navigation between the main window, the drills and help, and
 // ending the program.
 
+#include "MirevaVersion.h"
 #include "TestSupport.h"
 #include "common/QtTranslation.h"
 
@@ -261,7 +262,7 @@ void TestShell::helpTextHasItsThirteenLines()
                                   ->toPlainText()
                                   .split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 13);
-    QCOMPARE(lines[0], QStringLiteral("MirevaV3.0"));
+    QCOMPARE(lines[0], QStringLiteral("MirevaV") + MirevaVersion::kNumber);
     for (int empty : { 1, 3, 5, 7, 11 }) {
         QVERIFY(lines[empty].isEmpty());
     }

@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "MirevaVersion.h"
 #include "common/Fonts.h"
 #include "forms/Controls.h"
 #include "shell/Assets.h"
@@ -80,7 +81,8 @@ MainWindow::MainWindow(QWidget* parent)
     auto* version = Controls::label(client, "Label4", QStringLiteral("版本号"), { 2640, 5040, 1215, 375 });
     version->setFont(Fonts::songti(14.25));
     Controls::setTextColor(version, client->palette().color(QPalette::HighlightedText));
-    auto* number = Controls::label(client, "Label7", QStringLiteral("V3.0"), { 4080, 5040, 1935, 375 });
+    auto* number = Controls::label(
+        client, "Label7", QStringLiteral("V") + MirevaVersion::kNumber, { 4080, 5040, 1935, 375 });
     number->setFont(Fonts::songti(14.25));
     Controls::setTextColor(number, QColor(128, 0, 128));
 
