@@ -5,9 +5,9 @@
 #include "common/SettingText.h"
 #include "forms/RowForm.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace {
 const QString kFirstDigits = QStringLiteral("第一个数位数");
@@ -42,7 +42,7 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
             .high = AddSubtract::kMaxLimit } },
         .firstAtLeastSecond = false,
         .operandsMessage = AddSubTexts::kLimitMessage,
-        .initialLayout = { 5, 25, 1 },
+        .initialLayout = { .perRow = 5, .rowsPerPage = 25, .pages = 1 },
         .layoutLimits = AddSubtract::kLayoutLimits,
         .countsMessage = RowDrill::countsMessage(AddSubtract::kLayoutLimits),
     };
@@ -57,21 +57,6 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
 }
 
 } // namespace
-
-AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
-{
-    switch (drill) {
-    case AddSubDrill::Kindergarten:
-        return { QString(), QStringLiteral("幼儿加减"), 0, 0, 0, 10, true };
-    case AddSubDrill::Lower:
-        return { QStringLiteral("低段"), QStringLiteral("低段加减"), 2, 2, 1, 0, true, true };
-    case AddSubDrill::Middle:
-        return { QStringLiteral("中段"), QStringLiteral("中段加减"), 4, 3, 2, 0, false, true };
-    case AddSubDrill::Upper:
-        break;
-    }
-    return { QStringLiteral("高段"), QStringLiteral("高段加减"), 6, 4, 3, 0, false, false, true };
-}
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
     : RowWindow(environment, kind.drillName, operandBoxes(kind), parent)
@@ -112,33 +97,22 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
 
 int AddSubWindow::places() const
 {
-    for (std::size_t i = 0; i < m_places.size(); ++i) {
-        if (m_places[i]->isChecked()) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
+    return m_places ? m_places->checkedId() : 0;
 }
 
 CarryChoice AddSubWindow::carry() const
 {
-    if (m_carry[1]->isChecked()) {
-        return CarryChoice::Always;
-    }
-    return m_carry[2]->isChecked() ? CarryChoice::Never : CarryChoice::Any;
+    return static_cast<CarryChoice>(m_carry->checkedId());
 }
 
 QuestionForm AddSubWindow::form() const
 {
-    return !m_forms.empty() && m_forms[1]->isChecked() ? QuestionForm::Blank : QuestionForm::Result;
+    return m_forms ? static_cast<QuestionForm>(m_forms->checkedId()) : QuestionForm::Result;
 }
 
 AddSubOperation AddSubWindow::operation() const
 {
-    if (m_operations[0]->isChecked()) {
-        return AddSubOperation::Addition;
-    }
-    return m_operations[1]->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
+    return static_cast<AddSubOperation>(m_operations->checkedId());
 }
 
 std::optional<RowWindow::Run> AddSubWindow::prepareRun(
