@@ -127,7 +127,8 @@ void DrillWindow::startRun(bool previewing)
     }
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
-        PreviewWindow::show(this, pages, m_previewPaper, m_environment.printTarget, sheetName);
+        PreviewWindow::show(
+            this, pages, m_previewPaper, m_environment.printTarget, m_environment.sheetFolder, sheetName);
     }
 }
 
@@ -171,6 +172,7 @@ void DrillWindow::execute(const DrillRun& run, bool previewing)
 RunRequest DrillWindow::request() const
 {
     RunRequest request;
+    request.sheetFolder = m_environment.sheetFolder;
     // Only a fully ticked box counts.
     request.outputs = { m_toPrinter->checkState() == Qt::Checked, m_toFile->checkState() == Qt::Checked };
     if (m_showAnswers->isChecked()) {

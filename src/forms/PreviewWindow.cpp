@@ -61,7 +61,7 @@ bool PreviewWindow::savePdf(QWidget* parent, const PrintedPages& pages, const QS
 }
 
 void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,
-    PrintTarget& target, const QString& sheetName)
+    PrintTarget& target, const QString& sheetFolder, const QString& sheetName)
 {
     if (currentHandler()) {
         currentHandler()(parent, pages, target);
@@ -86,8 +86,9 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPage
     QPushButton* printButton = addButton(buttons, "print", PreviewTexts::kPrint);
     QPushButton* closeButton = addButton(buttons, "close", PreviewTexts::kClose);
     QObject::connect(saveButton, &QPushButton::clicked, &dialog, [&] {
-        const QString proposed = QDir::current().filePath(
-            (sheetName.isEmpty() ? PrintTexts::kJobName : sheetName) + QStringLiteral(".pdf"));
+        const QString proposed = QDir(sheetFolder)
+                                     .filePath((sheetName.isEmpty() ? PrintTexts::kJobName : sheetName)
+                                         + QStringLiteral(".pdf"));
         QString path = QFileDialog::getSaveFileName(
             &dialog, PreviewTexts::kSavePdfTitle, proposed, PreviewTexts::kPdfFilter);
         if (path.isEmpty()) {

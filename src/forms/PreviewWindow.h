@@ -31,7 +31,7 @@ using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, P
 // the parent. Its PDF file is proposed under the sheet's name in the sheet
 // folder.
 void show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, PrintTarget& target,
-    const QString& sheetName);
+    const QString& sheetFolder, const QString& sheetName);
 
 // Writes the pages as a PDF file, page for page as printed; a failure gets
 // its message and leaves no file. True when the file was written.

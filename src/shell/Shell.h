@@ -27,7 +27,8 @@ inline const QString kTitle = MirevaVersion::kTitle;
 class Shell : public QObject {
     Q_OBJECT
 public:
-    explicit Shell(PrintTarget& printTarget);
+    // Sheet files go to sheetFolder.
+    Shell(PrintTarget& printTarget, const QString& sheetFolder);
     ~Shell() override;
 
     // Shows the main window, maximized.
