@@ -367,19 +367,28 @@ void TestShell::sheetFolderFollowsHowTheProgramStarted_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("documents");
     QTest::addColumn<bool>("documentsIsAFile");
+    QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expected");
 
     const QString menu = SheetFolder::kDocumentsOption;
     QTest::addRow("from a shell: the folder it started in")
-        << QStringList { "mireva" } << "Documents" << false << "";
+        << QStringList { "mireva" } << "Documents" << false << "home"
+        << "";
     QTest::addRow("from the menu: Mireva made in a documents folder not there yet")
-        << QStringList { "mireva", menu } << "Documents" << false << "Documents/Mireva";
+        << QStringList { "mireva", menu } << "Documents" << false << "home"
+        << "Documents/Mireva";
     QTest::addRow("from the menu: Mireva in a documents folder that holds it already")
-        << QStringList { "mireva", menu } << "home/文档" << false << "home/文档/Mireva";
+        << QStringList { "mireva", menu } << "home/文档" << false << "home"
+        << "home/文档/Mireva";
     QTest::addRow("from the menu, Mireva cannot be made: the home folder")
-        << QStringList { "mireva", menu } << "Documents" << true << "home";
+        << QStringList { "mireva", menu } << "Documents" << true << "home"
+        << "home";
     QTest::addRow("from the menu, no documents folder known: the home folder")
-        << QStringList { "mireva", menu } << "" << false << "home";
+        << QStringList { "mireva", menu } << "" << false << "home"
+        << "home";
+    QTest::addRow("from the menu, neither documents nor home folder: where it started")
+        << QStringList { "mireva", menu } << "" << false << "gone"
+        << "";
 }
 
 void TestShell::sheetFolderFollowsHowTheProgramStarted()
@@ -387,6 +396,7 @@ void TestShell::sheetFolderFollowsHowTheProgramStarted()
     QFETCH(QStringList, arguments);
     QFETCH(QString, documents);
     QFETCH(bool, documentsIsAFile);
+    QFETCH(QString, home);
     QFETCH(QString, expected);
 
     QTemporaryDir scratch;
@@ -400,8 +410,7 @@ void TestShell::sheetFolderFollowsHowTheProgramStarted()
     const QString documentsPath = documents.isEmpty() ? QString() : start.filePath(documents);
     const QString working = QDir::currentPath();
 
-    const QString folder
-        = SheetFolder::choose(arguments, start.path(), documentsPath, start.filePath("home"));
+    const QString folder = SheetFolder::choose(arguments, start.path(), documentsPath, start.filePath(home));
 
     const QString wanted = QFileInfo(start.filePath(expected)).canonicalFilePath();
     QVERIFY2(!wanted.isEmpty(), qPrintable(expected));

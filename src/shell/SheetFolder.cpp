@@ -19,7 +19,7 @@ QString SheetFolder::choose(const QStringList& arguments, const QString& startFo
         qWarning("Mireva: cannot create %s; sheet files go to %s", qUtf8Printable(folder),
             qUtf8Printable(homePath));
     }
-    return homePath;
+    return QFileInfo(homePath).isDir() ? homePath : startFolder;
 }
 
 QString SheetFolder::chooseForUser(const QStringList& arguments)

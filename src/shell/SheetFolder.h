@@ -16,7 +16,8 @@ inline const QString kFolderName = QStringLiteral("Mireva");
 
 // The folder sheet files go to. Without kDocumentsOption among the arguments
 // it is startFolder. With it, kFolderName inside documentsPath, created when
-// missing; if that fails (or documentsPath is empty), homePath.
+// missing; if that fails (or documentsPath is empty), homePath; failing that
+// too, startFolder.
 QString choose(const QStringList& arguments, const QString& startFolder, const QString& documentsPath,
     const QString& homePath);
 
