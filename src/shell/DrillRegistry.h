@@ -10,7 +10,8 @@
 // one row here and its golden sheets. A new window family is its definition
 // type (naming its window class as Window, whose constructor takes the drill
 // environment and the definition), one more alternative of DrillDefinition
-// and the include of its window's header in DrillRegistry.cpp.
+// (with its definition's header included here) and the include of its
+// window's header in DrillRegistry.cpp.
 
 #include "drills/addsub/AddSubDrills.h"
 #include "drills/chains/ChainDrill.h"
