@@ -513,9 +513,21 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
         << D::Lower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
     QTest::newRow("middle 4 and 3 mixed chains carrying, up to 5000, distinct")
         << D::Middle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
-    // Decimals: the digits as written, carrying on them, exact results.
+    // A shorter first number has no a−b+c, yet its a+b−c make a mixed sheet (7+33−21).
+    QTest::newRow("lower 1 and 2 mixed chains, the first shorter")
+        << D::Lower << 1 << 2 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 3 and 1 mixed chains, the first longer")
+        << D::Middle << 3 << 1 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 2 and 2 mixed chains, equal, distinct")
+        << D::Middle << 2 << 2 << kMixed << kAnyCarry << true << false << large << 0 << true << 0;
+    // Decimals: every operand with exactly its places, the last not 0, and
+    // its digits as written; carrying on them; exact results.
     QTest::newRow("upper 3 and 2, one place")
         << D::Upper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
+    QTest::newRow("upper 2 and 2, two places")
+        << D::Upper << 2 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 2;
+    QTest::newRow("upper 6 and 1, one place, carrying")
+        << D::Upper << 6 << 1 << kMixed << kAlwaysCarry << false << false << large << 0 << false << 1;
     QTest::newRow("upper 2 and 1, two places, borrowing, distinct")
         << D::Upper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
         << 0 << false << 2;
@@ -588,7 +600,8 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     };
     const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / layout[0];
     QSet<QString> seen;
-    int subtractions = 0;
+    int withMinus = 0; // questions with a − in them
+    int withPlus = 0;
     for (int i = 2; i < lines.size(); ++i) {
         QCOMPARE(lines[i].size(), RowDrill::kIndent + layout[0] * width);
         for (int k = 0; k < layout[0]; ++k) {
@@ -596,7 +609,11 @@ void TestAddSub::newChoicesHoldOverALargeRun()
             const auto match = shape.match(cell);
             QVERIFY2(match.hasMatch(), qPrintable(cell));
             QCOMPARE(match.hasCaptured(7), three);
-            QVERIFY2(match.captured(2).section(QLatin1Char('.'), 1).size() <= places, qPrintable(cell));
+            for (const int number : { 2, 5, 7 }) {
+                const QString written = match.captured(number);
+                QVERIFY2(written.isEmpty() || written.section(QLatin1Char('.'), 1).size() == places,
+                    qPrintable(cell));
+            }
             std::vector<qint64> numbers { value(match.captured(2)), value(match.captured(5)) };
             std::vector<bool> subtract { match.captured(3) == QLatin1String("-") };
             if (three) {
@@ -632,12 +649,12 @@ void TestAddSub::newChoicesHoldOverALargeRun()
             }
             QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
             seen.insert(cell.trimmed());
-            subtractions += subtract[0] ? 1 : 0;
+            withMinus += std::count(subtract.begin(), subtract.end(), true) > 0 ? 1 : 0;
+            withPlus += std::count(subtract.begin(), subtract.end(), false) > 0 ? 1 : 0;
         }
     }
-    const int questions = layout[0] * layout[1] * layout[2];
-    QCOMPARE(subtractions == 0, operation == QLatin1String(RowForm::kAddition));
-    QCOMPARE(subtractions == questions, operation == QLatin1String(RowForm::kSubtraction));
+    QCOMPARE(withMinus == 0, operation == QLatin1String(RowForm::kAddition));
+    QCOMPARE(withPlus == 0, operation == QLatin1String(RowForm::kSubtraction));
 
     // The same sheet again from a copy of the random source: the questions
     // used belong to the run, not to the window.
@@ -683,49 +700,64 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("limit"); // 得数不超过; empty: not ticked
     QTest::addColumn<bool>("three");
+    QTest::addColumn<int>("places");
     using D = AddSubDrill;
     using namespace RowForm;
     const QList<int> small { 1, 1, 1 };
     const QString again = QStringLiteral("，请重新选择进位退位。");
     QTest::newRow("within 9 carrying")
         << D::Kindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false << 0;
     QTest::newRow("within 9 borrowing")
         << D::Kindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false;
-    QTest::newRow("within 9 mixed carrying")
+        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false << 0;
+    QTest::newRow("within 9 mixed carrying, neither kind")
         << D::Kindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题或必须退位的减法题") + again << QString()
+        << false << 0;
     QTest::newRow("lower 1 and 1 borrowing")
         << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false;
+        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false << 0;
     QTest::newRow("within 10 carrying, 19 asked")
         << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 1 and 1, 128 asked")
         << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
         << D::Lower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。") << QString()
-        << false;
-    const QString none = AddSubTexts::kNoQuestionMessage;
+        << false << 0;
+    // Only the choices in play, in the window's words: 幼儿加减 has a 计算范围, not 位数.
     QTest::newRow("lower 2 and 2 additions, results up to 15")
-        << D::Lower << 2 << 2 << kAddition << kAnyCarry << false << small << none << "15" << false;
+        << D::Lower << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法和得数不超过15出不了题，请重新选择。") << "15" << false << 0;
     QTest::newRow("within 20 additions, results up to 1")
-        << D::Kindergarten << 20 << 0 << kAddition << kAnyCarry << false << small << none << "1" << false;
+        << D::Kindergarten << 20 << 0 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的计算范围、加法和得数不超过1出不了题，请重新选择。") << "1" << false << 0;
     QTest::newRow("lower 1 and 1 chains, every step borrowing")
-        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small << none << "" << true;
-    QTest::newRow("middle 1 and 2 chains, results up to 5")
-        << D::Middle << 1 << 2 << kMixed << kAnyCarry << false << small << none << "5" << true;
+        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("按所选的位数、减法、三个数连加减和必须进位/退位出不了题，请重新选择。") << ""
+        << true << 0;
+    QTest::newRow("lower 1 and 2 chains of subtractions, the first shorter")
+        << D::Lower << 1 << 2 << kSubtraction << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、减法和三个数连加减出不了题，请重新选择。") << "" << true << 0;
+    QTest::newRow("middle 1 and 2 mixed chains, results up to 5")
+        << D::Middle << 1 << 2 << kMixed << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加减混合、三个数连加减和得数不超过5出不了题，请重新选择。") << "5"
+        << true << 0;
+    QTest::newRow("upper 2 and 2 additions, one place, results up to 2")
+        << D::Upper << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法、一位小数和得数不超过2出不了题，请重新选择。") << "2" << false
+        << 1;
     QTest::newRow("upper 2 and 2 with 得数不超过 0")
         << D::Upper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "0" << false;
+        << "0" << false << 0;
     QTest::newRow("lower 2 and 1 with 得数不超过 not a number")
         << D::Lower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "2O" << true;
+        << "2O" << true << 0;
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
@@ -740,6 +772,7 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     QFETCH(QString, message);
     QFETCH(QString, limit);
     QFETCH(bool, three);
+    QFETCH(int, places);
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
     session.build<AddSubWindow>(addSubDrillDefinition(drill));
@@ -757,6 +790,9 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     session.setText(RowForm::kLimitBox, limit);
     if (three) {
         session.tick(RowForm::kThreeNumbersCheck, true);
+    }
+    if (places > 0) {
+        session.choose(RowForm::kPlacesOptions[places]);
     }
     session.generate();
     QCOMPARE(session.messages.messages, QStringList { message });

@@ -2,10 +2,14 @@
 // a multiplication run sent to the default printer, a PDF queue, comes out
 // as one job of four framed, numbered pages; a queue that takes no jobs or is
 // stopped gets a message naming it, before the run or when the job is handed
-// over, and the run is not reported as done.
+// over, and the run is not reported as done. A preview's PDF file is the
+// preview on the printer's own paper; a silent print server is given up.
 
 #include "TestSupport.h"
 
+#include "forms/ChainForm.h"
+#include "forms/PageView.h"
+#include "forms/PreviewWindow.h"
 #include "forms/RowForm.h"
 #include "output/OutputMessages.h"
 #include "printing/PagePainter.h"
@@ -115,6 +119,9 @@ private slots:
     void jobKeepsThePrintersPaperAndPrintableArea();
     void silentPrintServerIsAFailure_data();
     void silentPrintServerIsAFailure();
+    void silentPrintServerLeavesA4();
+    void savedPdfIsThePreview_data();
+    void savedPdfIsThePreview();
 };
 
 void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
@@ -298,6 +305,122 @@ void TestCupsPrinting::silentPrintServerIsAFailure()
     QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     QVERIFY(!reportedDone(session));
     QVERIFY(!QFile::exists(session.dir.filePath(kSheet)));
+}
+
+void TestCupsPrinting::silentPrintServerLeavesA4()
+{
+    // The printer's paper is asked over a connection that gives up within
+    // the limit; A4 stands in, and nothing is left asking.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8().constData());
+    QElapsedTimer waited;
+    waited.start();
+    const QPageLayout paper = SystemPrintTarget().pageLayout();
+    const qint64 elapsed = waited.elapsed();
+    cupsSetServer(nullptr);
+    QCOMPARE(paper, PrintTarget::a4());
+    QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+}
+
+void TestCupsPrinting::savedPdfIsThePreview_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("perRowBox");
+    QTest::addColumn<QString>("perRow");
+    QTest::newRow("中段乘算, upright") << "zdcs" << QByteArray(RowForm::kPerRowBox) << "5";
+    QTest::newRow("七笔加减 30 a row with its answers, sideways")
+        << "j7" << QByteArray(ChainForm::kPerRowBox) << "30";
+}
+
+void TestCupsPrinting::savedPdfIsThePreview()
+{
+    // On the B5 queue, the preview's 保存为PDF writes the pages the preview
+    // shows: drawn at 100 dpi, each PDF page has the size of the previewed
+    // page (paper and orientation) and its ink in the same places.
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, perRowBox);
+    QFETCH(QString, perRow);
+    const DefaultQueue queue(QStringLiteral("MirevaB5"));
+    SystemPrintTarget printer;
+    DrillSession session(printer);
+    QVERIFY(session.open(entry));
+    session.setText(perRowBox.constData(), perRow);
+    session.choose(DrillNames::kSeparateAnswers);
+    PrintedPages shown;
+    QPageLayout paper;
+    const PreviewWindow::Handler previous
+        = PreviewWindow::setHandler([&](QWidget*, const PrintedPages& pages, PrintTarget& target) {
+              shown = pages;
+              paper = target.pageLayout();
+          });
+    session.click(DrillNames::kPreview);
+    PreviewWindow::setHandler(previous);
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(paper.pageSize().id(), QPageSize::B5);
+    const QString saved = session.paper.filePath(QStringLiteral("saved.pdf"));
+    QVERIFY(PreviewWindow::savePdf(session.window, shown, paper, saved));
+    QCOMPARE(pdfPages(saved).size(), shown.size());
+
+    PageView view(shown, paper);
+    view.setZoom(100.0 / 72.0);
+    const QList<QWidget*> sheets = view.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(sheets.size(), shown.size());
+    for (int page = 1; page <= sheets.size(); ++page) {
+        const QImage previewed
+            = sheets[page - 1]->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const QImage printed = renderedPage(saved, page, false).convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!printed.isNull());
+        QVERIFY2(qAbs(previewed.width() - printed.width()) <= 2
+                && qAbs(previewed.height() - printed.height()) <= 2,
+            qPrintable(QStringLiteral("page %1: %2x%3 shown, %4x%5 saved")
+                           .arg(page)
+                           .arg(previewed.width())
+                           .arg(previewed.height())
+                           .arg(printed.width())
+                           .arg(printed.height())));
+        // The preview frames its page with a grey line; inside it, the ink.
+        const QRect inside = QRect(QPoint(), previewed.size().boundedTo(printed.size())).adjusted(2, 2, -2, -2);
+        const QImage shownInk = previewed.copy(inside);
+        const QImage savedInk = printed.copy(inside);
+        const auto inkBox = [](const QImage& image) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 160) {
+                        box |= QRect(x, y, 1, 1);
+                    }
+                }
+            }
+            return box;
+        };
+        const QRect a = inkBox(shownInk);
+        const QRect b = inkBox(savedInk);
+        QVERIFY(!a.isEmpty());
+        QVERIFY2(qAbs(a.left() - b.left()) <= 2 && qAbs(a.top() - b.top()) <= 2
+                && qAbs(a.right() - b.right()) <= 2 && qAbs(a.bottom() - b.bottom()) <= 2,
+            qPrintable(QStringLiteral("page %1: ink %2,%3-%4,%5 shown, %6,%7-%8,%9 saved")
+                           .arg(page)
+                           .arg(a.left())
+                           .arg(a.top())
+                           .arg(a.right())
+                           .arg(a.bottom())
+                           .arg(b.left())
+                           .arg(b.top())
+                           .arg(b.right())
+                           .arg(b.bottom())));
+        // Line by line: the ink of each pixel row nearly the same.
+        const QList<qint64> shownRows = inkByRow(shownInk);
+        const QList<qint64> savedRows = inkByRow(savedInk);
+        qint64 ink = 0;
+        qint64 difference = 0;
+        for (qsizetype row = 0; row < shownRows.size(); ++row) {
+            ink += savedRows[row];
+            difference += std::abs(shownRows[row] - savedRows[row]);
+        }
+        QVERIFY2(difference * 3 < ink,
+            qPrintable(QStringLiteral("page %1: %2 of %3").arg(page).arg(difference).arg(ink)));
+    }
 }
 
 QTEST_MAIN(TestCupsPrinting)
