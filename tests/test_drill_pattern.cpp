@@ -277,7 +277,7 @@ void TestDrillPattern::previewOpensOnTheWholeFirstPage()
     QFETCH(bool, sideways);
     DrillSession session;
     DrillWindow* drill = session.open(entry);
-    drill->resize(1000, 700);
+    drill->resize(700, 1000); // a tall window: a sideways page fitted to its height would not fit its width
     session.setText(perRowBox.constData(), perRow);
     QRect firstPage;
     QRect viewport;

@@ -7,6 +7,8 @@
 
 #ifdef MIREVA_HAS_CUPS
 #include <QDeadlineTimer>
+#include <QPageSize>
+#include <QSizeF>
 #include <cups/cups.h>
 #include <optional>
 #else
