@@ -52,8 +52,9 @@ QPageLayout turned(const QPageLayout& layout, QPageLayout::Orientation orientati
 void paintPage(QPainter& painter, const PrintedPage& lines, double points);
 
 // Paints the pages on the device, one device page each, in the device's
-// paper size and margins (kept from the edges). Returns the smallest size used (12 with no pages),
-// or a negative value when the device could not be painted on.
+// paper size and margins (kept from the edges). Returns the smallest size
+// used (12 with no pages), or a negative value when the device could not be
+// painted on.
 double paint(QPagedPaintDevice& device, const PrintedPages& pages);
 
 // Paints the pages into a PDF document written to the device, on paper of
