@@ -315,9 +315,21 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
         << &D::kLower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
     QTest::newRow("middle 4 and 3 mixed chains carrying, up to 5000, distinct")
         << &D::kMiddle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
-    // Decimals: the digits as written, carrying on them, exact results.
+    // A shorter first number has no a−b+c, yet its a+b−c make a mixed sheet (7+33−21).
+    QTest::newRow("lower 1 and 2 mixed chains, the first shorter")
+        << &D::kLower << 1 << 2 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 3 and 1 mixed chains, the first longer")
+        << &D::kMiddle << 3 << 1 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 2 and 2 mixed chains, equal, distinct")
+        << &D::kMiddle << 2 << 2 << kMixed << kAnyCarry << true << false << large << 0 << true << 0;
+    // Decimals: every operand with exactly its places, the last not 0, and
+    // its digits as written; carrying on them; exact results.
     QTest::newRow("upper 3 and 2, one place")
         << &D::kUpper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
+    QTest::newRow("upper 2 and 2, two places")
+        << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 2;
+    QTest::newRow("upper 6 and 1, one place, carrying")
+        << &D::kUpper << 6 << 1 << kMixed << kAlwaysCarry << false << false << large << 0 << false << 1;
     QTest::newRow("upper 2 and 1, two places, borrowing, distinct")
         << &D::kUpper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
         << 0 << false << 2;
@@ -374,12 +386,17 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QCOMPARE(lines.size(), 2 + layout[1] * layout[2]);
     const int width = SheetCells::cellWidth(lines[2], layout[0]);
     QSet<QString> seen;
-    int subtractions = 0;
+    int withMinus = 0; // questions with a − in them
+    int withPlus = 0;
     for (const QString& cell : SheetCells::cellsOf(lines.mid(2), layout[0], width)) {
         // Two or three numbers, one of them in brackets in the blank form (the
         // answer stands there), each with at most `places` places.
         const auto question = SheetCells::readAddSubCell(cell, places);
-        QVERIFY2(question && question->firstPlaces <= places, qPrintable(cell));
+        // answer stands there), each number with exactly `places` places.
+        QVERIFY2(question, qPrintable(cell));
+        for (const int written : question->writtenPlaces) {
+            QVERIFY2(written == places, qPrintable(cell));
+        }
         const std::vector<qint64>& numbers = question->numbers;
         const std::vector<bool>& subtract = question->subtract;
         QCOMPARE(numbers.size(), three ? 3U : 2U);
@@ -412,16 +429,17 @@ void TestAddSub::newChoicesHoldOverALargeRun()
         }
         QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
         seen.insert(cell.trimmed());
-        subtractions += subtract[0] ? 1 : 0;
+        withMinus += std::count(subtract.begin(), subtract.end(), true) > 0 ? 1 : 0;
+        withPlus += std::count(subtract.begin(), subtract.end(), false) > 0 ? 1 : 0;
     }
     const int questions = layout[0] * layout[1] * layout[2];
-    QCOMPARE(subtractions == 0, operation == QLatin1String(RowForm::kAddition));
-    QCOMPARE(subtractions == questions, operation == QLatin1String(RowForm::kSubtraction));
+    QCOMPARE(withMinus == 0, operation == QLatin1String(RowForm::kAddition));
+    QCOMPARE(withPlus == 0, operation == QLatin1String(RowForm::kSubtraction));
     if (operation == QLatin1String(RowForm::kMixed) && carry == QLatin1String(RowForm::kAnyCarry) && !distinct
-        && limit == 0) {
+        && limit == 0 && !three) {
         // Mixed: about as many subtractions as additions.
-        QVERIFY2(subtractions > questions * 45 / 100 && subtractions < questions * 55 / 100,
-            qPrintable(QString::number(subtractions)));
+        QVERIFY2(withMinus > questions * 45 / 100 && withMinus < questions * 55 / 100,
+            qPrintable(QString::number(withMinus)));
     }
     QVERIFY(
         session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[%1]题已完成").arg(questions)));
@@ -470,49 +488,64 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("limit"); // 得数不超过; empty: not ticked
     QTest::addColumn<bool>("three");
+    QTest::addColumn<int>("places");
     namespace D = AddSubDrills;
     using namespace RowForm;
     const QList<int> small { 1, 1, 1 };
     const QString again = QStringLiteral("，请重新选择进位退位。");
     QTest::newRow("within 9 carrying")
         << &D::kKindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false << 0;
     QTest::newRow("within 9 borrowing")
         << &D::kKindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false;
-    QTest::newRow("within 9 mixed carrying")
+        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false << 0;
+    QTest::newRow("within 9 mixed carrying, neither kind")
         << &D::kKindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题或必须退位的减法题") + again << QString()
+        << false << 0;
     QTest::newRow("lower 1 and 1 borrowing")
         << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false;
+        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false << 0;
     QTest::newRow("within 10 carrying, 19 asked")
         << &D::kKindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 1 and 1, 128 asked")
         << &D::kLower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
         << &D::kLower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。") << QString()
-        << false;
-    const QString none = AddSubTexts::kNoQuestionMessage;
+        << false << 0;
+    // Only the choices in play, in the window's words: 幼儿加减 has a 计算范围, not 位数.
     QTest::newRow("lower 2 and 2 additions, results up to 15")
-        << &D::kLower << 2 << 2 << kAddition << kAnyCarry << false << small << none << "15" << false;
+        << &D::kLower << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法和得数不超过15出不了题，请重新选择。") << "15" << false << 0;
     QTest::newRow("within 20 additions, results up to 1")
-        << &D::kKindergarten << 20 << 0 << kAddition << kAnyCarry << false << small << none << "1" << false;
+        << &D::kKindergarten << 20 << 0 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的计算范围、加法和得数不超过1出不了题，请重新选择。") << "1" << false << 0;
     QTest::newRow("lower 1 and 1 chains, every step borrowing")
-        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small << none << "" << true;
-    QTest::newRow("middle 1 and 2 chains, results up to 5")
-        << &D::kMiddle << 1 << 2 << kMixed << kAnyCarry << false << small << none << "5" << true;
+        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("按所选的位数、减法、三个数连加减和必须进位/退位出不了题，请重新选择。") << ""
+        << true << 0;
+    QTest::newRow("lower 1 and 2 chains of subtractions, the first shorter")
+        << &D::kLower << 1 << 2 << kSubtraction << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、减法和三个数连加减出不了题，请重新选择。") << "" << true << 0;
+    QTest::newRow("middle 1 and 2 mixed chains, results up to 5")
+        << &D::kMiddle << 1 << 2 << kMixed << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加减混合、三个数连加减和得数不超过5出不了题，请重新选择。") << "5"
+        << true << 0;
+    QTest::newRow("upper 2 and 2 additions, one place, results up to 2")
+        << &D::kUpper << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法、一位小数和得数不超过2出不了题，请重新选择。") << "2" << false
+        << 1;
     QTest::newRow("upper 2 and 2 with 得数不超过 0")
         << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "0" << false;
+        << "0" << false << 0;
     QTest::newRow("lower 2 and 1 with 得数不超过 not a number")
         << &D::kLower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "2O" << true;
+        << "2O" << true << 0;
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
@@ -527,6 +560,7 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     QFETCH(QString, message);
     QFETCH(QString, limit);
     QFETCH(bool, three);
+    QFETCH(int, places);
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
     session.build(*drill);
@@ -544,6 +578,9 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     session.setText(RowForm::kLimitBox, limit);
     if (three) {
         session.tick(RowForm::kThreeNumbersCheck, true);
+    }
+    if (places > 0) {
+        session.choose(RowForm::kPlacesOptions[places]);
     }
     session.generate();
     QCOMPARE(session.messages.messages, QStringList { message });

@@ -503,20 +503,28 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
 
 void TestOutput::sidewaysPageTurnsItsPrintableArea_data()
 {
-    // Upright margins left, top, right, bottom; what a sideways page keeps
-    // on each side: the larger of the two upright margins its edge may come
-    // from, as the direction of the turn is the printer's.
+    // Margins left, top, right, bottom: the printer's upright ones; what an
+    // upright page keeps (at least 18 pt on every side, whatever the printer
+    // calls printable); what a sideways page keeps on each side: the larger
+    // of the two upright margins its edge may come from, as the direction of
+    // the turn is the printer's.
+    QTest::addColumn<QMarginsF>("printer");
     QTest::addColumn<QMarginsF>("upright");
     QTest::addColumn<QMarginsF>("sideways");
-    QTest::newRow("office laser") << QMarginsF(18, 36, 18, 36) << QMarginsF(36, 18, 36, 18);
-    QTest::newRow("four different") << QMarginsF(10, 20, 30, 40) << QMarginsF(40, 30, 40, 30);
+    QTest::newRow("office laser") << QMarginsF(18, 36, 18, 36) << QMarginsF(18, 36, 18, 36)
+                                  << QMarginsF(36, 18, 36, 18);
+    QTest::newRow("four different") << QMarginsF(10, 20, 30, 40) << QMarginsF(18, 20, 30, 40)
+                                    << QMarginsF(40, 30, 40, 30);
+    QTest::newRow("the whole sheet printable")
+        << QMarginsF(0, 0, 0, 0) << QMarginsF(18, 18, 18, 18) << QMarginsF(18, 18, 18, 18);
 }
 
 void TestOutput::sidewaysPageTurnsItsPrintableArea()
 {
+    QFETCH(QMarginsF, printer);
     QFETCH(QMarginsF, upright);
     QFETCH(QMarginsF, sideways);
-    const QPageLayout paper(QPageSize(QPageSize::B5), QPageLayout::Portrait, upright, QPageLayout::Point);
+    const QPageLayout paper(QPageSize(QPageSize::B5), QPageLayout::Portrait, printer, QPageLayout::Point);
     QCOMPARE(PagePainter::turned(paper, QPageLayout::Portrait).margins(), upright);
     const QPageLayout turned = PagePainter::turned(paper, QPageLayout::Landscape);
     QCOMPARE(turned.orientation(), QPageLayout::Landscape);

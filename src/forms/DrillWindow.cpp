@@ -93,6 +93,8 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
     m_completion = Controls::label(this, layout.completionName, QString(), layout.completion);
     m_completion->setWordWrap(true);
     m_completion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its place is the least it takes: a longer text makes it grow downwards.
+    m_completion->setMinimumHeight(m_completion->height());
     if (layout.completionColor.isValid()) {
         Controls::setTextColor(m_completion, layout.completionColor);
     }
@@ -192,6 +194,8 @@ void DrillWindow::showCompletion(const DrillRun& run, double printedPoints)
     m_completion->setText(printedPoints < PagePainter::kLegiblePoints
             ? run.completion + DrillTexts::smallPrint(printedPoints)
             : run.completion);
+    m_completion->resize(m_completion->width(),
+        std::max(m_completion->minimumHeight(), m_completion->heightForWidth(m_completion->width())));
 }
 
 void DrillWindow::clearCompletion()

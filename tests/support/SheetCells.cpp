@@ -60,6 +60,10 @@ std::optional<SheetCells::AddSubCell> SheetCells::readAddSubCell(const QString& 
     }
     question.result = value(match.captured(8));
     question.bracketed = !match.captured(1).isEmpty() ? 0 : !match.captured(4).isEmpty() ? 1 : -1;
-    question.firstPlaces = scaled(match.captured(2)).second;
+    for (const int number : { 2, 5, 7 }) {
+        if (match.hasCaptured(number)) {
+            question.writtenPlaces.push_back(scaled(match.captured(number)).second);
+        }
+    }
     return question;
 }

@@ -29,7 +29,7 @@ struct AddSubCell {
     std::vector<bool> subtract;
     qint64 result = 0;
     int bracketed = -1;
-    int firstPlaces = 0; // the places the first number is written with
+    std::vector<int> writtenPlaces; // the places each number is written with
 };
 // Nothing when the cell is not such a question padded with spaces: numbers
 // without leading zeros or trailing zeros after the point.

@@ -10,23 +10,17 @@
 #include <QLineEdit>
 
 namespace {
+// The captions a refusal names too (计算范围, 加法 …) are AddSubTexts'.
+using namespace AddSubTexts;
 const QString kFirstDigits = QStringLiteral("第一个数位数");
 const QString kSecondDigits = QStringLiteral("第二个数位数");
-const QString kLimit = QStringLiteral("计算范围");
 const QString kOperationCaption = QStringLiteral("题型");
-const QString kAdditionCaption = QStringLiteral("加法");
-const QString kSubtractionCaption = QStringLiteral("减法");
-const QString kMixedCaption = QStringLiteral("加减混合");
 
 const QString kCarryCaption = QStringLiteral("进位退位");
 const QString kAnyCarryCaption = QStringLiteral("不限");
-const QString kAlwaysCarryCaption = QStringLiteral("必须进位/退位");
-const QString kNeverCarryCaption = QStringLiteral("不进位/不退位");
 const QString kFormCaption = QStringLiteral("题目形式");
 const QString kResultCaption = QStringLiteral("求结果");
 const QString kBlankCaption = QStringLiteral("填空");
-const QString kLimitCaption = QStringLiteral("得数不超过");
-const QString kThreeNumbersCaption = QStringLiteral("三个数连加减");
 const QString kPlacesCaption = QStringLiteral("小数位数");
 const QString kWholeCaption = QStringLiteral("整数");
 // The limit box's first contents, used once its choice is ticked.
