@@ -8,8 +8,8 @@
 // anything was over its budget.
 
 #include "common/Fonts.h"
-#include "drills/mixed/MixedWindow.h"
-#include "drills/units/UnitWindow.h"
+#include "drills/addsub/AddSubtract.h"
+#include "drills/chains/ChainDrill.h"
 #include "forms/ChainForm.h"
 #include "forms/DrillWindow.h"
 #include "forms/MixedForm.h"
@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -55,12 +56,11 @@ constexpr double kBudgetMs = 150;
 constexpr double kRejectionBudgetMs = 800;
 
 struct Work {
-    const char* name;
-    const char* entry; // the drill's menu entry in the drill registry
+    QString name;
+    const DrillEntry* drill;
     Boxes boxes;
     double budgetMs = kBudgetMs;
-    // Builds the window where it is not in the registry; the last setting before the run.
-    std::unique_ptr<DrillWindow> (*make)(DrillEnvironment& environment) = nullptr;
+    // The last choice before the runs, for what the boxes cannot say.
     void (*choose)(DrillWindow& window) = nullptr;
 };
 
@@ -91,71 +91,119 @@ Boxes rowBoxes(const char* first, const char* second, const char* perRow, const 
     return boxes;
 }
 
-Boxes gridBoxes(const char* first, const char* second, const char* count, const char* sets)
+template <typename... Cases> struct Overloaded : Cases... {
+    using Cases::operator()...;
+};
+template <typename... Cases> Overloaded(Cases...) -> Overloaded<Cases...>;
+
+QString number(int value)
 {
-    Boxes boxes { { SetForm::kSetsBox, sets } };
-    for (const auto& kind : SetForm::kBoxNames) {
-        boxes[kind[0]] = first;
-        boxes[kind[1]] = second;
-        boxes[kind[2]] = count;
-    }
-    return boxes;
+    return QString::number(value);
 }
 
+// The boxes of a row window at the highest operands and layout it accepts.
+Work largestRows(const std::vector<int>& operands, const RowLayoutLimits& limits)
+{
+    Work work;
+    const char* operandBoxes[] { RowForm::kFirstBox, RowForm::kSecondBox };
+    QStringList shown;
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        work.boxes[operandBoxes[i]] = number(operands[i]);
+        shown << number(operands[i]);
+    }
+    work.boxes[RowForm::kPerRowBox] = number(limits.maxPerRow);
+    work.boxes[RowForm::kRowsBox] = number(limits.maxRows);
+    work.boxes[RowForm::kPagesBox] = number(limits.maxPages);
+    work.name = shown.join(QLatin1Char('/'))
+        + QStringLiteral(", %1×%2×%3").arg(limits.maxPerRow).arg(limits.maxRows).arg(limits.maxPages);
+    return work;
+}
+
+// A drill's heaviest run, read from its definition: the highest operands and
+// the largest layout its window accepts. Set drills, which draw by
+// rejection, have the larger budget.
+Work largestRun(const DrillDefinition& definition)
+{
+    return std::visit(
+        Overloaded {
+            [](const ChainDrillDefinition&) {
+                using namespace ChainDrill;
+                return Work { QStringLiteral("%1×%2×%3").arg(kMaxPerRow).arg(kMaxRows).arg(kMaxPages),
+                    nullptr,
+                    { { ChainForm::kPerRowBox, number(kMaxPerRow) },
+                        { ChainForm::kRowsBox, number(kMaxRows) },
+                        { ChainForm::kPagesBox, number(kMaxPages) } } };
+            },
+            [](const AddSubDrillDefinition& drill) {
+                return drill.maxDigits == 0
+                    ? largestRows({ AddSubtract::kMaxLimit }, AddSubtract::kLayoutLimits)
+                    : largestRows({ drill.maxDigits, drill.maxDigits }, AddSubtract::kLayoutLimits);
+            },
+            [](const RowDrillDefinition& drill) {
+                std::vector<int> operands;
+                for (const OperandBox& box : drill.boxes.operands) {
+                    operands.push_back(box.high);
+                }
+                return largestRows(operands, drill.boxes.layoutLimits);
+            },
+            [](const SetDrillDefinition& drill) {
+                const KindGridRules& rules = drill.rules;
+                Work work { QStringLiteral("4×(%1/%2×%3), %4 sets")
+                                .arg(rules.firstHigh)
+                                .arg(rules.secondHigh)
+                                .arg(rules.countHigh)
+                                .arg(SetDrillTexts::kMaxSets),
+                    nullptr, { { SetForm::kSetsBox, number(SetDrillTexts::kMaxSets) } }, kRejectionBudgetMs };
+                for (const auto& kind : SetForm::kBoxNames) {
+                    work.boxes[kind[0]] = number(rules.firstHigh);
+                    work.boxes[kind[1]] = number(rules.secondHigh);
+                    work.boxes[kind[2]] = number(rules.countHigh);
+                }
+                return work;
+            },
+            [](const UnitDrillDefinition& drill) {
+                // 人教版 二年级下册 第四单元 本单元综合: of one run of each entry the slowest.
+                Work work = largestRows({}, drill.layoutLimits);
+                work.name = QStringLiteral("二年级下册第四单元综合, ") + work.name;
+                work.choose = [](DrillWindow& window) {
+                    window.findChild<QComboBox*>(UnitForm::kBookList)
+                        ->setCurrentText(QStringLiteral("二年级下册"));
+                    window.findChild<QComboBox*>(UnitForm::kUnitList)
+                        ->setCurrentText(QStringLiteral("第四单元 万以内的加法和减法"));
+                    window.findChild<QComboBox*>(UnitForm::kEntryList)->setCurrentText(UnitTexts::kWholeUnit);
+                };
+                return work;
+            },
+            [](const MixedDrillDefinition& drill) {
+                // All four operations, two steps with brackets.
+                Work work = largestRows({ drill.largest, drill.results }, drill.layoutLimits);
+                work.name = QStringLiteral("加减乘除两步带括号, ") + work.name;
+                work.choose = [](DrillWindow& window) {
+                    window.findChild<QRadioButton*>(MixedForm::kSteps[2])->setChecked(true);
+                };
+                return work;
+            },
+        },
+        definition);
+}
+
+// Every drill's heaviest run, in the order of the menu.
 std::vector<Work> works()
 {
-    const Boxes chain { { ChainForm::kPerRowBox, "51" }, { ChainForm::kRowsBox, "11" },
-        { ChainForm::kPagesBox, "20" } };
-    return {
-        { "综合除算 4×(6÷5×50), 100 sets", "zhc", gridBoxes("6", "5", "50", "100"), kRejectionBudgetMs },
-        { "中段乘算 6×5, 50×200×40", "zdcs", rowBoxes("6", "5", "50", "200", "40") },
-        { "高段乘算 6×5, 50×200×40", "gdcs", rowBoxes("6", "5", "50", "200", "40") },
-        { "高段除算 6÷5, 50×200×40", "gdchs", rowBoxes("6", "5", "50", "200", "40") },
-        { "综合乘算 4×(6×5×50), 100 sets", "zhch",
-            [] {
-                Boxes b = gridBoxes("6", "5", "50", "100");
-                b[SetForm::kPerRowBox] = "50";
-                return b;
-            }(),
-            kRejectionBudgetMs },
-        { "七笔加减 51×11×20", "j7", chain },
-        { "五笔加减 51×11×20", "j5", chain },
-        { "十笔加减 51×11×20", "j10", chain },
-        { "幼儿加减 20以内, 20×50×40", "yer", rowBoxes("20", nullptr, "20", "50", "40") },
-        { "低段加减 2±2, 20×50×40", "ddjj", rowBoxes("2", "2", "20", "50", "40") },
-        { "中段加减 4±4, 20×50×40", "zdjj", rowBoxes("4", "4", "20", "50", "40") },
-        { "高段加减 6±6, 20×50×40", "gdjj", rowBoxes("6", "6", "20", "50", "40") },
-        { "教材同步 万以内加减综合, 10×50×40", nullptr,
-            { { UnitForm::kPerRowBox, "10" }, { UnitForm::kRowsBox, "50" }, { UnitForm::kPagesBox, "40" } },
-            kBudgetMs,
-            [](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
-                return std::make_unique<UnitWindow>(e, UnitDrillDefinition {});
-            },
-            [](DrillWindow& window) {
-                // 人教版 二年级下册 第四单元 本单元综合: of one run of each entry the slowest.
-                window.findChild<QComboBox*>(UnitForm::kBookList)
-                    ->setCurrentText(QStringLiteral("二年级下册"));
-                window.findChild<QComboBox*>(UnitForm::kUnitList)
-                    ->setCurrentText(QStringLiteral("第四单元 万以内的加法和减法"));
-                window.findChild<QComboBox*>(UnitForm::kEntryList)->setCurrentText(UnitTexts::kWholeUnit);
-            } },
-        { "四则混合 加减乘除两步带括号, 10×50×40", nullptr,
-            { { MixedForm::kPerRowBox, "10" }, { MixedForm::kRowsBox, "50" },
-                { MixedForm::kPagesBox, "40" } },
-            kBudgetMs,
-            [](DrillEnvironment& e) -> std::unique_ptr<DrillWindow> {
-                return std::make_unique<MixedWindow>(e, MixedDrillDefinition {});
-            },
-            [](DrillWindow& window) {
-                window.findChild<QRadioButton*>(MixedForm::kSteps[2])->setChecked(true);
-            } },
-    };
+    std::vector<Work> all;
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        Work work = largestRun(drill.definition);
+        work.name = drill.caption + QLatin1Char(' ') + work.name;
+        work.drill = &drill;
+        all.push_back(std::move(work));
+    }
+    return all;
 }
 
 // The drill window of that menu entry, built as the shell builds it.
-std::unique_ptr<DrillWindow> makeWindow(const char* entry, DrillEnvironment& environment)
+std::unique_ptr<DrillWindow> makeWindow(const DrillEntry& drill, DrillEnvironment& environment)
 {
-    return DrillRegistry::find(QLatin1String(entry))->makeWindow(environment);
+    return DrillRegistry::makeWindow(drill.definition, environment);
 }
 } // namespace
 
@@ -167,23 +215,18 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Fonts::installSubstitutions();
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     PdfPrintTarget pdf(dir.filePath(QStringLiteral("print.pdf")));
     RandomSource random;
-    DrillEnvironment environment { random, pdf };
+    DrillEnvironment environment { random, pdf, dir.path() };
     std::printf("%-34s %10s %10s\n", "name", "budget_ms", "median_ms");
     bool overBudget = false;
     for (const Work& work : works()) {
-        if (!only.isEmpty() && !QString::fromUtf8(work.name).contains(only)) {
+        if (!only.isEmpty() && !work.name.contains(only)) {
             continue;
         }
-        const QString workDir = dir.filePath(QString::fromUtf8(work.name).left(4));
-        QDir().mkpath(workDir);
-        QDir::setCurrent(workDir);
-        const std::unique_ptr<DrillWindow> window
-            = work.make ? work.make(environment) : makeWindow(work.entry, environment);
+        const std::unique_ptr<DrillWindow> window = makeWindow(*work.drill, environment);
         setUp(*window, work.boxes, false, true);
         if (work.choose) {
             work.choose(*window);
@@ -201,8 +244,8 @@ int main(int argc, char** argv)
         const double run = median(runs);
         const bool over = run > work.budgetMs;
         overBudget = overBudget || over;
-        std::printf("%-34s %10.0f %10.1f  (%zu runs)%s\n", work.name, work.budgetMs, run, runs.size(),
-            over ? "  OVER BUDGET" : "");
+        std::printf("%-34s %10.0f %10.1f  (%zu runs)%s\n", qPrintable(work.name), work.budgetMs, run,
+            runs.size(), over ? "  OVER BUDGET" : "");
         std::fflush(stdout);
     }
 
@@ -223,7 +266,8 @@ int main(int argc, char** argv)
         if (!only.isEmpty() && !QString::fromUtf8(job.name).contains(only)) {
             continue;
         }
-        const std::unique_ptr<DrillWindow> window = makeWindow("zdcs", environment);
+        const std::unique_ptr<DrillWindow> window
+            = makeWindow(*DrillRegistry::find(QStringLiteral("zdcs")), environment);
         setUp(*window, job.boxes, !job.preview, false);
         // The preview is timed to its first page on the screen.
         const PreviewWindow::Handler previous

@@ -3,8 +3,10 @@
 #  1. the portable zip, unpacked: the test program test_all_drills, put into
 #     the unpacked folder so that it loads the zip's Qt DLLs and plugins,
 #     writes every drill's start-up sheet with and without answers and
-#     compares each with tests/golden/ byte for byte; then the program itself
-#     starts there and shows its main window;
+#     compares each with tests/golden/ byte for byte, and prints the default
+#     中段乘算 run through Wine's printing to the local print server's default
+#     queue, whose pages must be A4 with no ink within 18 pt of an edge; then
+#     the program itself starts there and shows its main window;
 #  2. the installer, run silently in a fresh Wine prefix: the program under
 #     Program Files, its Start-menu link and its entry among the installed
 #     programs are there; the link starts the program, which makes
@@ -15,7 +17,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 
 if [ -z "${MIREVA_INSIDE_XVFB:-}" ]; then
-  bash "$here/scripts/deps.sh" wine wine64 xvfb xauth x11-utils unzip
+  bash "$here/scripts/deps.sh" wine wine64 xvfb xauth x11-utils unzip poppler-utils
   MIREVA_INSIDE_XVFB=1 exec xvfb-run -a -n 59 -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
@@ -75,10 +77,71 @@ if [ "$passed" -eq "$sheets" ] && grep -q "^Totals: .* 0 failed" "$work/tests.lo
 else
   fail "start-up runs under Wine: $passed of $sheets wrote the kept sheets"
 fi
-rm -f "$folder/test_all_drills.exe" "$folder/Qt6Test.dll" "$folder/tests.log"
+
+# One print job: the queue calls the whole sheet printable, as "Microsoft
+# Print to PDF" does, so only the program keeps its lines from the edges.
+# Wine's PostScript carries no text for poppler to read: the pages are drawn.
+bash scripts/start-cups.sh >/dev/null
+queue=MirevaPDF
+pdf_dir="${MIREVA_CUPS_PDF_DIR:-/var/spool/cups-pdf/mireva}"
+last_job() {
+  { lpstat -W all -o "$queue" 2>/dev/null || true; } | sed -n "s/^$queue-\([0-9]*\) .*/\1/p" | sort -n | tail -1
+}
+before="$(last_job)"
+(cd "$folder" && MIREVA_PRINT_JOB=1 QT_QPA_PLATFORM=windows \
+  wine test_all_drills.exe -o print.log,txt printsOneJobOnTheDefaultPrinter >/dev/null 2>&1) || true
+tr -d '\r' <"$folder/print.log" | grep -E "^(FAIL|   Loc)" || true
+job="$(last_job)"
+job_pdf=""
+if [ -n "$job" ] && [ "$job" != "$before" ]; then
+  for _ in $(seq 1 120); do
+    job_pdf="$(find "$pdf_dir" -name "*job_$job*.pdf" | head -1)"
+    [ -n "$job_pdf" ] && lpstat -W completed -o "$queue" | grep -q "^$queue-$job " && break
+    sleep 1
+  done
+fi
+if [ -z "$job_pdf" ]; then
+  fail "the 中段乘算 run under Wine left no print job on $queue"
+else
+  pages="$(pdfinfo "$job_pdf" | sed -n 's/^Pages: *//p')"
+  size="$(pdfinfo "$job_pdf" | sed -n 's/^Page size: *//p')"
+  # Every page drawn at 100 dpi: ink on it, and none within 18 pt (25 px) of
+  # an edge, a pixel allowed for the edge of a glyph.
+  cat >"$work/ink.py" <<'PY'
+import re
+import sys
+
+data = sys.stdin.buffer.read()
+header = re.match(rb"P5\s+(?:#[^\n]*\s+)*(\d+)\s+(\d+)\s+\d+\s", data)
+width, height = int(header.group(1)), int(header.group(2))
+pixels = data[header.end():header.end() + width * height]
+box = None
+for y in range(height):
+    inked = [x for x, v in enumerate(pixels[y * width:(y + 1) * width]) if v < 250]
+    if inked:
+        left, top, right, bottom = box or (width, y, 0, y)
+        box = (min(left, inked[0]), top, max(right, inked[-1]), y)
+if box is None:
+    print("no-ink")
+else:
+    print(box[0], box[1], width - 1 - box[2], height - 1 - box[3])
+PY
+  margins="$(for ((p = 1; p <= ${pages:-0}; p++)); do
+    pdftoppm -gray -r 100 -f "$p" -l "$p" "$job_pdf" 2>/dev/null | /usr/bin/python3 "$work/ink.py"
+  done)"
+  echo "   job $job: $pages pages of $size; ink from each edge (left top right bottom, px at 100 dpi):"
+  echo "$margins" | sed 's/^/     /'
+  if [ "$pages" = 4 ] && echo "$size" | grep -q "(A4)" && ! echo "$margins" | grep -q "no-ink" &&
+    echo "$margins" | awk '$1 < 24 || $2 < 24 || $3 < 24 || $4 < 24 { bad = 1 } END { exit bad }'; then
+    pass "the 中段乘算 run under Wine printed four A4 pages on $queue, no ink within 18 pt of an edge"
+  else
+    fail "the 中段乘算 run under Wine: $pages pages of $size, or ink within 18 pt of an edge"
+  fi
+fi
+rm -f "$folder/test_all_drills.exe" "$folder/Qt6Test.dll" "$folder/tests.log" "$folder/print.log"
 
 (cd "$folder" && wine mireva.exe >/dev/null 2>&1 &)
-if wait_for_window "MirevaV3.0" 120; then
+if wait_for_window "MirevaV$version" 120; then
   pass "the program starts from its folder and shows its main window"
 else
   fail "the program shows no main window"
@@ -107,7 +170,7 @@ else
 fi
 
 wine start "$(winepath -w "$link")" >/dev/null 2>&1 || true
-if wait_for_window "MirevaV3.0" 120; then
+if wait_for_window "MirevaV$version" 120; then
   pass "the Start-menu link starts the program"
 else
   fail "the Start-menu link starts no program"

@@ -2,6 +2,7 @@
 // grades): operand drawing, and whole runs of the four windows read back from
 // their sheet files.
 
+#include "SheetCells.h"
 #include "TestSupport.h"
 
 #include "common/DistinctTexts.h"
@@ -24,17 +25,9 @@
 
 using namespace TestSupport;
 
-Q_DECLARE_METATYPE(AddSubDrill)
+Q_DECLARE_METATYPE(const AddSubDrillDefinition*)
 
 namespace {
-QString digitsMessage(int maxDigits)
-{
-    return QStringLiteral("输入位数错误！第一个数为1-%1位，第二个数为1-%1位。").arg(maxDigits);
-}
-const QString kCountsMessage = QStringLiteral(
-    "可一次性每排输出1-20题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
-const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
-
 int digitsOf(qint64 value)
 {
     return static_cast<int>(QString::number(value).size());
@@ -110,12 +103,6 @@ private slots:
     void limitQuestionsCoverTheWholeRange_data();
     void limitQuestionsCoverTheWholeRange();
 
-    void defaultsWriteTheirSheet_data();
-    void defaultsWriteTheirSheet();
-    void everyQuestionOfALargeRunObeysItsRule_data();
-    void everyQuestionOfALargeRunObeysItsRule();
-    void badSettingsGiveTheirMessageAndNoFile_data();
-    void badSettingsGiveTheirMessageAndNoFile();
     void operationChoiceIsApartFromTheAnswerChoice();
 
     void spaceNumbersEveryQuestionOfItsChoiceOnce_data();
@@ -187,214 +174,10 @@ void TestAddSub::limitQuestionsCoverTheWholeRange()
     QCOMPARE(results.size(), highestResult - lowestResult + 1);
 }
 
-void TestAddSub::defaultsWriteTheirSheet_data()
-{
-    QTest::addColumn<AddSubDrill>("drill");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("title");
-    QTest::addRow("kindergarten") << AddSubDrill::Kindergarten << "幼儿加减"
-                                  << "幼儿园10以内加减速算.xls"
-                                  << "小学幼儿园10以内加减速算试题";
-    QTest::addRow("lower grades") << AddSubDrill::Lower << "低段加减"
-                                  << "低段2位加减1位速算.xls"
-                                  << "小学低段2位加减1位速算试题";
-    QTest::addRow("middle grades") << AddSubDrill::Middle << "中段加减"
-                                   << "中段3位加减2位速算.xls"
-                                   << "小学中段3位加减2位速算试题";
-    QTest::addRow("upper grades") << AddSubDrill::Upper << "高段加减"
-                                  << "高段4位加减3位速算.xls"
-                                  << "小学高段4位加减3位速算试题";
-}
-
-void TestAddSub::defaultsWriteTheirSheet()
-{
-    QFETCH(AddSubDrill, drill);
-    QFETCH(QString, name);
-    QFETCH(QString, fileName);
-    QFETCH(QString, title);
-    NoPrinterTarget noPrinter;
-    DrillSession session(noPrinter);
-    session.build<AddSubWindow>(addSubDrillDefinition(drill));
-    QCOMPARE(session.text(DrillNames::kHeading),
-        QStringLiteral("小学数学 [") + name + QStringLiteral("] 自动出题系统"));
-    QCOMPARE(session.text(DrillNames::kGenerate), name + QStringLiteral("(&C)"));
-    QVERIFY(session.chosen(RowForm::kMixed) && session.chosen(DrillNames::kHideAnswers)
-        && session.chosen(RowForm::kAnyCarry));
-    QVERIFY(!session.chosen(DistinctTexts::kCheckName));
-    // 求结果 / 填空 only for the youngest: kindergarten and the lower grades.
-    const bool blanks = drill == AddSubDrill::Kindergarten || drill == AddSubDrill::Lower;
-    QCOMPARE(session.child<QRadioButton>(RowForm::kResultForm) != nullptr, blanks);
-    QVERIFY(!blanks || session.chosen(RowForm::kResultForm));
-    session.generate();
-    QVERIFY(session.messages.messages.isEmpty());
-
-    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { fileName });
-    const QStringList lines = sheetValues(session.dir.filePath(fileName));
-    QCOMPARE(lines.size(), 2 + 25);
-    QCOMPARE(lines[0], title);
-    QVERIFY(lines[1].startsWith(QStringLiteral("学校：")));
-    static const QRegularExpression question(QStringLiteral("^\\d+[+-]\\d+=$"));
-    for (int i = 2; i < lines.size(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QCOMPARE(cells.size(), 5);
-        for (const QString& cell : cells) {
-            QVERIFY2(question.match(cell).hasMatch(), qPrintable(cell));
-        }
-    }
-    QCOMPARE(session.text(RowForm::kProgress), QString(36, QLatin1Char(' ')) + QStringLiteral("100% 完成"));
-    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[125]题已完成")));
-    QVERIFY(
-        session.text(RowForm::kCompletion).contains(QStringLiteral("“") + fileName + QStringLiteral("”")));
-}
-
-void TestAddSub::everyQuestionOfALargeRunObeysItsRule_data()
-{
-    QTest::addColumn<AddSubDrill>("drill");
-    QTest::addColumn<int>("first"); // the limit for kindergarten
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("fileName");
-    using D = AddSubDrill;
-    using namespace RowForm;
-    const auto add = [](const char* name, AddSubDrill drill, int first, int second, const char* option,
-                         const char* file) {
-        QTest::newRow(name) << drill << first << second << QString::fromLatin1(option)
-                            << QString::fromUtf8(file);
-    };
-    add("within 5 mixed", D::Kindergarten, 5, 0, kMixed, "幼儿园5以内加减速算.xls");
-    add("within 20 addition", D::Kindergarten, 20, 0, kAddition, "幼儿园20以内加减速算.xls");
-    add("within 20 subtraction", D::Kindergarten, 20, 0, kSubtraction, "幼儿园20以内加减速算.xls");
-    add("lower 1 and 1 mixed", D::Lower, 1, 1, kMixed, "低段1位加减1位速算.xls");
-    add("lower 1 and 2 subtraction", D::Lower, 1, 2, kSubtraction, "低段1位加减2位速算.xls");
-    add("lower 2 and 2 subtraction", D::Lower, 2, 2, kSubtraction, "低段2位加减2位速算.xls");
-    add("lower 2 and 1 addition", D::Lower, 2, 1, kAddition, "低段2位加减1位速算.xls");
-    add("middle 4 and 1 mixed", D::Middle, 4, 1, kMixed, "中段4位加减1位速算.xls");
-    add("middle 1 and 4 mixed", D::Middle, 1, 4, kMixed, "中段1位加减4位速算.xls");
-    add("middle 4 and 4 subtraction", D::Middle, 4, 4, kSubtraction, "中段4位加减4位速算.xls");
-    add("upper 6 and 6 addition", D::Upper, 6, 6, kAddition, "高段6位加减6位速算.xls");
-    add("upper 6 and 6 mixed", D::Upper, 6, 6, kMixed, "高段6位加减6位速算.xls");
-    add("upper 3 and 6 subtraction", D::Upper, 3, 6, kSubtraction, "高段3位加减6位速算.xls");
-}
-
-void TestAddSub::everyQuestionOfALargeRunObeysItsRule()
-{
-    QFETCH(AddSubDrill, drill);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(QString, option);
-    QFETCH(QString, fileName);
-    const bool limited = drill == AddSubDrill::Kindergarten;
-    NoPrinterTarget noPrinter;
-    DrillSession session(noPrinter);
-    session.build<AddSubWindow>(addSubDrillDefinition(drill));
-    session.setText(RowForm::kFirstBox, QString::number(first));
-    if (!limited) {
-        session.setText(RowForm::kSecondBox, QString::number(second));
-    }
-    session.setText(RowForm::kPerRowBox, QStringLiteral("20"));
-    session.setText(RowForm::kRowsBox, QStringLiteral("50"));
-    session.setText(RowForm::kPagesBox, QStringLiteral("4"));
-    session.choose(qPrintable(option));
-    session.choose(DrillNames::kShowAnswers);
-    session.generate();
-    QVERIFY(session.messages.messages.isEmpty());
-
-    const QStringList lines = sheetValues(session.dir.filePath(fileName));
-    QCOMPARE(lines.size(), 2 + 50 * 4);
-    const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / 20;
-    QVERIFY(width >= 10);
-    static const QRegularExpression shape(QStringLiteral("^(\\d+)([+-])(\\d+)=(\\d+) +$"));
-    int subtractions = 0;
-    for (int i = 2; i < lines.size(); ++i) {
-        QCOMPARE(lines[i].size(), RowDrill::kIndent + 20 * width);
-        for (int k = 0; k < 20; ++k) {
-            // Each question starts its own cell and leaves room before the next.
-            const QString cell = lines[i].mid(RowDrill::kIndent + k * width, width);
-            const auto match = shape.match(cell);
-            QVERIFY2(match.hasMatch(), qPrintable(cell));
-            const qint64 a = match.captured(1).toLongLong();
-            const qint64 b = match.captured(3).toLongLong();
-            const bool subtract = match.captured(2) == QLatin1String("-");
-            const qint64 shown = match.captured(4).toLongLong();
-            QCOMPARE(match.captured(4), QString::number(shown)); // no leading zero or sign
-            QCOMPARE(shown, subtract ? a - b : a + b);
-            if (limited) {
-                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && shown <= first, qPrintable(cell));
-            } else if (subtract) {
-                QVERIFY2(a >= b, qPrintable(cell));
-                QCOMPARE(digitsOf(a), std::max(first, second));
-                QCOMPARE(digitsOf(b), std::min(first, second));
-            } else {
-                QCOMPARE(digitsOf(a), first);
-                QCOMPARE(digitsOf(b), second);
-            }
-            subtractions += subtract ? 1 : 0;
-        }
-    }
-    const int questions = 20 * 50 * 4;
-    if (option == QLatin1String(RowForm::kAddition)) {
-        QCOMPARE(subtractions, 0);
-    } else if (option == QLatin1String(RowForm::kSubtraction)) {
-        QCOMPARE(subtractions, questions);
-    } else {
-        QVERIFY2(subtractions > questions * 45 / 100 && subtractions < questions * 55 / 100,
-            qPrintable(QString::number(subtractions)));
-    }
-    QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[4000]题已完成")));
-}
-
-void TestAddSub::badSettingsGiveTheirMessageAndNoFile_data()
-{
-    QTest::addColumn<AddSubDrill>("drill");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    using D = AddSubDrill;
-    using namespace RowForm;
-    QTest::newRow("limit 4") << D::Kindergarten << kFirstBox << "4" << kLimitMessage;
-    QTest::newRow("limit 21") << D::Kindergarten << kFirstBox << "21" << kLimitMessage;
-    QTest::newRow("limit empty") << D::Kindergarten << kFirstBox << "" << kLimitMessage;
-    QTest::newRow("limit fraction") << D::Kindergarten << kFirstBox << "10.5" << kLimitMessage;
-    QTest::newRow("lower first digits 0") << D::Lower << kFirstBox << "0" << digitsMessage(2);
-    QTest::newRow("lower first digits 3") << D::Lower << kFirstBox << "3" << digitsMessage(2);
-    QTest::newRow("lower second digits 3") << D::Lower << kSecondBox << "3" << digitsMessage(2);
-    QTest::newRow("middle second digits 5") << D::Middle << kSecondBox << "5" << digitsMessage(4);
-    QTest::newRow("middle first digits letters") << D::Middle << kFirstBox << "abc" << digitsMessage(4);
-    QTest::newRow("upper first digits 7") << D::Upper << kFirstBox << "7" << digitsMessage(6);
-    QTest::newRow("upper second digits -1") << D::Upper << kSecondBox << "-1" << digitsMessage(6);
-    QTest::newRow("kindergarten per row 21") << D::Kindergarten << kPerRowBox << "21" << kCountsMessage;
-    QTest::newRow("lower per row 0") << D::Lower << kPerRowBox << "0" << kCountsMessage;
-    QTest::newRow("middle rows 51") << D::Middle << kRowsBox << "51" << kCountsMessage;
-    QTest::newRow("upper pages 41") << D::Upper << kPagesBox << "41" << kCountsMessage;
-    QTest::newRow("upper pages empty") << D::Upper << kPagesBox << " " << kCountsMessage;
-}
-
-void TestAddSub::badSettingsGiveTheirMessageAndNoFile()
-{
-    QFETCH(AddSubDrill, drill);
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    NoPrinterTarget noPrinter;
-    DrillSession session(noPrinter);
-    session.build<AddSubWindow>(addSubDrillDefinition(drill));
-    session.setText(qPrintable(box), text);
-    if (message != kCountsMessage) {
-        // The counts fail too: only the first message shows.
-        session.setText(RowForm::kRowsBox, QStringLiteral("51"));
-    }
-    session.generate();
-    QCOMPARE(session.messages.messages, QStringList { message });
-    QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(session.text(RowForm::kProgress).isEmpty());
-    QVERIFY(session.text(RowForm::kCompletion).isEmpty());
-}
-
 void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
 {
     DrillSession session;
-    session.build<AddSubWindow>(addSubDrillDefinition(AddSubDrill::Lower));
+    session.build(AddSubDrills::kLower);
     session.choose(RowForm::kAddition);
     QVERIFY(session.chosen(DrillNames::kHideAnswers) && !session.chosen(RowForm::kMixed));
     session.choose(DrillNames::kShowAnswers);
@@ -448,7 +231,7 @@ void TestAddSub::spaceNumbersEveryQuestionOfItsChoiceOnce()
 
 void TestAddSub::newChoicesHoldOverALargeRun_data()
 {
-    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<const AddSubDrillDefinition*>("drill");
     QTest::addColumn<int>("first"); // the limit for kindergarten
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("operation");
@@ -460,72 +243,103 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
     QTest::addColumn<bool>("three"); // three numbers
     QTest::addColumn<int>("places");
     const QList<int> large { 20, 50, 4 };
-    using D = AddSubDrill;
+    namespace D = AddSubDrills;
     using namespace RowForm;
+    // The questions' digits, limits and operations with every other choice at its start.
+    const auto plain = [&large](const char* name, const AddSubDrillDefinition* drill, int first, int second,
+                           const char* operation) {
+        QTest::newRow(name) << drill << first << second << QString::fromLatin1(operation)
+                            << QString::fromLatin1(kAnyCarry) << false << false << large << 0 << false << 0;
+    };
+    plain("within 5 mixed", &D::kKindergarten, 5, 0, kMixed);
+    plain("within 20 addition", &D::kKindergarten, 20, 0, kAddition);
+    plain("within 20 subtraction", &D::kKindergarten, 20, 0, kSubtraction);
+    plain("lower 1 and 1 mixed", &D::kLower, 1, 1, kMixed);
+    plain("lower 1 and 2 subtraction", &D::kLower, 1, 2, kSubtraction);
+    plain("lower 2 and 2 subtraction", &D::kLower, 2, 2, kSubtraction);
+    plain("lower 2 and 1 addition", &D::kLower, 2, 1, kAddition);
+    plain("middle 4 and 1 mixed", &D::kMiddle, 4, 1, kMixed);
+    plain("middle 1 and 4 mixed", &D::kMiddle, 1, 4, kMixed);
+    plain("middle 4 and 4 subtraction", &D::kMiddle, 4, 4, kSubtraction);
+    plain("upper 6 and 6 addition", &D::kUpper, 6, 6, kAddition);
+    plain("upper 6 and 6 mixed", &D::kUpper, 6, 6, kMixed);
+    plain("upper 3 and 6 subtraction", &D::kUpper, 3, 6, kSubtraction);
     QTest::newRow("within 10 carrying, every one of the 18")
-        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 }
+        << &D::kKindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 }
         << 0 << false << 0;
     QTest::newRow("within 20 without carrying, blanks")
-        << D::Kindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large << 0 << false
+        << &D::kKindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large << 0 << false
         << 0;
-    QTest::newRow("within 20 borrowing, blanks") << D::Kindergarten << 20 << 0 << kSubtraction << kAlwaysCarry
-                                                 << false << true << large << 0 << false << 0;
+    QTest::newRow("within 20 borrowing, blanks") << &D::kKindergarten << 20 << 0 << kSubtraction
+                                                 << kAlwaysCarry << false << true << large << 0 << false << 0;
     QTest::newRow("within 20 mixed, blanks, distinct")
-        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 } << 0
-        << false << 0;
+        << &D::kKindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 }
+        << 0 << false << 0;
     QTest::newRow("lower 1 and 1 mixed, every one of the 126")
-        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 } << 0 << false
-        << 0;
+        << &D::kLower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 } << 0
+        << false << 0;
     QTest::newRow("lower 2 and 1 carrying mixed, blanks")
-        << D::Lower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large << 0 << false << 0;
+        << &D::kLower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large << 0 << false << 0;
     QTest::newRow("lower 2 and 2 borrowing, distinct")
-        << D::Lower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 }
+        << &D::kLower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 }
         << 0 << false << 0;
     QTest::newRow("middle 4 and 4 without borrowing")
-        << D::Middle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large << 0 << false << 0;
+        << &D::kMiddle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large << 0 << false << 0;
     QTest::newRow("middle 1 and 4 without carrying mixed")
-        << D::Middle << 1 << 4 << kMixed << kNeverCarry << true << false << large << 0 << false << 0;
+        << &D::kMiddle << 1 << 4 << kMixed << kNeverCarry << true << false << large << 0 << false << 0;
     QTest::newRow("upper 6 and 6 carrying")
-        << D::Upper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large << 0 << false << 0;
+        << &D::kUpper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large << 0 << false << 0;
     QTest::newRow("upper 6 and 6 borrowing")
-        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large << 0 << false << 0;
+        << &D::kUpper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large << 0 << false << 0;
     QTest::newRow("upper 3 and 6 borrowing mixed")
-        << D::Upper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large << 0 << false << 0;
+        << &D::kUpper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large << 0 << false << 0;
     // 得数不超过: on every result, and a subtraction's minuend.
     QTest::newRow("within 20 mixed, results up to 12, every one of the 144")
-        << D::Kindergarten << 20 << 0 << kMixed << kAnyCarry << true << false << QList<int> { 12, 12, 1 }
+        << &D::kKindergarten << 20 << 0 << kMixed << kAnyCarry << true << false << QList<int> { 12, 12, 1 }
         << 12 << false << 0;
     QTest::newRow("lower 2 and 1 carrying, results up to 30, blanks")
-        << D::Lower << 2 << 1 << kAddition << kAlwaysCarry << false << true << large << 30 << false << 0;
+        << &D::kLower << 2 << 1 << kAddition << kAlwaysCarry << false << true << large << 30 << false << 0;
     QTest::newRow("lower 2 and 1 mixed, results up to 20, distinct")
-        << D::Lower << 2 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 10, 10, 1 } << 20
+        << &D::kLower << 2 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 10, 10, 1 } << 20
         << false << 0;
     QTest::newRow("upper 6 and 6 borrowing, up to 200000")
-        << D::Upper << 6 << 6 << kSubtraction << kAlwaysCarry << false << false << large << 200000 << false
+        << &D::kUpper << 6 << 6 << kSubtraction << kAlwaysCarry << false << false << large << 200000 << false
         << 0;
     // Three numbers: every step carries (borrows) or none does, no result below 0.
     QTest::newRow("lower 1 and 1 chains, up to 20, blanks")
-        << D::Lower << 1 << 1 << kAddition << kAnyCarry << false << true << large << 20 << true << 0;
+        << &D::kLower << 1 << 1 << kAddition << kAnyCarry << false << true << large << 20 << true << 0;
     QTest::newRow("lower 2 and 1 chains borrowing, distinct")
-        << D::Lower << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
+        << &D::kLower << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
         << 0 << true << 0;
     QTest::newRow("lower 2 and 2 mixed chains without regrouping, up to 99")
-        << D::Lower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
+        << &D::kLower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
     QTest::newRow("middle 4 and 3 mixed chains carrying, up to 5000, distinct")
-        << D::Middle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
-    // Decimals: the digits as written, carrying on them, exact results.
+        << &D::kMiddle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
+    // A shorter first number has no a−b+c, yet its a+b−c make a mixed sheet (7+33−21).
+    QTest::newRow("lower 1 and 2 mixed chains, the first shorter")
+        << &D::kLower << 1 << 2 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 3 and 1 mixed chains, the first longer")
+        << &D::kMiddle << 3 << 1 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
+    QTest::newRow("middle 2 and 2 mixed chains, equal, distinct")
+        << &D::kMiddle << 2 << 2 << kMixed << kAnyCarry << true << false << large << 0 << true << 0;
+    // Decimals: every operand with exactly its places, the last not 0, and
+    // its digits as written; carrying on them; exact results.
     QTest::newRow("upper 3 and 2, one place")
-        << D::Upper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
+        << &D::kUpper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
+    QTest::newRow("upper 2 and 2, two places")
+        << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 2;
+    QTest::newRow("upper 6 and 1, one place, carrying")
+        << &D::kUpper << 6 << 1 << kMixed << kAlwaysCarry << false << false << large << 0 << false << 1;
     QTest::newRow("upper 2 and 1, two places, borrowing, distinct")
-        << D::Upper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
+        << &D::kUpper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
         << 0 << false << 2;
     QTest::newRow("upper 4 and 3, two places, without carrying, up to 50")
-        << D::Upper << 4 << 3 << kMixed << kNeverCarry << false << false << large << 50 << false << 2;
+        << &D::kUpper << 4 << 3 << kMixed << kNeverCarry << false << false << large << 50 << false << 2;
 }
 
 void TestAddSub::newChoicesHoldOverALargeRun()
 {
-    QFETCH(AddSubDrill, drill);
+    QFETCH(const AddSubDrillDefinition*, drill);
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(QString, operation);
@@ -536,10 +350,10 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QFETCH(int, limit);
     QFETCH(bool, three);
     QFETCH(int, places);
-    const bool limited = drill == AddSubDrill::Kindergarten;
+    const bool limited = drill->maxDigits == 0;
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
-    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.build(*drill);
     session.setText(RowForm::kFirstBox, QString::number(first));
     if (!limited) {
         session.setText(RowForm::kSecondBox, QString::number(second));
@@ -570,74 +384,65 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QCOMPARE(files.size(), 1);
     const QStringList lines = sheetValues(session.dir.filePath(files[0]));
     QCOMPARE(lines.size(), 2 + layout[1] * layout[2]);
-    // Two or three numbers, one of them in brackets in the blank form (the
-    // answer stands there), each with at most `places` places and no trailing zero.
-    static const QRegularExpression shape(
-        QStringLiteral("^(\\(?)(\\d+(?:\\.\\d*[1-9])?)\\)?([+-])(\\(?)(\\d+(?:\\.\\d*[1-9])?)\\)?"
-                       "(?:([+-])(\\d+(?:\\.\\d*[1-9])?))?=(\\d+(?:\\.\\d*[1-9])?) +$"));
-    // A number as written, as a whole number of hundredths (or of ones without places).
-    const qint64 unit = places == 0 ? 1 : places == 1 ? 10 : 100;
-    const auto value = [&](const QString& written) {
-        const qsizetype point = written.indexOf(QLatin1Char('.'));
-        if (point < 0) {
-            return written.toLongLong() * unit;
-        }
-        const QString fraction = written.mid(point + 1);
-        return written.left(point).toLongLong() * unit
-            + fraction.leftJustified(places, QLatin1Char('0')).toLongLong();
-    };
-    const int width = static_cast<int>(lines[2].size() - RowDrill::kIndent) / layout[0];
+    const int width = SheetCells::cellWidth(lines[2], layout[0]);
     QSet<QString> seen;
-    int subtractions = 0;
-    for (int i = 2; i < lines.size(); ++i) {
-        QCOMPARE(lines[i].size(), RowDrill::kIndent + layout[0] * width);
-        for (int k = 0; k < layout[0]; ++k) {
-            const QString cell = lines[i].mid(RowDrill::kIndent + k * width, width);
-            const auto match = shape.match(cell);
-            QVERIFY2(match.hasMatch(), qPrintable(cell));
-            QCOMPARE(match.hasCaptured(7), three);
-            QVERIFY2(match.captured(2).section(QLatin1Char('.'), 1).size() <= places, qPrintable(cell));
-            std::vector<qint64> numbers { value(match.captured(2)), value(match.captured(5)) };
-            std::vector<bool> subtract { match.captured(3) == QLatin1String("-") };
-            if (three) {
-                numbers.push_back(value(match.captured(7)));
-                subtract.push_back(match.captured(6) == QLatin1String("-"));
-            }
-            // The blank: of two numbers the second addend or the minuend, of three the second.
-            const int bracketed = !match.captured(1).isEmpty() ? 0 : !match.captured(4).isEmpty() ? 1 : -1;
-            QCOMPARE(bracketed, !blank ? -1 : (!three && subtract[0]) ? 0 : 1);
-            // Each step from the first number on: never below 0, carrying as
-            // chosen, every result (and the first number) within the limit.
-            qint64 result = numbers[0];
-            QVERIFY2(limit == 0 || result <= limit * unit, qPrintable(cell));
-            for (std::size_t step = 0; step < subtract.size(); ++step) {
-                QVERIFY2(obeys(carry, result, numbers[step + 1], subtract[step]), qPrintable(cell));
-                result += subtract[step] ? -numbers[step + 1] : numbers[step + 1];
-                QVERIFY2(result >= 0 && (limit == 0 || result <= limit * unit), qPrintable(cell));
-            }
-            QCOMPARE(value(match.captured(8)), result);
-            const qint64 a = numbers[0];
-            const qint64 b = numbers[1];
-            if (limited) {
-                QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && (subtract[0] || a + b <= first),
-                    qPrintable(cell));
-            } else if (three) {
-                QCOMPARE(digitsOf(a), first);
-                QCOMPARE(digitsOf(b), second);
-                QCOMPARE(digitsOf(numbers[2]), second);
-            } else {
-                // The digits as written: those of the whole number of the last place.
-                QCOMPARE(digitsOf(a), subtract[0] ? std::max(first, second) : first);
-                QCOMPARE(digitsOf(b), subtract[0] ? std::min(first, second) : second);
-            }
-            QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
-            seen.insert(cell.trimmed());
-            subtractions += subtract[0] ? 1 : 0;
+    int withMinus = 0; // questions with a − in them
+    int withPlus = 0;
+    for (const QString& cell : SheetCells::cellsOf(lines.mid(2), layout[0], width)) {
+        // Two or three numbers, one of them in brackets in the blank form (the
+        // answer stands there), each with at most `places` places.
+        const auto question = SheetCells::readAddSubCell(cell, places);
+        // answer stands there), each number with exactly `places` places.
+        QVERIFY2(question, qPrintable(cell));
+        for (const int written : question->writtenPlaces) {
+            QVERIFY2(written == places, qPrintable(cell));
         }
+        const std::vector<qint64>& numbers = question->numbers;
+        const std::vector<bool>& subtract = question->subtract;
+        QCOMPARE(numbers.size(), three ? 3U : 2U);
+        // The blank: of two numbers the second addend or the minuend, of three the second.
+        QCOMPARE(question->bracketed, !blank ? -1 : (!three && subtract[0]) ? 0 : 1);
+        // Each step from the first number on: never below 0, carrying as
+        // chosen, every result (and the first number) within the limit.
+        const qint64 unit = places == 0 ? 1 : places == 1 ? 10 : 100;
+        qint64 result = numbers[0];
+        QVERIFY2(limit == 0 || result <= limit * unit, qPrintable(cell));
+        for (std::size_t step = 0; step < subtract.size(); ++step) {
+            QVERIFY2(obeys(carry, result, numbers[step + 1], subtract[step]), qPrintable(cell));
+            result += subtract[step] ? -numbers[step + 1] : numbers[step + 1];
+            QVERIFY2(result >= 0 && (limit == 0 || result <= limit * unit), qPrintable(cell));
+        }
+        QCOMPARE(question->result, result);
+        const qint64 a = numbers[0];
+        const qint64 b = numbers[1];
+        if (limited) {
+            QVERIFY2(a >= 1 && b >= 1 && a <= first && b <= first && (subtract[0] || a + b <= first),
+                qPrintable(cell));
+        } else if (three) {
+            QCOMPARE(digitsOf(a), first);
+            QCOMPARE(digitsOf(b), second);
+            QCOMPARE(digitsOf(numbers[2]), second);
+        } else {
+            // The digits as written: those of the whole number of the last place.
+            QCOMPARE(digitsOf(a), subtract[0] ? std::max(first, second) : first);
+            QCOMPARE(digitsOf(b), subtract[0] ? std::min(first, second) : second);
+        }
+        QVERIFY2(!distinct || !seen.contains(cell.trimmed()), qPrintable(cell));
+        seen.insert(cell.trimmed());
+        withMinus += std::count(subtract.begin(), subtract.end(), true) > 0 ? 1 : 0;
+        withPlus += std::count(subtract.begin(), subtract.end(), false) > 0 ? 1 : 0;
     }
     const int questions = layout[0] * layout[1] * layout[2];
-    QCOMPARE(subtractions == 0, operation == QLatin1String(RowForm::kAddition));
-    QCOMPARE(subtractions == questions, operation == QLatin1String(RowForm::kSubtraction));
+    QCOMPARE(withMinus == 0, operation == QLatin1String(RowForm::kAddition));
+    QCOMPARE(withPlus == 0, operation == QLatin1String(RowForm::kSubtraction));
+    if (operation == QLatin1String(RowForm::kMixed) && carry == QLatin1String(RowForm::kAnyCarry) && !distinct
+        && limit == 0 && !three) {
+        // Mixed: about as many subtractions as additions.
+        QVERIFY2(withMinus > questions * 45 / 100 && withMinus < questions * 55 / 100,
+            qPrintable(QString::number(withMinus)));
+    }
+    QVERIFY(
+        session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[%1]题已完成").arg(questions)));
 
     // The same sheet again from a copy of the random source: the questions
     // used belong to the run, not to the window.
@@ -673,7 +478,7 @@ void TestAddSub::newChoicesHoldOverALargeRun()
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
 {
-    QTest::addColumn<AddSubDrill>("drill");
+    QTest::addColumn<const AddSubDrillDefinition*>("drill");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("operation");
@@ -683,54 +488,69 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("limit"); // 得数不超过; empty: not ticked
     QTest::addColumn<bool>("three");
-    using D = AddSubDrill;
+    QTest::addColumn<int>("places");
+    namespace D = AddSubDrills;
     using namespace RowForm;
     const QList<int> small { 1, 1, 1 };
     const QString again = QStringLiteral("，请重新选择进位退位。");
     QTest::newRow("within 9 carrying")
-        << D::Kindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << &D::kKindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false << 0;
     QTest::newRow("within 9 borrowing")
-        << D::Kindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false;
-    QTest::newRow("within 9 mixed carrying")
-        << D::Kindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false;
+        << &D::kKindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false << 0;
+    QTest::newRow("within 9 mixed carrying, neither kind")
+        << &D::kKindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
+        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题或必须退位的减法题") + again << QString()
+        << false << 0;
     QTest::newRow("lower 1 and 1 borrowing")
-        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false;
+        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false << 0;
     QTest::newRow("within 10 carrying, 19 asked")
-        << D::Kindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
+        << &D::kKindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 1 and 1, 128 asked")
-        << D::Lower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
+        << &D::kLower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。") << QString()
-        << false;
+        << false << 0;
     QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
-        << D::Lower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
+        << &D::kLower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
         << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。") << QString()
-        << false;
-    const QString none = AddSubTexts::kNoQuestionMessage;
+        << false << 0;
+    // Only the choices in play, in the window's words: 幼儿加减 has a 计算范围, not 位数.
     QTest::newRow("lower 2 and 2 additions, results up to 15")
-        << D::Lower << 2 << 2 << kAddition << kAnyCarry << false << small << none << "15" << false;
+        << &D::kLower << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法和得数不超过15出不了题，请重新选择。") << "15" << false << 0;
     QTest::newRow("within 20 additions, results up to 1")
-        << D::Kindergarten << 20 << 0 << kAddition << kAnyCarry << false << small << none << "1" << false;
+        << &D::kKindergarten << 20 << 0 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的计算范围、加法和得数不超过1出不了题，请重新选择。") << "1" << false << 0;
     QTest::newRow("lower 1 and 1 chains, every step borrowing")
-        << D::Lower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small << none << "" << true;
-    QTest::newRow("middle 1 and 2 chains, results up to 5")
-        << D::Middle << 1 << 2 << kMixed << kAnyCarry << false << small << none << "5" << true;
+        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
+        << QStringLiteral("按所选的位数、减法、三个数连加减和必须进位/退位出不了题，请重新选择。") << ""
+        << true << 0;
+    QTest::newRow("lower 1 and 2 chains of subtractions, the first shorter")
+        << &D::kLower << 1 << 2 << kSubtraction << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、减法和三个数连加减出不了题，请重新选择。") << "" << true << 0;
+    QTest::newRow("middle 1 and 2 mixed chains, results up to 5")
+        << &D::kMiddle << 1 << 2 << kMixed << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加减混合、三个数连加减和得数不超过5出不了题，请重新选择。") << "5"
+        << true << 0;
+    QTest::newRow("upper 2 and 2 additions, one place, results up to 2")
+        << &D::kUpper << 2 << 2 << kAddition << kAnyCarry << false << small
+        << QStringLiteral("按所选的位数、加法、一位小数和得数不超过2出不了题，请重新选择。") << "2" << false
+        << 1;
     QTest::newRow("upper 2 and 2 with 得数不超过 0")
-        << D::Upper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "0" << false;
+        << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
+        << "0" << false << 0;
     QTest::newRow("lower 2 and 1 with 得数不超过 not a number")
-        << D::Lower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "2O" << true;
+        << &D::kLower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
+        << "2O" << true << 0;
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
 {
-    QFETCH(AddSubDrill, drill);
+    QFETCH(const AddSubDrillDefinition*, drill);
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(QString, operation);
@@ -740,11 +560,12 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     QFETCH(QString, message);
     QFETCH(QString, limit);
     QFETCH(bool, three);
+    QFETCH(int, places);
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
-    session.build<AddSubWindow>(addSubDrillDefinition(drill));
+    session.build(*drill);
     session.setText(RowForm::kFirstBox, QString::number(first));
-    if (drill != AddSubDrill::Kindergarten) {
+    if (drill->maxDigits != 0) {
         session.setText(RowForm::kSecondBox, QString::number(second));
     }
     session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
@@ -757,6 +578,9 @@ void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
     session.setText(RowForm::kLimitBox, limit);
     if (three) {
         session.tick(RowForm::kThreeNumbersCheck, true);
+    }
+    if (places > 0) {
+        session.choose(RowForm::kPlacesOptions[places]);
     }
     session.generate();
     QCOMPARE(session.messages.messages, QStringList { message });

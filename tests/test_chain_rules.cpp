@@ -38,8 +38,9 @@ private slots:
 };
 
 namespace {
-// Drawing pass: h for slots 1-2 (trunc(r × 10) − 10, −10 refused), j for
-// slots 3-7 (trunc(r × 10), 0 refused). These give slots −6 −3 1 2 3 4 5.
+// Drawing pass: subtracted terms for slots 1-2 (trunc(r × 10) − 10, −10
+// refused), added terms for slots 3-7 (trunc(r × 10), 0 refused). These
+// give slots −6 −3 1 2 3 4 5.
 const QList<float> kPlainDraw { 0.45f, 0.75f, 0.15f, 0.25f, 0.35f, 0.45f, 0.55f };
 // Ordering pass over those slots: the first term from slot trunc(r × 6) + 1
 // = 4; then slots trunc(r × 7 + 0.05): 0 twice (refused), 1, 3, 3 again
@@ -47,6 +48,29 @@ const QList<float> kPlainDraw { 0.45f, 0.75f, 0.15f, 0.25f, 0.35f, 0.45f, 0.55f 
 const QList<float> kPlainOrder { 0.55f, 0.0f, 0.01f, 0.15f, 0.55f, 0.56f, 0.30f, 0.72f, 0.86f, 0.99f,
     0.995f };
 const QList<int> kPlainShown { 2, -6, 1, -3, 3, 4, 5 };
+
+// One row drawn on its own, as a run draws each of its rows.
+template <typename Source> ChainRow drawChainRow(Source& source, int questions, int terms, int subtracted)
+{
+    ChainRow row;
+    std::vector<std::vector<int>> drawn;
+    drawChainRowInto(source, questions, terms, subtracted, row, drawn);
+    return row;
+}
+
+QString formatTermLine(const ChainRow& row, int k)
+{
+    SheetLine line;
+    writeTermLine(line, row, k);
+    return line.text();
+}
+
+QString formatAnswerLine(const ChainRow& row)
+{
+    SheetLine line;
+    writeAnswerLine(line, row);
+    return line.text();
+}
 } // namespace
 
 void TestChainRules::rowFromChosenValues_data()
@@ -313,7 +337,7 @@ void TestChainRules::distinctRunDrawsAgainOnlyForARepeat()
     RandomSource random;
     RandomSource model = random;
     NoPrinterTarget noPrinter;
-    SheetOutputs outputs(noPrinter, { false, false });
+    SheetOutputs outputs(noPrinter, { false, false }, QString());
     QVERIFY(outputs.open());
     QVERIFY(ChainDrill::run(sheet, settings, random, outputs));
 

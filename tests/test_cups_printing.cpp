@@ -2,10 +2,14 @@
 // a multiplication run sent to the default printer, a PDF queue, comes out
 // as one job of four framed, numbered pages; a queue that takes no jobs or is
 // stopped gets a message naming it, before the run or when the job is handed
-// over, and the run is not reported as done.
+// over, and the run is not reported as done. A preview's PDF file is the
+// preview on the printer's own paper; a silent print server is given up.
 
 #include "TestSupport.h"
 
+#include "forms/ChainForm.h"
+#include "forms/PageView.h"
+#include "forms/PreviewWindow.h"
 #include "forms/RowForm.h"
 #include "output/OutputMessages.h"
 #include "printing/PagePainter.h"
@@ -17,7 +21,9 @@
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QTransform>
 #include <cups/cups.h>
+#include <numeric>
 
 using namespace TestSupport;
 
@@ -100,6 +106,51 @@ QString jobFile(int job)
         { QStringLiteral("*job_%1.pdf").arg(job), QStringLiteral("job_%1-*.pdf").arg(job) }, QDir::Files);
     return files.size() == 1 ? out.filePath(files.first()) : QString();
 }
+
+// The box of a drawn page's dark pixels.
+QRect inkBox(const QImage& page)
+{
+    QRect box;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 160) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+bool withinTwoPixels(const QRect& a, const QRect& b)
+{
+    return qAbs(a.left() - b.left()) <= 2 && qAbs(a.top() - b.top()) <= 2 && qAbs(a.right() - b.right()) <= 2
+        && qAbs(a.bottom() - b.bottom()) <= 2;
+}
+
+// The share of a page's ink that stands in other rows on one drawing than on
+// the other. Each row's share is summed with two rows on either side (3.6 pt
+// at 100 dpi), as two renderers shape small glyphs and round them to pixels
+// a little differently, and draw them a little lighter or darker.
+double misplaced(const QList<qint64>& a, const QList<qint64>& b)
+{
+    const auto shares = [](const QList<qint64>& ink) {
+        const double total = std::accumulate(ink.begin(), ink.end(), 0.0);
+        QList<double> near(ink.size(), 0.0);
+        for (qsizetype i = 0; i < ink.size(); ++i) {
+            for (qsizetype j = std::max<qsizetype>(0, i - 2); j <= std::min(ink.size() - 1, i + 2); ++j) {
+                near[i] += ink[j] / total;
+            }
+        }
+        return near;
+    };
+    const QList<double> x = shares(a);
+    const QList<double> y = shares(b);
+    double moved = 0;
+    for (qsizetype i = 0; i < std::min(x.size(), y.size()); ++i) {
+        moved += std::abs(x[i] - y[i]);
+    }
+    return moved / 10; // each row's ink counted five times, on both drawings
+}
 } // namespace
 
 class TestCupsPrinting : public QObject {
@@ -115,6 +166,9 @@ private slots:
     void jobKeepsThePrintersPaperAndPrintableArea();
     void silentPrintServerIsAFailure_data();
     void silentPrintServerIsAFailure();
+    void silentPrintServerLeavesA4();
+    void savedPdfIsThePreview_data();
+    void savedPdfIsThePreview();
 };
 
 void TestCupsPrinting::runPrintsFourPagesOnTheDefaultPrinter()
@@ -298,6 +352,85 @@ void TestCupsPrinting::silentPrintServerIsAFailure()
     QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
     QVERIFY(!reportedDone(session));
     QVERIFY(!QFile::exists(session.dir.filePath(kSheet)));
+}
+
+void TestCupsPrinting::silentPrintServerLeavesA4()
+{
+    // The printer's paper is asked over a connection that gives up within
+    // the limit; A4 stands in, and nothing is left asking.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    cupsSetServer(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8().constData());
+    QElapsedTimer waited;
+    waited.start();
+    const QPageLayout paper = SystemPrintTarget().pageLayout();
+    const qint64 elapsed = waited.elapsed();
+    cupsSetServer(nullptr);
+    QCOMPARE(paper, PrintTarget::a4());
+    QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+}
+
+void TestCupsPrinting::savedPdfIsThePreview_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("perRowBox");
+    QTest::addColumn<QString>("perRow");
+    QTest::newRow("中段乘算, upright") << "zdcs" << QByteArray(RowForm::kPerRowBox) << "5";
+    QTest::newRow("七笔加减 30 a row with its answers, sideways")
+        << "j7" << QByteArray(ChainForm::kPerRowBox) << "30";
+}
+
+void TestCupsPrinting::savedPdfIsThePreview()
+{
+    // On the B5 queue, the preview's 保存为PDF writes the pages the preview
+    // shows: drawn at 100 dpi, each PDF page has the size of the previewed
+    // page (paper and orientation) and its ink in the same places.
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, perRowBox);
+    QFETCH(QString, perRow);
+    const DefaultQueue queue(QStringLiteral("MirevaB5"));
+    SystemPrintTarget printer;
+    DrillSession session(printer);
+    QVERIFY(session.open(entry));
+    session.setText(perRowBox.constData(), perRow);
+    session.choose(DrillNames::kSeparateAnswers);
+    PrintedPages shown;
+    QPageLayout paper;
+    const PreviewWindow::Handler previous
+        = PreviewWindow::setHandler([&](QWidget*, const PrintedPages& pages, PrintTarget& target) {
+              shown = pages;
+              paper = target.pageLayout();
+          });
+    session.click(DrillNames::kPreview);
+    PreviewWindow::setHandler(previous);
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(paper.pageSize().id(), QPageSize::B5);
+    const QString saved = session.paper.filePath(QStringLiteral("saved.pdf"));
+    QVERIFY(PreviewWindow::savePdf(session.window, shown, paper, saved));
+    QCOMPARE(pdfPages(saved).size(), shown.size());
+
+    PageView view(shown, paper);
+    view.setZoom(100.0 / 72.0);
+    const QList<QWidget*> sheets = view.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(sheets.size(), shown.size());
+    const QTransform across = QTransform().rotate(90);
+    for (int page = 1; page <= sheets.size(); ++page) {
+        const QImage previewed
+            = sheets[page - 1]->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const QImage printed = renderedPage(saved, page, false).convertToFormat(QImage::Format_Grayscale8);
+        const QString where = QStringLiteral("page %1").arg(page);
+        QVERIFY2(withinTwoPixels(previewed.rect(), printed.rect()), qPrintable(where));
+        // The preview frames its page with a grey line; inside it, the ink.
+        const QRect inside = previewed.rect().intersected(printed.rect()).adjusted(2, 2, -2, -2);
+        const QImage shownInk = previewed.copy(inside);
+        const QImage savedInk = printed.copy(inside);
+        QVERIFY2(!inkBox(shownInk).isEmpty() && withinTwoPixels(inkBox(shownInk), inkBox(savedInk)),
+            qPrintable(where));
+        QVERIFY2(misplaced(inkByRow(shownInk), inkByRow(savedInk)) < 0.1, qPrintable(where));
+        QVERIFY2(
+            misplaced(inkByRow(shownInk.transformed(across)), inkByRow(savedInk.transformed(across))) < 0.1,
+            qPrintable(where));
+    }
 }
 
 QTEST_MAIN(TestCupsPrinting)

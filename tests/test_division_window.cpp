@@ -23,7 +23,7 @@ using Kinds = std::array<DivisionKind, DivisionRules::kKinds>;
 
 const Kinds kDefaultKinds { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } };
 
-QStringList sheetFiles(const ScratchDir& dir)
+QStringList sheetFiles(const QTemporaryDir& dir)
 {
     QStringList names = QDir(dir.path()).entryList({ QStringLiteral("*.xls") }, QDir::Files);
     names.sort();
@@ -123,7 +123,7 @@ void TestDivisionWindow::messages()
     QFETCH(QStringList, messages);
     QFETCH(int, files);
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     session.setText(SetForm::kSetsBox, sets);
     for (qsizetype i = 0; i + 1 < boxes.size(); i += 2) {
         session.setText(qPrintable(boxes[i]), boxes[i + 1]);
@@ -139,7 +139,7 @@ void TestDivisionWindow::messages()
 void TestDivisionWindow::defaultRunWritesTenSets()
 {
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     RandomSource replay = session.random; // to draw again what the run draws
 
     session.generate();
@@ -187,7 +187,7 @@ void TestDivisionWindow::rowsOfASet()
     QFETCH(Kinds, kinds);
     QFETCH(int, rows);
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     RandomSource replay = session.random; // to draw again what the run draws
     session.setText(SetForm::kSetsBox, QStringLiteral("1"));
     session.setText(SetForm::kPerRowBox, QString::number(perRow));
@@ -214,7 +214,7 @@ void TestDivisionWindow::rowsOfASet()
 void TestDivisionWindow::answersFollowTheQuestions()
 {
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     RandomSource replay = session.random; // to draw again what the run draws
     session.setText(SetForm::kSetsBox, QStringLiteral("2"));
     session.setText(SetForm::kBoxNames[3][2], QStringLiteral("20"));
@@ -242,7 +242,7 @@ void TestDivisionWindow::answersFollowTheQuestions()
 void TestDivisionWindow::withoutOutputsTheRunStillCompletes()
 {
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     RandomSource replay = session.random; // to draw again what the run draws
     session.tick(DrillNames::kToFile, false);
 
@@ -262,7 +262,7 @@ void TestDivisionWindow::withoutOutputsTheRunStillCompletes()
 void TestDivisionWindow::printsOnePagePerSet()
 {
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     RandomSource replay = session.random; // to draw again what the run draws
     session.setText(SetForm::kSetsBox, QStringLiteral("3"));
     session.tick(DrillNames::kToPrinter, true);
@@ -297,7 +297,7 @@ void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 {
     QFETCH(int, failing);
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     session.setText(SetForm::kSetsBox, QStringLiteral("5"));
     session.tick(DrillNames::kToPrinter, true);
     session.tick(DrillNames::kToFile, true);
@@ -333,7 +333,7 @@ void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 void TestDivisionWindow::fractionsAreRoundedHalfToEven()
 {
     DrillSession session;
-    session.build<SetDrillWindow>(DivisionDrills::sets());
+    session.build(DivisionDrills::sets());
     session.setText(SetForm::kSetsBox, QStringLiteral("1.5")); // 2 sets
     session.setText(SetForm::kBoxNames[0][2], QStringLiteral("3.5")); // 4
     session.setText(SetForm::kBoxNames[1][2], QStringLiteral("2.5")); // 2

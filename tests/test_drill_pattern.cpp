@@ -8,6 +8,7 @@
 
 #include "common/DistinctTexts.h"
 #include "forms/ChainForm.h"
+#include "forms/PageView.h"
 #include "forms/PreviewWindow.h"
 #include "forms/RowForm.h"
 #include "forms/SetForm.h"
@@ -15,12 +16,16 @@
 #include "output/OutputMessages.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTest>
+#include <QTimer>
 
 using namespace TestSupport;
 
@@ -84,6 +89,8 @@ private slots:
     void failedPrintEndsWithoutSuccessTexts();
     void previewShowsAndPrintsThePagesOfARun_data();
     void previewShowsAndPrintsThePagesOfARun();
+    void previewOpensOnTheWholeFirstPage_data();
+    void previewOpensOnTheWholeFirstPage();
     void keyboardFollowsTheScreen_data();
     void keyboardFollowsTheScreen();
 };
@@ -185,7 +192,9 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
 {
     QFETCH(QString, entry);
     QFETCH(QString, title);
-    const bool separateAnswers = entry == QLatin1String("zhc");
+    // A set drill's answers go to an answer sheet of their own.
+    const bool separateAnswers
+        = std::holds_alternative<SetDrillDefinition>(DrillRegistry::find(entry)->definition);
     QStringList printed;
     {
         DrillSession session;
@@ -219,10 +228,10 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
     // Its PDF file is the print, page for page; one that cannot be written
     // gets its message and leaves nothing.
     const QString saved = session.paper.filePath(QStringLiteral("saved.pdf"));
-    QVERIFY(PreviewWindow::savePdf(drill, preview.pages, saved));
+    QVERIFY(PreviewWindow::savePdf(drill, preview.pages, PrintTarget::a4(), saved));
     QCOMPARE(pdfPages(saved), printed);
     const QString nowhere = session.paper.filePath(QStringLiteral("no folder/saved.pdf"));
-    QVERIFY(!PreviewWindow::savePdf(drill, preview.pages, nowhere));
+    QVERIFY(!PreviewWindow::savePdf(drill, preview.pages, PrintTarget::a4(), nowhere));
     QCOMPARE(
         session.messages.messages, QStringList { PrintMessages::pdfFailed(QStringLiteral("saved.pdf")) });
     QVERIFY(!QFileInfo::exists(nowhere));
@@ -243,6 +252,80 @@ void TestDrillPattern::previewShowsAndPrintsThePagesOfARun()
     QVERIFY(!PreviewWindow::print(drill, preview.pages, stopped));
     QCOMPARE(session.messages.messages, QStringList { stopped.refusal() });
     QVERIFY(!QFile::exists(refusedPdf));
+}
+
+void TestDrillPattern::previewOpensOnTheWholeFirstPage_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("perRowBox");
+    QTest::addColumn<QString>("perRow");
+    QTest::addColumn<QByteArray>("completion");
+    QTest::addColumn<bool>("sideways"); // and printed below 8 pt
+    QTest::newRow("中段乘算 upright")
+        << "zdcs" << QByteArray(RowForm::kPerRowBox) << "5" << QByteArray(RowForm::kCompletion) << false;
+    QTest::newRow("七笔加减 30 a row, sideways")
+        << "j7" << QByteArray(ChainForm::kPerRowBox) << "30" << QByteArray(ChainForm::kCompletion) << true;
+}
+
+void TestDrillPattern::previewOpensOnTheWholeFirstPage()
+{
+    // The real preview window on A4: its first view holds the whole first
+    // page, upright or sideways; small print is told there and, in full,
+    // in the drill window.
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, perRowBox);
+    QFETCH(QString, perRow);
+    QFETCH(QByteArray, completion);
+    QFETCH(bool, sideways);
+    DrillSession session;
+    DrillWindow* drill = session.open(entry);
+    drill->resize(700, 1000); // a tall window: a sideways page fitted to its height would not fit its width
+    session.setText(perRowBox.constData(), perRow);
+    QRect firstPage;
+    QRect viewport;
+    QString note;
+    bool seen = false;
+    QTimer looker;
+    QObject::connect(&looker, &QTimer::timeout, [&] {
+        QWidget* preview = QApplication::activeModalWidget();
+        const auto* view = preview ? preview->findChild<PageView*>(QStringLiteral("pages")) : nullptr;
+        if (!view) {
+            return;
+        }
+        const QWidget* sheet
+            = view->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).constFirst();
+        firstPage = QRect(sheet->mapTo(view->viewport(), QPoint()), sheet->size());
+        viewport = view->viewport()->rect();
+        const auto* label = preview->findChild<QLabel*>(QStringLiteral("smallPrint"));
+        note = label ? label->text() : QString();
+        seen = true;
+        preview->close();
+    });
+    looker.start(300);
+    session.click(DrillNames::kPreview);
+    looker.stop();
+    QCOMPARE(session.messages.messages, QStringList());
+    QVERIFY(seen);
+    QCOMPARE(firstPage.width() > firstPage.height(), sideways);
+    QVERIFY2(viewport.contains(firstPage),
+        qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                       .arg(firstPage.x())
+                       .arg(firstPage.y())
+                       .arg(firstPage.width())
+                       .arg(firstPage.height())
+                       .arg(viewport.width())
+                       .arg(viewport.height())));
+    // The page fills the view in one direction at least.
+    QVERIFY(firstPage.width() * 10 > viewport.width() * 8 || firstPage.height() * 10 > viewport.height() * 8);
+
+    static const QRegularExpression smallPrint(
+        QStringLiteral("注意：打印字号只有\\d\\.\\d磅，建议减少每行题数。$"));
+    QCOMPARE(smallPrint.match(note).hasMatch(), sideways);
+    const auto* label = session.child<QLabel>(completion.constData());
+    QVERIFY(label);
+    QCOMPARE(smallPrint.match(label->text()).hasMatch(), sideways);
+    // Every word of the completion label shows: it is as tall as its wrapped text.
+    QVERIFY(label->height() >= label->heightForWidth(label->width()));
 }
 
 void TestDrillPattern::keyboardFollowsTheScreen_data()
@@ -289,7 +372,8 @@ void TestDrillPattern::keyboardFollowsTheScreen()
     QVERIFY(first);
     QCOMPARE(first->objectName(), order.first());
     QCOMPARE(first->selectedText(), first->text());
-    if (entry != QLatin1String("zhc")) { // the grid's boxes stand under column titles, not beside a label
+    // A set drill's grid boxes stand under column titles, not beside a label.
+    if (!std::holds_alternative<SetDrillDefinition>(DrillRegistry::find(entry)->definition)) {
         QCOMPARE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name), firstTitle);
     }
 

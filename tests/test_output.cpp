@@ -236,9 +236,9 @@ void TestOutput::sheetLineNumbers()
 
 void TestOutput::sheetFileBytes()
 {
-    ScratchDir dir;
+    QTemporaryDir dir;
     SheetFile file;
-    QVERIFY(file.create(QStringLiteral("试题.xls")));
+    QVERIFY(file.create(dir.path(), QStringLiteral("试题.xls")));
     file.writeLine(QStringLiteral("  7×8=  "));
     file.writeEmptyLine();
     file.writeLine(QStringLiteral("96÷12=8"));
@@ -250,7 +250,7 @@ void TestOutput::sheetFileBytes()
 
     // Lines of every length across the file's write blocks, one longer than a block.
     SheetFile big;
-    QVERIFY(big.create(QStringLiteral("大.xls")));
+    QVERIFY(big.create(dir.path(), QStringLiteral("大.xls")));
     QByteArray expected;
     for (int i = 0; i < 3000; ++i) {
         const QByteArray text = QByteArray::number(i) + QByteArray(i == 1234 ? 200000 : i % 97, 'x');
@@ -263,10 +263,10 @@ void TestOutput::sheetFileBytes()
 
 void TestOutput::sheetFileReplacesAnEarlierOne()
 {
-    ScratchDir dir;
+    QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("a.xls")), QByteArray(5000, 'x'));
     SheetFile file;
-    QVERIFY(file.create(QStringLiteral("a.xls")));
+    QVERIFY(file.create(dir.path(), QStringLiteral("a.xls")));
     file.writeLine(QStringLiteral("1"));
     QVERIFY(file.close());
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("a.xls"))), QByteArray("\"1\"\r\n"));
@@ -288,7 +288,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     QFETCH(int, freeBytes);
     QFETCH(int, lines);
     QFETCH(bool, noticedAtTheEnd);
-    ScratchDir dir;
+    QTemporaryDir dir;
     RunOutcome outcome; // what the outputs recorded
     const QString name = QStringLiteral("大.xls");
     const QByteArray old("\"old sheet\"\r\n");
@@ -296,7 +296,7 @@ void TestOutput::failedWriteKeepsTheOldSheetAndReports()
     PageCounter printer;
     {
         FileSizeLimit limit(static_cast<rlim_t>(freeBytes));
-        SheetOutputs outputs(printer, { true, true });
+        SheetOutputs outputs(printer, { true, true }, dir.path());
         QVERIFY(outputs.open());
         outputs.beginFile(name, QStringLiteral("标题"));
         for (int i = 0; i < lines && !outputs.failed(); ++i) {
@@ -342,7 +342,7 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     QFETCH(bool, earlier);
     QFETCH(bool, folder);
     QFETCH(int, freeBytes);
-    ScratchDir dir;
+    QTemporaryDir dir;
     QStringList failures; // what the outputs recorded, in order
     const QString questions = QStringLiteral("题.xls");
     // Larger than the space left, so it cannot be written anew.
@@ -354,7 +354,7 @@ void TestOutput::answerSheetFailureKeepsBothSheets()
     }
     NoPrinterTarget noPrinter;
     {
-        SheetOutputs outputs(noPrinter, { false, true });
+        SheetOutputs outputs(noPrinter, { false, true }, dir.path());
         QVERIFY(outputs.open());
         outputs.expectAnswerSheets();
         outputs.beginFile(questions, QStringLiteral("标题"));
@@ -406,7 +406,7 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
 {
     QFETCH(bool, folderFirst);
     QFETCH(int, printed);
-    ScratchDir dir;
+    QTemporaryDir dir;
     const QString name = QStringLiteral("占用.xls");
     // A folder stands where the sheet would go.
     if (folderFirst) {
@@ -414,7 +414,7 @@ void TestOutput::sheetThatCannotBePutInPlaceIsReported()
     }
     const QString pdfPath = dir.filePath(QStringLiteral("out.pdf"));
     PdfPrintTarget pdf(pdfPath);
-    SheetOutputs outputs(pdf, { true, true });
+    SheetOutputs outputs(pdf, { true, true }, dir.path());
     QVERIFY(outputs.open());
     outputs.beginFile(name, QStringLiteral("标题"));
     QCOMPARE(outputs.failed(), folderFirst);
@@ -462,10 +462,10 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
     QFETCH(int, width);
     QFETCH(int, lines);
     QFETCH(bool, sideways);
-    ScratchDir dir;
+    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fit.pdf"));
     PdfPrintTarget pdf(path);
-    SheetOutputs outputs(pdf, { true, false });
+    SheetOutputs outputs(pdf, { true, false }, dir.path());
     QVERIFY(outputs.open());
     // Each line ends in a marker holding its number, so a cut line shows.
     PrintedPage page;
@@ -503,20 +503,28 @@ void TestOutput::wideAndLongPagesAreScaledToFit()
 
 void TestOutput::sidewaysPageTurnsItsPrintableArea_data()
 {
-    // Upright margins left, top, right, bottom; what a sideways page keeps
-    // on each side: the larger of the two upright margins its edge may come
-    // from, as the direction of the turn is the printer's.
+    // Margins left, top, right, bottom: the printer's upright ones; what an
+    // upright page keeps (at least 18 pt on every side, whatever the printer
+    // calls printable); what a sideways page keeps on each side: the larger
+    // of the two upright margins its edge may come from, as the direction of
+    // the turn is the printer's.
+    QTest::addColumn<QMarginsF>("printer");
     QTest::addColumn<QMarginsF>("upright");
     QTest::addColumn<QMarginsF>("sideways");
-    QTest::newRow("office laser") << QMarginsF(18, 36, 18, 36) << QMarginsF(36, 18, 36, 18);
-    QTest::newRow("four different") << QMarginsF(10, 20, 30, 40) << QMarginsF(40, 30, 40, 30);
+    QTest::newRow("office laser") << QMarginsF(18, 36, 18, 36) << QMarginsF(18, 36, 18, 36)
+                                  << QMarginsF(36, 18, 36, 18);
+    QTest::newRow("four different") << QMarginsF(10, 20, 30, 40) << QMarginsF(18, 20, 30, 40)
+                                    << QMarginsF(40, 30, 40, 30);
+    QTest::newRow("the whole sheet printable")
+        << QMarginsF(0, 0, 0, 0) << QMarginsF(18, 18, 18, 18) << QMarginsF(18, 18, 18, 18);
 }
 
 void TestOutput::sidewaysPageTurnsItsPrintableArea()
 {
+    QFETCH(QMarginsF, printer);
     QFETCH(QMarginsF, upright);
     QFETCH(QMarginsF, sideways);
-    const QPageLayout paper(QPageSize(QPageSize::B5), QPageLayout::Portrait, upright, QPageLayout::Point);
+    const QPageLayout paper(QPageSize(QPageSize::B5), QPageLayout::Portrait, printer, QPageLayout::Point);
     QCOMPARE(PagePainter::turned(paper, QPageLayout::Portrait).margins(), upright);
     const QPageLayout turned = PagePainter::turned(paper, QPageLayout::Landscape);
     QCOMPARE(turned.orientation(), QPageLayout::Landscape);
@@ -561,7 +569,7 @@ void TestOutput::printedPdfReadsAlikeInTwoReaders()
     // Every line of every page reads back, in two independent readers.
     QFETCH(PrintedPages, pages);
     QFETCH(bool, drawnAlike);
-    ScratchDir dir;
+    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("printed.pdf"));
     PdfPrintTarget pdf(path);
     QVERIFY(pdf.print(pages).ok());

@@ -2,6 +2,7 @@
 // shortcuts, navigation between the main window, the drills and help, and
 // ending the program.
 
+#include "MirevaVersion.h"
 #include "TestSupport.h"
 #include "common/QtTranslation.h"
 
@@ -37,7 +38,7 @@ class TestShell : public QObject {
 
 private slots:
     void initTestCase() { initFonts(); }
-    void init() { m_shell = std::make_unique<Shell>(m_noPrinter); }
+    void init() { m_shell = std::make_unique<Shell>(m_noPrinter, m_sheetFolder.path()); }
     void cleanup() { m_shell.reset(); }
 
     void startShowsOnlyTheMainWindowWithTheCommonTitle();
@@ -68,6 +69,7 @@ private:
     }
 
     NoPrinterTarget m_noPrinter;
+    QTemporaryDir m_sheetFolder;
     std::unique_ptr<Shell> m_shell;
 };
 
@@ -95,10 +97,10 @@ void TestShell::menusHaveTheirCaptionsInOrder()
         names << action->menu()->objectName();
         captions << action->text();
     }
-    QCOMPARE(names, (QStringList { "xqd", "dd", "zd", "gd", "zh", "help", "quit" }));
+    QCOMPARE(names, (QStringList { "xqd", "dd", "zd", "gd", "zh", "jc", "help", "quit" }));
     QCOMPARE(captions,
-        (QStringList {
-            "学前段(X)", "低段(&D)", "中段(&Z)", "高段(&G)", "综合(&Z)", "帮助(&H)", "退出(&X)" }));
+        (QStringList { "学前段(X)", "低段(&D)", "中段(&Z)", "高段(&G)", "综合(&Z)", "教材同步(&J)",
+            "帮助(&H)", "退出(&X)" }));
 }
 
 void TestShell::entriesHaveTheirCaptionsAndShortcuts_data()
@@ -107,42 +109,9 @@ void TestShell::entriesHaveTheirCaptionsAndShortcuts_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("shortcut");
-    QTest::newRow("j5") << "xqd"
-                        << "j5"
-                        << "五笔加减" << QKeySequence(Qt::CTRL | Qt::Key_F5);
-    QTest::newRow("j7") << "xqd"
-                        << "j7"
-                        << "七笔加减" << QKeySequence(Qt::CTRL | Qt::Key_F7);
-    QTest::newRow("j10") << "xqd"
-                         << "j10"
-                         << "十笔加减" << QKeySequence(Qt::CTRL | Qt::Key_A);
-    QTest::newRow("ddjj") << "dd"
-                          << "ddjj"
-                          << "低段加减" << QKeySequence(Qt::CTRL | Qt::Key_B);
-    QTest::newRow("zdjj") << "zd"
-                          << "zdjj"
-                          << "中段加减" << QKeySequence(Qt::CTRL | Qt::Key_C);
-    QTest::newRow("zdcs") << "zd"
-                          << "zdcs"
-                          << "中段乘算" << QKeySequence(Qt::CTRL | Qt::Key_D);
-    QTest::newRow("gdjj") << "gd"
-                          << "gdjj"
-                          << "高段加减" << QKeySequence(Qt::CTRL | Qt::Key_E);
-    QTest::newRow("gdcs") << "gd"
-                          << "gdcs"
-                          << "高段乘算" << QKeySequence(Qt::CTRL | Qt::Key_F);
-    QTest::newRow("gdchs") << "gd"
-                           << "gdchs"
-                           << "高段除算" << QKeySequence(Qt::CTRL | Qt::Key_G);
-    QTest::newRow("zhch") << "zh"
-                          << "zhch"
-                          << "综合乘算" << QKeySequence(Qt::Key_F2);
-    QTest::newRow("zhc") << "zh"
-                         << "zhc"
-                         << "综合除算" << QKeySequence(Qt::Key_F3);
-    QTest::newRow("yer") << "zh"
-                         << "yer"
-                         << "幼儿加减" << QKeySequence(Qt::Key_F4);
+    for (const DrillEntry& drill : DrillRegistry::drills()) {
+        QTest::newRow(drill.entry) << drill.menu << drill.entry << drill.caption << drill.shortcut;
+    }
     QTest::newRow("bz") << "help"
                         << "bz"
                         << "帮助" << QKeySequence(Qt::Key_F1);
@@ -166,6 +135,10 @@ void TestShell::entriesHaveTheirCaptionsAndShortcuts()
     QCOMPARE(action->shortcut(), shortcut);
     QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
     QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+    // No other entry answers the same keys.
+    for (const QAction* other : m_shell->mainWindow()->findChildren<QAction*>()) {
+        QVERIFY2(other == action || other->shortcut() != shortcut, qPrintable(other->objectName()));
+    }
 }
 
 void TestShell::drillEntryOpensItsWindowAndReturnComesBack_data()
@@ -261,7 +234,7 @@ void TestShell::helpTextHasItsThirteenLines()
                                   ->toPlainText()
                                   .split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 13);
-    QCOMPARE(lines[0], QStringLiteral("MirevaV3.0"));
+    QCOMPARE(lines[0], QStringLiteral("MirevaV") + MirevaVersion::kNumber);
     for (int empty : { 1, 3, 5, 7, 11 }) {
         QVERIFY(lines[empty].isEmpty());
     }
@@ -325,8 +298,9 @@ void TestShell::programEnds()
 void TestShell::textsFitTheirControls_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("checkBoxes"); // the outputs, and the check boxes the drill offers
     for (const DrillEntry& drill : DrillRegistry::drills()) {
-        QTest::newRow(drill.window) << drill.window;
+        QTest::newRow(drill.window) << drill.window << 2 + offeredCheckBoxes(drill.definition);
     }
 }
 
@@ -335,7 +309,7 @@ void TestShell::textsFitTheirControls_data()
 void TestShell::textsFitTheirControls()
 {
     QFETCH(QString, window);
-    ScratchDir dir;
+    QFETCH(int, checkBoxes);
     MessageRecorder messages;
     DrillWindow* drill = m_shell->drillWindow(window);
     QVERIFY(drill);
@@ -343,14 +317,8 @@ void TestShell::textsFitTheirControls()
     click(drill, DrillNames::kGenerate);
     QCOMPARE(messages.messages, QStringList());
 
-    // The two outputs, and 题目不重复 in all but the three oldest drills;
-    const bool oldest = window == QLatin1String("xqd7") || window == QLatin1String("zdcs1")
-        || window == QLatin1String("zhcs2");
-    // 得数不超过 in the add/subtract drills, and 三个数连加减 in the lower and middle grades'.
-    const bool addSub = window.endsWith(QLatin1String("jj1")) || window == QLatin1String("yer1");
-    const bool threeNumbers = window == QLatin1String("ddjj1") || window == QLatin1String("zdjj1");
     const auto boxes = drill->findChildren<WrappingCheckBox*>();
-    QCOMPARE(boxes.size(), (oldest ? 2 : 3) + (addSub ? 1 : 0) + (threeNumbers ? 1 : 0));
+    QCOMPARE(boxes.size(), checkBoxes);
     for (WrappingCheckBox* box : boxes) {
         QCOMPARE(box->font().pointSizeF(), 12.0);
         const QRect room = box->captionRect();
@@ -394,24 +362,33 @@ void TestShell::qtSpeaksChinese()
 
 void TestShell::sheetFolderFollowsHowTheProgramStarted_data()
 {
-    // Paths are relative to a scratch folder that is current at the start;
-    // "" is that folder itself.
+    // Paths are relative to a scratch folder, where the program starts; "" is
+    // that folder itself.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("documents");
     QTest::addColumn<bool>("documentsIsAFile");
+    QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("expected");
 
     const QString menu = SheetFolder::kDocumentsOption;
-    QTest::addRow("from a shell: the current directory")
-        << QStringList { "mireva" } << "Documents" << false << "";
+    QTest::addRow("from a shell: the folder it started in")
+        << QStringList { "mireva" } << "Documents" << false << "home"
+        << "";
     QTest::addRow("from the menu: Mireva made in a documents folder not there yet")
-        << QStringList { "mireva", menu } << "Documents" << false << "Documents/Mireva";
+        << QStringList { "mireva", menu } << "Documents" << false << "home"
+        << "Documents/Mireva";
     QTest::addRow("from the menu: Mireva in a documents folder that holds it already")
-        << QStringList { "mireva", menu } << "home/文档" << false << "home/文档/Mireva";
+        << QStringList { "mireva", menu } << "home/文档" << false << "home"
+        << "home/文档/Mireva";
     QTest::addRow("from the menu, Mireva cannot be made: the home folder")
-        << QStringList { "mireva", menu } << "Documents" << true << "home";
+        << QStringList { "mireva", menu } << "Documents" << true << "home"
+        << "home";
     QTest::addRow("from the menu, no documents folder known: the home folder")
-        << QStringList { "mireva", menu } << "" << false << "home";
+        << QStringList { "mireva", menu } << "" << false << "home"
+        << "home";
+    QTest::addRow("from the menu, neither documents nor home folder: where it started")
+        << QStringList { "mireva", menu } << "" << false << "gone"
+        << "";
 }
 
 void TestShell::sheetFolderFollowsHowTheProgramStarted()
@@ -419,27 +396,38 @@ void TestShell::sheetFolderFollowsHowTheProgramStarted()
     QFETCH(QStringList, arguments);
     QFETCH(QString, documents);
     QFETCH(bool, documentsIsAFile);
+    QFETCH(QString, home);
     QFETCH(QString, expected);
 
-    ScratchDir scratch;
+    QTemporaryDir scratch;
     const QDir start(scratch.path());
     QVERIFY(start.mkpath("home/文档/Mireva"));
     if (documentsIsAFile) {
         QFile file(start.filePath(documents));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot create or enter .*Documents/Mireva"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot create .*Documents/Mireva"));
     }
     const QString documentsPath = documents.isEmpty() ? QString() : start.filePath(documents);
+    const QString working = QDir::currentPath();
 
-    const QString entered = SheetFolder::enter(arguments, documentsPath, start.filePath("home"));
+    const QString folder = SheetFolder::choose(arguments, start.path(), documentsPath, start.filePath(home));
 
     const QString wanted = QFileInfo(start.filePath(expected)).canonicalFilePath();
     QVERIFY2(!wanted.isEmpty(), qPrintable(expected));
-    QCOMPARE(QFileInfo(entered).canonicalFilePath(), wanted);
-    QCOMPARE(QDir::current().canonicalPath(), wanted);
+    QCOMPARE(QFileInfo(folder).canonicalFilePath(), wanted);
+    QCOMPARE(QDir::currentPath(), working); // the folder is a value: nothing enters it
     if (expected.isEmpty()) {
         QVERIFY(!start.exists("Documents"));
     }
+
+    // A run writes its sheet into that folder.
+    NoPrinterTarget noPrinter;
+    MessageRecorder messages;
+    Shell shell(noPrinter, folder);
+    DrillWindow* drill = shell.drillWindow(QStringLiteral("zdcs1"));
+    click(drill, DrillNames::kGenerate);
+    QCOMPARE(messages.messages, QStringList());
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("中段3位乘1位速算.xls"))));
 }
 
 QTEST_MAIN(TestShell)

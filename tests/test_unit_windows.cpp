@@ -98,9 +98,9 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
     QFETCH(QString, text);
     DrillSession session;
     if (mixed) {
-        session.build<MixedWindow>(MixedDrillDefinition {});
+        session.build(MixedDrillDefinition {});
     } else {
-        session.build<UnitWindow>(UnitDrillDefinition {});
+        session.build(UnitDrillDefinition {});
     }
     const QString name = mixed ? QStringLiteral("四则混合") : QStringLiteral("教材同步");
     QCOMPARE(session.text(DrillNames::kHeading), QStringLiteral("小学数学 [%1] 自动出题系统").arg(name));
@@ -127,7 +127,7 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
 void TestUnitWindows::listsRefillThoseAfterThem()
 {
     DrillSession session;
-    session.build<UnitWindow>(UnitDrillDefinition {});
+    session.build(UnitDrillDefinition {});
     QCOMPARE(items(session, UnitForm::kEntryList),
         (QStringList { "5以内的加法", "5以内的减法", "0的加、减法", "本单元综合" }));
     pick(session, UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
@@ -147,7 +147,7 @@ void TestUnitWindows::listsRefillThoseAfterThem()
 void TestUnitWindows::keyboardGoesDownTheLists()
 {
     DrillSession session;
-    DrillWindow& window = session.build<UnitWindow>(UnitDrillDefinition {});
+    DrillWindow& window = session.build(UnitDrillDefinition {});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const QStringList order { UnitForm::kEditionList, UnitForm::kBookList, UnitForm::kUnitList,
@@ -187,7 +187,7 @@ void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers()
     QFETCH(QString, fileName);
     QFETCH(QString, title);
     DrillSession session;
-    session.build<UnitWindow>(UnitDrillDefinition {});
+    session.build(UnitDrillDefinition {});
     pick(session, UnitForm::kBookList, choice[0]);
     pick(session, UnitForm::kUnitList, choice[1]);
     pick(session, UnitForm::kEntryList, choice[2]);
@@ -226,7 +226,7 @@ void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers()
 void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
 {
     DrillSession session;
-    session.build<MixedWindow>(MixedDrillDefinition {});
+    session.build(MixedDrillDefinition {});
     session.choose(MixedForm::kSteps[2]);
     session.choose(DrillNames::kShowAnswers);
     session.generate();
@@ -278,9 +278,9 @@ void TestUnitWindows::refusedSettingsWriteNothing()
     QFETCH(QString, message);
     DrillSession session;
     if (mixed) {
-        session.build<MixedWindow>(MixedDrillDefinition {});
+        session.build(MixedDrillDefinition {});
     } else {
-        session.build<UnitWindow>(UnitDrillDefinition {});
+        session.build(UnitDrillDefinition {});
     }
     for (qsizetype i = 0; i + 1 < boxes.size(); i += 2) {
         session.setText(qPrintable(boxes[i]), boxes[i + 1]);

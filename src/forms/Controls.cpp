@@ -52,19 +52,18 @@ QPushButton* Controls::button(QWidget* window, const char* name, const QString& 
     return b;
 }
 
-std::vector<QRadioButton*> Controls::optionFrame(QWidget* window, const char* frameName,
-    const QString& caption, Twips framePlace, const std::vector<std::pair<const char*, QString>>& options,
-    Twips (*place)(int), std::size_t chosen)
+QButtonGroup* Controls::optionFrame(QWidget* window, const char* frameName, const QString& caption,
+    Twips framePlace, const std::vector<std::pair<const char*, QString>>& options, Twips (*place)(int),
+    std::size_t chosen)
 {
     frame(window, frameName, caption, framePlace);
     auto* group = new QButtonGroup(window);
-    std::vector<QRadioButton*> buttons;
     for (const auto& [name, text] : options) {
-        buttons.push_back(option(window, name, text, place(static_cast<int>(buttons.size()))));
-        group->addButton(buttons.back());
+        const int id = static_cast<int>(group->buttons().size());
+        group->addButton(option(window, name, text, place(id)), id);
     }
-    buttons[chosen]->setChecked(true);
-    return buttons;
+    group->button(static_cast<int>(chosen))->setChecked(true);
+    return group;
 }
 
 void Controls::setTextColor(QWidget* control, const QColor& color)

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+class QButtonGroup;
 class QCheckBox;
 class QColor;
 class QFont;
@@ -36,10 +37,10 @@ QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption, T
 QPushButton* button(QWidget* window, const char* name, const QString& caption, Twips place);
 
 // A frame of option buttons in a group of their own, apart from the answer
-// buttons, with the option `chosen` selected. place(i) is where option i stands.
-std::vector<QRadioButton*> optionFrame(QWidget* window, const char* frameName, const QString& caption,
-    Twips framePlace, const std::vector<std::pair<const char*, QString>>& options, Twips (*place)(int),
-    std::size_t chosen = 0);
+// buttons, with the option `chosen` selected. Option i has the id i in the
+// group (its checkedId() is the chosen one) and stands at place(i).
+QButtonGroup* optionFrame(QWidget* window, const char* frameName, const QString& caption, Twips framePlace,
+    const std::vector<std::pair<const char*, QString>>& options, Twips (*place)(int), std::size_t chosen = 0);
 
 void setTextColor(QWidget* control, const QColor& color);
 } // namespace Controls

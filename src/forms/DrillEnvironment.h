@@ -1,6 +1,9 @@
 #pragma once
 // What the application hands to every drill window: the one shared random
-// source and the place printed sheets go.
+// source, the place printed sheets go and the folder sheet files (and a
+// preview's PDF file) go to.
+
+#include <QString>
 
 class PrintTarget;
 class RandomSource;
@@ -8,4 +11,5 @@ class RandomSource;
 struct DrillEnvironment {
     RandomSource& random;
     PrintTarget& printTarget;
+    QString sheetFolder;
 };

@@ -93,6 +93,8 @@ DrillWindow::DrillWindow(DrillEnvironment& environment, const DrillLayout& layou
     m_completion = Controls::label(this, layout.completionName, QString(), layout.completion);
     m_completion->setWordWrap(true);
     m_completion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its place is the least it takes: a longer text makes it grow downwards.
+    m_completion->setMinimumHeight(m_completion->height());
     if (layout.completionColor.isValid()) {
         Controls::setTextColor(m_completion, layout.completionColor);
     }
@@ -127,7 +129,8 @@ void DrillWindow::startRun(bool previewing)
     }
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
-        PreviewWindow::show(this, pages, m_previewPaper, m_environment.printTarget, sheetName);
+        PreviewWindow::show(
+            this, pages, m_previewPaper, m_environment.printTarget, m_environment.sheetFolder, sheetName);
     }
 }
 
@@ -171,6 +174,7 @@ void DrillWindow::execute(const DrillRun& run, bool previewing)
 RunRequest DrillWindow::request() const
 {
     RunRequest request;
+    request.sheetFolder = m_environment.sheetFolder;
     // Only a fully ticked box counts.
     request.outputs = { m_toPrinter->checkState() == Qt::Checked, m_toFile->checkState() == Qt::Checked };
     if (m_showAnswers->isChecked()) {
@@ -190,6 +194,8 @@ void DrillWindow::showCompletion(const DrillRun& run, double printedPoints)
     m_completion->setText(printedPoints < PagePainter::kLegiblePoints
             ? run.completion + DrillTexts::smallPrint(printedPoints)
             : run.completion);
+    m_completion->resize(m_completion->width(),
+        std::max(m_completion->minimumHeight(), m_completion->heightForWidth(m_completion->width())));
 }
 
 void DrillWindow::clearCompletion()

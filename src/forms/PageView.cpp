@@ -82,6 +82,12 @@ void PageView::fitPage()
     if (m_sheets.isEmpty()) {
         return;
     }
-    const double tall = static_cast<Sheet*>(m_sheets.first())->paperSize().height();
-    setZoom((viewport()->height() - 2 * kGap) / tall);
+    const QSizeF paper = static_cast<Sheet*>(m_sheets.first())->paperSize();
+    // The room the view gives without scroll bars, less the vertical one
+    // that more pages than one bring along (fitted, nothing needs the other).
+    QSize room = maximumViewportSize();
+    if (m_sheets.size() > 1) {
+        room.rwidth() -= verticalScrollBar()->sizeHint().width();
+    }
+    setZoom(std::min((room.width() - 2 * kGap) / paper.width(), (room.height() - 2 * kGap) / paper.height()));
 }

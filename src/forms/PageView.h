@@ -18,7 +18,7 @@ public:
     void setZoom(double zoom);
     void zoomIn() { setZoom(m_zoom * 1.25); }
     void zoomOut() { setZoom(m_zoom / 1.25); }
-    // The zoom at which a whole page fits the view's height.
+    // The zoom at which the whole first page, upright or sideways, fits the view.
     void fitPage();
 
 private:

@@ -2,7 +2,9 @@
 
 #include "common/Fonts.h"
 #include "common/MessageBox.h"
+#include "forms/DrillTexts.h"
 #include "forms/PageView.h"
+#include "printing/PagePainter.h"
 #include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
 
@@ -53,15 +55,16 @@ bool PreviewWindow::print(QWidget* parent, const PrintedPages& pages, PrintTarge
     return true;
 }
 
-bool PreviewWindow::savePdf(QWidget* parent, const PrintedPages& pages, const QString& path)
+bool PreviewWindow::savePdf(
+    QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, const QString& path)
 {
-    // A PDF file is printed as on a printer that never refuses.
-    PdfPrintTarget pdf(path);
+    // A PDF file is printed as on a printer that never refuses, with the preview's paper.
+    PdfPrintTarget pdf(path, paper);
     return print(parent, pages, pdf);
 }
 
 void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,
-    PrintTarget& target, const QString& sheetName)
+    PrintTarget& target, const QString& sheetFolder, const QString& sheetName)
 {
     if (currentHandler()) {
         currentHandler()(parent, pages, target);
@@ -86,17 +89,15 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPage
     QPushButton* printButton = addButton(buttons, "print", PreviewTexts::kPrint);
     QPushButton* closeButton = addButton(buttons, "close", PreviewTexts::kClose);
     QObject::connect(saveButton, &QPushButton::clicked, &dialog, [&] {
-        const QString proposed = QDir::current().filePath(
-            (sheetName.isEmpty() ? PrintTexts::kJobName : sheetName) + QStringLiteral(".pdf"));
-        QString path = QFileDialog::getSaveFileName(
-            &dialog, PreviewTexts::kSavePdfTitle, proposed, PreviewTexts::kPdfFilter);
-        if (path.isEmpty()) {
-            return;
+        const QString proposed = QDir(sheetFolder)
+                                     .filePath((sheetName.isEmpty() ? PrintTexts::kJobName : sheetName)
+                                         + QStringLiteral(".pdf"));
+        QFileDialog chooser(&dialog, PreviewTexts::kSavePdfTitle, proposed, PreviewTexts::kPdfFilter);
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        chooser.setDefaultSuffix(PreviewTexts::kPdfSuffix);
+        if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty()) {
+            savePdf(&dialog, pages, paper, chooser.selectedFiles().constFirst());
         }
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-            path += QStringLiteral(".pdf");
-        }
-        savePdf(&dialog, pages, path);
     });
     QObject::connect(printButton, &QPushButton::clicked, &dialog, [&] {
         if (print(&dialog, pages, target)) {
@@ -107,6 +108,14 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPage
 
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(view, 1);
+    // Print below a legible size is told here as after the run, in full.
+    if (const double points = PagePainter::smallestPoints(pages, paper);
+        points < PagePainter::kLegiblePoints) {
+        auto* note = new QLabel(DrillTexts::smallPrint(points));
+        note->setObjectName(QStringLiteral("smallPrint"));
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
     layout->addLayout(buttons);
     if (parent) {
         dialog.resize(parent->size() * 0.9);

@@ -21,6 +21,7 @@ inline const QString kZoomOut = QStringLiteral("缩小(&-)");
 inline const QString kSavePdf = QStringLiteral("保存为PDF(&S)");
 inline const QString kSavePdfTitle = QStringLiteral("保存为PDF");
 inline const QString kPdfFilter = QStringLiteral("PDF文件 (*.pdf)");
+inline const QString kPdfSuffix = QStringLiteral("pdf");
 QString pageCount(qsizetype pages);
 } // namespace PreviewTexts
 
@@ -31,11 +32,12 @@ using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, P
 // the parent. Its PDF file is proposed under the sheet's name in the sheet
 // folder.
 void show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, PrintTarget& target,
-    const QString& sheetName);
+    const QString& sheetFolder, const QString& sheetName);
 
-// Writes the pages as a PDF file, page for page as printed; a failure gets
-// its message and leaves no file. True when the file was written.
-bool savePdf(QWidget* parent, const PrintedPages& pages, const QString& path);
+// Writes the pages as a PDF file on the given paper, page for page as the
+// preview shows them on it; a failure gets its message and leaves no file.
+// True when the file was written.
+bool savePdf(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, const QString& path);
 
 // Prints the pages as the preview's print button does; a refusing printer or
 // a failed job gets its message. True when the job went through.

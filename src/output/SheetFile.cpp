@@ -11,12 +11,12 @@ bool SheetFile::encodingAvailable()
     return GbkEncoder::instance().isValid();
 }
 
-bool SheetFile::create(const QString& fileName)
+bool SheetFile::create(const QString& folder, const QString& fileName)
 {
     m_name = fileName;
     m_failed = false;
     m_pending.clear();
-    m_file.setFileName(QDir::current().filePath(fileName));
+    m_file.setFileName(QDir(folder).filePath(fileName));
     m_replacing = QFileInfo(m_file.fileName()).isFile();
     m_file.setDirectWriteFallback(false);
     // Unbuffered: what is written goes straight to the file, so a short
@@ -90,7 +90,7 @@ QString SheetFile::errorText() const
 {
     // The causes a teacher can act on, found by looking at the place itself;
     // the system's own error text is English and is left out.
-    const QFileInfo target(QDir::current().filePath(m_name));
+    const QFileInfo target(m_file.fileName());
     if (target.isDir()) {
         return QStringLiteral("该位置已有同名的文件夹");
     }

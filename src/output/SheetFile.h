@@ -1,5 +1,5 @@
 #pragma once
-// The sheet file: GBK text in the working directory, one quoted value per
+// The sheet file: GBK text in the sheet folder, one quoted value per
 // line, CR LF endings, empty lines bare. It is written through a temporary
 // file that replaces the earlier sheet only when every byte was written and
 // the replacement itself succeeded, so a failed run never leaves a
@@ -13,7 +13,8 @@
 
 class SheetFile {
 public:
-    bool create(const QString& fileName);
+    // Starts the file of that name in the folder.
+    bool create(const QString& folder, const QString& fileName);
     void writeLine(const QString& text);
     void writeLine(const SheetLine& line) { writeLine(line.text()); }
     void writeEmptyLine();

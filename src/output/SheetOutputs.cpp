@@ -22,9 +22,10 @@ QString unusedName(const QString& path)
 }
 } // namespace
 
-SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice)
+SheetOutputs::SheetOutputs(PrintTarget& target, OutputChoice choice, const QString& folder)
     : m_target(target)
     , m_choice(choice)
+    , m_folder(folder)
 {
 }
 
@@ -106,7 +107,7 @@ void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle)
         return;
     }
     m_file = std::make_unique<SheetFile>();
-    if (!m_file->create(m_answers ? FrameLines::answerFileName(fileName) : fileName)) {
+    if (!m_file->create(m_folder, m_answers ? FrameLines::answerFileName(fileName) : fileName)) {
         failFile(m_file->failureMessage() + pairNote());
         return;
     }
@@ -232,7 +233,7 @@ bool SheetOutputs::commitPair(SheetFile& questions, SheetFile& answers)
     // is moved aside (a rename needs no disk space), the new one put in
     // place, then the answer sheet; should that fail, the earlier question
     // sheet is moved back.
-    const QString target = QDir::current().filePath(questions.name());
+    const QString target = QDir(m_folder).filePath(questions.name());
     QString aside;
     if (QFileInfo(target).isFile()) {
         aside = unusedName(target);

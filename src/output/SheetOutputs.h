@@ -32,7 +32,8 @@ struct OutputChoice {
 
 class SheetOutputs {
 public:
-    SheetOutputs(PrintTarget& target, OutputChoice choice);
+    // Sheet files go to the folder.
+    SheetOutputs(PrintTarget& target, OutputChoice choice, const QString& folder);
     ~SheetOutputs();
 
     // Opens the chosen outputs. With printing chosen and a printer that
@@ -92,6 +93,7 @@ private:
 
     PrintTarget& m_target;
     OutputChoice m_choice;
+    QString m_folder;
     std::unique_ptr<SheetFile> m_file;
     // Written question sheets waiting for their answer sheets, oldest first.
     std::deque<std::unique_ptr<SheetFile>> m_heldQuestions;

@@ -5,7 +5,7 @@
 RunOutcome SheetRun::run(PrintTarget& target, const RunRequest& request, RandomSource& random,
     const PassWriter& writePass, const std::function<void()>& stepDone)
 {
-    SheetOutputs outputs(target, request.outputs);
+    SheetOutputs outputs(target, request.outputs, request.sheetFolder);
     if (!outputs.open()) {
         RunOutcome refused = outputs.outcome();
         refused.refused = true;

@@ -19,6 +19,7 @@ enum class AnswerSheet { Shown, Hidden, Separate };
 struct RunRequest {
     OutputChoice outputs;
     AnswerSheet answers = AnswerSheet::Hidden;
+    QString sheetFolder; // where sheet files go
 };
 
 // One pass of a run over the drill: with or without answers, drawing from

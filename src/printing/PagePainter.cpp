@@ -78,9 +78,20 @@ void drawLine(QPainter& painter, const QString& line, double baseline, double po
 
 } // namespace
 
-QPageLayout PagePainter::turned(const QPageLayout& layout, QPageLayout::Orientation orientation)
+QPageLayout PagePainter::keptFromEdges(const QPageLayout& layout)
 {
     QPageLayout result = layout;
+    result.setUnits(QPageLayout::Point);
+    const QMarginsF given = result.margins();
+    const auto kept = [](double margin) { return std::max(margin, kLeastEdgePoints); };
+    result.setMargins(
+        QMarginsF(kept(given.left()), kept(given.top()), kept(given.right()), kept(given.bottom())));
+    return result;
+}
+
+QPageLayout PagePainter::turned(const QPageLayout& layout, QPageLayout::Orientation orientation)
+{
+    QPageLayout result = keptFromEdges(layout);
     result.setOrientation(QPageLayout::Portrait);
     const QMarginsF upright = result.margins();
     result.setOrientation(orientation);
@@ -125,6 +136,15 @@ PageFit PagePainter::fit(const PrintedPage& lines, const QPageLayout& layout)
     return sideways.points > upright.points ? sideways : upright;
 }
 
+double PagePainter::smallestPoints(const PrintedPages& pages, const QPageLayout& layout)
+{
+    double smallest = kLargestPoints;
+    for (const PrintedPage& page : pages) {
+        smallest = std::min(smallest, fit(page, layout).points);
+    }
+    return smallest;
+}
+
 double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
 {
     double smallest = kLargestPoints;
@@ -143,13 +163,15 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
         }
         // A printer may keep the orientation or margins it has (Qt's printer
         // cannot turn the paper once a job has begun): the lines are fitted
-        // to the area the page really got.
-        const double points = device.pageLayout() == asked
-            ? fitted.points
-            : fittingPoints(pages[i], device.pageLayout().paintRect(QPageLayout::Point));
+        // to the area the page really got, still kept from the paper's edges.
+        const QPageLayout got = device.pageLayout();
+        const QRectF area = keptFromEdges(got).paintRect(QPageLayout::Point);
+        const double points = got == asked ? fitted.points : fittingPoints(pages[i], area);
         const double dotsPerPoint = device.logicalDpiY() / 72.0;
         painter.resetTransform();
         painter.scale(dotsPerPoint, dotsPerPoint);
+        // The painter starts at the corner of the area the device calls printable.
+        painter.translate(area.topLeft() - got.paintRect(QPageLayout::Point).topLeft());
         paintPage(painter, pages[i], points);
         smallest = std::min(smallest, points);
     }

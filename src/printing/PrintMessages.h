@@ -1,6 +1,8 @@
 #pragma once
 // The messages of printing, in the program's language.
 
+#include "MirevaVersion.h"
+
 #include <QString>
 
 namespace PrintMessages {
@@ -15,7 +17,7 @@ QString pdfFailed(const QString& fileName);
 } // namespace PrintMessages
 
 namespace PrintTexts {
-inline const QString kJobName = QStringLiteral("MirevaV3.0");
+inline const QString kJobName = MirevaVersion::kTitle;
 inline const QString kDefaultPrinter = QStringLiteral("默认打印机");
 inline const QString kStopped = QStringLiteral("打印机已暂停");
 inline const QString kNotAccepting = QStringLiteral("打印机现在不接受新的打印任务");

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QSaveFile>
-#include <algorithm>
 
 QPageLayout PrintTarget::a4()
 {
@@ -29,9 +28,5 @@ PrintOutcome PdfPrintTarget::print(const PrintedPages& pages)
 PrintOutcome PageCollector::print(const PrintedPages& pages)
 {
     m_pages = pages;
-    double smallest = PagePainter::kLargestPoints;
-    for (const PrintedPage& page : pages) {
-        smallest = std::min(smallest, PagePainter::fit(page, m_layout).points);
-    }
-    return { {}, smallest };
+    return { {}, PagePainter::smallestPoints(pages, m_layout) };
 }

@@ -39,18 +39,21 @@ public:
     static QPageLayout a4();
 };
 
-// Paints the pages into a PDF file, in A4 with the writer's margins.
+// Paints the pages into a PDF file, on the given paper (A4 unless told).
 class PdfPrintTarget : public PrintTarget {
 public:
-    explicit PdfPrintTarget(QString path)
+    explicit PdfPrintTarget(QString path, QPageLayout paper = a4())
         : m_path(std::move(path))
+        , m_paper(std::move(paper))
     {
     }
     QString refusal() const override { return {}; }
     PrintOutcome print(const PrintedPages& pages) override;
+    QPageLayout pageLayout() const override { return m_paper; }
 
 private:
     QString m_path;
+    QPageLayout m_paper;
 };
 
 // Keeps the pages instead of printing them, for the preview.

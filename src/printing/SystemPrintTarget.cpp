@@ -4,83 +4,111 @@
 #include "printing/PrintMessages.h"
 
 #include <QBuffer>
+
+#ifdef MIREVA_HAS_CUPS
+#include <QDeadlineTimer>
+#include <QPageSize>
+#include <QSizeF>
+#include <cups/cups.h>
+#include <optional>
+#else
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#ifdef MIREVA_HAS_CUPS
-#include <chrono>
-#include <condition_variable>
-#include <cups/cups.h>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <algorithm>
 #endif
 
-namespace {
-
-// The printer's own default paper, inside what it can print on that paper.
-// Qt's printer keeps its own start paper (A4) when the printer has it too,
-// so the printer's default is asked for by name.
-QPageLayout printerLayout(const QPrinterInfo& info)
-{
-    if (info.isNull()) {
-        return PrintTarget::a4();
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) {
-        printer.setPageSize(paper);
-    }
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    const QMarginsF margins = layout.margins();
-    const QMarginsF least = layout.minimumMargins();
-    layout.setMargins(QMarginsF(std::max(margins.left(), least.left()), std::max(margins.top(), least.top()),
-        std::max(margins.right(), least.right()), std::max(margins.bottom(), least.bottom())));
-    return layout;
-}
-} // namespace
-
 #ifdef MIREVA_HAS_CUPS
+
 namespace {
 constexpr int kAnswerWithinMs = 5000;
 constexpr qsizetype kChunk = 1 << 16;
+// How often a connection that waits for an answer looks at its deadline.
+constexpr double kLookEverySeconds = 0.25;
 
-// The paper of a queue as Qt's printer support reports it. Qt asks the
-// print server over a connection of its own that waits for ever, so it is
-// asked on a thread of its own and given up after the same time as our own
-// requests; A4 then stands in, as when there is no printer to ask.
-QPageLayout queueLayout(const QString& queue)
+// The paper of a size the print server gives (lengths and margins in
+// hundredths of a millimetre), and the margins it cannot print in. A size
+// within a few points of a named paper is that paper (B5, A4 …).
+QPageLayout layoutOf(const cups_size_t& size)
 {
-    struct Answer {
-        std::mutex mutex;
-        std::condition_variable given;
-        std::optional<QPageLayout> layout;
-    };
-    const auto answer = std::make_shared<Answer>();
-    std::thread([answer, queue] {
-        const QPageLayout layout = printerLayout(QPrinterInfo::printerInfo(queue));
-        const std::lock_guard lock(answer->mutex);
-        answer->layout = layout;
-        answer->given.notify_one();
-    }).detach();
-    std::unique_lock lock(answer->mutex);
-    const bool given = answer->given.wait_for(
-        lock, std::chrono::milliseconds(kAnswerWithinMs), [&answer] { return answer->layout.has_value(); });
-    return given ? *answer->layout : PrintTarget::a4();
+    const auto mm = [](int hundredths) { return hundredths / 100.0; };
+    QPageLayout layout(QPageSize(QSizeF(mm(size.width), mm(size.length)), QPageSize::Millimeter),
+        QPageLayout::Portrait, QMarginsF(mm(size.left), mm(size.top), mm(size.right), mm(size.bottom)),
+        QPageLayout::Millimeter);
+    layout.setUnits(QPageLayout::Point);
+    return layout;
 }
 
-// One connection to the print server that gives up on a silent server.
+// The size a "media-col" value describes; false when it gives none.
+bool readMedia(ipp_t* media, cups_size_t& size)
+{
+    ipp_t* dimensions = media
+        ? ippGetCollection(ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION), 0)
+        : nullptr;
+    const auto value = [](ipp_t* collection, const char* name) {
+        return ippGetInteger(ippFindAttribute(collection, name, IPP_TAG_INTEGER), 0);
+    };
+    if (!dimensions) {
+        return false;
+    }
+    size.width = value(dimensions, "x-dimension");
+    size.length = value(dimensions, "y-dimension");
+    size.left = value(media, "media-left-margin");
+    size.top = value(media, "media-top-margin");
+    size.right = value(media, "media-right-margin");
+    size.bottom = value(media, "media-bottom-margin");
+    return size.width > 0 && size.length > 0;
+}
+
+// The default paper of the named queue and what it can print on it, asked
+// over the given connection; A4 stands in when no paper is named, as when
+// there is no printer to ask.
+QPageLayout queueLayout(http_t* http, const QByteArray& queue)
+{
+    cups_dest_t* dest = cupsGetNamedDest(http, queue.constData(), nullptr);
+    cups_dinfo_t* info = dest ? cupsCopyDestInfo(http, dest) : nullptr;
+    cups_size_t size {};
+    bool known = false;
+    if (info) {
+        ipp_attribute_t* media = cupsFindDestDefault(http, dest, info, "media-col");
+        known = readMedia(media ? ippGetCollection(media, 0) : nullptr, size);
+    }
+    // A queue that names its default paper only by name.
+    if (ipp_attribute_t* named = info && !known ? cupsFindDestDefault(http, dest, info, "media") : nullptr) {
+        known = cupsGetDestMediaByName(
+                    http, dest, info, ippGetString(named, 0, nullptr), CUPS_MEDIA_FLAGS_DEFAULT, &size)
+            != 0;
+    }
+    cupsFreeDestInfo(info);
+    cupsFreeDests(dest ? 1 : 0, dest);
+    return known ? layoutOf(size) : PrintTarget::a4();
+}
+
+// One connection to the print server that gives up on a silent server: on
+// each answer that does not come within the time limit, or, for a
+// connection that only asks, once it has talked for longer than that.
 class Connection {
 public:
-    Connection()
+    enum class Limit { EachAnswer, WholeTalk };
+
+    explicit Connection(Limit limit = Limit::EachAnswer)
         : m_http(httpConnect2(
             cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerWithinMs, nullptr))
+        , m_deadline(kAnswerWithinMs)
     {
-        if (m_http) {
+        if (!m_http) {
+            return;
+        }
+        if (limit == Limit::EachAnswer) {
             httpSetTimeout(
                 m_http, kAnswerWithinMs / 1000.0, [](http_t*, void*) { return 0; }, nullptr);
+            return;
         }
+        httpSetTimeout(
+            m_http, kLookEverySeconds,
+            [](http_t*, void* deadline) {
+                return static_cast<QDeadlineTimer*>(deadline)->hasExpired() ? 0 : 1;
+            },
+            &m_deadline);
     }
     ~Connection()
     {
@@ -95,6 +123,7 @@ public:
 
 private:
     http_t* m_http;
+    QDeadlineTimer m_deadline;
 };
 
 // The default queue as the print server sees it now.
@@ -207,9 +236,9 @@ QString SystemPrintTarget::silence() const
 
 QPageLayout SystemPrintTarget::pageLayout() const
 {
-    const Connection connection;
+    const Connection connection(Connection::Limit::WholeTalk);
     const Queue queue = defaultQueue(connection.http());
-    return queue.name.isEmpty() ? PrintTarget::a4() : queueLayout(queue.name);
+    return queue.name.isEmpty() ? PrintTarget::a4() : queueLayout(connection.http(), queue.name.toUtf8());
 }
 
 PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
@@ -223,7 +252,8 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
     }
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    const double smallest = PagePainter::writePdf(pdf, pages, queueLayout(queue.name));
+    const double smallest
+        = PagePainter::writePdf(pdf, pages, queueLayout(connection.http(), queue.name.toUtf8()));
     if (smallest < 0) {
         return { PrintMessages::printFailed(queue.name, PrintTexts::kCannotPaint), 0 };
     }
@@ -242,6 +272,29 @@ PrintOutcome SystemPrintTarget::print(const PrintedPages& pages)
 }
 
 #else
+
+namespace {
+// The printer's own default paper, inside what it can print on that paper.
+// Qt's printer keeps its own start paper (A4) when the printer has it too,
+// so the printer's default is asked for by name.
+QPageLayout printerLayout(const QPrinterInfo& info)
+{
+    if (info.isNull()) {
+        return PrintTarget::a4();
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) {
+        printer.setPageSize(paper);
+    }
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF margins = layout.margins();
+    const QMarginsF least = layout.minimumMargins();
+    layout.setMargins(QMarginsF(std::max(margins.left(), least.left()), std::max(margins.top(), least.top()),
+        std::max(margins.right(), least.right()), std::max(margins.bottom(), least.bottom())));
+    return layout;
+}
+} // namespace
 
 QString SystemPrintTarget::refusal() const
 {

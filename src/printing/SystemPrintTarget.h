@@ -3,8 +3,9 @@
 // the default queue exists, runs and takes jobs; after the run it paints the
 // pages into one PDF document, submits it itself and reads the print
 // system's answer, so a refused or failed job is reported, never taken for
-// printed. A print system that does not answer within a few seconds counts
-// as failed.
+// printed. The queue's paper is asked over the same kind of connection. A
+// print system that does not answer within a few seconds counts as failed
+// (for the paper: A4 stands in), and nothing is left waiting for it.
 
 #include "printing/PrintTarget.h"
 

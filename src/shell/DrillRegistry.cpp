@@ -5,63 +5,107 @@
 #include "drills/divide/DivisionDrills.h"
 #include "drills/multiply/MultiplyDrills.h"
 
-namespace {
-template <const ChainDrillDefinition& definition> std::unique_ptr<DrillWindow> chain(DrillEnvironment& e)
+const std::vector<DrillMenu>& DrillRegistry::menus()
 {
-    return std::make_unique<ChainWindow>(e, definition);
+    // "学前段(X)" has no access key: its "(X)" is plain text.
+    static const std::vector<DrillMenu> table {
+        { .name = "xqd", .caption = QStringLiteral("学前段(X)") },
+        { .name = "dd", .caption = QStringLiteral("低段(&D)") },
+        { .name = "zd", .caption = QStringLiteral("中段(&Z)") },
+        { .name = "gd", .caption = QStringLiteral("高段(&G)") },
+        { .name = "zh", .caption = QStringLiteral("综合(&Z)") },
+        { .name = "jc", .caption = QStringLiteral("教材同步(&J)") },
+    };
+    return table;
 }
-
-template <AddSubDrill drill> std::unique_ptr<DrillWindow> addSub(DrillEnvironment& e)
-{
-    return std::make_unique<AddSubWindow>(e, addSubDrillDefinition(drill));
-}
-
-template <MultiplyGrade grade> std::unique_ptr<DrillWindow> multiplyRows(DrillEnvironment& e)
-{
-    return std::make_unique<OperandRowWindow>(e, MultiplyDrills::rows(grade));
-}
-
-std::unique_ptr<DrillWindow> divisionRows(DrillEnvironment& e)
-{
-    return std::make_unique<OperandRowWindow>(e, DivisionDrills::rows());
-}
-
-std::unique_ptr<DrillWindow> multiplySets(DrillEnvironment& e)
-{
-    return std::make_unique<SetDrillWindow>(e, MultiplyDrills::sets());
-}
-
-std::unique_ptr<DrillWindow> divisionSets(DrillEnvironment& e)
-{
-    return std::make_unique<SetDrillWindow>(e, DivisionDrills::sets());
-}
-} // namespace
 
 const std::vector<DrillEntry>& DrillRegistry::drills()
 {
     static const std::vector<DrillEntry> table {
-        { "xqd", "j5", QStringLiteral("五笔加减"), QKeySequence(Qt::CTRL | Qt::Key_F5), "xqd5",
-            chain<ChainDrills::kFiveTerm> },
-        { "xqd", "j7", QStringLiteral("七笔加减"), QKeySequence(Qt::CTRL | Qt::Key_F7), "xqd7",
-            chain<ChainDrills::kSevenTerm> },
-        { "xqd", "j10", QStringLiteral("十笔加减"), QKeySequence(Qt::CTRL | Qt::Key_A), "xqd10",
-            chain<ChainDrills::kTenTerm> },
-        { "dd", "ddjj", QStringLiteral("低段加减"), QKeySequence(Qt::CTRL | Qt::Key_B), "ddjj1",
-            addSub<AddSubDrill::Lower> },
-        { "zd", "zdjj", QStringLiteral("中段加减"), QKeySequence(Qt::CTRL | Qt::Key_C), "zdjj1",
-            addSub<AddSubDrill::Middle> },
-        { "zd", "zdcs", QStringLiteral("中段乘算"), QKeySequence(Qt::CTRL | Qt::Key_D), "zdcs1",
-            multiplyRows<MultiplyGrade::Middle> },
-        { "gd", "gdjj", QStringLiteral("高段加减"), QKeySequence(Qt::CTRL | Qt::Key_E), "gdjj1",
-            addSub<AddSubDrill::Upper> },
-        { "gd", "gdcs", QStringLiteral("高段乘算"), QKeySequence(Qt::CTRL | Qt::Key_F), "gdcs1",
-            multiplyRows<MultiplyGrade::Upper> },
-        { "gd", "gdchs", QStringLiteral("高段除算"), QKeySequence(Qt::CTRL | Qt::Key_G), "gdchs1",
-            divisionRows },
-        { "zh", "zhch", QStringLiteral("综合乘算"), QKeySequence(Qt::Key_F2), "zhch1", multiplySets },
-        { "zh", "zhc", QStringLiteral("综合除算"), QKeySequence(Qt::Key_F3), "zhcs2", divisionSets },
-        { "zh", "yer", QStringLiteral("幼儿加减"), QKeySequence(Qt::Key_F4), "yer1",
-            addSub<AddSubDrill::Kindergarten> },
+        { .menu = "xqd",
+            .entry = "j5",
+            .caption = QStringLiteral("五笔加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F5),
+            .window = "xqd5",
+            .definition = ChainDrills::kFiveTerm },
+        { .menu = "xqd",
+            .entry = "j7",
+            .caption = QStringLiteral("七笔加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F7),
+            .window = "xqd7",
+            .definition = ChainDrills::kSevenTerm },
+        { .menu = "xqd",
+            .entry = "j10",
+            .caption = QStringLiteral("十笔加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_A),
+            .window = "xqd10",
+            .definition = ChainDrills::kTenTerm },
+        { .menu = "dd",
+            .entry = "ddjj",
+            .caption = QStringLiteral("低段加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_B),
+            .window = "ddjj1",
+            .definition = AddSubDrills::kLower },
+        { .menu = "zd",
+            .entry = "zdjj",
+            .caption = QStringLiteral("中段加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_C),
+            .window = "zdjj1",
+            .definition = AddSubDrills::kMiddle },
+        { .menu = "zd",
+            .entry = "zdcs",
+            .caption = QStringLiteral("中段乘算"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_D),
+            .window = "zdcs1",
+            .definition = MultiplyDrills::rows(MultiplyGrade::Middle) },
+        { .menu = "gd",
+            .entry = "gdjj",
+            .caption = QStringLiteral("高段加减"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
+            .window = "gdjj1",
+            .definition = AddSubDrills::kUpper },
+        { .menu = "gd",
+            .entry = "gdcs",
+            .caption = QStringLiteral("高段乘算"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F),
+            .window = "gdcs1",
+            .definition = MultiplyDrills::rows(MultiplyGrade::Upper) },
+        { .menu = "gd",
+            .entry = "gdchs",
+            .caption = QStringLiteral("高段除算"),
+            .shortcut = QKeySequence(Qt::CTRL | Qt::Key_G),
+            .window = "gdchs1",
+            .definition = DivisionDrills::rows() },
+        { .menu = "zh",
+            .entry = "zhch",
+            .caption = QStringLiteral("综合乘算"),
+            .shortcut = QKeySequence(Qt::Key_F2),
+            .window = "zhch1",
+            .definition = MultiplyDrills::sets() },
+        { .menu = "zh",
+            .entry = "zhc",
+            .caption = QStringLiteral("综合除算"),
+            .shortcut = QKeySequence(Qt::Key_F3),
+            .window = "zhcs2",
+            .definition = DivisionDrills::sets() },
+        { .menu = "zh",
+            .entry = "yer",
+            .caption = QStringLiteral("幼儿加减"),
+            .shortcut = QKeySequence(Qt::Key_F4),
+            .window = "yer1",
+            .definition = AddSubDrills::kKindergarten },
+        { .menu = "jc",
+            .entry = "jcdy",
+            .caption = QStringLiteral("按教材单元出题"),
+            .shortcut = QKeySequence(Qt::Key_F5),
+            .window = "jcdy1",
+            .definition = UnitDrillDefinition {} },
+        { .menu = "jc",
+            .entry = "szhh",
+            .caption = QStringLiteral("四则混合口算"),
+            .shortcut = QKeySequence(Qt::Key_F6),
+            .window = "szhh1",
+            .definition = MixedDrillDefinition {} },
     };
     return table;
 }
@@ -74,4 +118,15 @@ const DrillEntry* DrillRegistry::find(const QString& entry)
         }
     }
     return nullptr;
+}
+
+std::unique_ptr<DrillWindow> DrillRegistry::makeWindow(
+    const DrillDefinition& definition, DrillEnvironment& environment)
+{
+    return std::visit(
+        [&environment](const auto& drill) -> std::unique_ptr<DrillWindow> {
+            using Window = typename std::decay_t<decltype(drill)>::Window;
+            return std::make_unique<Window>(environment, drill);
+        },
+        definition);
 }

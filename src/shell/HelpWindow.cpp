@@ -1,8 +1,9 @@
 #include "shell/HelpWindow.h"
 
+#include "MirevaVersion.h"
+#include "common/Assets.h"
 #include "common/Fonts.h"
 #include "forms/Controls.h"
-#include "shell/Assets.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -32,7 +33,9 @@ QString HelpWindow::helpText()
     Assets::init();
     QFile file(QStringLiteral(":/help.txt"));
     file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).trimmed();
+    // The first line names the program with its version; the file holds the rest.
+    return MirevaVersion::kTitle + QStringLiteral("\n\n")
+        + QString::fromUtf8(file.readAll()).remove(QLatin1Char('\r')).trimmed();
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event)

@@ -1,8 +1,9 @@
 #include "shell/MainWindow.h"
 
+#include "MirevaVersion.h"
+#include "common/Assets.h"
 #include "common/Fonts.h"
 #include "forms/Controls.h"
-#include "shell/Assets.h"
 #include "shell/DrillRegistry.h"
 
 #include <QCloseEvent>
@@ -19,22 +20,17 @@ struct MenuEntry {
 
 struct Menu {
     const char* name;
-    const char* caption;
-    std::vector<MenuEntry> entries; // after the drills of the menu
+    QString caption;
+    std::vector<MenuEntry> entries;
 };
 
-// The drills' entries come from the drill registry. "学前段(X)" has no
-// access key: its "(X)" is plain text.
-const std::vector<Menu>& menuTable()
+// The menus after the drill registry's: help and quit.
+const std::vector<Menu>& closingMenus()
 {
     static const std::vector<Menu> table {
-        { "xqd", "学前段(X)", {} },
-        { "dd", "低段(&D)", {} },
-        { "zd", "中段(&Z)", {} },
-        { "gd", "高段(&G)", {} },
-        { "zh", "综合(&Z)", {} },
-        { "help", "帮助(&H)", { { "bz", QStringLiteral("帮助"), QKeySequence(Qt::Key_F1) } } },
-        { "quit", "退出(&X)",
+        { "help", QStringLiteral("帮助(&H)"),
+            { { "bz", QStringLiteral("帮助"), QKeySequence(Qt::Key_F1) } } },
+        { "quit", QStringLiteral("退出(&X)"),
             { { "tcxt", QStringLiteral("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_Q) } } },
     };
     return table;
@@ -80,18 +76,24 @@ MainWindow::MainWindow(QWidget* parent)
     auto* version = Controls::label(client, "Label4", QStringLiteral("版本号"), { 2640, 5040, 1215, 375 });
     version->setFont(Fonts::songti(14.25));
     Controls::setTextColor(version, client->palette().color(QPalette::HighlightedText));
-    auto* number = Controls::label(client, "Label7", QStringLiteral("V3.0"), { 4080, 5040, 1935, 375 });
+    auto* number = Controls::label(
+        client, "Label7", QStringLiteral("V") + MirevaVersion::kNumber, { 4080, 5040, 1935, 375 });
     number->setFont(Fonts::songti(14.25));
     Controls::setTextColor(number, QColor(128, 0, 128));
 
-    for (const Menu& menu : menuTable()) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+    // The drill menus with their drills, as the drill registry lists them.
+    for (const DrillMenu& menu : DrillRegistry::menus()) {
+        QMenu* m = menuBar()->addMenu(menu.caption);
         m->setObjectName(QLatin1String(menu.name));
         for (const DrillEntry& drill : DrillRegistry::drills()) {
             if (qstrcmp(drill.menu, menu.name) == 0) {
                 addEntry(m, drill.entry, drill.caption, drill.shortcut);
             }
         }
+    }
+    for (const Menu& menu : closingMenus()) {
+        QMenu* m = menuBar()->addMenu(menu.caption);
+        m->setObjectName(QLatin1String(menu.name));
         for (const MenuEntry& e : menu.entries) {
             addEntry(m, e.name, e.caption, e.shortcut);
         }

@@ -1,29 +1,29 @@
 #include "shell/SheetFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtDebug>
 
-QString SheetFolder::enter(
-    const QStringList& arguments, const QString& documentsPath, const QString& homePath)
+QString SheetFolder::choose(const QStringList& arguments, const QString& startFolder,
+    const QString& documentsPath, const QString& homePath)
 {
     if (!arguments.contains(kDocumentsOption)) {
-        return QDir::currentPath();
+        return startFolder;
     }
     if (!documentsPath.isEmpty()) {
         const QString folder = QDir(documentsPath).filePath(kFolderName);
-        if (QDir().mkpath(folder) && QDir::setCurrent(folder)) {
-            return QDir::currentPath();
+        if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) {
+            return QDir(folder).absolutePath();
         }
-        qWarning("Mireva: cannot create or enter %s; sheet files go to %s", qUtf8Printable(folder),
+        qWarning("Mireva: cannot create %s; sheet files go to %s", qUtf8Printable(folder),
             qUtf8Printable(homePath));
     }
-    QDir::setCurrent(homePath);
-    return QDir::currentPath();
+    return QFileInfo(homePath).isDir() ? homePath : startFolder;
 }
 
-QString SheetFolder::enterForUser(const QStringList& arguments)
+QString SheetFolder::chooseForUser(const QStringList& arguments)
 {
-    return enter(
-        arguments, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+    return choose(arguments, QDir::currentPath(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
 }

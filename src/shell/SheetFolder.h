@@ -1,11 +1,10 @@
 #pragma once
-// Where sheet files go. They are written to the current directory, which is
-// the folder the user chose when the program is started from a shell. The
-// desktop's menu starts it in a folder nobody chose (often the home folder
-// or the root), so the menu entry passes kDocumentsOption and the program
-// makes the folder Mireva inside the user's documents folder its current
-// directory before any sheet is written. The folder is created then, at the
-// start, because only an existing folder can be made current.
+// Where sheet files go: a folder chosen once at the start and carried to
+// every output as a value. Started from a shell it is the folder the program
+// was started in, which the user chose. The desktop's menu starts it in a
+// folder nobody chose (often the home folder or the root), so the menu entry
+// passes kDocumentsOption and the sheets go to the folder Mireva inside the
+// user's documents folder, created at the start when missing.
 
 #include <QString>
 #include <QStringList>
@@ -15,13 +14,14 @@ namespace SheetFolder {
 inline const QString kDocumentsOption = QStringLiteral("--sheets-in-documents");
 inline const QString kFolderName = QStringLiteral("Mireva");
 
-// Makes the folder sheet files go to the current directory and returns its
-// path. Without kDocumentsOption among the arguments the current directory
-// stays. With it, kFolderName inside documentsPath is created when missing
-// and made current; if that fails (or documentsPath is empty), homePath is
-// made current; if that fails too, the current directory stays.
-QString enter(const QStringList& arguments, const QString& documentsPath, const QString& homePath);
+// The folder sheet files go to. Without kDocumentsOption among the arguments
+// it is startFolder. With it, kFolderName inside documentsPath, created when
+// missing; if that fails (or documentsPath is empty), homePath; failing that
+// too, startFolder.
+QString choose(const QStringList& arguments, const QString& startFolder, const QString& documentsPath,
+    const QString& homePath);
 
-// enter() with the user's documents and home folders.
-QString enterForUser(const QStringList& arguments);
+// choose() with the folder the program was started in and the user's
+// documents and home folders.
+QString chooseForUser(const QStringList& arguments);
 } // namespace SheetFolder

@@ -21,8 +21,8 @@ void showMaximized(QWidget* window)
 }
 } // namespace
 
-Shell::Shell(PrintTarget& printTarget)
-    : m_environment { m_random, printTarget }
+Shell::Shell(PrintTarget& printTarget, const QString& sheetFolder)
+    : m_environment { m_random, printTarget, sheetFolder }
 {
     // Every window exists from here on, hidden, with the common title.
     m_help = std::make_unique<HelpWindow>();
@@ -30,7 +30,7 @@ Shell::Shell(PrintTarget& printTarget)
     m_main = std::make_unique<MainWindow>();
     m_main->setWindowTitle(ShellTexts::kTitle);
     for (const DrillEntry& drill : DrillRegistry::drills()) {
-        addDrill(drill, drill.makeWindow(m_environment));
+        addDrill(drill, DrillRegistry::makeWindow(drill.definition, m_environment));
     }
 
     connect(m_main->entry(QStringLiteral("bz")), &QAction::triggered, this, &Shell::openHelp);

@@ -3,6 +3,7 @@
 // with the common title, owns the shared random source and wires the menu of
 // the main window to the drill windows, the help window and program exit.
 
+#include "MirevaVersion.h"
 #include "forms/DrillEnvironment.h"
 #include "random/RandomSource.h"
 
@@ -20,13 +21,14 @@ class PrintTarget;
 class QWidget;
 
 namespace ShellTexts {
-inline const QString kTitle = QStringLiteral("MirevaV3.0");
+inline const QString kTitle = MirevaVersion::kTitle;
 } // namespace ShellTexts
 
 class Shell : public QObject {
     Q_OBJECT
 public:
-    explicit Shell(PrintTarget& printTarget);
+    // Sheet files go to sheetFolder.
+    Shell(PrintTarget& printTarget, const QString& sheetFolder);
     ~Shell() override;
 
     // Shows the main window, maximized.

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     QtTranslation::install();
     // Started from the desktop's menu, sheet files go to a folder the teacher
     // can find rather than to wherever the menu started the program.
-    SheetFolder::enterForUser(QCoreApplication::arguments());
+    const QString sheetFolder = SheetFolder::chooseForUser(QCoreApplication::arguments());
 
     if (!SheetFile::encodingAvailable()) {
         MessageBox::show(nullptr,
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     }
 
     SystemPrintTarget printer;
-    Shell shell(printer);
+    Shell shell(printer, sheetFolder);
     QString menuTexts;
     for (const QAction* entry : shell.mainWindow()->findChildren<QAction*>()) {
         menuTexts += entry->text();

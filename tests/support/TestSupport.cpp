@@ -28,17 +28,6 @@ MessageRecorder::~MessageRecorder()
     MessageBox::setHandler(m_previous);
 }
 
-ScratchDir::ScratchDir()
-    : m_previous(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-}
-
-ScratchDir::~ScratchDir()
-{
-    QDir::setCurrent(m_previous);
-}
-
 QByteArray TestSupport::readBytes(const QString& path)
 {
     QFile file(path);
@@ -144,6 +133,31 @@ void TestSupport::initFonts()
     }
 }
 
+bool TestSupport::offersDistinct(const DrillDefinition& definition)
+{
+    return std::visit(Overloaded {
+                          [](const ChainDrillDefinition& drill) { return drill.offersDistinct; },
+                          [](const AddSubDrillDefinition&) { return true; },
+                          [](const RowDrillDefinition& drill) { return bool(drill.numbered); },
+                          [](const SetDrillDefinition& drill) { return bool(drill.distinctKinds); },
+                          [](const UnitDrillDefinition&) { return false; },
+                          [](const MixedDrillDefinition&) { return true; },
+                      },
+        definition);
+}
+
+int TestSupport::offeredCheckBoxes(const DrillDefinition& definition)
+{
+    int boxes = offersDistinct(definition) ? 1 : 0;
+    if (const auto* addSub = std::get_if<AddSubDrillDefinition>(&definition)) {
+        boxes += 1 + (addSub->offersThreeNumbers ? 1 : 0);
+    }
+    if (std::holds_alternative<MixedDrillDefinition>(definition)) {
+        boxes += 5; // 加, 减, 乘, 除 and 乘除在表内
+    }
+    return boxes;
+}
+
 void TestSupport::setText(QWidget* window, const char* boxName, const QString& text)
 {
     auto* box = window ? window->findChild<QLineEdit*>(QLatin1String(boxName)) : nullptr;
@@ -181,6 +195,18 @@ DrillWindow* DrillSession::open(const QString& entry)
         }
     }
     return nullptr;
+}
+
+DrillWindow& DrillSession::build(const DrillDefinition& definition)
+{
+    m_built = DrillRegistry::makeWindow(definition, environment);
+    window = m_built.get();
+    return *window;
+}
+
+QStringList DrillSession::files() const
+{
+    return QDir(dir.path()).entryList(QDir::Files, QDir::Name);
 }
 
 namespace {

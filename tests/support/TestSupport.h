@@ -5,6 +5,7 @@
 #include "forms/DrillWindow.h"
 #include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
+#include "shell/DrillRegistry.h"
 #include "shell/Shell.h"
 
 #include "random/RandomSource.h"
@@ -29,19 +30,6 @@ public:
 
 private:
     MessageBox::Handler m_previous;
-};
-
-// A fresh temporary working directory, made current for as long as it lives.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
 };
 
 // Hands out a fixed list of values r, so a test can steer the drawing rules
@@ -74,6 +62,12 @@ public:
     PrintOutcome print(const PrintedPages&) override { return { PrintMessages::kNoPrinter, 0 }; }
 };
 
+// The cases of a visit over a drill's definition, one lambda a family.
+template <typename... Cases> struct Overloaded : Cases... {
+    using Cases::operator()...;
+};
+template <typename... Cases> Overloaded(Cases...) -> Overloaded<Cases...>;
+
 namespace TestSupport {
 // The kept sheet files of a drill's start-up run (tests/golden/<entry>[-answers]);
 // the environment variable MIREVA_GOLDEN_DIR names another tests/golden.
@@ -101,35 +95,39 @@ QList<qint64> inkByRow(const QImage& page);
 QStringList nonEmptyLines(const QString& text);
 // Installs the CJK font substitutions once.
 void initFonts();
+
+// Whether the drill's window offers 题目不重复.
+bool offersDistinct(const DrillDefinition& definition);
+// The check boxes the drill's window has besides its two outputs: 题目不重复,
+// for addition and subtraction 得数不超过 and 三个数连加减 where offered, and
+// for mixed operations the four operations and 乘除在表内.
+int offeredCheckBoxes(const DrillDefinition& definition);
 } // namespace TestSupport
 
-// A fresh program in a scratch working directory, and the drill window under
-// test: one the main menu opens, or one the test builds on the session's own
-// random source. Unless the test gives a printer, the printer writes a PDF
-// file outside that directory, so the directory holds sheet files only.
+// A fresh program whose sheet folder is a scratch folder, and the drill
+// window under test: one the main menu opens, or one the test builds on the
+// session's own random source. Unless the test gives a printer, the printer
+// writes a PDF file outside that folder, so the folder holds sheet files only.
 struct DrillSession {
     DrillSession();
     explicit DrillSession(PrintTarget& target);
 
     QTemporaryDir paper;
-    ScratchDir dir;
+    QTemporaryDir dir; // the sheet folder
     MessageRecorder messages;
     PdfPrintTarget pdf { paper.filePath(QStringLiteral("printed.pdf")) };
     PrintTarget& printer;
-    Shell shell { printer };
+    Shell shell { printer, dir.path() };
     RandomSource random; // draws for the windows the test builds
-    DrillEnvironment environment { random, printer };
+    DrillEnvironment environment { random, printer, dir.path() };
     DrillWindow* window = nullptr; // the last one opened or built
 
     // Chooses the main menu's entry and returns the drill window it opened.
     DrillWindow* open(const QString& entry);
-    // Makes a drill window of the given class on the session's random source and printer.
-    template <typename Window, typename... Args> Window& build(Args&&... args)
-    {
-        m_built = std::make_unique<Window>(environment, std::forward<Args>(args)...);
-        window = m_built.get();
-        return static_cast<Window&>(*window);
-    }
+    // Makes the window of a drill on the session's random source, printer and folder.
+    DrillWindow& build(const DrillDefinition& definition);
+    // The sheet files in the folder, by name.
+    QStringList files() const;
     QString printedPdf() const { return paper.filePath(QStringLiteral("printed.pdf")); }
 
     // The named control of the window, or null.

@@ -22,13 +22,14 @@ unsigned withinBit(std::size_t number)
 }
 
 // The digits a number of `digits` digits may have in column `column`: a
-// leading digit is never 0, and above it only 0.
-std::pair<int, int> digitRange(int digits, int column)
+// leading digit is never 0, nor a decimal's last one, and above the leading
+// digit only 0.
+std::pair<int, int> digitRange(int digits, int column, bool decimal)
 {
     if (column >= digits) {
         return { 0, 0 };
     }
-    return { column == digits - 1 ? 1 : 0, 9 };
+    return { column == digits - 1 || (decimal && column == 0) ? 1 : 0, 9 };
 }
 } // namespace
 
@@ -128,7 +129,7 @@ template <typename Visit> void AddSubChainSpace::forEachDigits(int column, const
 {
     std::array<std::pair<int, int>, 3> ranges { { { 0, 0 }, { 0, 0 }, { 0, 0 } } };
     for (std::size_t n = 0; n < m_shape.digits.size(); ++n) {
-        ranges[n] = digitRange(m_shape.digits[n], column);
+        ranges[n] = digitRange(m_shape.digits[n], column, m_shape.decimals);
     }
     std::array<int, 3> digits {};
     for (digits[0] = ranges[0].first; digits[0] <= ranges[0].second; ++digits[0]) {

@@ -2,9 +2,9 @@
 // Questions of two or three numbers of exact digit counts joined by + and −
 // (a+b, a−b, a+b+c, a−b−c, a+b−c, a−b+c) under the sheet's rules, counted
 // exactly and numbered so that one can be drawn uniformly among them: no
-// result on the way below 0, every step carrying (borrowing) or none as
-// chosen, and with a limit the first number and every result on the way at
-// most the limit. The questions are built column by column from the ones up;
+// result on the way below 0, no decimal number ending in 0, every step
+// carrying (borrowing) or none as chosen, and with a limit the first number
+// and every result on the way at most the limit. The questions are built column by column from the ones up;
 // what a column passes on (each step's carry or borrow, whether it has
 // carried, whether each number so far is still within the limit) is a small
 // state, and the questions that complete each state are counted once.
@@ -36,6 +36,7 @@ struct ChainShape {
     std::vector<bool> subtract; // of each step, one fewer
     CarryChoice carry;
     std::optional<std::int64_t> limit;
+    bool decimals = false; // each number's last digit is never 0
 };
 
 class AddSubChainSpace {

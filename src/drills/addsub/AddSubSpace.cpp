@@ -30,14 +30,14 @@ bool allows(PairRule rule, int x, int y)
 }
 
 // The digits an operand of `digits` digits may have in column `column`: a
-// leading digit is never 0 (a one-digit operand is 1 to 9), and above its
-// leading digit an operand has only 0.
-std::pair<int, int> digitRange(int digits, int column)
+// leading digit is never 0 (a one-digit operand is 1 to 9), nor a decimal's
+// last one, and above its leading digit an operand has only 0.
+std::pair<int, int> digitRange(int digits, int column, bool decimal)
 {
     if (column >= digits) {
         return { 0, 0 };
     }
-    return { column == digits - 1 ? 1 : 0, 9 };
+    return { column == digits - 1 || (decimal && column == 0) ? 1 : 0, 9 };
 }
 
 using Rules = std::vector<PairRule>;
@@ -133,8 +133,8 @@ bool AddSubtract::borrows(std::int64_t a, std::int64_t b)
     return borrowed;
 }
 
-AddSubSpace::AddSubSpace(
-    const OperandRule& operands, bool subtract, CarryChoice carry, std::optional<std::int64_t> resultLimit)
+AddSubSpace::AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice carry,
+    std::optional<std::int64_t> resultLimit, int places)
     : m_subtract(subtract)
 {
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
@@ -163,8 +163,8 @@ AddSubSpace::AddSubSpace(
         std::vector<Column> block;
         for (int c = 0; c < columns; ++c) {
             Column column { Draws::powerOfTen(c), {} };
-            const auto [xLow, xHigh] = digitRange(first, c);
-            const auto [yLow, yHigh] = digitRange(second, c);
+            const auto [xLow, xHigh] = digitRange(first, c, places > 0);
+            const auto [yLow, yHigh] = digitRange(second, c, places > 0);
             for (int x = xLow; x <= xHigh; ++x) {
                 for (int y = yLow; y <= yHigh; ++y) {
                     if (allows(rules[static_cast<std::size_t>(c)], x, y)) {

@@ -24,9 +24,10 @@ bool borrows(std::int64_t a, std::int64_t b);
 class AddSubSpace {
 public:
     // resultLimit: within a kindergarten limit, the result (a subtraction's
-    // minuend) at most this as well.
+    // minuend) at most this as well. places: digit-count operands are
+    // decimals with that many places, so their last digit is never 0.
     AddSubSpace(const OperandRule& operands, bool subtract, CarryChoice carry,
-        std::optional<std::int64_t> resultLimit = std::nullopt);
+        std::optional<std::int64_t> resultLimit = std::nullopt, int places = 0);
 
     std::int64_t count() const { return m_count; }
     // index from 0 to count() − 1.

@@ -5,28 +5,22 @@
 #include "common/SettingText.h"
 #include "forms/RowForm.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace {
+// The captions a refusal names too (计算范围, 加法 …) are AddSubTexts'.
+using namespace AddSubTexts;
 const QString kFirstDigits = QStringLiteral("第一个数位数");
 const QString kSecondDigits = QStringLiteral("第二个数位数");
-const QString kLimit = QStringLiteral("计算范围");
 const QString kOperationCaption = QStringLiteral("题型");
-const QString kAdditionCaption = QStringLiteral("加法");
-const QString kSubtractionCaption = QStringLiteral("减法");
-const QString kMixedCaption = QStringLiteral("加减混合");
 
 const QString kCarryCaption = QStringLiteral("进位退位");
 const QString kAnyCarryCaption = QStringLiteral("不限");
-const QString kAlwaysCarryCaption = QStringLiteral("必须进位/退位");
-const QString kNeverCarryCaption = QStringLiteral("不进位/不退位");
 const QString kFormCaption = QStringLiteral("题目形式");
 const QString kResultCaption = QStringLiteral("求结果");
 const QString kBlankCaption = QStringLiteral("填空");
-const QString kLimitCaption = QStringLiteral("得数不超过");
-const QString kThreeNumbersCaption = QStringLiteral("三个数连加减");
 const QString kPlacesCaption = QStringLiteral("小数位数");
 const QString kWholeCaption = QStringLiteral("整数");
 // The limit box's first contents, used once its choice is ticked.
@@ -42,7 +36,7 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
             .high = AddSubtract::kMaxLimit } },
         .firstAtLeastSecond = false,
         .operandsMessage = AddSubTexts::kLimitMessage,
-        .initialLayout = { 5, 25, 1 },
+        .initialLayout = { .perRow = 5, .rowsPerPage = 25, .pages = 1 },
         .layoutLimits = AddSubtract::kLayoutLimits,
         .countsMessage = RowDrill::countsMessage(AddSubtract::kLayoutLimits),
     };
@@ -57,21 +51,6 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
 }
 
 } // namespace
-
-AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill)
-{
-    switch (drill) {
-    case AddSubDrill::Kindergarten:
-        return { QString(), QStringLiteral("幼儿加减"), 0, 0, 0, 10, true };
-    case AddSubDrill::Lower:
-        return { QStringLiteral("低段"), QStringLiteral("低段加减"), 2, 2, 1, 0, true, true };
-    case AddSubDrill::Middle:
-        return { QStringLiteral("中段"), QStringLiteral("中段加减"), 4, 3, 2, 0, false, true };
-    case AddSubDrill::Upper:
-        break;
-    }
-    return { QStringLiteral("高段"), QStringLiteral("高段加减"), 6, 4, 3, 0, false, false, true };
-}
 
 AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
     : RowWindow(environment, kind.drillName, operandBoxes(kind), parent)
@@ -112,33 +91,22 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
 
 int AddSubWindow::places() const
 {
-    for (std::size_t i = 0; i < m_places.size(); ++i) {
-        if (m_places[i]->isChecked()) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
+    return m_places ? m_places->checkedId() : 0;
 }
 
 CarryChoice AddSubWindow::carry() const
 {
-    if (m_carry[1]->isChecked()) {
-        return CarryChoice::Always;
-    }
-    return m_carry[2]->isChecked() ? CarryChoice::Never : CarryChoice::Any;
+    return static_cast<CarryChoice>(m_carry->checkedId());
 }
 
 QuestionForm AddSubWindow::form() const
 {
-    return !m_forms.empty() && m_forms[1]->isChecked() ? QuestionForm::Blank : QuestionForm::Result;
+    return m_forms ? static_cast<QuestionForm>(m_forms->checkedId()) : QuestionForm::Result;
 }
 
 AddSubOperation AddSubWindow::operation() const
 {
-    if (m_operations[0]->isChecked()) {
-        return AddSubOperation::Addition;
-    }
-    return m_operations[1]->isChecked() ? AddSubOperation::Subtraction : AddSubOperation::Mixed;
+    return static_cast<AddSubOperation>(m_operations->checkedId());
 }
 
 std::optional<RowWindow::Run> AddSubWindow::prepareRun(

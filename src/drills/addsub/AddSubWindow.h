@@ -1,33 +1,18 @@
 #pragma once
-// The addition and subtraction drill windows: kindergarten (yer1, a limit)
-// and the lower, middle and upper grades (ddjj1, zdjj1, gdjj1, digit counts
-// of the two numbers), each with the choice of addition, subtraction or both,
-// questions per row, rows per page and pages per run.
+// The window of the addition and subtraction drills (yer1, ddjj1, zdjj1,
+// gdjj1): the limit or the two digit boxes as the drill's definition has
+// them, the choice of addition, subtraction or both, carrying, questions per
+// row, rows per page and pages per run, and the choices the drill offers.
 
+#include "drills/addsub/AddSubDrills.h"
 #include "drills/addsub/AddSubtract.h"
 #include "drills/rows/RowWindow.h"
 
 #include <optional>
 #include <vector>
 
+class QButtonGroup;
 class QCheckBox;
-class QRadioButton;
-
-enum class AddSubDrill { Kindergarten, Lower, Middle, Upper };
-
-struct AddSubDrillDefinition {
-    QString stage; // "低段", "中段", "高段"; empty for kindergarten
-    QString drillName; // named in the heading and on the generate button
-    int maxDigits; // 0: a limit box instead of the two digit boxes
-    int firstDigits; // initial contents of the boxes
-    int secondDigits;
-    int limit;
-    bool offersBlanks; // the form choice 求结果 / 填空
-    bool offersThreeNumbers = false; // chains of three numbers
-    bool offersDecimals = false; // the choice of decimal places
-};
-
-AddSubDrillDefinition addSubDrillDefinition(AddSubDrill drill);
 
 class AddSubWindow : public RowWindow {
     Q_OBJECT
@@ -45,12 +30,14 @@ private:
     int places() const;
 
     AddSubDrillDefinition m_kind;
-    std::vector<QRadioButton*> m_operations; // 加法, 减法, 加减混合
-    std::vector<QRadioButton*> m_carry; // 不限, 必须进位/退位, 不进位/不退位
+    // Option ids are the values of AddSubOperation, CarryChoice, QuestionForm
+    // and the number of decimal places.
+    QButtonGroup* m_operations; // 加法, 减法, 加减混合
+    QButtonGroup* m_carry; // 不限, 必须进位/退位, 不进位/不退位
     QCheckBox* m_distinct;
-    std::vector<QRadioButton*> m_forms; // 求结果, 填空; empty where not offered
+    QButtonGroup* m_forms = nullptr; // 求结果, 填空; only where offered
     QCheckBox* m_limitCheck;
     QLineEdit* m_limitBox;
     QCheckBox* m_threeNumbers = nullptr; // only where offered
-    std::vector<QRadioButton*> m_places; // 整数, 一位小数, 两位小数; empty where not offered
+    QButtonGroup* m_places = nullptr; // 整数, 一位小数, 两位小数; only where offered
 };

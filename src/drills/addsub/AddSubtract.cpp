@@ -46,11 +46,12 @@ public:
         return { digits == 1 ? 1 : high / 10, high };
     }
 
-    explicit DigitDraw(const DigitOperands& digits)
+    DigitDraw(const DigitOperands& digits, int places)
         : m_first(operandBounds(digits.firstDigits))
         , m_second(operandBounds(digits.secondDigits))
         , m_longer(operandBounds(std::max(digits.firstDigits, digits.secondDigits)))
         , m_shorter(operandBounds(std::min(digits.firstDigits, digits.secondDigits)))
+        , m_decimals(places > 0)
     {
     }
 
@@ -58,8 +59,8 @@ public:
     {
         const Bounds& first = subtract ? m_longer : m_first;
         const Bounds& second = subtract ? m_shorter : m_second;
-        std::int64_t a = Draws::atLeast(random, first.lowest, first.high);
-        std::int64_t b = Draws::atLeast(random, second.lowest, second.high);
+        std::int64_t a = operand(random, first);
+        std::int64_t b = operand(random, second);
         if (subtract && a < b) {
             std::swap(a, b);
         }
@@ -67,11 +68,23 @@ public:
     }
 
 private:
+    // A decimal, written from the whole number of its last place, is drawn
+    // again when that place would be 0: it keeps its places and its digits.
+    std::int64_t operand(RandomSource& random, const Bounds& bounds) const
+    {
+        std::int64_t value = 0;
+        do {
+            value = Draws::atLeast(random, bounds.lowest, bounds.high);
+        } while (m_decimals && value % 10 == 0);
+        return value;
+    }
+
     // The addition's operands, then the subtraction's.
     Bounds m_first;
     Bounds m_second;
     Bounds m_longer;
     Bounds m_shorter;
+    bool m_decimals;
 };
 
 bool adds(AddSubOperation operation)
@@ -108,7 +121,8 @@ std::vector<ChainShape> chainShapes(const AddSubSettings& settings)
     }
     std::vector<ChainShape> shapes;
     const auto add = [&](std::vector<int> digits, std::vector<bool> subtract) {
-        shapes.push_back({ std::move(digits), std::move(subtract), settings.carry, limit });
+        shapes.push_back(
+            { std::move(digits), std::move(subtract), settings.carry, limit, settings.places > 0 });
     };
     if (settings.threeNumbers) {
         const std::vector<int> digits { d.firstDigits, d.secondDigits, d.secondDigits };
@@ -141,10 +155,31 @@ ChainQuestion asChain(const AddSubQuestion& question)
     return { { question.a, question.b, 0 }, { question.subtract, false }, 2 };
 }
 
+// The operations a sheet of two numbers asks for, as "subtracts": the
+// additions first.
+std::vector<bool> operationsOf(AddSubOperation operation)
+{
+    std::vector<bool> subtracting;
+    if (adds(operation)) {
+        subtracting.push_back(false);
+    }
+    if (subtracts(operation)) {
+        subtracting.push_back(true);
+    }
+    return subtracting;
+}
+
+// The questions of two numbers of one operation that the settings allow.
+AddSubSpace spaceOf(const AddSubSettings& settings, bool subtract)
+{
+    return { settings.operands, subtract, settings.carry, settings.resultLimit, settings.places };
+}
+
 // The questions of a run: the plain draw, or, when a carry choice, a result
 // limit, three numbers or 题目不重复 asks for more, the run's own spaces (one
-// per operation, which a mixed sheet picks by a coin toss) and, for a sheet
-// without repeats, the indices it has used.
+// per operation or kind of chain that has questions, which a mixed sheet
+// picks by a coin toss when both have) and, for a sheet without repeats, the
+// indices it has used.
 class QuestionDraw {
 public:
     explicit QuestionDraw(const AddSubSettings& settings)
@@ -152,18 +187,20 @@ public:
     {
         if (plain()) {
             if (const auto* digits = std::get_if<DigitOperands>(&settings.operands)) {
-                m_digits.emplace(*digits);
+                m_digits.emplace(*digits, settings.places);
             }
             return;
         }
         if (chained(settings)) {
             for (const ChainShape& shape : chainShapes(settings)) {
-                m_chains.emplace_back(shape);
+                if (AddSubChainSpace space(shape); space.count() > 0) {
+                    m_chains.push_back(std::move(space));
+                }
             }
         } else {
-            for (const bool subtract : { false, true }) {
-                if (subtract ? subtracts(settings.operation) : adds(settings.operation)) {
-                    m_spaces.emplace_back(settings.operands, subtract, settings.carry, settings.resultLimit);
+            for (const bool subtract : operationsOf(settings.operation)) {
+                if (AddSubSpace space = spaceOf(settings, subtract); space.count() > 0) {
+                    m_spaces.push_back(std::move(space));
                 }
             }
         }
@@ -261,14 +298,43 @@ void writeChain(
 }
 } // namespace
 
-QString AddSubTexts::impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry)
+QString AddSubTexts::noQuestionMessage(const AddSubSettings& settings)
 {
-    const bool always = carry == CarryChoice::Always;
-    const QString kind = subtract
-        ? (always ? QStringLiteral("必须退位的减法题") : QStringLiteral("不退位的减法题"))
-        : (always ? QStringLiteral("必须进位的加法题") : QStringLiteral("不进位的加法题"));
-    return (limited ? QStringLiteral("在所选的计算范围内") : QStringLiteral("按所选的位数"))
-        + QStringLiteral("出不了") + kind + QStringLiteral("，请重新选择进位退位。");
+    const bool limited = std::holds_alternative<LimitOperands>(settings.operands);
+    const bool always = settings.carry == CarryChoice::Always;
+    if (!chained(settings) && !settings.resultLimit) {
+        // Only the carry choice empties a sheet of two numbers.
+        QStringList kinds;
+        if (adds(settings.operation)) {
+            kinds << (always ? QStringLiteral("必须进位的加法题") : QStringLiteral("不进位的加法题"));
+        }
+        if (subtracts(settings.operation)) {
+            kinds << (always ? QStringLiteral("必须退位的减法题") : QStringLiteral("不退位的减法题"));
+        }
+        return (limited ? QStringLiteral("在所选的") + kLimit + QStringLiteral("内")
+                        : QStringLiteral("按所选的") + kDigits)
+            + QStringLiteral("出不了") + kinds.join(QStringLiteral("或"))
+            + QStringLiteral("，请重新选择进位退位。");
+    }
+    QStringList choices { limited ? kLimit : kDigits };
+    choices << (settings.operation == AddSubOperation::Addition  ? kAdditionCaption
+            : settings.operation == AddSubOperation::Subtraction ? kSubtractionCaption
+                                                                 : kMixedCaption);
+    if (settings.threeNumbers) {
+        choices << kThreeNumbersCaption;
+    }
+    if (settings.places > 0) {
+        choices << RowDrill::placesName(settings.places);
+    }
+    if (settings.carry != CarryChoice::Any) {
+        choices << (always ? kAlwaysCarryCaption : kNeverCarryCaption);
+    }
+    if (settings.resultLimit) {
+        choices << kLimitCaption + QString::number(*settings.resultLimit);
+    }
+    const QString last = choices.takeLast();
+    return QStringLiteral("按所选的") + choices.join(QStringLiteral("、")) + QStringLiteral("和") + last
+        + QStringLiteral("出不了题，请重新选择。");
 }
 
 QString AddSubTexts::digitsMessage(int maxDigits)
@@ -308,7 +374,7 @@ AddSubQuestion AddSubtract::drawQuestion(
     if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
         return drawWithinLimit(random, limit->limit, subtract);
     }
-    return DigitDraw(std::get<DigitOperands>(operands)).draw(random, subtract);
+    return DigitDraw(std::get<DigitOperands>(operands), 0).draw(random, subtract);
 }
 
 void AddSubtract::writeQuestion(
@@ -362,33 +428,20 @@ int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form, bool 
 
 std::optional<QString> AddSubtract::refusal(const AddSubSettings& settings)
 {
-    if (settings.carry == CarryChoice::Any && !settings.distinct && !settings.resultLimit
-        && !settings.threeNumbers) {
-        return std::nullopt;
-    }
+    // The questions the sheet may draw from, counted: none at all refuses
+    // the sheet, and a mixed sheet with questions of one kind only keeps them.
     std::int64_t distinct = 0;
     if (chained(settings)) {
         for (const ChainShape& shape : chainShapes(settings)) {
-            const std::int64_t count = AddSubChainSpace(shape).count();
-            if (count == 0) {
-                return AddSubTexts::kNoQuestionMessage;
-            }
-            distinct += count;
+            distinct += AddSubChainSpace(shape).count();
+        }
+    } else {
+        for (const bool subtract : operationsOf(settings.operation)) {
+            distinct += spaceOf(settings, subtract).count();
         }
     }
-    const bool limited = std::holds_alternative<LimitOperands>(settings.operands);
-    for (const bool subtract : { false, true }) {
-        if (chained(settings) || (subtract ? !subtracts(settings.operation) : !adds(settings.operation))) {
-            continue;
-        }
-        const std::int64_t count
-            = AddSubSpace(settings.operands, subtract, settings.carry, settings.resultLimit).count();
-        if (count == 0) {
-            return settings.resultLimit
-                ? AddSubTexts::kNoQuestionMessage
-                : AddSubTexts::impossibleCarryMessage(limited, subtract, settings.carry);
-        }
-        distinct += count;
+    if (distinct == 0) {
+        return AddSubTexts::noQuestionMessage(settings);
     }
     const qint64 wanted = qint64 { settings.perRow } * settings.rowsPerPage * settings.pages;
     if (settings.distinct && distinct < wanted) {

@@ -67,12 +67,23 @@ namespace AddSubTexts {
 inline const QString kLimitMessage = QStringLiteral("输入范围错误！计算范围为5-20以内。");
 // "输入位数错误！第一个数为1-N位，第二个数为1-N位。"
 QString digitsMessage(int maxDigits);
-// No question of the digit counts (or the limit) can obey the carry choice.
-QString impossibleCarryMessage(bool limited, bool subtract, CarryChoice carry);
-// No question of the digit counts meets the result limit or the chain's rules.
-inline const QString kNoQuestionMessage
-    = QStringLiteral("按所选的位数、得数范围和进位退位出不了题，请重新选择。");
 inline const QString kResultLimitMessage = QStringLiteral("输入范围错误！得数不超过的数为1-9999999。");
+
+// The words of the windows' choices, which their refusals name too.
+inline const QString kDigits = QStringLiteral("位数");
+inline const QString kLimit = QStringLiteral("计算范围");
+inline const QString kAdditionCaption = QStringLiteral("加法");
+inline const QString kSubtractionCaption = QStringLiteral("减法");
+inline const QString kMixedCaption = QStringLiteral("加减混合");
+inline const QString kAlwaysCarryCaption = QStringLiteral("必须进位/退位");
+inline const QString kNeverCarryCaption = QStringLiteral("不进位/不退位");
+inline const QString kLimitCaption = QStringLiteral("得数不超过");
+inline const QString kThreeNumbersCaption = QStringLiteral("三个数连加减");
+
+// Why settings under which no question exists are refused, naming only the
+// choices in play in the window's own words: the carry choice alone for
+// questions of two numbers, otherwise every choice that bounds them.
+QString noQuestionMessage(const AddSubSettings& settings);
 } // namespace AddSubTexts
 
 namespace AddSubtract {

@@ -10,11 +10,14 @@
 #include <unordered_set>
 #include <vector>
 
-ChainDrillDefinition ChainDrills::named(const QString& drillName, const QString& stem, int terms,
-    int subtracted, const QString& countsMessage, bool offersDistinct)
+QString ChainDrillDefinition::fileName() const
 {
-    return { drillName, stem, FrameLines::sheetFileName(stem), FrameLines::sheetTitle(stem), terms,
-        subtracted, countsMessage, offersDistinct };
+    return FrameLines::sheetFileName(stem);
+}
+
+QString ChainDrillDefinition::title() const
+{
+    return FrameLines::sheetTitle(stem);
 }
 
 std::int64_t ChainDrill::distinctCount(int terms, int subtracted)
@@ -53,7 +56,7 @@ QString ChainTexts::countsMessage()
 
 QString ChainTexts::completion(const ChainDrillDefinition& sheet, qint64 questions)
 {
-    return DrillTexts::completion(questions, sheet.fileName, sheet.subject, true);
+    return DrillTexts::completion(questions, sheet.fileName(), sheet.stem, true);
 }
 
 std::optional<ChainSettings> ChainDrill::readSettings(
@@ -103,24 +106,24 @@ ChainRow drawDistinctRow(
     return row;
 }
 
-// The room a run writes its rows in, kept from row to row.
-struct RowSpace {
+// The buffers a run writes its rows in, kept from row to row.
+struct RowBuffers {
     ChainRow row;
     std::vector<std::vector<int>> drawn;
     SheetLine line;
 };
 
 void writeRow(const ChainDrillDefinition& sheet, const ChainSettings& settings, RandomSource& random,
-    RowSpace& space, SheetOutputs& outputs, UsedColumns* used)
+    RowBuffers& buffers, SheetOutputs& outputs, UsedColumns* used)
 {
     if (used) {
-        space.row = drawDistinctRow(sheet, settings.perRow, random, *used);
+        buffers.row = drawDistinctRow(sheet, settings.perRow, random, *used);
     } else {
         ChainRules::drawChainRowInto(
-            random, settings.perRow, sheet.terms, sheet.subtracted, space.row, space.drawn);
+            random, settings.perRow, sheet.terms, sheet.subtracted, buffers.row, buffers.drawn);
     }
-    const ChainRow& row = space.row;
-    SheetLine& line = space.line;
+    const ChainRow& row = buffers.row;
+    SheetLine& line = buffers.line;
     for (int k = 1; k <= sheet.terms; ++k) {
         line.clear();
         ChainRules::writeTermLine(line, row, k);
@@ -158,8 +161,8 @@ bool ChainDrill::run(const ChainDrillDefinition& sheet, const ChainSettings& set
             >= qint64 { settings.perRow } * settings.rowsPerPage * settings.pages);
     UsedColumns used;
     const QString separator = ChainRules::separatorLine(settings.perRow);
-    RowSpace space;
-    return PageLoop::run(outputs, sheet.fileName, sheet.title, separator, settings.pages,
+    RowBuffers buffers;
+    return PageLoop::run(outputs, sheet.fileName(), sheet.title(), separator, settings.pages,
         settings.rowsPerPage,
-        [&] { writeRow(sheet, settings, random, space, outputs, settings.distinct ? &used : nullptr); });
+        [&] { writeRow(sheet, settings, random, buffers, outputs, settings.distinct ? &used : nullptr); });
 }

@@ -1,25 +1,30 @@
 #pragma once
-// A run of a chain drill: pages of rows of chain questions streamed to the
-// run's outputs, the sheet it names, and the settings it accepts. One sheet
-// description per chain drill (seven terms for preschool today) so sibling
-// drills with other term counts share all of it.
+// The chain drills: pages of rows of chain questions (columns of one-digit
+// terms added and subtracted) streamed to the run's outputs, the sheets they
+// name and the settings they accept. Each chain drill is a definition here,
+// its term counts and names (five, seven and ten terms for preschool today);
+// all of them share the rules, the run and the window.
 
 #include <QString>
 #include <cstdint>
 #include <optional>
 
+class ChainWindow;
 class RandomSource;
 class SheetOutputs;
 
 struct ChainDrillDefinition {
+    using Window = ChainWindow; // the window family that shows it
+
     QString drillName; // in the heading and on the generate button
-    QString subject; // what the completion text says was made
-    QString fileName;
-    QString title;
+    QString stem; // names the sheet file and title, and what the completion text says was made
     int terms;
     int subtracted;
     QString countsMessage; // shown when the layout settings are refused
     bool offersDistinct = false; // the check box 题目不重复
+
+    QString fileName() const;
+    QString title() const;
 };
 
 struct ChainSettings {
@@ -35,22 +40,36 @@ namespace ChainTexts {
 // although 51 and 11 are accepted; it is kept as teachers know it.
 inline const QString kSevenTermCountsMessage = QStringLiteral(
     "可一次性每排输出2-50题，每页输出2-10排，每次输出1-20页。对不起！输入有误，谢谢使用。欢迎再来");
-// The message naming the counts that are accepted, for the other chain drills.
+// The message naming the counts that are accepted, for the newer chain drills.
 QString countsMessage();
 QString completion(const ChainDrillDefinition& sheet, qint64 questions);
 } // namespace ChainTexts
 
 namespace ChainDrills {
-// The sheet of a chain drill named after its stem, e.g. "学前段七笔加减".
-ChainDrillDefinition named(const QString& drillName, const QString& stem, int terms, int subtracted,
-    const QString& countsMessage, bool offersDistinct = true);
-
-inline const ChainDrillDefinition kSevenTerm = named(QStringLiteral("七笔加减"),
-    QStringLiteral("学前段七笔加减"), 7, 2, ChainTexts::kSevenTermCountsMessage, false);
-inline const ChainDrillDefinition kFiveTerm
-    = named(QStringLiteral("五笔加减"), QStringLiteral("学前段五笔加减"), 5, 1, ChainTexts::countsMessage());
-inline const ChainDrillDefinition kTenTerm
-    = named(QStringLiteral("十笔加减"), QStringLiteral("学前段十笔加减"), 10, 3, ChainTexts::countsMessage());
+inline const ChainDrillDefinition kFiveTerm {
+    .drillName = QStringLiteral("五笔加减"),
+    .stem = QStringLiteral("学前段五笔加减"),
+    .terms = 5,
+    .subtracted = 1,
+    .countsMessage = ChainTexts::countsMessage(),
+    .offersDistinct = true,
+};
+inline const ChainDrillDefinition kSevenTerm {
+    .drillName = QStringLiteral("七笔加减"),
+    .stem = QStringLiteral("学前段七笔加减"),
+    .terms = 7,
+    .subtracted = 2,
+    .countsMessage = ChainTexts::kSevenTermCountsMessage,
+    .offersDistinct = false,
+};
+inline const ChainDrillDefinition kTenTerm {
+    .drillName = QStringLiteral("十笔加减"),
+    .stem = QStringLiteral("学前段十笔加减"),
+    .terms = 10,
+    .subtracted = 3,
+    .countsMessage = ChainTexts::countsMessage(),
+    .offersDistinct = true,
+};
 } // namespace ChainDrills
 
 namespace ChainDrill {

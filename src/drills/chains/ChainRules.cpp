@@ -32,20 +32,6 @@ void ChainRules::writeAnswerLine(SheetLine& line, const ChainRow& row)
     }
 }
 
-QString ChainRules::formatTermLine(const ChainRow& row, int k)
-{
-    SheetLine line;
-    writeTermLine(line, row, k);
-    return line.text();
-}
-
-QString ChainRules::formatAnswerLine(const ChainRow& row)
-{
-    SheetLine line;
-    writeAnswerLine(line, row);
-    return line.text();
-}
-
 QString ChainRules::formatAnswerUnderline(int questions)
 {
     return kUnderlinePiece.repeated(std::max(questions, 0));

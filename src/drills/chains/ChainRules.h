@@ -1,8 +1,9 @@
 #pragma once
 // Chain questions: a column of one-digit terms, some added and some
 // subtracted, with a positive total. A question has T terms, S of them
-// subtracted (seven and two for the preschool sheet). Rows of questions are
-// drawn from the shared random source and turned into fixed-width text lines.
+// subtracted (five and one, seven and two, ten and three in the preschool
+// chain drills). Rows of questions are drawn from the shared random source
+// and turned into fixed-width text lines.
 
 #include "output/SheetLine.h"
 #include "random/Draws.h"
@@ -35,7 +36,7 @@ inline constexpr int kUsed = 20;
 // shared RandomSource; tests hand them chosen values).
 
 // A term to be added, 1 to 9: trunc(r × 10), drawn again while 0.
-template <typename Source> int j(Source& source)
+template <typename Source> int drawAddedTerm(Source& source)
 {
     std::int64_t t = 0;
     do {
@@ -45,7 +46,7 @@ template <typename Source> int j(Source& source)
 }
 
 // A term to be subtracted, -9 to -1: trunc(r × 10) − 10, drawn again while -10.
-template <typename Source> int h(Source& source)
+template <typename Source> int drawSubtractedTerm(Source& source)
 {
     std::int64_t t = 0;
     do {
@@ -54,7 +55,7 @@ template <typename Source> int h(Source& source)
     return static_cast<int>(t);
 }
 
-// The drawing pass of one question: slots 1..S from h, the rest from j, all
+// The drawing pass of one question: slots 1..S subtracted terms, the rest added ones, all
 // drawn again while their sum is not positive. drawn[s - 1] is slot s.
 struct DrawnTerms {
     std::vector<int> drawn;
@@ -73,7 +74,7 @@ int drawTermsInto(Source& source, int terms, int subtracted, std::vector<int>& d
     do {
         sum = 0;
         for (int slot = 0; slot < terms; ++slot) {
-            const int term = slot < subtracted ? h(source) : j(source);
+            const int term = slot < subtracted ? drawSubtractedTerm(source) : drawAddedTerm(source);
             drawn[static_cast<std::size_t>(slot)] = term;
             sum += term;
         }
@@ -207,18 +208,8 @@ void drawChainRowInto(Source& source, int questions, int terms, int subtracted, 
     }
 }
 
-template <typename Source> ChainRow drawChainRow(Source& source, int questions, int terms, int subtracted)
-{
-    ChainRow row;
-    std::vector<std::vector<int>> drawn;
-    drawChainRowInto(source, questions, terms, subtracted, row, drawn);
-    return row;
-}
-
-// The k-th shown term (k from 1) of every question, right-aligned in its field.
-QString formatTermLine(const ChainRow& row, int k);
-QString formatAnswerLine(const ChainRow& row);
-// The same lines written straight into a sheet line, as a run writes them.
+// The k-th shown term (k from 1) of every question, right-aligned in its
+// field, written into a sheet line; and the answers the same way.
 void writeTermLine(SheetLine& line, const ChainRow& row, int k);
 void writeAnswerLine(SheetLine& line, const ChainRow& row);
 // Six hyphens under the right-hand part of every field.

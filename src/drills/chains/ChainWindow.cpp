@@ -48,5 +48,5 @@ std::optional<DrillWindow::DrillRun> ChainWindow::readRun()
                          return ChainDrill::run(sheet, settings, pass.random, outputs);
                      },
         DrillTexts::progress(23), ChainTexts::completion(m_sheet, questions),
-        QFileInfo(m_sheet.fileName).completeBaseName() };
+        QFileInfo(m_sheet.fileName()).completeBaseName() };
 }

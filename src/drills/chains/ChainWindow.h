@@ -1,8 +1,8 @@
 #pragma once
-// The preschool chain drill window (xqd7 for seven terms): questions per row,
+// The window of every chain drill (xqd5, xqd7, xqd10): questions per row,
 // rows per page and pages per run for columns of one-digit terms added and
-// subtracted. The sheet description decides the term counts and the names,
-// so each chain drill is one window of this class.
+// subtracted, and 题目不重复 where the drill offers it. The drill's
+// definition gives its term counts, names and messages.
 
 #include "drills/chains/ChainDrill.h"
 #include "forms/DrillWindow.h"
@@ -12,8 +12,7 @@ class QCheckBox;
 class ChainWindow : public DrillWindow {
     Q_OBJECT
 public:
-    explicit ChainWindow(DrillEnvironment& environment,
-        const ChainDrillDefinition& sheet = ChainDrills::kSevenTerm, QWidget* parent = nullptr);
+    ChainWindow(DrillEnvironment& environment, const ChainDrillDefinition& sheet, QWidget* parent = nullptr);
 
 protected:
     std::optional<DrillRun> readRun() override;

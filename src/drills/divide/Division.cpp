@@ -13,13 +13,24 @@ bool DivisionRules::drawable(const DivisionKind& kind)
 
 KindGridRules DivisionRules::gridRules()
 {
-    return { 1, kMaxDividendDigits, 1, kMaxDivisorDigits, 0, kMaxCount, DivisionTexts::kDigitsMessage,
-        DivisionTexts::kCountMessage, DivisionTexts::kFewerDigitsMessage };
+    return {
+        .firstLow = 1,
+        .firstHigh = kMaxDividendDigits,
+        .secondLow = 1,
+        .secondHigh = kMaxDivisorDigits,
+        .countLow = 0,
+        .countHigh = kMaxCount,
+        .digitsMessage = DivisionTexts::kDigitsMessage,
+        .countMessage = DivisionTexts::kCountMessage,
+        .fewerDigitsMessage = DivisionTexts::kFewerDigitsMessage,
+    };
 }
 
 SetSheet DivisionRules::sheet()
 {
-    return { DivisionTexts::kTitle, DivisionTexts::kFilePrefix, kCellWidth };
+    return {
+        .title = DivisionTexts::kTitle, .filePrefix = DivisionTexts::kFilePrefix, .cellWidth = kCellWidth
+    };
 }
 
 void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer)

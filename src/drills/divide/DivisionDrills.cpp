@@ -25,7 +25,7 @@ RowDrillDefinition rowDrill()
                     .high = DivisionRules::kMaxDivisorDigits } },
             .firstAtLeastSecond = true,
             .operandsMessage = DivisionRowTexts::kDigitsMessage,
-            .initialLayout = { 5, 30, 4 },
+            .initialLayout = { .perRow = 5, .rowsPerPage = 30, .pages = 4 },
             .layoutLimits = DivisionRules::kRowLayoutLimits,
             .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
         },

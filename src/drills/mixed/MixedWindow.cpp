@@ -5,10 +5,10 @@
 #include "common/SettingText.h"
 #include "forms/MixedForm.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace {
 const QString kLargestTitle = QStringLiteral("最大数");
@@ -64,10 +64,7 @@ QLineEdit* MixedWindow::settingLine(
 
 MixedSteps MixedWindow::steps() const
 {
-    if (m_steps[0]->isChecked()) {
-        return MixedSteps::One;
-    }
-    return m_steps[2]->isChecked() ? MixedSteps::TwoBracketed : MixedSteps::Two;
+    return static_cast<MixedSteps>(m_steps->checkedId());
 }
 
 std::optional<RowLayout> MixedWindow::readLayout() const

@@ -10,9 +10,13 @@
 #include <vector>
 
 class QCheckBox;
-class QRadioButton;
+class QButtonGroup;
+
+class MixedWindow;
 
 struct MixedDrillDefinition {
+    using Window = MixedWindow; // the window family that shows it
+
     QString drillName = MixedTexts::kDrillName; // named in the heading and on the generate button
     RowLayout initialLayout { 4, 25, 1 };
     RowLayoutLimits layoutLimits = MixedOperations::kLayoutLimits;
@@ -37,7 +41,7 @@ private:
 
     MixedDrillDefinition m_definition;
     std::vector<QCheckBox*> m_operations; // 加, 减, 乘, 除
-    std::vector<QRadioButton*> m_steps; // 一步, 两步, 两步带括号
+    QButtonGroup* m_steps = nullptr; // 一步, 两步, 两步带括号, their ids those of MixedSteps
     QLineEdit* m_largest = nullptr;
     QLineEdit* m_results = nullptr;
     QCheckBox* m_table = nullptr;

@@ -5,8 +5,8 @@
 #include "forms/RowForm.h"
 #include "random/DistinctDraws.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
-#include <QRadioButton>
 
 OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefinition drill, QWidget* parent)
     : RowWindow(environment, drill.drillName, drill.boxes, parent)
@@ -21,19 +21,9 @@ OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefini
         for (std::size_t i = 0; i < m_drill.choice->options.size(); ++i) {
             options.emplace_back(RowForm::kChoiceOptions[i], m_drill.choice->options[i]);
         }
-        m_options = Controls::optionFrame(this, RowForm::kChoiceFrame, m_drill.choice->caption,
+        m_choice = Controls::optionFrame(this, RowForm::kChoiceFrame, m_drill.choice->caption,
             RowForm::kChoiceFramePlace, options, RowForm::choicePlace);
     }
-}
-
-int OperandRowWindow::chosenOption() const
-{
-    for (std::size_t i = 0; i < m_options.size(); ++i) {
-        if (m_options[i]->isChecked()) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
 }
 
 std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
@@ -41,7 +31,7 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
 {
     const int first = digits[0];
     const int second = digits[1];
-    const int chosen = chosenOption();
+    const int chosen = m_choice ? m_choice->checkedId() : 0;
     const RowSheet sheet = m_drill.sheet(first, second, chosen);
     std::optional<NumberedQuestions> numbered;
     if (m_distinct && m_distinct->checkState() == Qt::Checked) {

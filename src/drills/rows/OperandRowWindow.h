@@ -10,8 +10,8 @@
 #include <functional>
 #include <optional>
 
+class QButtonGroup;
 class QCheckBox;
-class QRadioButton;
 
 // The distinct questions of a drill's digit counts, numbered from 0.
 struct NumberedQuestions {
@@ -27,7 +27,11 @@ struct RowChoice {
     std::vector<QString> options;
 };
 
+class OperandRowWindow;
+
 struct RowDrillDefinition {
+    using Window = OperandRowWindow; // the window family that shows it
+
     QString drillName;
     RowBoxes boxes; // the two digit boxes, first and second operand, and the layout boxes
     // option: the chosen option of the drill's choice, 0 where it has none.
@@ -49,9 +53,7 @@ protected:
     std::optional<Run> prepareRun(const std::vector<int>& digits, const RowLayout& layout) override;
 
 private:
-    int chosenOption() const; // which of the drill's own option buttons is chosen
-
     RowDrillDefinition m_drill;
     QCheckBox* m_distinct = nullptr; // only where the drill offers it
-    std::vector<QRadioButton*> m_options; // only where the drill offers a choice
+    QButtonGroup* m_choice = nullptr; // only where the drill offers a choice; ids from 0
 };

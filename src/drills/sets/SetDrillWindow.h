@@ -14,7 +14,11 @@
 
 class QCheckBox;
 
+class SetDrillWindow;
+
 struct SetDrillDefinition {
+    using Window = SetDrillWindow; // the window family that shows it
+
     QString drillName;
     QString firstTitle; // "被除数位数"
     QString secondTitle; // "除数位数"

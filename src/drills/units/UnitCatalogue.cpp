@@ -1,6 +1,6 @@
 #include "drills/units/UnitCatalogue.h"
 
-#include "shell/Assets.h"
+#include "common/Assets.h"
 
 #include <QDir>
 #include <QFile>

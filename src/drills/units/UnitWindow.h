@@ -12,7 +12,11 @@
 
 class QComboBox;
 
+class UnitWindow;
+
 struct UnitDrillDefinition {
+    using Window = UnitWindow; // the window family that shows it
+
     QString drillName = UnitTexts::kDrillName; // named in the heading and on the generate button
     RowLayout initialLayout { 4, 25, 1 };
     RowLayoutLimits layoutLimits = UnitDrill::kLayoutLimits;

@@ -1,4 +1,4 @@
-#include "shell/Assets.h"
+#include "common/Assets.h"
 
 #include <QtGlobal>
 

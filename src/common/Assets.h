@@ -1,0 +1,7 @@
+#pragma once
+// The pictures, icon, help text and textbook catalogue are compiled into the
+// core library; a static library's resources must be registered before first use.
+
+namespace Assets {
+void init();
+}

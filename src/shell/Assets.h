@@ -1,7 +1,0 @@
-#pragma once
-// The pictures, icon and help text are compiled into the core library; a
-// static library's resources must be registered before first use.
-
-namespace Assets {
-void init();
-}
