@@ -61,7 +61,8 @@ private slots:
     void controlsHaveTheirLabelsAndFirstContents_data();
     void controlsHaveTheirLabelsAndFirstContents();
     void listsRefillThoseAfterThem();
-    void keyboardGoesDownTheLists();
+    void keyboardGoesInReadingOrder_data();
+    void keyboardGoesInReadingOrder();
     void sheetNamesItsUnitAndPairsItsAnswers_data();
     void sheetNamesItsUnitAndPairsItsAnswers();
     void mixedSheetHasItsNameAndAlignedAnswers();
@@ -144,15 +145,33 @@ void TestUnitWindows::listsRefillThoseAfterThem()
     QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("5以内的加法"));
 }
 
-void TestUnitWindows::keyboardGoesDownTheLists()
+void TestUnitWindows::keyboardGoesInReadingOrder_data()
 {
+    QTest::addColumn<bool>("mixed");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("教材同步") << false
+                              << QStringList { UnitForm::kEditionList, UnitForm::kBookList,
+                                     UnitForm::kUnitList, UnitForm::kEntryList, UnitForm::kPerRowBox,
+                                     UnitForm::kRowsBox, UnitForm::kPagesBox, DrillNames::kHideAnswers };
+    // 加, 减, 乘, 除 as they read (not down the frame's columns), then the chosen 步数.
+    QTest::newRow("四则混合") << true
+                              << QStringList { MixedForm::kLargestBox, MixedForm::kResultsBox,
+                                     MixedForm::kPerRowBox, MixedForm::kRowsBox, MixedForm::kPagesBox,
+                                     MixedForm::kTableCheck, DistinctTexts::kCheckName,
+                                     MixedForm::kOperations[0], MixedForm::kOperations[1],
+                                     MixedForm::kOperations[2], MixedForm::kOperations[3],
+                                     MixedForm::kSteps[1], DrillNames::kHideAnswers };
+}
+
+void TestUnitWindows::keyboardGoesInReadingOrder()
+{
+    QFETCH(bool, mixed);
+    QFETCH(QStringList, order);
     DrillSession session;
-    DrillWindow& window = session.build(UnitDrillDefinition {});
+    DrillWindow& window
+        = mixed ? session.build(MixedDrillDefinition {}) : session.build(UnitDrillDefinition {});
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QStringList order { UnitForm::kEditionList, UnitForm::kBookList, UnitForm::kUnitList,
-        UnitForm::kEntryList, UnitForm::kPerRowBox, UnitForm::kRowsBox, UnitForm::kPagesBox,
-        DrillNames::kHideAnswers };
     QStringList visited;
     for (qsizetype i = 0; i < order.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

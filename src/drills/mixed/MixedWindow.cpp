@@ -62,6 +62,24 @@ QLineEdit* MixedWindow::settingLine(
     return box;
 }
 
+void MixedWindow::showEvent(QShowEvent* event)
+{
+    DrillWindow::showEvent(event);
+    if (m_operationsInOrder) {
+        return;
+    }
+    // The shared order goes down each column, which would take 加, 乘 and the
+    // steps before 减 and 除: each operation follows the one before it, then the steps.
+    QList<QWidget*> chain(m_operations.begin(), m_operations.end());
+    for (const MixedSteps step : { MixedSteps::One, MixedSteps::Two, MixedSteps::TwoBracketed }) {
+        chain.append(m_steps->button(static_cast<int>(step)));
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+    m_operationsInOrder = true;
+}
+
 MixedSteps MixedWindow::steps() const
 {
     return static_cast<MixedSteps>(m_steps->checkedId());

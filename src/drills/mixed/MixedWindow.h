@@ -32,6 +32,8 @@ public:
 
 protected:
     std::optional<DrillRun> readRun() override;
+    // The operations come 加, 减, 乘, 除 on the keyboard, as they read, then 步数.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLineEdit* settingLine(
@@ -49,4 +51,5 @@ private:
     QLineEdit* m_rows = nullptr;
     QLineEdit* m_pages = nullptr;
     QCheckBox* m_distinct = nullptr;
+    bool m_operationsInOrder = false;
 };
