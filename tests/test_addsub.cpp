@@ -1,6 +1,6 @@
 // The addition and subtraction drills (kindergarten, lower, middle and upper
-// grades): operand drawing, and whole runs of the four windows read back from
-// their sheet files.
+// grades): the counted question spaces, and whole runs of the four windows read
+// back from their sheet files.
 
 #include "SheetCells.h"
 #include "TestSupport.h"
@@ -19,18 +19,23 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 using namespace TestSupport;
 
-Q_DECLARE_METATYPE(const AddSubDrillDefinition*)
-
 namespace {
 int digitsOf(qint64 value)
 {
     return static_cast<int>(QString::number(value).size());
+}
+
+// The smallest number of that many digits, 1 for one digit.
+qint64 lowestOf(int digits)
+{
+    return digits == 1 ? 1 : qint64(std::pow(10, digits - 1));
 }
 
 // Written column addition and subtraction: does some column carry (borrow)?
@@ -82,26 +87,64 @@ std::vector<qint64> candidates(const OperandRule& operands, bool subtract, Carry
     const auto& d = std::get<DigitOperands>(operands);
     const int first = subtract ? std::max(d.firstDigits, d.secondDigits) : d.firstDigits;
     const int second = subtract ? std::min(d.firstDigits, d.secondDigits) : d.secondDigits;
-    const auto low = [](int digits) { return digits == 1 ? qint64(1) : qint64(std::pow(10, digits - 1)); };
-    for (qint64 a = low(first); a < 10 * low(first) || (first == 1 && a <= 9); ++a) {
-        for (qint64 b = low(second); b < 10 * low(second) || (second == 1 && b <= 9); ++b) {
+    for (qint64 a = lowestOf(first); a < 10 * lowestOf(first) || (first == 1 && a <= 9); ++a) {
+        for (qint64 b = lowestOf(second); b < 10 * lowestOf(second) || (second == 1 && b <= 9); ++b) {
             consider(a, b, std::numeric_limits<qint64>::max());
         }
     }
     return keys;
 }
+
+// What a test row chooses in an add/subtract window; the rest stays as the window starts.
+struct Choices {
+    const AddSubDrillDefinition* drill = nullptr;
+    int first = 0; // the limit for kindergarten
+    int second = 0;
+    const char* operation = RowForm::kMixed;
+    const char* carry = RowForm::kAnyCarry;
+    bool distinct = false;
+    bool blank = false;
+    QList<int> layout {}; // per row, rows, pages; empty: the test's own
+    QString limit {}; // 得数不超过; empty: not ticked
+    bool three = false; // three numbers
+    int places = 0;
+};
+
+// Builds the window of the row's drill in the session and makes its choices.
+void choose(DrillSession& session, const Choices& c, const QList<int>& layout)
+{
+    session.build(*c.drill);
+    session.setText(RowForm::kFirstBox, QString::number(c.first));
+    if (c.drill->maxDigits != 0) {
+        session.setText(RowForm::kSecondBox, QString::number(c.second));
+    }
+    session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
+    session.setText(RowForm::kRowsBox, QString::number(layout[1]));
+    session.setText(RowForm::kPagesBox, QString::number(layout[2]));
+    session.choose(c.operation);
+    session.choose(c.carry);
+    if (c.blank) {
+        session.choose(RowForm::kBlankForm);
+    }
+    session.tick(DistinctTexts::kCheckName, c.distinct);
+    session.tick(RowForm::kLimitCheck, !c.limit.isEmpty());
+    session.setText(RowForm::kLimitBox, c.limit);
+    if (c.three) {
+        session.tick(RowForm::kThreeNumbersCheck, true);
+    }
+    if (c.places > 0) {
+        session.choose(RowForm::kPlacesOptions[c.places]);
+    }
+}
 } // namespace
+
+Q_DECLARE_METATYPE(Choices)
 
 class TestAddSub : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { initFonts(); }
-
-    void operandsHaveExactlyTheirDigits_data();
-    void operandsHaveExactlyTheirDigits();
-    void limitQuestionsCoverTheWholeRange_data();
-    void limitQuestionsCoverTheWholeRange();
 
     void operationChoiceIsApartFromTheAnswerChoice();
 
@@ -112,67 +155,6 @@ private slots:
     void refusedChoicesGiveTheirMessageAndNoFile_data();
     void refusedChoicesGiveTheirMessageAndNoFile();
 };
-
-void TestAddSub::operandsHaveExactlyTheirDigits_data()
-{
-    QTest::addColumn<int>("digits");
-    for (int d = 1; d <= 6; ++d) {
-        QTest::addRow("%d digits", d) << d;
-    }
-}
-
-void TestAddSub::operandsHaveExactlyTheirDigits()
-{
-    QFETCH(int, digits);
-    RandomSource random;
-    qint64 smallest = std::numeric_limits<qint64>::max();
-    qint64 largest = 0;
-    for (int i = 0; i < 20000; ++i) {
-        const qint64 value = AddSubtract::drawOperand(random, digits);
-        QVERIFY2(value > 0 && digitsOf(value) == digits, qPrintable(QString::number(value)));
-        smallest = std::min(smallest, value);
-        largest = std::max(largest, value);
-    }
-    if (digits <= 3) { // small ranges are covered end to end, 1 and 10 included
-        QCOMPARE(smallest, digits == 1 ? 1 : qint64(std::pow(10, digits - 1)));
-        QCOMPARE(largest, qint64(std::pow(10, digits)) - 1);
-    }
-}
-
-void TestAddSub::limitQuestionsCoverTheWholeRange_data()
-{
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<bool>("subtract");
-    QTest::addColumn<int>("lowestResult");
-    QTest::addColumn<int>("highestResult");
-    for (int limit : { 5, 10, 20 }) {
-        QTest::addRow("addition within %d", limit) << limit << false << 2 << limit;
-        QTest::addRow("subtraction within %d", limit) << limit << true << 0 << limit - 1;
-    }
-}
-
-void TestAddSub::limitQuestionsCoverTheWholeRange()
-{
-    QFETCH(int, limit);
-    QFETCH(bool, subtract);
-    QFETCH(int, lowestResult);
-    QFETCH(int, highestResult);
-    RandomSource random;
-    QSet<qint64> firsts;
-    QSet<qint64> results;
-    const auto operation = subtract ? AddSubOperation::Subtraction : AddSubOperation::Addition;
-    for (int i = 0; i < 5000; ++i) {
-        const AddSubQuestion q = AddSubtract::drawQuestion(random, LimitOperands { limit }, operation);
-        QCOMPARE(q.subtract, subtract);
-        // No operand is 0; every result from lowest to highest occurs.
-        QVERIFY(q.a >= 1 && q.a <= limit && q.b >= 1 && q.b <= limit);
-        QVERIFY(q.result() >= lowestResult && q.result() <= highestResult);
-        firsts.insert(q.a);
-        results.insert(q.result());
-    }
-    QCOMPARE(firsts.size(), subtract ? limit : limit - 1);
-    QCOMPARE(results.size(), highestResult - lowestResult + 1);
-}
 
 void TestAddSub::operationChoiceIsApartFromTheAnswerChoice()
 {
@@ -231,26 +213,20 @@ void TestAddSub::spaceNumbersEveryQuestionOfItsChoiceOnce()
 
 void TestAddSub::newChoicesHoldOverALargeRun_data()
 {
-    QTest::addColumn<const AddSubDrillDefinition*>("drill");
-    QTest::addColumn<int>("first"); // the limit for kindergarten
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("carry");
-    QTest::addColumn<bool>("distinct");
-    QTest::addColumn<bool>("blank");
-    QTest::addColumn<QList<int>>("layout"); // per row, rows, pages
-    QTest::addColumn<int>("limit"); // 得数不超过; 0: not ticked
-    QTest::addColumn<bool>("three"); // three numbers
-    QTest::addColumn<int>("places");
-    const QList<int> large { 20, 50, 4 };
+    QTest::addColumn<Choices>("choices");
     namespace D = AddSubDrills;
     using namespace RowForm;
+    const auto add
+        = [](const char* name, const AddSubDrillDefinition* drill, int first, int second, Choices choices) {
+              choices.drill = drill;
+              choices.first = first;
+              choices.second = second;
+              QTest::newRow(name) << choices;
+          };
     // The questions' digits, limits and operations with every other choice at its start.
-    const auto plain = [&large](const char* name, const AddSubDrillDefinition* drill, int first, int second,
-                           const char* operation) {
-        QTest::newRow(name) << drill << first << second << QString::fromLatin1(operation)
-                            << QString::fromLatin1(kAnyCarry) << false << false << large << 0 << false << 0;
-    };
+    const auto plain
+        = [&add](const char* name, const AddSubDrillDefinition* drill, int first, int second,
+              const char* operation) { add(name, drill, first, second, { .operation = operation }); };
     plain("within 5 mixed", &D::kKindergarten, 5, 0, kMixed);
     plain("within 20 addition", &D::kKindergarten, 20, 0, kAddition);
     plain("within 20 subtraction", &D::kKindergarten, 20, 0, kSubtraction);
@@ -261,120 +237,91 @@ void TestAddSub::newChoicesHoldOverALargeRun_data()
     plain("middle 4 and 1 mixed", &D::kMiddle, 4, 1, kMixed);
     plain("middle 1 and 4 mixed", &D::kMiddle, 1, 4, kMixed);
     plain("middle 4 and 4 subtraction", &D::kMiddle, 4, 4, kSubtraction);
-    plain("upper 6 and 6 addition", &D::kUpper, 6, 6, kAddition);
+    plain("middle 3 and 3 addition", &D::kMiddle, 3, 3, kAddition);
+    plain("upper 5 and 6 addition", &D::kUpper, 5, 6, kAddition);
     plain("upper 6 and 6 mixed", &D::kUpper, 6, 6, kMixed);
     plain("upper 3 and 6 subtraction", &D::kUpper, 3, 6, kSubtraction);
-    QTest::newRow("within 10 carrying, every one of the 18")
-        << &D::kKindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << false << QList<int> { 3, 6, 1 }
-        << 0 << false << 0;
-    QTest::newRow("within 20 without carrying, blanks")
-        << &D::kKindergarten << 20 << 0 << kAddition << kNeverCarry << false << true << large << 0 << false
-        << 0;
-    QTest::newRow("within 20 borrowing, blanks") << &D::kKindergarten << 20 << 0 << kSubtraction
-                                                 << kAlwaysCarry << false << true << large << 0 << false << 0;
-    QTest::newRow("within 20 mixed, blanks, distinct")
-        << &D::kKindergarten << 20 << 0 << kMixed << kAnyCarry << true << true << QList<int> { 20, 10, 1 }
-        << 0 << false << 0;
-    QTest::newRow("lower 1 and 1 mixed, every one of the 126")
-        << &D::kLower << 1 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 18, 7, 1 } << 0
-        << false << 0;
-    QTest::newRow("lower 2 and 1 carrying mixed, blanks")
-        << &D::kLower << 2 << 1 << kMixed << kAlwaysCarry << false << true << large << 0 << false << 0;
-    QTest::newRow("lower 2 and 2 borrowing, distinct")
-        << &D::kLower << 2 << 2 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 50, 1 }
-        << 0 << false << 0;
-    QTest::newRow("middle 4 and 4 without borrowing")
-        << &D::kMiddle << 4 << 4 << kSubtraction << kNeverCarry << false << false << large << 0 << false << 0;
-    QTest::newRow("middle 1 and 4 without carrying mixed")
-        << &D::kMiddle << 1 << 4 << kMixed << kNeverCarry << true << false << large << 0 << false << 0;
-    QTest::newRow("upper 6 and 6 carrying")
-        << &D::kUpper << 6 << 6 << kAddition << kAlwaysCarry << false << false << large << 0 << false << 0;
-    QTest::newRow("upper 6 and 6 borrowing")
-        << &D::kUpper << 6 << 6 << kSubtraction << kAlwaysCarry << true << false << large << 0 << false << 0;
-    QTest::newRow("upper 3 and 6 borrowing mixed")
-        << &D::kUpper << 3 << 6 << kMixed << kAlwaysCarry << true << false << large << 0 << false << 0;
+    add("within 10 carrying, every one of the 18", &D::kKindergarten, 10, 0,
+        { .carry = kAlwaysCarry, .distinct = true, .layout = { 3, 6, 1 } });
+    add("within 20 without carrying, blanks", &D::kKindergarten, 20, 0,
+        { .operation = kAddition, .carry = kNeverCarry, .blank = true });
+    add("within 20 borrowing, blanks", &D::kKindergarten, 20, 0,
+        { .operation = kSubtraction, .carry = kAlwaysCarry, .blank = true });
+    add("within 20 mixed, blanks, distinct", &D::kKindergarten, 20, 0,
+        { .distinct = true, .blank = true, .layout = { 20, 10, 1 } });
+    add("lower 1 and 1 mixed, every one of the 126", &D::kLower, 1, 1,
+        { .distinct = true, .layout = { 18, 7, 1 } });
+    add("lower 2 and 1 carrying mixed, blanks", &D::kLower, 2, 1, { .carry = kAlwaysCarry, .blank = true });
+    add("lower 2 and 2 borrowing, distinct", &D::kLower, 2, 2,
+        { .operation = kSubtraction, .carry = kAlwaysCarry, .distinct = true, .layout = { 20, 50, 1 } });
+    add("middle 4 and 4 without borrowing", &D::kMiddle, 4, 4,
+        { .operation = kSubtraction, .carry = kNeverCarry });
+    add("middle 1 and 4 without carrying mixed", &D::kMiddle, 1, 4,
+        { .carry = kNeverCarry, .distinct = true });
+    add("upper 6 and 6 carrying", &D::kUpper, 6, 6, { .operation = kAddition, .carry = kAlwaysCarry });
+    add("upper 6 and 6 borrowing", &D::kUpper, 6, 6,
+        { .operation = kSubtraction, .carry = kAlwaysCarry, .distinct = true });
+    add("upper 3 and 6 borrowing mixed", &D::kUpper, 3, 6, { .carry = kAlwaysCarry, .distinct = true });
     // 得数不超过: on every result, and a subtraction's minuend.
-    QTest::newRow("within 20 mixed, results up to 12, every one of the 144")
-        << &D::kKindergarten << 20 << 0 << kMixed << kAnyCarry << true << false << QList<int> { 12, 12, 1 }
-        << 12 << false << 0;
-    QTest::newRow("lower 2 and 1 carrying, results up to 30, blanks")
-        << &D::kLower << 2 << 1 << kAddition << kAlwaysCarry << false << true << large << 30 << false << 0;
-    QTest::newRow("lower 2 and 1 mixed, results up to 20, distinct")
-        << &D::kLower << 2 << 1 << kMixed << kAnyCarry << true << false << QList<int> { 10, 10, 1 } << 20
-        << false << 0;
-    QTest::newRow("upper 6 and 6 borrowing, up to 200000")
-        << &D::kUpper << 6 << 6 << kSubtraction << kAlwaysCarry << false << false << large << 200000 << false
-        << 0;
+    add("within 20 mixed, results up to 12, every one of the 144", &D::kKindergarten, 20, 0,
+        { .distinct = true, .layout = { 12, 12, 1 }, .limit = "12" });
+    add("lower 2 and 1 carrying, results up to 30, blanks", &D::kLower, 2, 1,
+        { .operation = kAddition, .carry = kAlwaysCarry, .blank = true, .limit = "30" });
+    add("lower 2 and 1 mixed, results up to 20, distinct", &D::kLower, 2, 1,
+        { .distinct = true, .layout = { 10, 10, 1 }, .limit = "20" });
+    add("upper 6 and 6 borrowing, up to 200000", &D::kUpper, 6, 6,
+        { .operation = kSubtraction, .carry = kAlwaysCarry, .limit = "200000" });
     // Three numbers: every step carries (borrows) or none does, no result below 0.
-    QTest::newRow("lower 1 and 1 chains, up to 20, blanks")
-        << &D::kLower << 1 << 1 << kAddition << kAnyCarry << false << true << large << 20 << true << 0;
-    QTest::newRow("lower 2 and 1 chains borrowing, distinct")
-        << &D::kLower << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
-        << 0 << true << 0;
-    QTest::newRow("lower 2 and 2 mixed chains without regrouping, up to 99")
-        << &D::kLower << 2 << 2 << kMixed << kNeverCarry << false << false << large << 99 << true << 0;
-    QTest::newRow("middle 4 and 3 mixed chains carrying, up to 5000, distinct")
-        << &D::kMiddle << 4 << 3 << kMixed << kAlwaysCarry << true << false << large << 5000 << true << 0;
+    add("lower 1 and 1 chains, up to 20, blanks", &D::kLower, 1, 1,
+        { .operation = kAddition, .blank = true, .limit = "20", .three = true });
+    add("lower 2 and 1 chains borrowing, distinct", &D::kLower, 2, 1,
+        { .operation = kSubtraction,
+            .carry = kAlwaysCarry,
+            .distinct = true,
+            .layout = { 20, 10, 1 },
+            .three = true });
+    add("lower 2 and 2 mixed chains without regrouping, up to 99", &D::kLower, 2, 2,
+        { .carry = kNeverCarry, .limit = "99", .three = true });
+    add("middle 4 and 3 mixed chains carrying, up to 5000, distinct", &D::kMiddle, 4, 3,
+        { .carry = kAlwaysCarry, .distinct = true, .limit = "5000", .three = true });
     // A shorter first number has no a−b+c, yet its a+b−c make a mixed sheet (7+33−21).
-    QTest::newRow("lower 1 and 2 mixed chains, the first shorter")
-        << &D::kLower << 1 << 2 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
-    QTest::newRow("middle 3 and 1 mixed chains, the first longer")
-        << &D::kMiddle << 3 << 1 << kMixed << kAnyCarry << false << false << large << 0 << true << 0;
-    QTest::newRow("middle 2 and 2 mixed chains, equal, distinct")
-        << &D::kMiddle << 2 << 2 << kMixed << kAnyCarry << true << false << large << 0 << true << 0;
+    add("lower 1 and 2 mixed chains, the first shorter", &D::kLower, 1, 2, { .three = true });
+    add("middle 3 and 1 mixed chains, the first longer", &D::kMiddle, 3, 1, { .three = true });
+    add("middle 2 and 2 mixed chains, equal, distinct", &D::kMiddle, 2, 2,
+        { .distinct = true, .three = true });
     // Decimals: every operand with exactly its places, the last not 0, and
     // its digits as written; carrying on them; exact results.
-    QTest::newRow("upper 3 and 2, one place")
-        << &D::kUpper << 3 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 1;
-    QTest::newRow("upper 2 and 2, two places")
-        << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << false << large << 0 << false << 2;
-    QTest::newRow("upper 6 and 1, one place, carrying")
-        << &D::kUpper << 6 << 1 << kMixed << kAlwaysCarry << false << false << large << 0 << false << 1;
-    QTest::newRow("upper 2 and 1, two places, borrowing, distinct")
-        << &D::kUpper << 2 << 1 << kSubtraction << kAlwaysCarry << true << false << QList<int> { 20, 10, 1 }
-        << 0 << false << 2;
-    QTest::newRow("upper 4 and 3, two places, without carrying, up to 50")
-        << &D::kUpper << 4 << 3 << kMixed << kNeverCarry << false << false << large << 50 << false << 2;
+    add("upper 3 and 2, one place", &D::kUpper, 3, 2, { .places = 1 });
+    add("upper 2 and 2, two places", &D::kUpper, 2, 2, { .places = 2 });
+    add("upper 6 and 1, one place, carrying", &D::kUpper, 6, 1, { .carry = kAlwaysCarry, .places = 1 });
+    add("upper 2 and 1, two places, borrowing, distinct", &D::kUpper, 2, 1,
+        { .operation = kSubtraction,
+            .carry = kAlwaysCarry,
+            .distinct = true,
+            .layout = { 20, 10, 1 },
+            .places = 2 });
+    add("upper 4 and 3, two places, without carrying, up to 50", &D::kUpper, 4, 3,
+        { .carry = kNeverCarry, .limit = "50", .places = 2 });
 }
 
 void TestAddSub::newChoicesHoldOverALargeRun()
 {
-    QFETCH(const AddSubDrillDefinition*, drill);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(QString, operation);
-    QFETCH(QString, carry);
-    QFETCH(bool, distinct);
-    QFETCH(bool, blank);
-    QFETCH(QList<int>, layout);
-    QFETCH(int, limit);
-    QFETCH(bool, three);
-    QFETCH(int, places);
+    QFETCH(Choices, choices);
+    const QList<int> layout = choices.layout.isEmpty() ? QList<int> { 20, 50, 4 } : choices.layout;
+    const AddSubDrillDefinition* drill = choices.drill;
+    const int first = choices.first;
+    const int second = choices.second;
+    const bool distinct = choices.distinct;
+    const bool blank = choices.blank;
+    const bool three = choices.three;
+    const int places = choices.places;
+    const QString operation = QString::fromLatin1(choices.operation);
+    const QString carry = QString::fromLatin1(choices.carry);
+    const int limit = choices.limit.toInt(); // 0: not ticked
     const bool limited = drill->maxDigits == 0;
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
-    session.build(*drill);
-    session.setText(RowForm::kFirstBox, QString::number(first));
-    if (!limited) {
-        session.setText(RowForm::kSecondBox, QString::number(second));
-    }
-    session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
-    session.setText(RowForm::kRowsBox, QString::number(layout[1]));
-    session.setText(RowForm::kPagesBox, QString::number(layout[2]));
-    session.choose(qPrintable(operation));
-    session.choose(qPrintable(carry));
-    if (blank) {
-        session.choose(RowForm::kBlankForm);
-    }
-    session.tick(DistinctTexts::kCheckName, distinct);
-    session.tick(RowForm::kLimitCheck, limit > 0);
-    session.setText(RowForm::kLimitBox, QString::number(limit));
-    if (three) {
-        session.tick(RowForm::kThreeNumbersCheck, true);
-    }
-    if (places > 0) {
-        session.choose(RowForm::kPlacesOptions[places]);
-    }
+    choose(session, choices, layout);
     session.choose(DrillNames::kShowAnswers);
     const RandomSource before = session.random;
     session.generate();
@@ -388,11 +335,15 @@ void TestAddSub::newChoicesHoldOverALargeRun()
     QSet<QString> seen;
     int withMinus = 0; // questions with a − in them
     int withPlus = 0;
+    // The plain draw's reach: first numbers and results by operation, and the extreme operands.
+    std::array<QSet<qint64>, 2> firsts;
+    std::array<QSet<qint64>, 2> results;
+    qint64 smallest = std::numeric_limits<qint64>::max();
+    qint64 largest = 0;
     for (const QString& cell : SheetCells::cellsOf(lines.mid(2), layout[0], width)) {
         // Two or three numbers, one of them in brackets in the blank form (the
-        // answer stands there), each with at most `places` places.
-        const auto question = SheetCells::readAddSubCell(cell, places);
         // answer stands there), each number with exactly `places` places.
+        const auto question = SheetCells::readAddSubCell(cell, places);
         QVERIFY2(question, qPrintable(cell));
         for (const int written : question->writtenPlaces) {
             QVERIFY2(written == places, qPrintable(cell));
@@ -431,6 +382,27 @@ void TestAddSub::newChoicesHoldOverALargeRun()
         seen.insert(cell.trimmed());
         withMinus += std::count(subtract.begin(), subtract.end(), true) > 0 ? 1 : 0;
         withPlus += std::count(subtract.begin(), subtract.end(), false) > 0 ? 1 : 0;
+        firsts[subtract[0] ? 1 : 0].insert(a);
+        results[subtract[0] ? 1 : 0].insert(question->result);
+        smallest = std::min({ smallest, a, b });
+        largest = std::max({ largest, a, b });
+    }
+    if (carry == QLatin1String(RowForm::kAnyCarry) && !distinct && !blank && limit == 0 && !three
+        && places == 0) {
+        if (limited) {
+            // Every first number and every result within the limit occurs:
+            // a+b from 2 to the limit, a−b from 0 to one below it.
+            for (const int k : { 0, 1 }) {
+                if (!firsts[k].isEmpty()) {
+                    QCOMPARE(firsts[k].size(), k == 1 ? first : first - 1);
+                    QCOMPARE(results[k].size(), first - 1 + k);
+                }
+            }
+        } else if (std::max(first, second) <= 3) {
+            // Small ranges are covered end to end, 1 and 10 included.
+            QCOMPARE(smallest, lowestOf(std::min(first, second)));
+            QCOMPARE(largest, qint64(std::pow(10, std::max(first, second))) - 1);
+        }
     }
     const int questions = layout[0] * layout[1] * layout[2];
     QCOMPARE(withMinus == 0, operation == QLatin1String(RowForm::kAddition));
@@ -478,110 +450,68 @@ void TestAddSub::newChoicesHoldOverALargeRun()
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile_data()
 {
-    QTest::addColumn<const AddSubDrillDefinition*>("drill");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("carry");
-    QTest::addColumn<bool>("distinct");
-    QTest::addColumn<QList<int>>("layout");
+    QTest::addColumn<Choices>("choices");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("limit"); // 得数不超过; empty: not ticked
-    QTest::addColumn<bool>("three");
-    QTest::addColumn<int>("places");
     namespace D = AddSubDrills;
     using namespace RowForm;
-    const QList<int> small { 1, 1, 1 };
+    const auto refused = [](const char* name, const AddSubDrillDefinition* drill, int first, int second,
+                             Choices choices, const QString& message) {
+        choices.drill = drill;
+        choices.first = first;
+        choices.second = second;
+        QTest::newRow(name) << choices << message;
+    };
     const QString again = QStringLiteral("，请重新选择进位退位。");
-    QTest::newRow("within 9 carrying")
-        << &D::kKindergarten << 9 << 0 << kAddition << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again << QString() << false << 0;
-    QTest::newRow("within 9 borrowing")
-        << &D::kKindergarten << 9 << 0 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again << QString() << false << 0;
-    QTest::newRow("within 9 mixed carrying, neither kind")
-        << &D::kKindergarten << 9 << 0 << kMixed << kAlwaysCarry << true << small
-        << QStringLiteral("在所选的计算范围内出不了必须进位的加法题或必须退位的减法题") + again << QString()
-        << false << 0;
-    QTest::newRow("lower 1 and 1 borrowing")
-        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数出不了必须退位的减法题") + again << QString() << false << 0;
-    QTest::newRow("within 10 carrying, 19 asked")
-        << &D::kKindergarten << 10 << 0 << kMixed << kAlwaysCarry << true << QList<int> { 19, 1, 1 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。") << QString()
-        << false << 0;
-    QTest::newRow("lower 1 and 1, 128 asked")
-        << &D::kLower << 1 << 1 << kMixed << kAnyCarry << true << QList<int> { 1, 4, 32 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。") << QString()
-        << false << 0;
-    QTest::newRow("lower 2 and 2 additions without carrying, 2000 asked")
-        << &D::kLower << 2 << 2 << kAddition << kNeverCarry << true << QList<int> { 20, 50, 2 }
-        << QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。") << QString()
-        << false << 0;
+    refused("within 9 carrying", &D::kKindergarten, 9, 0, { .operation = kAddition, .carry = kAlwaysCarry },
+        QStringLiteral("在所选的计算范围内出不了必须进位的加法题") + again);
+    refused("within 9 borrowing", &D::kKindergarten, 9, 0,
+        { .operation = kSubtraction, .carry = kAlwaysCarry },
+        QStringLiteral("在所选的计算范围内出不了必须退位的减法题") + again);
+    refused("within 9 mixed carrying, neither kind", &D::kKindergarten, 9, 0,
+        { .carry = kAlwaysCarry, .distinct = true },
+        QStringLiteral("在所选的计算范围内出不了必须进位的加法题或必须退位的减法题") + again);
+    refused("lower 1 and 1 borrowing", &D::kLower, 1, 1, { .operation = kSubtraction, .carry = kAlwaysCarry },
+        QStringLiteral("按所选的位数出不了必须退位的减法题") + again);
+    refused("within 10 carrying, 19 asked", &D::kKindergarten, 10, 0,
+        { .carry = kAlwaysCarry, .distinct = true, .layout = { 19, 1, 1 } },
+        QStringLiteral("题目不重复时，按所选设置最多只能出18道不同的题，请减少题数。"));
+    refused("lower 1 and 1, 128 asked", &D::kLower, 1, 1, { .distinct = true, .layout = { 1, 4, 32 } },
+        QStringLiteral("题目不重复时，按所选设置最多只能出126道不同的题，请减少题数。"));
+    refused("lower 2 and 2 additions without carrying, 2000 asked", &D::kLower, 2, 2,
+        { .operation = kAddition, .carry = kNeverCarry, .distinct = true, .layout = { 20, 50, 2 } },
+        QStringLiteral("题目不重复时，按所选设置最多只能出1980道不同的题，请减少题数。"));
     // Only the choices in play, in the window's words: 幼儿加减 has a 计算范围, not 位数.
-    QTest::newRow("lower 2 and 2 additions, results up to 15")
-        << &D::kLower << 2 << 2 << kAddition << kAnyCarry << false << small
-        << QStringLiteral("按所选的位数、加法和得数不超过15出不了题，请重新选择。") << "15" << false << 0;
-    QTest::newRow("within 20 additions, results up to 1")
-        << &D::kKindergarten << 20 << 0 << kAddition << kAnyCarry << false << small
-        << QStringLiteral("按所选的计算范围、加法和得数不超过1出不了题，请重新选择。") << "1" << false << 0;
-    QTest::newRow("lower 1 and 1 chains, every step borrowing")
-        << &D::kLower << 1 << 1 << kSubtraction << kAlwaysCarry << false << small
-        << QStringLiteral("按所选的位数、减法、三个数连加减和必须进位/退位出不了题，请重新选择。") << ""
-        << true << 0;
-    QTest::newRow("lower 1 and 2 chains of subtractions, the first shorter")
-        << &D::kLower << 1 << 2 << kSubtraction << kAnyCarry << false << small
-        << QStringLiteral("按所选的位数、减法和三个数连加减出不了题，请重新选择。") << "" << true << 0;
-    QTest::newRow("middle 1 and 2 mixed chains, results up to 5")
-        << &D::kMiddle << 1 << 2 << kMixed << kAnyCarry << false << small
-        << QStringLiteral("按所选的位数、加减混合、三个数连加减和得数不超过5出不了题，请重新选择。") << "5"
-        << true << 0;
-    QTest::newRow("upper 2 and 2 additions, one place, results up to 2")
-        << &D::kUpper << 2 << 2 << kAddition << kAnyCarry << false << small
-        << QStringLiteral("按所选的位数、加法、一位小数和得数不超过2出不了题，请重新选择。") << "2" << false
-        << 1;
-    QTest::newRow("upper 2 and 2 with 得数不超过 0")
-        << &D::kUpper << 2 << 2 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "0" << false << 0;
-    QTest::newRow("lower 2 and 1 with 得数不超过 not a number")
-        << &D::kLower << 2 << 1 << kMixed << kAnyCarry << false << small << AddSubTexts::kResultLimitMessage
-        << "2O" << true << 0;
+    refused("lower 2 and 2 additions, results up to 15", &D::kLower, 2, 2,
+        { .operation = kAddition, .limit = "15" },
+        QStringLiteral("按所选的位数、加法和得数不超过15出不了题，请重新选择。"));
+    refused("within 20 additions, results up to 1", &D::kKindergarten, 20, 0,
+        { .operation = kAddition, .limit = "1" },
+        QStringLiteral("按所选的计算范围、加法和得数不超过1出不了题，请重新选择。"));
+    refused("lower 1 and 1 chains, every step borrowing", &D::kLower, 1, 1,
+        { .operation = kSubtraction, .carry = kAlwaysCarry, .three = true },
+        QStringLiteral("按所选的位数、减法、三个数连加减和必须进位/退位出不了题，请重新选择。"));
+    refused("lower 1 and 2 chains of subtractions, the first shorter", &D::kLower, 1, 2,
+        { .operation = kSubtraction, .three = true },
+        QStringLiteral("按所选的位数、减法和三个数连加减出不了题，请重新选择。"));
+    refused("middle 1 and 2 mixed chains, results up to 5", &D::kMiddle, 1, 2,
+        { .limit = "5", .three = true },
+        QStringLiteral("按所选的位数、加减混合、三个数连加减和得数不超过5出不了题，请重新选择。"));
+    refused("upper 2 and 2 additions, one place, results up to 2", &D::kUpper, 2, 2,
+        { .operation = kAddition, .limit = "2", .places = 1 },
+        QStringLiteral("按所选的位数、加法、一位小数和得数不超过2出不了题，请重新选择。"));
+    refused("upper 2 and 2 with 得数不超过 0", &D::kUpper, 2, 2, { .limit = "0" },
+        AddSubTexts::kResultLimitMessage);
+    refused("lower 2 and 1 with 得数不超过 not a number", &D::kLower, 2, 1, { .limit = "2O", .three = true },
+        AddSubTexts::kResultLimitMessage);
 }
 
 void TestAddSub::refusedChoicesGiveTheirMessageAndNoFile()
 {
-    QFETCH(const AddSubDrillDefinition*, drill);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(QString, operation);
-    QFETCH(QString, carry);
-    QFETCH(bool, distinct);
-    QFETCH(QList<int>, layout);
+    QFETCH(Choices, choices);
     QFETCH(QString, message);
-    QFETCH(QString, limit);
-    QFETCH(bool, three);
-    QFETCH(int, places);
     NoPrinterTarget noPrinter;
     DrillSession session(noPrinter);
-    session.build(*drill);
-    session.setText(RowForm::kFirstBox, QString::number(first));
-    if (drill->maxDigits != 0) {
-        session.setText(RowForm::kSecondBox, QString::number(second));
-    }
-    session.setText(RowForm::kPerRowBox, QString::number(layout[0]));
-    session.setText(RowForm::kRowsBox, QString::number(layout[1]));
-    session.setText(RowForm::kPagesBox, QString::number(layout[2]));
-    session.choose(qPrintable(operation));
-    session.choose(qPrintable(carry));
-    session.tick(DistinctTexts::kCheckName, distinct);
-    session.tick(RowForm::kLimitCheck, !limit.isEmpty());
-    session.setText(RowForm::kLimitBox, limit);
-    if (three) {
-        session.tick(RowForm::kThreeNumbersCheck, true);
-    }
-    if (places > 0) {
-        session.choose(RowForm::kPlacesOptions[places]);
-    }
+    choose(session, choices, choices.layout.isEmpty() ? QList<int> { 1, 1, 1 } : choices.layout);
     session.generate();
     QCOMPARE(session.messages.messages, QStringList { message });
     QVERIFY(QDir(session.dir.path()).entryList(QDir::Files).isEmpty());

@@ -341,7 +341,7 @@ void TestDivisionRules::setIsThePoolInKindOrderThenShuffled()
     }
     RandomSource replay = random;
 
-    const std::vector<SetEntry> set = buildDivisionSet(random, kinds);
+    const std::vector<SetEntry> set = SetDrill::buildSet(random, divisionSetKinds(kinds));
 
     std::vector<SetEntry> expectedPool;
     for (const DivisionKind& kind : kinds) {
@@ -364,8 +364,8 @@ void TestDivisionRules::emptySetDrawsNoValue()
 {
     RandomSource random;
     RandomSource untouched = random;
-    const std::vector<SetEntry> set
-        = buildDivisionSet(random, { { { 2, 1, 0 }, { 3, 1, 0 }, { 3, 2, 0 }, { 6, 5, 0 } } });
+    const std::vector<SetEntry> set = SetDrill::buildSet(
+        random, divisionSetKinds({ { { 2, 1, 0 }, { 3, 1, 0 }, { 3, 2, 0 }, { 6, 5, 0 } } }));
     QVERIFY(set.empty());
     QVERIFY(samePlace(random, untouched));
 }
@@ -462,7 +462,7 @@ void TestDivisionRules::cells()
     QFETCH(int, quotient);
     QFETCH(bool, answers);
     QFETCH(QString, cell);
-    const QString formatted = formatDivisionCell(text, quotient, answers);
+    const QString formatted = SetDrill::formatCell(text, quotient, answers, DivisionRules::kCellWidth);
     QCOMPARE(formatted, cell);
     QCOMPARE(formatted.size(), DivisionRules::kCellWidth);
 }

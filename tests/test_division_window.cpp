@@ -33,13 +33,13 @@ QStringList sheetFiles(const QTemporaryDir& dir)
 // The row lines of one set as the rules make them.
 QStringList expectedRows(RandomSource& random, const Kinds& kinds, int perRow, bool answers)
 {
-    const std::vector<SetEntry> order = buildDivisionSet(random, kinds);
+    const std::vector<SetEntry> order = SetDrill::buildSet(random, divisionSetKinds(kinds));
     QStringList rows;
     for (std::size_t r = 0; r + 1 <= order.size() / static_cast<std::size_t>(perRow); ++r) {
         QString row;
         for (int c = 0; c < perRow; ++c) {
             const SetEntry& e = order[r * static_cast<std::size_t>(perRow) + static_cast<std::size_t>(c)];
-            row += formatDivisionCell(e.text, e.answer, answers);
+            row += SetDrill::formatCell(e.text, e.answer, answers, DivisionRules::kCellWidth);
         }
         rows.append(row);
     }
@@ -254,7 +254,7 @@ void TestDivisionWindow::withoutOutputsTheRunStillCompletes()
     QCOMPARE(session.text(SetForm::kProgress), QString(36, QLatin1Char(' ')) + DrillTexts::kDone);
     QCOMPARE(session.text(SetForm::kCompletion), DrillTexts::completion(80, QStringLiteral("综合除算X.xls")));
     for (int n = 1; n <= 10; ++n) {
-        buildDivisionSet(replay, kDefaultKinds);
+        SetDrill::buildSet(replay, divisionSetKinds(kDefaultKinds));
     }
     QVERIFY(samePlace(session.random, replay));
 }

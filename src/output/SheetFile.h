@@ -18,8 +18,6 @@ public:
     void writeLine(const QString& text);
     void writeLine(const SheetLine& line) { writeLine(line.text()); }
     void writeEmptyLine();
-    // Finishes the file and puts it in place; false when that failed.
-    bool close() { return finishWriting() && commit(); }
     // Writes out what is still buffered and checks that all of it reached
     // the file; false (and the temporary file dropped) when it did not.
     bool finishWriting();

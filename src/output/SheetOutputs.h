@@ -70,10 +70,6 @@ public:
     // Closes the file if open and hands the printed pages to the printer.
     bool finish();
 
-    // The smallest font size the printed pages got (12 when nothing was printed).
-    double smallestPrintedPoints() const { return m_outcome.smallestPoints; }
-    // The messages of what failed, in order; empty while nothing did.
-    const QStringList& failures() const { return m_outcome.failures; }
     // What the run has done so far.
     const RunOutcome& outcome() const { return m_outcome; }
 

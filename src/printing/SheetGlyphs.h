@@ -27,7 +27,6 @@ public:
     // are in place).
     static SheetGlyphs& shared();
 
-    bool valid() const { return m_font.isValid(); }
     // The font at a pixel size of 12, which stands for 12 pt.
     const QRawFont& font() const { return m_font; }
     double lineSpacing() const { return m_lineSpacing; }

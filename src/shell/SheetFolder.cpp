@@ -13,7 +13,7 @@ QString SheetFolder::choose(const QStringList& arguments, const QString& startFo
     }
     if (!documentsPath.isEmpty()) {
         const QString folder = QDir(documentsPath).filePath(kFolderName);
-        if (QDir().mkpath(folder) && QFileInfo(folder).isDir()) {
+        if (QDir(documentsPath).mkpath(kFolderName) && QFileInfo(folder).isDir()) {
             return QDir(folder).absolutePath();
         }
         qWarning("Mireva: cannot create %s; sheet files go to %s", qUtf8Printable(folder),

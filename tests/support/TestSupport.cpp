@@ -37,20 +37,14 @@ QByteArray TestSupport::readBytes(const QString& path)
     return file.readAll();
 }
 
-QStringList TestSupport::sheetLines(const QString& path)
+QStringList TestSupport::sheetValues(const QString& path)
 {
-    QString text = GbkEncoder::instance().decode(readBytes(path));
-    QStringList lines = text.split(QStringLiteral("\r\n"));
+    QStringList lines = GbkEncoder::instance().decode(readBytes(path)).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
     }
-    return lines;
-}
-
-QStringList TestSupport::sheetValues(const QString& path)
-{
     QStringList values;
-    for (const QString& line : sheetLines(path)) {
+    for (const QString& line : lines) {
         values.append(
             line.size() >= 2 && line.startsWith(QLatin1Char('"')) ? line.mid(1, line.size() - 2) : line);
     }

@@ -81,9 +81,8 @@ void setText(QWidget* window, const char* boxName, const QString& text);
 void click(QWidget* window, const char* buttonName);
 
 QByteArray readBytes(const QString& path);
-// The lines of a sheet file decoded from GBK, split at CR LF, quotes kept.
-QStringList sheetLines(const QString& path);
-// The lines of a sheet file without their surrounding quotes.
+// The lines of a sheet file, decoded from GBK and split at CR LF, without
+// their surrounding quotes.
 QStringList sheetValues(const QString& path);
 QString gbk(const QString& text);
 // Runs pdftotext -layout and returns each page's text.

@@ -360,23 +360,6 @@ RowSheet AddSubtract::sheet(
     return RowDrill::namedSheet(places > 0 ? stem + RowDrill::placesName(places) : stem, width);
 }
 
-std::int64_t AddSubtract::drawOperand(RandomSource& random, int digits)
-{
-    // Nine in ten draws have the wanted number of digits.
-    const DigitDraw::Bounds bounds = DigitDraw::operandBounds(digits);
-    return Draws::atLeast(random, bounds.lowest, bounds.high);
-}
-
-AddSubQuestion AddSubtract::drawQuestion(
-    RandomSource& random, const OperandRule& operands, AddSubOperation operation)
-{
-    const bool subtract = drawSubtraction(random, operation);
-    if (const auto* limit = std::get_if<LimitOperands>(&operands)) {
-        return drawWithinLimit(random, limit->limit, subtract);
-    }
-    return DigitDraw(std::get<DigitOperands>(operands), 0).draw(random, subtract);
-}
-
 void AddSubtract::writeQuestion(
     SheetLine& line, const AddSubQuestion& question, bool withAnswer, QuestionForm form)
 {

@@ -93,11 +93,6 @@ inline constexpr RowLayoutLimits kLayoutLimits { 20, 50, 40 };
 inline constexpr int kMinResultLimit = 1;
 inline constexpr int kMaxResultLimit = 9999999;
 
-// Uniform over the numbers of exactly that many digits (1 to 9 for one digit).
-std::int64_t drawOperand(RandomSource& random, int digits);
-// The operation is drawn first (for a mixed sheet), then the first operand,
-// then the second.
-AddSubQuestion drawQuestion(RandomSource& random, const OperandRule& operands, AddSubOperation operation);
 // Writes a+b= or a-b= and, when shown, the result at the end of the line;
 // in the blank form a+( )=c or ( )-b=c, with the answer in the brackets when shown.
 void writeQuestion(SheetLine& line, const AddSubQuestion& question, bool withAnswer,

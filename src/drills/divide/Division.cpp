@@ -152,14 +152,3 @@ std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRul
     }
     return setKinds;
 }
-
-std::vector<SetEntry> buildDivisionSet(
-    RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds)
-{
-    return SetDrill::buildSet(random, divisionSetKinds(kinds));
-}
-
-QString formatDivisionCell(const QString& text, std::int64_t quotient, bool answers)
-{
-    return SetDrill::formatCell(text, quotient, answers, DivisionRules::kCellWidth);
-}

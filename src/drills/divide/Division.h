@@ -151,12 +151,5 @@ DivisionQuestion drawDivisionQuestion(
         static_cast<std::int32_t>(quotient) };
 }
 
-// The sheet order of one set: the kinds' questions in kind order, shuffled.
-std::vector<SetEntry> buildDivisionSet(
-    RandomSource& random, const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
-
 // The set engine's kinds for these division kinds.
 std::vector<SetKind> divisionSetKinds(const std::array<DivisionKind, DivisionRules::kKinds>& kinds);
-
-// 18 characters: the question, its quotient after "=" when answers are shown, spaces.
-QString formatDivisionCell(const QString& text, std::int64_t quotient, bool answers);
