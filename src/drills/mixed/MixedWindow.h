@@ -38,7 +38,6 @@ protected:
 private:
     QLineEdit* settingLine(
         int line, const char* labelName, const QString& title, const char* boxName, int initial);
-    std::optional<RowLayout> readLayout() const;
     MixedSteps steps() const;
 
     MixedDrillDefinition m_definition;

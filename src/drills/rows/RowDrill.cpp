@@ -1,6 +1,7 @@
 #include "drills/rows/RowDrill.h"
 
 #include "common/CountsMessage.h"
+#include "common/SettingText.h"
 #include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 #include "random/Draws.h"
@@ -48,4 +49,17 @@ void RowDrill::writeDecimal(SheetLine& line, std::int64_t scaled, int places)
         line.appendAscii('0');
     }
     line.appendNumber(fraction);
+}
+
+std::optional<RowLayout> RowDrill::readLayout(
+    const QString& perRow, const QString& rows, const QString& pages, const RowLayoutLimits& limits)
+{
+    const auto n = parseWholeNumber(perRow);
+    const auto m = parseWholeNumber(rows);
+    const auto p = parseWholeNumber(pages);
+    if (!inRange(n, 1, limits.maxPerRow) || !inRange(m, 1, limits.maxRows)
+        || !inRange(p, 1, limits.maxPages)) {
+        return std::nullopt;
+    }
+    return RowLayout { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) };
 }

@@ -69,6 +69,11 @@ inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 // The message of layout settings out of those limits, naming them.
 QString countsMessage(const RowLayoutLimits& limits);
 
+// The layout the texts of the questions-per-row, rows-per-page and pages
+// boxes ask for; nothing when one is not a whole number within its limits.
+std::optional<RowLayout> readLayout(
+    const QString& perRow, const QString& rows, const QString& pages, const RowLayoutLimits& limits);
+
 // Writes a two-operand question "a<sign>b=" and,
 // when given, its answer. The numbers of a question are never negative.
 inline void writeOperation(

@@ -48,19 +48,6 @@ std::optional<std::vector<int>> RowWindow::readOperands() const
     return values;
 }
 
-std::optional<RowLayout> RowWindow::readLayout() const
-{
-    const RowLayoutLimits& limits = m_boxes.layoutLimits;
-    const auto n = parseWholeNumber(m_perRow->text());
-    const auto m = parseWholeNumber(m_rows->text());
-    const auto p = parseWholeNumber(m_pages->text());
-    if (!inRange(n, 1, limits.maxPerRow) || !inRange(m, 1, limits.maxRows)
-        || !inRange(p, 1, limits.maxPages)) {
-        return std::nullopt;
-    }
-    return RowLayout { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) };
-}
-
 std::optional<DrillWindow::DrillRun> RowWindow::readRun()
 {
     const auto operands = readOperands();
@@ -68,7 +55,8 @@ std::optional<DrillWindow::DrillRun> RowWindow::readRun()
         MessageBox::show(this, m_boxes.operandsMessage);
         return std::nullopt;
     }
-    const auto layout = readLayout();
+    const auto layout
+        = RowDrill::readLayout(m_perRow->text(), m_rows->text(), m_pages->text(), m_boxes.layoutLimits);
     if (!layout) {
         MessageBox::show(this, m_boxes.countsMessage);
         return std::nullopt;

@@ -53,7 +53,6 @@ private:
         int line, const char* labelName, const QString& title, const char* boxName, int initial);
     // Nothing when a box does not hold a whole number it accepts.
     std::optional<std::vector<int>> readOperands() const;
-    std::optional<RowLayout> readLayout() const;
 
     RowBoxes m_boxes;
     std::vector<QLineEdit*> m_operandBoxes;

@@ -143,19 +143,6 @@ void UnitWindow::showEvent(QShowEvent* event)
     m_editions->setFocus(Qt::OtherFocusReason);
 }
 
-std::optional<RowLayout> UnitWindow::readLayout() const
-{
-    const RowLayoutLimits& limits = m_definition.layoutLimits;
-    const auto n = parseWholeNumber(m_perRow->text());
-    const auto m = parseWholeNumber(m_rows->text());
-    const auto p = parseWholeNumber(m_pages->text());
-    if (!inRange(n, 1, limits.maxPerRow) || !inRange(m, 1, limits.maxRows)
-        || !inRange(p, 1, limits.maxPages)) {
-        return std::nullopt;
-    }
-    return RowLayout { static_cast<int>(*n), static_cast<int>(*m), static_cast<int>(*p) };
-}
-
 std::optional<DrillWindow::DrillRun> UnitWindow::readRun()
 {
     const Unit* chosenUnit = unit();
@@ -164,7 +151,8 @@ std::optional<DrillWindow::DrillRun> UnitWindow::readRun()
         MessageBox::show(this, UnitTexts::kNoCatalogueMessage);
         return std::nullopt;
     }
-    const auto layout = readLayout();
+    const auto layout
+        = RowDrill::readLayout(m_perRow->text(), m_rows->text(), m_pages->text(), m_definition.layoutLimits);
     if (!layout) {
         MessageBox::show(this, RowDrill::countsMessage(m_definition.layoutLimits));
         return std::nullopt;

@@ -45,7 +45,6 @@ private:
     const Edition* edition() const;
     const Book* book() const;
     const Unit* unit() const;
-    std::optional<RowLayout> readLayout() const;
 
     UnitDrillDefinition m_definition;
     const UnitCatalogue& m_catalogue;
