@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the choices that draw among counted questions: counting and drawing
 // the carrying additions and borrowing subtractions of six digits, drawing
 // 400,000 distinct indices out of plenty (redraw on a repeat) and out of just

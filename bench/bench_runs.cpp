@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times every drill's heaviest run the way its window makes it (settings typed
 // into the boxes, the generate button pressed, sheet files only) against its
 // time budget. Prints one line per run, "name  budget_ms  median_ms", the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of what `cmake --install` installs, made by `cpack` in
 # the build folder (scripts/package-deb.sh): mireva_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Mireva for Windows (x86-64) on Debian: installs what is missing,
 # builds Qt for Windows once into a cache folder (scripts/windows/build-qt.sh),
 # cross-builds the program with warnings as errors, gathers every DLL and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file differs from the house style (.clang-format);
 # `cmake --build build --target format` mends it.
 set -euo pipefail

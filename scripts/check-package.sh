@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, checks it with lintian, installs it with apt,
 # checks that its files are in place and that the installed program starts
 # from its menu entry's command line (with its sheet folder made in a fresh

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows build under Debian's Wine on a virtual screen:
 #  1. the portable zip, unpacked: the test program test_all_drills, put into
 #     the unpacked folder so that it loads the zip's Qt DLLs and plugins,

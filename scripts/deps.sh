@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running, testing and packaging
 # need, when they are missing. desktop-file-utils and appstream validate the
 # installed menu entry and AppStream data; dpkg-dev works out the package's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and makes the Debian package
 # build/mireva_<version>_<arch>.deb (CPack; packaging/Package.cmake). Its
 # library dependencies are worked out by dpkg-shlibdeps; the CJK fonts and

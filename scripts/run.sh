@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Mireva. Sheet files are written
 # to the directory the program is started from.
 set -euo pipefail

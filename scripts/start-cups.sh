@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the local print server with a PDF queue as the default destination,
 # for the end-to-end printing test. Printed jobs land as PDF files in
 # $MIREVA_CUPS_PDF_DIR (default /var/spool/cups-pdf/mireva).

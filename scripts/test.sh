@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the house style, builds everything with
 # warnings as errors and runs the whole test suite through CTest: built with
 # GCC into build/; built with clang into build-clang/ (built only); and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that the tree holds
 # the program, its menu entry, its icon at every size the theme gets, its
 # AppStream data, manual page and package documents, and that the desktop and

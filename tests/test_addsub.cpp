@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition and subtraction drills (kindergarten, lower, middle and upper
 // grades): the counted question spaces, and whole runs of the four windows read
 // back from their sheet files.

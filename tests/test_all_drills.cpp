@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every drill of the drill registry, opened through the shell: its start-up
 // run writes the kept sheets, bad input gets a message and writes nothing,
 // the layout messages name what is accepted, 题目不重复 holds; and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chain questions: the terms each question holds, the order they are shown
 // in, the order random values are used in, and the text lines of a row.
 

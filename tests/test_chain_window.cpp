@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain drill window: the sheet file and printed
 // pages of a run, the message for refused settings, and the completion texts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end through the real print server (set up by scripts/start-cups.sh):
 // a multiplication run sent to the default printer, a PDF queue, comes out
 // as one job of four framed, numbered pages; a queue that takes no jobs or is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Division questions, the set shuffle, cells and the checks of the settings grid.
 
 #include "TestSupport.h"

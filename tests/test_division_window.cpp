@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comprehensive division window zhcs2: its checks and messages, and the
 // sheets and pages its runs produce.
 

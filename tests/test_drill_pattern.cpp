@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every drill window shares beyond its own settings: a separate answer
 // sheet drawn from the same questions, the print preview that shows and
 // prints exactly the pages a print run sends, and the keyboard: focus in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication drill: factor drawing, question cells, and whole runs of
 // the window to the sheet file and to a PDF printer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a system whose fonts cannot draw Chinese (the suite runs with a font
 // configuration of Latin fonts alone): nothing is printed or previewed, a
 // message in Chinese and English says why, and the sheet file, being text,

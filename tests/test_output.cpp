@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two outputs of a run and the reading of settings text: sheet file
 // bytes, safe replacement of an earlier sheet, failures that are reported and
 // leave the old sheet intact, and printed pages that never cut a line off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question engine: every entry of the textbook catalogue dealt and checked
 // against its own description (written here again, apart from the catalogue),
 // and the mixed-operations drill's questions checked step by step.

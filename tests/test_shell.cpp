@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: windows, titles, the menu with its captions and
 // shortcuts, navigation between the main window, the drills and help, and
 // ending the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The textbook-unit (教材同步) and mixed-operations (四则混合) windows: their
 // controls, the sheets they write and the settings they refuse.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerates the main-window artwork in assets/.
 
     banner.bmp   703 x 69, 24-bit  - title strip across the top of the window

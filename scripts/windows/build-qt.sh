@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt for Windows (x86-64, MinGW-w64) from Debian's own source of the
 # installed Qt version, with only what Widgets, PrintSupport and Test need,
 # into the cache folder named in env.sh. The installed Linux Qt serves as the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows scripts: where the Windows Qt is cached. Its folder
 # is named after the installed Qt's upstream version, and a stamp inside holds
 # the Debian version it was built from, so that a new Qt package means a new

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer of Mireva, made by scripts/build-windows.sh, which
 ; defines VERSION, FILES (the macros that install and remove the portable
 ; folder's files), ICON and OUTFILE. A 64-bit installer for all users:

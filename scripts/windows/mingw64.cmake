@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CMake toolchain for building Windows (x86-64) programs on Debian with
 # MinGW-w64. The posix variant of the compiler is used because Qt needs
 # std::thread and friends. Libraries and packages are looked for only under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message of a drill whose layout settings (questions per row, rows per
 // page, pages per run) are out of range, naming the ranges it accepts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the choice 题目不重复 (no question twice in a sheet or set):
 // its check box and the message of a sheet that asks for more distinct

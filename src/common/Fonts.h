@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts the windows and the printed sheets ask for. The windows name the
 // classic Chinese system fonts; on systems without them the names are mapped

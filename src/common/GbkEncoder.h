@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GBK, the sheet files' encoding: text to bytes and back. Qt's own converter
 // does it where Qt has one for GBK (Debian's Qt, through ICU). Qt for Windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platforms whose Qt has GBK itself (through ICU) need no conversion of
 // their own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GBK through Windows' own conversion tables for code page 936, which every
 // Windows has whatever its locale. The code page is named explicitly: the
 // system's ANSI code page (CP_ACP) is UTF-8 or another code page on many

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the program goes through here: an OK button, the
 // program's default title and the text. Tests install a handler that records

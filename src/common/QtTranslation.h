@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (the buttons of message boxes, the pages of print and file
 // dialogs) in simplified Chinese, the program's language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the numbers that teachers type into the settings boxes. Surrounding
 // spaces and full-width digits (as a Chinese input method types them) are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form table of the chain drill family (five-, seven- and ten-term
 // chains): what each control is called and where it stands.

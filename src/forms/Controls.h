@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the controls of a window at fixed places. Places and sizes are given
 // in twips (1/1440 inch) from the top-left corner of the client area, as the

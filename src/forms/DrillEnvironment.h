@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the application hands to every drill window: the one shared random
 // source, the place printed sheets go and the folder sheet files (and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts every drill window shows: the shared captions, the progress box
 // after a run and the completion label's sentence.

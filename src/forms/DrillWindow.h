@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pattern every drill window follows: a heading, the answer choice, the
 // two outputs, the generate, preview and return buttons, the progress box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form table of the mixed-operations window (四则混合): the row drills'
 // form with 最大数 and 得数不超过 on its first two settings lines, the layout

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pages of a preview, one under the other in a scrolling view. Each page
 // is painted by the page painter only when it comes into sight, so a run of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview: the pages of a run as they will come out of the
 // printer, painted by the same routine, with buttons that print exactly

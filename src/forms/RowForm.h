@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form table of the row drill family (multiplication and division in
 // rows, addition and subtraction): what each control is called and where it

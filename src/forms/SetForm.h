@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form table of the set drill family (comprehensive division and
 // multiplication): what each control is called and where it stands. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form table of the textbook-unit window (教材同步): the four lists 教材,
 // 年级, 单元 and 内容 one under another below the heading, each with its

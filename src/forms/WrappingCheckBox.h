@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A check box whose caption wraps onto further lines when it is wider than the
 // room beside the tick box, as the window layouts expect: the output choices

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines that every drill puts around its questions: the school line of
 // the file and of the paper, the title in stars, and the page footer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/OutputMessages.h"
 
 QString OutputMessages::fileFailed(const QString& fileName, const QString& cause, bool earlierFileKept)

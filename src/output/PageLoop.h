@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page loop of the row and chain drills: the sheet file with its head
 // lines, then each page framed by its head, rule lines and numbered footer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a run did, handed back to the window that asked for it: the sheet
 // files put in place, the pages printed, the smallest font size they got and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet file: GBK text in the sheet folder, one quoted value per
 // line, CR LF endings, empty lines bare. It is written through a temporary

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line of a sheet as text, built piece by piece: the questions of a row or
 // a frame line. Its length in characters is what cell widths are measured in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outputs of one run: the sheet file and/or the printer, as the drill
 // window's two check boxes chose them, with the frame lines that every drill

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed sheet of a run: lines gathered page by page. The pages are
 // painted and handed to the print target as one job when the run is over

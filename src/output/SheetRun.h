@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drill's run, called one way: the window hands over what its boxes ask for
 // and gets back what the run did. The run opens the chosen outputs, lets the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the fonts Qt will use draw every character of a text: the sheet
 // font, or the font Qt falls back to for a character the sheet font lacks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one routine that paints printed sheets, on a printer, a PDF file or a
 // preview alike. Each page is set in a fixed-pitch CJK font at the largest

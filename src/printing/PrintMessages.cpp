@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/PrintMessages.h"
 
 QString PrintMessages::printerRefuses(const QString& printer, const QString& cause)

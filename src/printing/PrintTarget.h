@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where printed sheets go: the system's default printer in the program, a PDF
 // file when a sheet is rendered for checking, or a preview. A run asks before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet font's glyphs and advances by character, shared by everything
 // that sets printed lines, so each glyph lands at the same place on a

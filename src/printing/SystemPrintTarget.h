@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's default printer. Before a run it asks the print system whether
 // the default queue exists, runs and takes jobs; after the run it paints the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Deals the questions of a space like a shuffled deck dealt again and again:
 // no question comes a second time before every question has come, and a new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One form of a textbook entry's questions, as the catalogue gives it: either
 // a written pattern ("9+b", "a×b+c", "(a+b)÷c") with a set of numbers for each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A question as a value: two or three numbers, the operators between them, at
 // most one pair of brackets, and its answer, worked out once with the order of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All questions of one or more entries, each once: the listed forms' questions
 // in one sorted list without repeats, then the counted shapes' (a listed

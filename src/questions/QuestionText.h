@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a question as the sheets write it: + - × ÷ as the other drills
 // write them, brackets "(" ")", a remainder as 17÷5=3……2, decimals without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every question of one shape under the step rules, counted and numbered
 // without listing them: a question is a first step (the one the order of

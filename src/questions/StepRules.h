@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of mixed-operation questions, step by step on the numbers each
 // step really takes: every number written from 1 to `largest`; every result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A set of numbers as the catalogue writes it: pieces joined by commas, each a
 // number ("9"), a range ("2..9"), a range in steps ("10..90/10") or one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws of whole numbers 0 … count−1 that index a drill's questions: one
 // uniform index, and a run's indices without repeats. The run owns the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The draws the question rules share: a whole number trunc(r × high) from a
 // source of values 0 <= r < 1, drawn again until it is large enough; the

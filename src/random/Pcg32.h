@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The PCG32 (XSH RR) generator's step and output, shared by the random source
 // and the search that skips ahead in its sequence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random source that every drill draws from. It starts from the same
 // fixed state at every program start and is never seeded, so the same requests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the first output of the PCG32 sequence whose top 24 bits lie in a
 // range, for rejection loops that draw millions of values to keep one. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every drill the program offers, in one table. A row is a drill: where its
 // entry stands in the main menu, the entry's name, caption and shortcut, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window help1: a fixed text on what the program makes and how to
 // open a sheet file in a spreadsheet program, and a close button.

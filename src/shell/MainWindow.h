@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window zcd: the banner, the flowers, the version and the menu bar
 // that lists every drill by school stage. It has no buttons of its own.

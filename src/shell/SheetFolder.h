@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where sheet files go: a folder chosen once at the start and carried to
 // every output as a value. Started from a shell it is the folder the program

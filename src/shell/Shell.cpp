@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Shell.h"
 
 #include "forms/DrillWindow.h"

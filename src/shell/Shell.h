@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application shell: creates every window once at start-up, hidden and
 // with the common title, owns the shared random source and wires the menu of

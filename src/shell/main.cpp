@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mireva: drill sheets of mental-arithmetic questions for kindergarten and
 // primary-school teachers.
 

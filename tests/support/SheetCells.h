@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the questions of a row drill's sheet back from its rows: the cells
 // of each row, numbers as written, and addition and subtraction questions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Questions of two or three numbers of exact digit counts joined by + and −
 // (a+b, a−b, a+b+c, a−b−c, a+b−c, a−b+c) under the sheet's rules, counted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The addition and subtraction drills as data: kindergarten (a limit) and the
 // lower, middle and upper grades (digit counts of the two numbers), each with

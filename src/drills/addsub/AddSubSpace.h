@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The addition or subtraction questions that a sheet's settings allow, with
 // or without carrying (borrowing), counted exactly and numbered so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of the addition and subtraction drills (yer1, ddjj1, zdjj1,
 // gdjj1): the limit or the two digit boxes as the drill's definition has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Addition and subtraction questions a+b= and a-b= with no negative result,
 // either with operands of exact digit counts (the lower, middle and upper

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chain drills: pages of rows of chain questions (columns of one-digit
 // terms added and subtracted) streamed to the run's outputs, the sheets they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chain questions: a column of one-digit terms, some added and some
 // subtracted, with a positive total. A question has T terms, S of them

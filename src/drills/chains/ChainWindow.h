@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of every chain drill (xqd5, xqd7, xqd10): questions per row,
 // rows per page and pages per run for columns of one-digit terms added and

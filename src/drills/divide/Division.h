@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact divisions for the comprehensive division drill. A kind fixes the
 // digits of dividend and divisor and how many questions a set holds; both

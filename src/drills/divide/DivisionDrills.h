@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The division drill windows as data: the upper-grade row window gdchs1,
 // exact divisions of one kind (dividend and divisor digits) laid out in rows

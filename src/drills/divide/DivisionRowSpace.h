@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The distinct questions of the upper-grade division in rows: every divisor
 // of the divisor digits with every quotient that puts the dividend inside its

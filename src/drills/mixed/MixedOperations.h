@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mixed operations: + − × ÷ as the teacher ticks them, in one step, two steps
 // or two steps with brackets, every question under the step rules (whole

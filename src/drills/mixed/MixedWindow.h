@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixed-operations window (四则混合): 运算 (加, 减, 乘, 除), 步数 (一步,
 // 两步, 两步带括号), 最大数, 得数不超过, 乘除在表内, the layout boxes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Multiplication questions a×b= with a first factor of d1 digits and a second
 // factor of d2 digits, both strictly above the power of ten (a one-digit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multiplication drill windows as data: the row windows zdcs1 (middle
 // grades) and gdcs1 (upper grades), digit counts of the two factors and the

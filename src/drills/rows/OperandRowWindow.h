@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of a row drill whose questions take two operands of chosen digit
 // counts (multiplication, division in rows): the two digit boxes, questions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row drill: questions in fixed-width cells, a number of them per row, rows
 // per page and pages per run, streamed row by row to the run's outputs. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of every row drill (multiplication and division in rows,
 // addition and subtraction): one or two operand boxes on the first settings

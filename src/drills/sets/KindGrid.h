@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings grid of a set drill: one column per kind with a box for the
 // digits of the first operand, one for the digits of the second and one for

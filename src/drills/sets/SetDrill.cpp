@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/sets/SetDrill.h"
 
 #include "output/FrameLines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Set drills: questions of up to four kinds, each kind with its own count, are
 // drawn into a pool kind by kind, shuffled into one random sheet order and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of a set drill (comprehensive division zhcs2, comprehensive
 // multiplication zhch1): a grid of four kinds (first-operand digits,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The textbook catalogue: for each edition its books, their units that have
 // mental-arithmetic entries, and each entry's forms of questions. One JSON

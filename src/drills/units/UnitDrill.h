@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet of one textbook entry (or of a whole unit, 本单元综合): its
 // questions dealt like a shuffled deck in reading order over the whole run,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The textbook-unit window (教材同步): the lists 教材, 年级, 单元 and 内容 pick
 // an entry of the catalogue (or 本单元综合), each list refilling those after
