@@ -115,8 +115,8 @@ Work largestRows(const std::vector<int>& operands, const RowLayoutLimits& limits
     work.boxes[RowForm::kPerRowBox] = number(limits.maxPerRow);
     work.boxes[RowForm::kRowsBox] = number(limits.maxRows);
     work.boxes[RowForm::kPagesBox] = number(limits.maxPages);
-    work.name = shown.join(QLatin1Char('/'))
-        + QStringLiteral(", %1×%2×%3").arg(limits.maxPerRow).arg(limits.maxRows).arg(limits.maxPages);
+    work.name = (shown.isEmpty() ? QString() : shown.join(QLatin1Char('/')) + QStringLiteral(", "))
+        + QStringLiteral("%1×%2×%3").arg(limits.maxPerRow).arg(limits.maxRows).arg(limits.maxPages);
     return work;
 }
 
@@ -194,7 +194,9 @@ std::vector<Work> works()
     std::vector<Work> all;
     for (const DrillEntry& drill : DrillRegistry::drills()) {
         Work work = largestRun(drill.definition);
-        work.name = drill.caption + QLatin1Char(' ') + work.name;
+        // Named as its window's heading names the drill (教材同步, 四则混合 …).
+        const QString drillName = std::visit([](const auto& d) { return d.drillName; }, drill.definition);
+        work.name = drillName + QLatin1Char(' ') + work.name;
         work.drill = &drill;
         all.push_back(std::move(work));
     }
