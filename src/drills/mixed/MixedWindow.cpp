@@ -14,9 +14,6 @@
 namespace {
 const QString kLargestTitle = QStringLiteral("最大数");
 const QString kResultsTitle = QStringLiteral("得数不超过");
-const QString kPerRowTitle = QStringLiteral("每行题数");
-const QString kRowsTitle = QStringLiteral("每页行数");
-const QString kPagesTitle = QStringLiteral("每次页数");
 const QString kOperationCaption = QStringLiteral("运算");
 const QString kOperationNames[]
     = { QStringLiteral("加"), QStringLiteral("减"), QStringLiteral("乘"), QStringLiteral("除") };
@@ -36,9 +33,9 @@ MixedWindow::MixedWindow(
     m_largest = settingLine(0, kLargestLabel, kLargestTitle, kLargestBox, definition.largest);
     m_results = settingLine(1, kResultsLabel, kResultsTitle, kResultsBox, definition.results);
     const RowLayout& initial = definition.initialLayout;
-    m_perRow = settingLine(2, RowForm::kPerRowLabel, kPerRowTitle, kPerRowBox, initial.perRow);
-    m_rows = settingLine(3, RowForm::kRowsLabel, kRowsTitle, kRowsBox, initial.rowsPerPage);
-    m_pages = settingLine(4, RowForm::kPagesLabel, kPagesTitle, kPagesBox, initial.pages);
+    m_perRow = settingLine(2, RowForm::kPerRowLabel, RowDrill::kPerRowTitle, kPerRowBox, initial.perRow);
+    m_rows = settingLine(3, RowForm::kRowsLabel, RowDrill::kRowsTitle, kRowsBox, initial.rowsPerPage);
+    m_pages = settingLine(4, RowForm::kPagesLabel, RowDrill::kPagesTitle, kPagesBox, initial.pages);
 
     Controls::frame(this, kOperationFrame, kOperationCaption, kOperationFramePlace);
     for (int i = 0; i < 4; ++i) {

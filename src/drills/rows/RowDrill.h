@@ -70,6 +70,11 @@ inline void padCell(SheetLine& row, qsizetype cellStart, int cellWidth)
 // The message of layout settings out of those limits, naming them.
 QString countsMessage(const RowLayoutLimits& limits);
 
+// The titles of the questions-per-row, rows-per-page and pages boxes.
+inline const QString kPerRowTitle = QStringLiteral("每行题数");
+inline const QString kRowsTitle = QStringLiteral("每页行数");
+inline const QString kPagesTitle = QStringLiteral("每次页数");
+
 // The layout the texts of the questions-per-row, rows-per-page and pages
 // boxes ask for; nothing when one is not a whole number within its limits.
 std::optional<RowLayout> readLayout(

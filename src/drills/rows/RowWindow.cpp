@@ -21,9 +21,9 @@ RowWindow::RowWindow(DrillEnvironment& environment, const QString& drillName, Ro
             settingLine(static_cast<int>(i), labelNames[i], operand.title, boxNames[i], operand.initial));
     }
     const RowLayout& initial = m_boxes.initialLayout;
-    m_perRow = settingLine(2, kPerRowLabel, QStringLiteral("每行题数"), kPerRowBox, initial.perRow);
-    m_rows = settingLine(3, kRowsLabel, QStringLiteral("每页行数"), kRowsBox, initial.rowsPerPage);
-    m_pages = settingLine(4, kPagesLabel, QStringLiteral("每次页数"), kPagesBox, initial.pages);
+    m_perRow = settingLine(2, kPerRowLabel, RowDrill::kPerRowTitle, kPerRowBox, initial.perRow);
+    m_rows = settingLine(3, kRowsLabel, RowDrill::kRowsTitle, kRowsBox, initial.rowsPerPage);
+    m_pages = settingLine(4, kPagesLabel, RowDrill::kPagesTitle, kPagesBox, initial.pages);
 }
 
 QLineEdit* RowWindow::settingLine(

@@ -16,9 +16,6 @@ const QString kEditionTitle = QStringLiteral("教材");
 const QString kBookTitle = QStringLiteral("年级");
 const QString kUnitTitle = QStringLiteral("单元");
 const QString kEntryTitle = QStringLiteral("内容");
-const QString kPerRowTitle = QStringLiteral("每行题数");
-const QString kRowsTitle = QStringLiteral("每页行数");
-const QString kPagesTitle = QStringLiteral("每次页数");
 const QString kEmptyEntryMessage = QStringLiteral("所选的内容没有题目，请重新选择。");
 
 template <typename Item> const Item* itemAt(const std::vector<Item>& items, int index)
@@ -38,9 +35,9 @@ UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition&
     m_units = addList(2, kUnitLabel, kUnitTitle, kUnitList);
     m_entries = addList(3, kEntryLabel, kEntryTitle, kEntryList);
     const RowLayout& initial = definition.initialLayout;
-    m_perRow = addLayoutBox(0, RowForm::kPerRowLabel, kPerRowTitle, kPerRowBox, initial.perRow);
-    m_rows = addLayoutBox(1, RowForm::kRowsLabel, kRowsTitle, kRowsBox, initial.rowsPerPage);
-    m_pages = addLayoutBox(2, RowForm::kPagesLabel, kPagesTitle, kPagesBox, initial.pages);
+    m_perRow = addLayoutBox(0, RowForm::kPerRowLabel, RowDrill::kPerRowTitle, kPerRowBox, initial.perRow);
+    m_rows = addLayoutBox(1, RowForm::kRowsLabel, RowDrill::kRowsTitle, kRowsBox, initial.rowsPerPage);
+    m_pages = addLayoutBox(2, RowForm::kPagesLabel, RowDrill::kPagesTitle, kPagesBox, initial.pages);
 
     for (const Edition& edition : m_catalogue.editions()) {
         m_editions->addItem(edition.name);
