@@ -149,7 +149,7 @@ bool stepsKeepRules(const Question& q, const StepRules& rules)
     if (!w || q.places != 0 || q.withRemainder) {
         return false;
     }
-    const int64_t table = rules.table ? 9 : std::numeric_limits<int>::max();
+    const int64_t table = rules.withinTables ? 9 : std::numeric_limits<int>::max();
     for (std::size_t i = 0; i < w->steps.size(); ++i) {
         const auto [x, y, r] = w->steps[i];
         if (!within(r, 0, rules.results)) {

@@ -4,6 +4,7 @@
 #include "forms/WrappingCheckBox.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,19 @@ QLabel* Controls::label(QWidget* window, const char* name, const QString& text, 
     return place(new QLabel(text, window), name, where);
 }
 
-QLineEdit* Controls::textBox(QWidget* window, const char* name, const QString& text, Twips where)
+QLineEdit* Controls::textBox(
+    QWidget* window, const char* name, const QString& text, Twips where, const QString& spokenName)
 {
-    return place(new QLineEdit(text, window), name, where);
+    auto* box = place(new QLineEdit(text, window), name, where);
+    box->setAccessibleName(spokenName);
+    return box;
+}
+
+QComboBox* Controls::list(QWidget* window, const char* name, Twips where, const QString& spokenName)
+{
+    auto* box = place(new QComboBox(window), name, where);
+    box->setAccessibleName(spokenName);
+    return box;
 }
 
 QGroupBox* Controls::frame(QWidget* window, const char* name, const QString& caption, Twips where)

@@ -12,6 +12,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QColor;
+class QComboBox;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -31,7 +32,11 @@ struct Twips {
 
 namespace Controls {
 QLabel* label(QWidget* window, const char* name, const QString& text, Twips place);
-QLineEdit* textBox(QWidget* window, const char* name, const QString& text, Twips place);
+// A text box and a drop-down list have no caption of their own: spokenName
+// is what a screen reader (and the accessibility bus) calls them.
+QLineEdit* textBox(
+    QWidget* window, const char* name, const QString& text, Twips place, const QString& spokenName = {});
+QComboBox* list(QWidget* window, const char* name, Twips place, const QString& spokenName);
 QGroupBox* frame(QWidget* window, const char* name, const QString& caption, Twips place);
 QRadioButton* option(QWidget* window, const char* name, const QString& caption, Twips place);
 QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption, Twips place);

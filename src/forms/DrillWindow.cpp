@@ -112,7 +112,7 @@ QLineEdit* DrillWindow::addSetting(const char* labelName, const QString& title, 
     const char* boxName, const QString& text, Twips boxPlace)
 {
     QLabel* label = Controls::label(this, labelName, title, labelPlace);
-    QLineEdit* box = Controls::textBox(this, boxName, text, boxPlace);
+    QLineEdit* box = Controls::textBox(this, boxName, text, boxPlace, title);
     label->setBuddy(box);
     return box;
 }
@@ -245,8 +245,11 @@ void DrillWindow::arrangeKeyboard()
         connect(box, &QLineEdit::returnPressed, this, [this] { startRun(false); });
     }
     chain += others + m_sharedControls;
-    for (qsizetype i = 1; i < chain.size(); ++i) {
-        setTabOrder(chain[i - 1], chain[i]);
+    // Each widget of the drill's own chain moves to just after the one before it.
+    for (const QList<QWidget*>* order : { &chain, &m_keyboardChain }) {
+        for (qsizetype i = 1; i < order->size(); ++i) {
+            setTabOrder((*order)[i - 1], (*order)[i]);
+        }
     }
     // Tab stops once in a group of option buttons, at the chosen one; the
     // arrow keys move within the group.
@@ -265,6 +268,10 @@ void DrillWindow::showEvent(QShowEvent* event)
         arrangeKeyboard();
         m_keyboardArranged = true;
     }
+    if (m_focusChainFirst) {
+        m_keyboardChain.first()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     // Each opening starts in the first settings box, ready to be typed over.
     // A box switched off by its check box is passed over.
     const QList<QLineEdit*> boxes = settingsBoxes();
@@ -274,6 +281,12 @@ void DrillWindow::showEvent(QShowEvent* event)
         (*first)->setFocus(Qt::OtherFocusReason);
         (*first)->selectAll();
     }
+}
+
+void DrillWindow::setKeyboardChain(QList<QWidget*> chain, bool focusFirst)
+{
+    m_keyboardChain = std::move(chain);
+    m_focusChainFirst = focusFirst && !m_keyboardChain.isEmpty();
 }
 
 void DrillWindow::closeEvent(QCloseEvent* event)

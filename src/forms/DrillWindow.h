@@ -87,6 +87,11 @@ protected:
     QLineEdit* addSetting(const char* labelName, const QString& title, Twips labelPlace, const char* boxName,
         const QString& text, Twips boxPlace);
 
+    // Widgets that follow one another on the keyboard in this order, wherever
+    // they stand on the screen; the first of them, where given, takes the
+    // focus at each opening instead of the first settings box.
+    void setKeyboardChain(QList<QWidget*> chain, bool focusFirst);
+
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -118,6 +123,8 @@ private:
     QLabel* m_completion = nullptr;
     QList<QWidget*> m_sharedControls; // answers, outputs, buttons: the end of the Tab chain
     bool m_keyboardArranged = false;
+    QList<QWidget*> m_keyboardChain;
+    bool m_focusChainFirst = false;
     PrintedPages m_previewPages;
     QPageLayout m_previewPaper; // the printer's paper, asked once per preview
 };

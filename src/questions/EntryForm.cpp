@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questions/EntryForm.h"
 
+#include "output/SheetLine.h"
+#include "random/Draws.h"
+
 #include <QJsonValue>
 #include <algorithm>
 
@@ -11,14 +14,14 @@ constexpr std::int64_t kMostTries = 2000000;
 std::optional<Op> opOf(QChar c)
 {
     switch (c.unicode()) {
-    case '+':
+    case SheetSigns::kPlus:
         return Op::Add;
-    case '-':
-    case 0x2212:
+    case SheetSigns::kMinus:
+    case u'\u2212': // the minus sign the catalogue's forms may use
         return Op::Subtract;
-    case 0x00D7:
+    case SheetSigns::kTimes:
         return Op::Multiply;
-    case 0x00F7:
+    case SheetSigns::kDivide:
         return Op::Divide;
     default:
         return std::nullopt;
@@ -30,14 +33,6 @@ QString problem(const QString& form, const QString& what)
     return QStringLiteral("“%1”：%2").arg(form, what);
 }
 
-int digitCountOf(std::int64_t value)
-{
-    int digits = 1;
-    for (; value >= 10; value /= 10) {
-        ++digits;
-    }
-    return digits;
-}
 } // namespace
 
 bool EntryForms::regroups(Op op, std::int64_t a, std::int64_t b)
@@ -60,7 +55,7 @@ bool EntryForms::regroups(Op op, std::int64_t a, std::int64_t b)
     case Op::Multiply: {
         // Multiplied by each digit of the shorter factor; up to the first
         // carry no carry comes in, so a digit product of ten or more is the first.
-        const std::int64_t multiplier = digitCountOf(a) < digitCountOf(b) ? a : b;
+        const std::int64_t multiplier = Draws::digitCount(a) < Draws::digitCount(b) ? a : b;
         const std::int64_t multiplicand = multiplier == a ? b : a;
         for (std::int64_t m = multiplier; m > 0; m /= 10) {
             for (std::int64_t x = multiplicand; x > 0; x /= 10) {

@@ -5,13 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-int digitsOf(std::int64_t value)
-{
-    return static_cast<int>(QString::number(value).size());
-}
-} // namespace
-
 QuestionSpace::QuestionSpace(const std::vector<const EntryForm*>& forms)
 {
     std::vector<std::shared_ptr<const StepTables>> tables;
@@ -63,21 +56,16 @@ Question QuestionSpace::at(std::int64_t index) const
     return {};
 }
 
-int QuestionSpace::longest() const
+int QuestionSpace::widestText() const
 {
-    int longest = 0;
+    int widest = 0;
     for (const Question& question : m_listed) {
-        longest = std::max(longest, QuestionText::length(question));
+        widest = std::max(widest, QuestionText::length(question));
     }
     for (const ShapeSpace& space : m_shapes) {
-        if (space.count() == 0) {
-            continue;
+        if (space.count() > 0) {
+            widest = std::max(widest, space.rules().widestText(space.shape()));
         }
-        // Every number as long as the largest, and the answer as the largest result.
-        const Shape& shape = space.shape();
-        longest = std::max(longest,
-            shape.terms * digitsOf(space.rules().largest) + shape.terms
-                + (shape.brackets == Brackets::None ? 0 : 2) + digitsOf(space.rules().results));
     }
-    return longest;
+    return widest;
 }

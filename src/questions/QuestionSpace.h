@@ -18,8 +18,9 @@ public:
 
     std::int64_t count() const { return m_count; }
     Question at(std::int64_t index) const;
-    // The longest question with its answer, in characters.
-    int longest() const;
+    // The most characters a question of the space takes with its answer: the
+    // longest listed question's, or a counted shape's bound.
+    int widestText() const;
 
 private:
     std::vector<Question> m_listed;

@@ -1,33 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questions/QuestionText.h"
 
-#include "drills/divide/Division.h"
-#include "drills/rows/RowDrill.h"
 #include "output/SheetLine.h"
 
-QChar QuestionText::sign(Op op)
+char16_t QuestionText::sign(Op op)
 {
     switch (op) {
     case Op::Add:
-        return QLatin1Char('+');
+        return SheetSigns::kPlus;
     case Op::Subtract:
-        return QLatin1Char('-');
+        return SheetSigns::kMinus;
     case Op::Multiply:
-        return QChar(0x00D7);
+        return SheetSigns::kTimes;
     case Op::Divide:
         break;
     }
-    return QChar(0x00F7);
+    return SheetSigns::kDivide;
 }
 
 void QuestionText::write(SheetLine& line, const Question& question, bool withAnswer)
 {
-    const auto number = [&](std::int64_t value) { RowDrill::writeDecimal(line, value, question.places); };
+    const auto number = [&](std::int64_t value) { line.appendDecimal(value, question.places); };
     for (int i = 0; i < question.terms; ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (i > 0) {
-            const QChar op = sign(question.ops[at - 1]);
-            line.appendText(QStringView(&op, 1));
+            line.appendSign(sign(question.ops[at - 1]));
         }
         const bool opens = (question.brackets == Brackets::First && i == 0)
             || (question.brackets == Brackets::Last && i == 1);
@@ -47,7 +44,7 @@ void QuestionText::write(SheetLine& line, const Question& question, bool withAns
     }
     number(question.answer);
     if (question.withRemainder) {
-        line.appendText(DivisionTexts::kRemainderMark);
+        line.appendText(SheetSigns::kRemainderMark);
         line.appendNumber(question.remainder);
     }
 }

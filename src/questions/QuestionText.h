@@ -11,7 +11,7 @@
 class SheetLine;
 
 namespace QuestionText {
-QChar sign(Op op);
+char16_t sign(Op op);
 // Writes the question and, when asked, its answer after the "=".
 void write(SheetLine& line, const Question& question, bool withAnswer);
 QString text(const Question& question, bool withAnswer);

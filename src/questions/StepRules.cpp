@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questions/StepRules.h"
 
+#include "random/Draws.h"
+
 #include <algorithm>
 
 bool StepRules::allows(const Step& step) const
@@ -71,4 +73,10 @@ Question Shape::question(std::int64_t a, std::int64_t b, std::int64_t c) const
     q.terms = static_cast<std::uint8_t>(terms);
     q.brackets = brackets;
     return q;
+}
+
+int StepRules::widestText(const Shape& shape) const
+{
+    return shape.terms * Draws::digitCount(largest) + shape.terms + (shape.brackets == Brackets::None ? 0 : 2)
+        + Draws::digitCount(results);
 }

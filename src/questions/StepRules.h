@@ -11,18 +11,24 @@
 
 #include <algorithm>
 
+struct Shape;
+
 struct StepRules {
     int largest = 100;
     int results = 100;
-    bool table = true;
+    bool withinTables = true; // 乘除在表内: factors, divisors and quotients at most 9
 
     bool operator==(const StepRules&) const = default;
 
     // The largest factor and divisor, and the largest quotient.
-    std::int64_t largestFactor() const { return table ? std::min(9, largest) : largest; }
-    std::int64_t largestQuotient() const { return table ? std::min(9, results) : results; }
+    std::int64_t largestFactor() const { return withinTables ? std::min(9, largest) : largest; }
+    std::int64_t largestQuotient() const { return withinTables ? std::min(9, results) : results; }
 
     bool allows(const Step& step) const;
+    // The most characters a question of the shape takes with its answer: every
+    // number as long as the largest, the operators and "=", the brackets, and
+    // the answer as long as the largest result.
+    int widestText(const Shape& shape) const;
     // The question's written numbers, every step and its brackets.
     bool allows(const Question& question) const;
 };

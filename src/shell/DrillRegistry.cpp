@@ -4,7 +4,11 @@
 #include "drills/addsub/AddSubWindow.h"
 #include "drills/chains/ChainWindow.h"
 #include "drills/divide/DivisionDrills.h"
+#include "drills/mixed/MixedWindow.h"
 #include "drills/multiply/MultiplyDrills.h"
+#include "drills/rows/OperandRowWindow.h"
+#include "drills/sets/SetDrillWindow.h"
+#include "drills/units/UnitWindow.h"
 
 const std::vector<DrillMenu>& DrillRegistry::menus()
 {

@@ -16,10 +16,10 @@
 
 #include "drills/addsub/AddSubDrills.h"
 #include "drills/chains/ChainDrill.h"
-#include "drills/mixed/MixedWindow.h"
-#include "drills/rows/OperandRowWindow.h"
-#include "drills/sets/SetDrillWindow.h"
-#include "drills/units/UnitWindow.h"
+#include "drills/mixed/MixedOperations.h"
+#include "drills/rows/RowDrillDefinition.h"
+#include "drills/sets/SetDrillDefinition.h"
+#include "drills/units/UnitDrill.h"
 
 #include <QKeySequence>
 #include <QString>

@@ -28,11 +28,11 @@ const QString kWholeCaption = QStringLiteral("整数");
 constexpr int kInitialResultLimit = 20;
 
 // The two digit boxes, or for kindergarten the limit box, and the layout boxes.
-RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
+RowBoxes operandBoxes(const AddSubDrillDefinition& definition)
 {
     RowBoxes boxes {
         .operands = { { .title = kLimit,
-            .initial = kind.limit,
+            .initial = definition.limit,
             .low = AddSubtract::kMinLimit,
             .high = AddSubtract::kMaxLimit } },
         .firstAtLeastSecond = false,
@@ -41,21 +41,26 @@ RowBoxes operandBoxes(const AddSubDrillDefinition& kind)
         .layoutLimits = AddSubtract::kLayoutLimits,
         .countsMessage = RowDrill::countsMessage(AddSubtract::kLayoutLimits),
     };
-    if (kind.maxDigits > 0) {
-        boxes.operands = {
-            { .title = kFirstDigits, .initial = kind.firstDigits, .low = 1, .high = kind.maxDigits },
-            { .title = kSecondDigits, .initial = kind.secondDigits, .low = 1, .high = kind.maxDigits }
-        };
-        boxes.operandsMessage = AddSubTexts::digitsMessage(kind.maxDigits);
+    if (definition.maxDigits > 0) {
+        boxes.operands = { { .title = kFirstDigits,
+                               .initial = definition.firstDigits,
+                               .low = 1,
+                               .high = definition.maxDigits },
+            { .title = kSecondDigits,
+                .initial = definition.secondDigits,
+                .low = 1,
+                .high = definition.maxDigits } };
+        boxes.operandsMessage = AddSubTexts::digitsMessage(definition.maxDigits);
     }
     return boxes;
 }
 
 } // namespace
 
-AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent)
-    : RowWindow(environment, kind.drillName, operandBoxes(kind), parent)
-    , m_kind(kind)
+AddSubWindow::AddSubWindow(
+    DrillEnvironment& environment, const AddSubDrillDefinition& definition, QWidget* parent)
+    : RowWindow(environment, definition.drillName, operandBoxes(definition), parent)
+    , m_definition(definition)
 {
     using namespace RowForm;
     // A sheet mixes both operations unless told otherwise.
@@ -68,21 +73,21 @@ AddSubWindow::AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefin
         carryPlace);
     m_distinct
         = Controls::checkBox(this, DistinctTexts::kCheckName, DistinctTexts::kCheckCaption, kDistinctCheck);
-    if (m_kind.offersBlanks) {
+    if (m_definition.offersBlanks) {
         m_forms = Controls::optionFrame(this, kFormFrame, kFormCaption, kFormFramePlace,
             { { kResultForm, kResultCaption }, { kBlankForm, kBlankCaption } }, formPlace);
     }
     m_limitCheck = Controls::checkBox(this, kLimitCheck, kLimitCaption, kLimitCheckPlace);
-    m_limitBox = Controls::textBox(this, kLimitBox, QString::number(kInitialResultLimit), kLimitBoxPlace);
-    m_limitBox->setAccessibleName(kLimitCaption);
+    m_limitBox = Controls::textBox(
+        this, kLimitBox, QString::number(kInitialResultLimit), kLimitBoxPlace, kLimitCaption);
     // The box takes a value only while its choice is ticked.
     m_limitBox->setEnabled(false);
     connect(m_limitCheck, &QCheckBox::toggled, m_limitBox, &QWidget::setEnabled);
-    if (m_kind.offersThreeNumbers) {
+    if (m_definition.offersThreeNumbers) {
         m_threeNumbers
             = Controls::checkBox(this, kThreeNumbersCheck, kThreeNumbersCaption, kThreeNumbersPlace);
     }
-    if (m_kind.offersDecimals) {
+    if (m_definition.offersDecimals) {
         m_places = Controls::optionFrame(this, kPlacesFrame, kPlacesCaption, kPlacesFramePlace,
             { { kPlacesOptions[0], kWholeCaption }, { kPlacesOptions[1], RowDrill::placesName(1) },
                 { kPlacesOptions[2], RowDrill::placesName(2) } },
@@ -110,7 +115,7 @@ AddSubOperation AddSubWindow::operation() const
     return static_cast<AddSubOperation>(m_operations->checkedId());
 }
 
-std::optional<RowWindow::Run> AddSubWindow::prepareRun(
+std::optional<RowWindow::PreparedSheet> AddSubWindow::prepareSheet(
     const std::vector<int>& operands, const RowLayout& layout)
 {
     const OperandRule rule = operands.size() == 1
@@ -133,9 +138,9 @@ std::optional<RowWindow::Run> AddSubWindow::prepareRun(
         return std::nullopt;
     }
     const RowSheet sheet = AddSubtract::sheet(
-        m_kind.stage, settings.operands, settings.form, settings.threeNumbers, settings.places);
-    return Run { sheet.fileName,
-        [stage = m_kind.stage, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
+        m_definition.stage, settings.operands, settings.form, settings.threeNumbers, settings.places);
+    return PreparedSheet { sheet.fileName,
+        [stage = m_definition.stage, settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
             settings.answers = pass.answers;
             return AddSubtract::run(stage, settings, pass.random, outputs);
         } };

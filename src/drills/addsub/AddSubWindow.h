@@ -18,11 +18,13 @@ class QCheckBox;
 class AddSubWindow : public RowWindow {
     Q_OBJECT
 public:
-    AddSubWindow(DrillEnvironment& environment, const AddSubDrillDefinition& kind, QWidget* parent = nullptr);
+    AddSubWindow(
+        DrillEnvironment& environment, const AddSubDrillDefinition& definition, QWidget* parent = nullptr);
 
 protected:
     // operands: the two digit counts, or the limit.
-    std::optional<Run> prepareRun(const std::vector<int>& operands, const RowLayout& layout) override;
+    std::optional<PreparedSheet> prepareSheet(
+        const std::vector<int>& operands, const RowLayout& layout) override;
 
 private:
     AddSubOperation operation() const;
@@ -30,7 +32,7 @@ private:
     QuestionForm form() const;
     int places() const;
 
-    AddSubDrillDefinition m_kind;
+    AddSubDrillDefinition m_definition;
     // Option ids are the values of AddSubOperation, CarryChoice, QuestionForm
     // and the number of decimal places.
     QButtonGroup* m_operations; // 加法, 减法, 加减混合

@@ -272,13 +272,14 @@ void writeChain(
             line, { question.numbers[0], question.numbers[1], question.subtract[0] }, withAnswer, form);
         return;
     }
-    const auto number = [&](std::int64_t value) { RowDrill::writeDecimal(line, value, places); };
+    const auto number = [&](std::int64_t value) { line.appendDecimal(value, places); };
     const bool blank = form == QuestionForm::Blank;
     // Of two numbers, the second addend or the minuend stands in brackets.
     const int blankAt = !blank ? -1 : (question.terms == 2 && question.subtract[0] ? 0 : 1);
     for (int i = 0; i < question.terms; ++i) {
         if (i > 0) {
-            line.appendAscii(question.subtract[static_cast<std::size_t>(i) - 1] ? '-' : '+');
+            line.appendSign(
+                question.subtract[static_cast<std::size_t>(i) - 1] ? SheetSigns::kMinus : SheetSigns::kPlus);
         }
         if (i != blankAt) {
             number(question.numbers[static_cast<std::size_t>(i)]);
@@ -377,19 +378,19 @@ void AddSubtract::writeQuestion(
         };
         if (question.subtract) {
             blank(question.a);
-            line.appendAscii('-');
+            line.appendSign(SheetSigns::kMinus);
             line.appendNumber(question.b);
         } else {
             line.appendNumber(question.a);
-            line.appendAscii('+');
+            line.appendSign(SheetSigns::kPlus);
             blank(question.b);
         }
         line.appendAscii('=');
         line.appendNumber(question.result());
         return;
     }
-    RowDrill::writeOperation(line, question.a, question.subtract ? u"-" : u"+", question.b,
-        withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
+    RowDrill::writeOperation(line, question.a, question.subtract ? SheetSigns::kMinus : SheetSigns::kPlus,
+        question.b, withAnswer ? std::optional<std::int64_t>(question.result()) : std::nullopt);
 }
 
 int AddSubtract::cellWidth(const OperandRule& operands, QuestionForm form, bool threeNumbers, int places)

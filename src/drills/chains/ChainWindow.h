@@ -13,15 +13,16 @@ class QCheckBox;
 class ChainWindow : public DrillWindow {
     Q_OBJECT
 public:
-    ChainWindow(DrillEnvironment& environment, const ChainDrillDefinition& sheet, QWidget* parent = nullptr);
+    ChainWindow(
+        DrillEnvironment& environment, const ChainDrillDefinition& definition, QWidget* parent = nullptr);
 
 protected:
     std::optional<DrillRun> readRun() override;
 
 private:
-    ChainDrillDefinition m_sheet;
+    ChainDrillDefinition m_definition;
     QLineEdit* m_perRow;
     QLineEdit* m_rows;
     QLineEdit* m_pages;
-    QCheckBox* m_distinct = nullptr; // where the sheet offers 题目不重复
+    QCheckBox* m_distinct = nullptr; // where the drill offers 题目不重复
 };

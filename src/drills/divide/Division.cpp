@@ -36,7 +36,7 @@ SetSheet DivisionRules::sheet()
 
 void DivisionRules::writeQuestion(SheetLine& line, const DivisionQuestion& question, bool withAnswer)
 {
-    RowDrill::writeOperation(line, question.dividend, u"÷", question.divisor,
+    RowDrill::writeOperation(line, question.dividend, SheetSigns::kDivide, question.divisor,
         withAnswer ? std::optional<std::int64_t>(question.quotient) : std::nullopt);
 }
 
@@ -101,7 +101,7 @@ void DivisionRules::writeRemainderQuestion(SheetLine& line, const DivisionQuesti
 {
     writeQuestion(line, question, withAnswer);
     if (withAnswer) {
-        line.appendText(DivisionTexts::kRemainderMark);
+        line.appendText(SheetSigns::kRemainderMark);
         line.appendNumber(question.remainder);
     }
 }
@@ -111,7 +111,7 @@ int DivisionRules::remainderCellWidth(int dividendDigits, int divisorDigits)
     // dividend ÷ divisor = quotient (at most dividendDigits − divisorDigits + 1
     // digits) …… remainder (at most divisorDigits digits).
     const int longest = dividendDigits + 1 + divisorDigits + 1 + (dividendDigits - divisorDigits + 1)
-        + static_cast<int>(DivisionTexts::kRemainderMark.size()) + divisorDigits;
+        + static_cast<int>(SheetSigns::kRemainderMark.size()) + divisorDigits;
     return std::max(kCellWidth, longest + 3);
 }
 

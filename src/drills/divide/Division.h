@@ -46,8 +46,6 @@ inline const QString kTitle = QStringLiteral("小学综合除算试题");
 inline const QString kFilePrefix = QStringLiteral("综合除算");
 inline const QString& kDigitsMessage = SetDrillTexts::kDigitsMessage;
 inline const QString& kCountMessage = SetDrillTexts::kCountMessage;
-// Between the quotient and the remainder: 17÷5=3……2.
-inline const QString kRemainderMark = QStringLiteral("……");
 inline const QString kFewerDigitsMessage = QStringLiteral("输入位数错误！被除数位数不能少于除数位数。");
 } // namespace DivisionTexts
 

@@ -6,8 +6,8 @@
 // comprehensive set window zhcs2, up to four kinds of exact division shuffled
 // into sets, one sheet file and one printed page per set.
 
-#include "drills/rows/OperandRowWindow.h"
-#include "drills/sets/SetDrillWindow.h"
+#include "drills/rows/RowDrillDefinition.h"
+#include "drills/sets/SetDrillDefinition.h"
 
 namespace DivisionRowTexts {
 inline const QString kDigitsMessage

@@ -200,13 +200,9 @@ std::optional<QString> MixedOperations::refusal(const MixedSettings& settings)
 
 RowSheet MixedOperations::sheet(const MixedSettings& settings)
 {
-    const int terms = settings.steps == MixedSteps::One ? 2 : 3;
-    const auto digits = [](int value) { return static_cast<int>(QString::number(value).size()); };
-    // Every number as long as the largest, the operators and "=", the
-    // brackets, and the answer as long as the largest result.
-    const int longest = terms * digits(settings.rules.largest) + terms
-        + (settings.steps == MixedSteps::TwoBracketed ? 2 : 0) + digits(settings.rules.results);
-    return RowDrill::namedSheet(MixedTexts::kStem, longest + kCellGap);
+    const Shape widest { .terms = settings.steps == MixedSteps::One ? 2 : 3,
+        .brackets = settings.steps == MixedSteps::TwoBracketed ? Brackets::First : Brackets::None };
+    return RowDrill::namedSheet(MixedTexts::kStem, settings.rules.widestText(widest) + kCellGap);
 }
 
 bool MixedOperations::run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs)

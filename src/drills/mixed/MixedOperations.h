@@ -80,3 +80,16 @@ private:
     std::vector<std::int64_t> m_left;
 };
 } // namespace MixedOperations
+
+class MixedWindow;
+
+// The mixed-operations window as data.
+struct MixedDrillDefinition {
+    using Window = MixedWindow; // the window family that shows it
+
+    QString drillName = MixedTexts::kDrillName; // named in the heading and on the generate button
+    RowLayout initialLayout { 4, 25, 1 };
+    RowLayoutLimits layoutLimits = MixedOperations::kLayoutLimits;
+    int largest = 100; // 最大数 at start
+    int results = 100; // 得数不超过 at start
+};

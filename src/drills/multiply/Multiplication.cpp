@@ -40,8 +40,8 @@ Factors Multiplication::factorsAt(int firstDigits, int secondDigits, std::int64_
 
 void Multiplication::writeQuestion(SheetLine& line, const Factors& factors, bool withAnswer)
 {
-    RowDrill::writeOperation(
-        line, factors.a, u"×", factors.b, withAnswer ? std::optional(factors.a * factors.b) : std::nullopt);
+    RowDrill::writeOperation(line, factors.a, SheetSigns::kTimes, factors.b,
+        withAnswer ? std::optional(factors.a * factors.b) : std::nullopt);
 }
 
 QString Multiplication::questionText(const Factors& factors, bool withAnswer)
@@ -134,13 +134,13 @@ DecimalFactors Multiplication::decimalFactorsAt(
 
 void Multiplication::writeDecimalQuestion(SheetLine& line, const DecimalFactors& factors, bool withAnswer)
 {
-    RowDrill::writeDecimal(line, factors.a, factors.aPlaces);
-    line.appendText(u"×");
-    RowDrill::writeDecimal(line, factors.b, factors.bPlaces);
+    line.appendDecimal(factors.a, factors.aPlaces);
+    line.appendSign(SheetSigns::kTimes);
+    line.appendDecimal(factors.b, factors.bPlaces);
     line.appendAscii('=');
     if (withAnswer) {
         // The product of the two whole numbers has the places of both.
-        RowDrill::writeDecimal(line, factors.a * factors.b, factors.aPlaces + factors.bPlaces);
+        line.appendDecimal(factors.a * factors.b, factors.aPlaces + factors.bPlaces);
     }
 }
 

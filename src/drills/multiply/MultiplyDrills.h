@@ -6,8 +6,8 @@
 // pooled and shuffled into sets, one sheet file and one printed page per set.
 
 #include "drills/multiply/Multiplication.h"
-#include "drills/rows/OperandRowWindow.h"
-#include "drills/sets/SetDrillWindow.h"
+#include "drills/rows/RowDrillDefinition.h"
+#include "drills/sets/SetDrillDefinition.h"
 
 namespace MultiplySetTexts {
 inline const QString kDrillName = QStringLiteral("综合乘算");

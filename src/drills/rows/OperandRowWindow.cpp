@@ -27,7 +27,7 @@ OperandRowWindow::OperandRowWindow(DrillEnvironment& environment, RowDrillDefini
     }
 }
 
-std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
+std::optional<RowWindow::PreparedSheet> OperandRowWindow::prepareSheet(
     const std::vector<int>& digits, const RowLayout& layout)
 {
     const int first = digits[0];
@@ -43,7 +43,7 @@ std::optional<RowWindow::Run> OperandRowWindow::prepareRun(
         }
     }
 
-    return Run { sheet.fileName,
+    return PreparedSheet { sheet.fileName,
         [runDrawn = m_drill.run, sheet, layout, numbered, first, second, chosen](
             SheetOutputs& outputs, const DrillPass& pass) {
             if (numbered) {

@@ -31,27 +31,6 @@ QString RowDrill::placesName(int places)
     return places == 1 ? kOnePlace : kTwoPlaces;
 }
 
-void RowDrill::writeDecimal(SheetLine& line, std::int64_t scaled, int places)
-{
-    Q_ASSERT(scaled >= 0);
-    const std::int64_t unit = Draws::powerOfTen(places);
-    line.appendNumber(scaled / unit);
-    std::int64_t fraction = scaled % unit;
-    if (fraction == 0) {
-        return;
-    }
-    int digits = places;
-    for (; fraction % 10 == 0; fraction /= 10) {
-        --digits;
-    }
-    line.appendAscii('.');
-    // The zeros between the point and the fraction's first digit.
-    for (std::int64_t place = Draws::powerOfTen(digits - 1); place > fraction; place /= 10) {
-        line.appendAscii('0');
-    }
-    line.appendNumber(fraction);
-}
-
 std::optional<RowLayout> RowDrill::readLayout(
     const QString& perRow, const QString& rows, const QString& pages, const RowLayoutLimits& limits)
 {

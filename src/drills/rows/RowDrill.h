@@ -83,11 +83,11 @@ std::optional<RowLayout> readLayout(
 // Writes a two-operand question "a<sign>b=" and,
 // when given, its answer. The numbers of a question are never negative.
 inline void writeOperation(
-    SheetLine& line, std::int64_t a, QStringView sign, std::int64_t b, std::optional<std::int64_t> answer)
+    SheetLine& line, std::int64_t a, char16_t sign, std::int64_t b, std::optional<std::int64_t> answer)
 {
     Q_ASSERT(a >= 0 && b >= 0 && answer.value_or(0) >= 0);
     line.appendNumber(a);
-    line.appendText(sign);
+    line.appendSign(sign);
     line.appendNumber(b);
     line.appendAscii('=');
     if (answer) {
@@ -98,10 +98,6 @@ inline void writeOperation(
 // "一位小数" or "两位小数": the captions of a choice of decimal places, and
 // what a sheet's name adds for them.
 QString placesName(int places);
-
-// Writes scaled ÷ 10^places as a decimal number with no trailing zeros after
-// the point (2.5, never 2.50), or as a whole number when nothing is left after it.
-void writeDecimal(SheetLine& line, std::int64_t scaled, int places);
 
 // Draws and writes the whole run and puts its sheet file in place; the
 // printed pages go out when the outputs finish. False when an output failed

@@ -37,14 +37,12 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
     for (std::size_t k = 0; k < m_grid.size(); ++k) {
         const int left = kColumnLefts[k];
         const auto box = [&](int row, int top) {
-            QLineEdit* edit = Controls::textBox(this, kBoxNames[k][row],
-                QString::number(m_definition.defaults[k][row]), { left, top, kBoxWidth, kBoxHeight });
             // Named by its row title and column, as the grid has no label per box.
             const QString title = row == 0 ? m_definition.firstTitle
                 : row == 1                 ? m_definition.secondTitle
                                            : kCountCaption;
-            edit->setAccessibleName(QStringLiteral("%1（第%2种）").arg(title).arg(k + 1));
-            return edit;
+            return Controls::textBox(this, kBoxNames[k][row], QString::number(m_definition.defaults[k][row]),
+                { left, top, kBoxWidth, kBoxHeight }, QStringLiteral("%1（第%2种）").arg(title).arg(k + 1));
         };
         m_grid[k] = { box(0, kDividendTop), box(1, kDivisorTop), box(2, kCountTop) };
     }
@@ -52,7 +50,7 @@ SetDrillWindow::SetDrillWindow(DrillEnvironment& environment, SetDrillDefinition
     m_perRow = addSetting(
         kPerRowLabel, kPerRowCaption, kPerRowLabelPlace, kPerRowBox, QStringLiteral("5"), kPerRowBoxPlace);
     QLabel* setsLabel = smallTitle(this, kSetsLabel, kSetsCaption, kSetsLabelPlace);
-    m_sets = Controls::textBox(this, kSetsBox, QStringLiteral("10"), kSetsBoxPlace);
+    m_sets = Controls::textBox(this, kSetsBox, QStringLiteral("10"), kSetsBoxPlace, kSetsCaption);
     setsLabel->setBuddy(m_sets);
     if (m_definition.distinctKinds) {
         m_distinct = Controls::checkBox(

@@ -36,7 +36,7 @@ QString UnitDrill::title(const UnitChoice& choice)
 
 RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space)
 {
-    return { fileName(choice), title(choice), space.longest() + kCellGap };
+    return { fileName(choice), title(choice), space.widestText() + kCellGap };
 }
 
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,

@@ -47,3 +47,15 @@ QString title(const UnitChoice& choice);
 bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,
     SheetOutputs& outputs);
 } // namespace UnitDrill
+
+class UnitWindow;
+
+// The textbook-unit window as data.
+struct UnitDrillDefinition {
+    using Window = UnitWindow; // the window family that shows it
+
+    QString drillName = UnitTexts::kDrillName; // named in the heading and on the generate button
+    RowLayout initialLayout { 4, 25, 1 };
+    RowLayoutLimits layoutLimits = UnitDrill::kLayoutLimits;
+    const UnitCatalogue* catalogue = nullptr; // null: the program's own
+};

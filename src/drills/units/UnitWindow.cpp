@@ -6,7 +6,6 @@
 #include "forms/UnitForm.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -24,9 +23,19 @@ template <typename Item> const Item* itemAt(const std::vector<Item>& items, int 
 }
 } // namespace
 
+namespace {
+RowBoxes unitBoxes(const UnitDrillDefinition& definition)
+{
+    return { .initialLayout = definition.initialLayout,
+        .layoutLimits = definition.layoutLimits,
+        .countsMessage = RowDrill::countsMessage(definition.layoutLimits) };
+}
+} // namespace
+
 UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition& definition, QWidget* parent)
-    : DrillWindow(environment, UnitForm::drillLayout(definition.drillName), parent)
-    , m_definition(definition)
+    : RowWindow(environment, UnitForm::drillLayout(definition.drillName),
+        { .label = UnitForm::settingLabel, .box = UnitForm::settingBox, .layoutLine = 0 },
+        unitBoxes(definition), parent)
     , m_catalogue(definition.catalogue ? *definition.catalogue : UnitCatalogue::standard())
 {
     using namespace UnitForm;
@@ -34,10 +43,13 @@ UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition&
     m_books = addList(1, kBookLabel, kBookTitle, kBookList);
     m_units = addList(2, kUnitLabel, kUnitTitle, kUnitList);
     m_entries = addList(3, kEntryLabel, kEntryTitle, kEntryList);
-    const RowLayout& initial = definition.initialLayout;
-    m_perRow = addLayoutBox(0, RowForm::kPerRowLabel, RowDrill::kPerRowTitle, kPerRowBox, initial.perRow);
-    m_rows = addLayoutBox(1, RowForm::kRowsLabel, RowDrill::kRowsTitle, kRowsBox, initial.rowsPerPage);
-    m_pages = addLayoutBox(2, RowForm::kPagesLabel, RowDrill::kPagesTitle, kPagesBox, initial.pages);
+    // The lists stand above the layout boxes: they come first on the keyboard
+    // too, and each opening starts in 教材.
+    QList<QWidget*> chain { m_editions, m_books, m_units, m_entries };
+    for (QLineEdit* box : layoutBoxes()) {
+        chain.append(box);
+    }
+    setKeyboardChain(chain, true);
 
     for (const Edition& edition : m_catalogue.editions()) {
         m_editions->addItem(edition.name);
@@ -52,21 +64,9 @@ UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition&
 QComboBox* UnitWindow::addList(int line, const char* labelName, const QString& title, const char* listName)
 {
     QLabel* label = Controls::label(this, labelName, title, UnitForm::listLabel(line));
-    auto* list = new QComboBox(this);
-    list->setObjectName(QLatin1String(listName));
-    list->setGeometry(UnitForm::listBox(line).toPixels());
-    list->setAccessibleName(title);
+    QComboBox* list = Controls::list(this, listName, UnitForm::listBox(line), title);
     label->setBuddy(list);
     return list;
-}
-
-QLineEdit* UnitWindow::addLayoutBox(
-    int line, const char* labelName, const QString& title, const char* boxName, int initial)
-{
-    QLineEdit* box = addSetting(labelName, title, UnitForm::settingLabel(line), boxName,
-        QString::number(initial), UnitForm::settingBox(line));
-    box->setAccessibleName(title);
-    return box;
 }
 
 void UnitWindow::fillBooks()
@@ -127,32 +127,13 @@ const Unit* UnitWindow::unit() const
     return chosen ? itemAt(chosen->units, m_units->currentIndex()) : nullptr;
 }
 
-void UnitWindow::showEvent(QShowEvent* event)
-{
-    DrillWindow::showEvent(event);
-    if (!m_listsFirst) {
-        // Each widget moves to just after the one before it: the lists, then the boxes.
-        QWidget* const chain[] = { m_editions, m_books, m_units, m_entries, m_perRow, m_rows, m_pages };
-        for (std::size_t i = 1; i < std::size(chain); ++i) {
-            setTabOrder(chain[i - 1], chain[i]);
-        }
-        m_listsFirst = true;
-    }
-    m_editions->setFocus(Qt::OtherFocusReason);
-}
-
-std::optional<DrillWindow::DrillRun> UnitWindow::readRun()
+std::optional<RowWindow::PreparedSheet> UnitWindow::prepareSheet(
+    const std::vector<int>& /*operands*/, const RowLayout& layout)
 {
     const Unit* chosenUnit = unit();
     const int entryIndex = m_entries->currentIndex();
     if (!chosenUnit || entryIndex < 0) {
         MessageBox::show(this, UnitTexts::kNoCatalogueMessage);
-        return std::nullopt;
-    }
-    const auto layout
-        = RowDrill::readLayout(m_perRow->text(), m_rows->text(), m_pages->text(), m_definition.layoutLimits);
-    if (!layout) {
-        MessageBox::show(this, RowDrill::countsMessage(m_definition.layoutLimits));
         return std::nullopt;
     }
     // Past the unit's entries stands 本单元综合.
@@ -161,10 +142,8 @@ std::optional<DrillWindow::DrillRun> UnitWindow::readRun()
         MessageBox::show(this, kEmptyEntryMessage);
         return std::nullopt;
     }
-    const QString fileName = UnitDrill::fileName(choice);
-    return DrillRun { [choice, layout = *layout](SheetOutputs& outputs, const DrillPass& pass) {
-                         return UnitDrill::run(choice, layout, pass.answers, pass.random, outputs);
-                     },
-        DrillTexts::progress(), DrillTexts::completion(layout->questions(), fileName),
-        QFileInfo(fileName).completeBaseName() };
+    return PreparedSheet { UnitDrill::fileName(choice),
+        [choice, layout](SheetOutputs& outputs, const DrillPass& pass) {
+            return UnitDrill::run(choice, layout, pass.answers, pass.random, outputs);
+        } };
 }
