@@ -3,12 +3,13 @@
 # Installs the Debian packages that building, running, testing and packaging
 # need, when they are missing. desktop-file-utils and appstream validate the
 # installed menu entry and AppStream data; dpkg-dev works out the package's
-# library dependencies. Packages named as arguments are installed too, for
-# the scripts that need more (the Windows build, the package check).
+# library dependencies; ccache is the compiler cache every build uses where
+# it is installed. Packages named as arguments are installed too, for the
+# scripts that need more (the Windows build, the package check).
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang pkg-config clang-format git
+  cmake make g++ clang pkg-config clang-format git ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-noto-cjk fonts-arphic-uming fonts-dejavu-core
   cups libcups2-dev printer-driver-cups-pdf poppler-utils ghostscript

@@ -9,8 +9,43 @@
 # the default destination and two queues that cannot print; they are started
 # here. Where Qt for Windows has been built (scripts/build-windows.sh), the
 # Windows build is made anew and checked under Wine too.
+#
+# With --quick, for the edit-build-test loop: installs what is missing,
+# checks the house style, builds with GCC into build/ with warnings as
+# errors and runs every suite there at once (one per core), but leaves out
+# the print server's test (label cups), the clang and portable builds, the
+# Debian package check and the Windows check.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
+
+usage="usage: bash scripts/test.sh [--quick]"
+quick=0
+for arg in "$@"; do
+  case "$arg" in
+    --quick) quick=1 ;;
+    -h | --help)
+      echo "$usage"
+      exit 0
+      ;;
+    *)
+      echo "test.sh: unknown argument '$arg'" >&2
+      echo "$usage" >&2
+      exit 2
+      ;;
+  esac
+done
+
+if [ "$quick" -eq 1 ]; then
+  bash "$here/scripts/deps.sh"
+  bash "$here/scripts/check-format.sh"
+  bash "$here/scripts/build.sh" -DMIREVA_WARNINGS_AS_ERRORS=ON
+  cd "$here"
+  ctest --preset default --label-exclude cups --parallel "$(nproc)"
+  echo "Quick run passed; left out: the print server's test, the clang and portable builds," \
+    "the Debian package check and the Windows check (bash scripts/test.sh runs them all)."
+  exit 0
+fi
+
 bash "$here/scripts/deps.sh"
 export MIREVA_CUPS_PDF_DIR=/var/spool/cups-pdf/mireva
 bash "$here/scripts/start-cups.sh"

@@ -43,6 +43,15 @@ apt-get source --download-only qt6-base="$qt_deb_version" >/dev/null
 dpkg-source --no-check -x ./qt6-base_*.dsc source >/dev/null
 
 jobs="${MIREVA_JOBS:-$(nproc)}"
+# Through the compiler cache where it is installed, so that a build broken
+# off and started again compiles only what it had not reached. Qt compiles
+# most files with a precompiled header, which the cache takes only when told
+# to overlook the macros and time stamps it cannot check.
+ccache=()
+if command -v ccache >/dev/null; then
+  ccache=(-ccache)
+  export CCACHE_SLOPPINESS=pch_defines,time_macros
+fi
 mkdir build
 cd build
 # Debian's source lacks the pen-tablet headers, hence no tablet events.
@@ -56,6 +65,7 @@ nice -n 15 ../source/configure \
   -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz \
   -no-feature-tabletevent \
   -no-feature-network -no-feature-sql -no-feature-concurrent -no-feature-xml \
+  "${ccache[@]}" \
   -- \
   -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
