@@ -279,6 +279,7 @@ int main(int argc, char** argv)
                   view.resize(1000, 800);
                   view.show();
                   view.grab();
+                  return false;
               });
         auto* button
             = window->findChild<QPushButton*>(job.preview ? DrillNames::kPreview : DrillNames::kGenerate);

@@ -401,6 +401,7 @@ void TestCupsPrinting::savedPdfIsThePreview()
         = PreviewWindow::setHandler([&](QWidget*, const PrintedPages& pages, PrintTarget& target) {
               shown = pages;
               paper = target.pageLayout();
+              return false;
           });
     session.click(DrillNames::kPreview);
     PreviewWindow::setHandler(previous);

@@ -323,8 +323,11 @@ void TestDivisionWindow::aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint()
 
     // Previewed, the run fails the same way and no preview opens.
     bool previewed = false;
-    const PreviewWindow::Handler previous = PreviewWindow::setHandler(
-        [&previewed](QWidget*, const PrintedPages&, PrintTarget&) { previewed = true; });
+    const PreviewWindow::Handler previous
+        = PreviewWindow::setHandler([&previewed](QWidget*, const PrintedPages&, PrintTarget&) {
+              previewed = true;
+              return false;
+          });
     session.click(DrillNames::kPreview);
     PreviewWindow::setHandler(previous);
     QCOMPARE(session.messages.messages.size(), 2);

@@ -39,7 +39,7 @@ public:
         : m_previous(PreviewWindow::setHandler(
             [this](QWidget* parent, const PrintedPages& shown, PrintTarget& target) {
                 pages = shown;
-                PreviewWindow::print(parent, shown, target);
+                return PreviewWindow::print(parent, shown, target);
             }))
     {
     }

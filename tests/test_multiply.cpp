@@ -298,8 +298,11 @@ void TestMultiply::previewFitsThePagesToThePrintersPaper()
     DrillSession session(smallPaper);
     session.open(kEntry);
     qsizetype shownPages = 0;
-    const PreviewWindow::Handler previous = PreviewWindow::setHandler(
-        [&shownPages](QWidget*, const PrintedPages& pages, PrintTarget&) { shownPages = pages.size(); });
+    const PreviewWindow::Handler previous
+        = PreviewWindow::setHandler([&shownPages](QWidget*, const PrintedPages& pages, PrintTarget&) {
+              shownPages = pages.size();
+              return false;
+          });
     session.click(DrillNames::kPreview);
     PreviewWindow::setHandler(previous);
     QVERIFY(session.messages.messages.isEmpty());

@@ -42,7 +42,10 @@ void TestNoChineseFonts::nothingIsPrintedOrPreviewed()
     QFETCH(QByteArray, button);
     bool previewed = false;
     const PreviewWindow::Handler previous
-        = PreviewWindow::setHandler([&](QWidget*, const PrintedPages&, PrintTarget&) { previewed = true; });
+        = PreviewWindow::setHandler([&](QWidget*, const PrintedPages&, PrintTarget&) {
+              previewed = true;
+              return false;
+          });
     DrillSession session;
     QVERIFY(session.open(QStringLiteral("zdcs")));
     session.tick(DrillNames::kToPrinter, true);

@@ -153,15 +153,17 @@ void TestUnitWindows::keyboardGoesInReadingOrder_data()
     QTest::newRow("教材同步") << false
                               << QStringList { UnitForm::kEditionList, UnitForm::kBookList,
                                      UnitForm::kUnitList, UnitForm::kEntryList, UnitForm::kPerRowBox,
-                                     UnitForm::kRowsBox, UnitForm::kPagesBox, DrillNames::kHideAnswers };
+                                     UnitForm::kRowsBox, UnitForm::kPagesBox, SheetNumberTexts::kBoxName,
+                                     DrillNames::kHideAnswers };
     // 加, 减, 乘, 除 as they read (not down the frame's columns), then the chosen 步数.
     QTest::newRow("四则混合") << true
                               << QStringList { MixedForm::kLargestBox, MixedForm::kResultsBox,
                                      MixedForm::kPerRowBox, MixedForm::kRowsBox, MixedForm::kPagesBox,
-                                     MixedForm::kTableCheck, DistinctTexts::kCheckName,
-                                     MixedForm::kOperations[0], MixedForm::kOperations[1],
-                                     MixedForm::kOperations[2], MixedForm::kOperations[3],
-                                     MixedForm::kSteps[1], DrillNames::kHideAnswers };
+                                     SheetNumberTexts::kBoxName, MixedForm::kTableCheck,
+                                     DistinctTexts::kCheckName, MixedForm::kOperations[0],
+                                     MixedForm::kOperations[1], MixedForm::kOperations[2],
+                                     MixedForm::kOperations[3], MixedForm::kSteps[1],
+                                     DrillNames::kHideAnswers };
 }
 
 void TestUnitWindows::keyboardGoesInReadingOrder()
@@ -188,16 +190,16 @@ void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("an entry named as its unit")
         << QStringList { "二年级下册", "第一单元 有余数的除法", "有余数的除法" }
-        << "人教版二年级下册第一单元有余数的除法.xls"
+        << "人教版二年级下册第一单元有余数的除法-4711.xls"
         << "人教版二年级下册 第一单元 有余数的除法";
     QTest::newRow("9加几") << QStringList { "一年级上册", "第五单元 20以内的进位加法", "9加几" }
-                           << "人教版一年级上册第五单元9加几.xls"
+                           << "人教版一年级上册第五单元9加几-4711.xls"
                            << "人教版一年级上册 第五单元 20以内的进位加法 9加几";
     QTest::newRow("本单元综合") << QStringList { "一年级上册", "第五单元 20以内的进位加法", "本单元综合" }
-                                << "人教版一年级上册第五单元综合.xls"
+                                << "人教版一年级上册第五单元综合-4711.xls"
                                 << "人教版一年级上册 第五单元 20以内的进位加法 本单元综合";
     QTest::newRow("混合运算 with brackets") << QStringList { "三年级上册", "第二单元 混合运算", "带小括号" }
-                                            << "人教版三年级上册第二单元带小括号.xls"
+                                            << "人教版三年级上册第二单元带小括号-4711.xls"
                                             << "人教版三年级上册 第二单元 混合运算 带小括号";
 }
 
@@ -251,8 +253,8 @@ void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
     session.choose(DrillNames::kShowAnswers);
     session.generate();
     QCOMPARE(session.messages.messages, QStringList());
-    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { "四则混合速算.xls" });
-    const QStringList lines = sheetValues(session.dir.filePath(QStringLiteral("四则混合速算.xls")));
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { "四则混合速算-4711.xls" });
+    const QStringList lines = sheetValues(session.dir.filePath(QStringLiteral("四则混合速算-4711.xls")));
     QCOMPARE(lines.first(), QStringLiteral("小学四则混合速算试题"));
     QCOMPARE(lines.size(), qsizetype { 2 + 25 });
     // (a±b)×÷c or a×÷(b±c) …: one pair of brackets in every question, each with its answer.

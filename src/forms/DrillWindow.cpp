@@ -130,8 +130,10 @@ void DrillWindow::startRun(bool previewing)
     }
     if (previewing && !m_previewPages.isEmpty()) {
         const PrintedPages pages = std::exchange(m_previewPages, {});
-        PreviewWindow::show(
-            this, pages, m_previewPaper, m_environment.printTarget, m_environment.sheetFolder, sheetName);
+        if (PreviewWindow::show(this, pages, m_previewPaper, m_environment.printTarget,
+                m_environment.sheetFolder, sheetName)) {
+            sheetGenerated();
+        }
     }
 }
 
@@ -169,6 +171,8 @@ void DrillWindow::execute(const DrillRun& run, bool previewing)
     if (previewing) {
         m_previewPages = collector.pages();
         m_previewPaper = collector.pageLayout();
+    } else {
+        sheetGenerated();
     }
 }
 

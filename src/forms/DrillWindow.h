@@ -82,6 +82,8 @@ protected:
     };
     // Reads the drill's boxes and checks them; nothing once a refusal is shown.
     virtual std::optional<DrillRun> readRun() = 0;
+    // A sheet was generated (or printed from its preview), not only previewed.
+    virtual void sheetGenerated() { }
 
     // A settings box with its title label on the same line.
     QLineEdit* addSetting(const char* labelName, const QString& title, Twips labelPlace, const char* boxName,

@@ -35,6 +35,10 @@ inline Twips stepsPlace(int line)
 {
     return { 10980, 3900 + 480 * line, 2115, 435 };
 }
+// 编号 under the 步数 frame.
+inline constexpr Twips kSheetNumberLabel { 10860, 5580, 615, 375 };
+inline constexpr Twips kSheetNumberBox { 11520, 5580, 1335, 375 };
+
 // Between the settings boxes and the output frame, above 题目不重复.
 inline constexpr Twips kTableCheckPlace { 4500, 3900, 1575, 495 };
 } // namespace MixedForm

@@ -64,12 +64,11 @@ bool PreviewWindow::savePdf(
     return print(parent, pages, pdf);
 }
 
-void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,
+bool PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper,
     PrintTarget& target, const QString& sheetFolder, const QString& sheetName)
 {
     if (currentHandler()) {
-        currentHandler()(parent, pages, target);
-        return;
+        return currentHandler()(parent, pages, target);
     }
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("preview"));
@@ -123,7 +122,8 @@ void PreviewWindow::show(QWidget* parent, const PrintedPages& pages, const QPage
     }
     printButton->setFocus();
     QTimer::singleShot(0, view, &PageView::fitPage);
-    dialog.exec();
+    // The dialog is accepted only by printing.
+    return dialog.exec() == QDialog::Accepted;
 }
 
 PreviewWindow::Handler PreviewWindow::setHandler(Handler handler)

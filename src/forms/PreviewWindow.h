@@ -27,12 +27,13 @@ QString pageCount(qsizetype pages);
 } // namespace PreviewTexts
 
 namespace PreviewWindow {
-using Handler = std::function<void(QWidget* parent, const PrintedPages& pages, PrintTarget& target)>;
+// A replacement for the window; it returns whether the pages were printed.
+using Handler = std::function<bool(QWidget* parent, const PrintedPages& pages, PrintTarget& target)>;
 
 // Shows the pages, on the printer's paper, in a modal preview window over
 // the parent. Its PDF file is proposed under the sheet's name in the sheet
-// folder.
-void show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, PrintTarget& target,
+// folder. True when the pages were printed from it.
+bool show(QWidget* parent, const PrintedPages& pages, const QPageLayout& paper, PrintTarget& target,
     const QString& sheetFolder, const QString& sheetName);
 
 // Writes the pages as a PDF file on the given paper, page for page as the

@@ -51,6 +51,10 @@ inline Twips listBox(int line)
     return { 2520, 1500 + 540 * line, 5895, 435 };
 }
 
+// 编号 under the layout boxes, on the row drills' settings line 3.
+inline constexpr Twips kSheetNumberLabel { 1680, 2040 + 540 * 3 + kShift, 1575, 375 };
+inline constexpr Twips kSheetNumberBox { 3360, 2040 + 540 * 3 + kShift, 1215, 375 };
+
 // The layout boxes on the row drills' settings lines 0 to 2.
 inline Twips settingLabel(int line)
 {

@@ -9,6 +9,13 @@ QString schoolLine(int spacesAfterSchool)
     return QStringLiteral("学校：") + QString(spacesAfterSchool, QLatin1Char(' ')) + QStringLiteral("姓名：")
         + QString(15, QLatin1Char(' ')) + QStringLiteral("成绩：") + QString(11, QLatin1Char(' '));
 }
+// The file name with text put before its ".xls".
+QString withinName(const QString& fileName, const QString& text)
+{
+    const QString extension = QStringLiteral(".xls");
+    const QString stem = fileName.endsWith(extension) ? fileName.chopped(extension.size()) : fileName;
+    return stem + text + extension;
+}
 } // namespace
 
 QString FrameLines::fileSchoolLine()
@@ -44,9 +51,12 @@ QString FrameLines::sheetTitle(const QString& stem)
 
 QString FrameLines::answerFileName(const QString& fileName)
 {
-    const QString extension = QStringLiteral(".xls");
-    const QString stem = fileName.endsWith(extension) ? fileName.chopped(extension.size()) : fileName;
-    return stem + kAnswers + extension;
+    return withinName(fileName, kAnswers);
+}
+
+QString FrameLines::numberedFileName(const QString& fileName, int sheetNumber)
+{
+    return withinName(fileName, QLatin1Char('-') + QString::number(sheetNumber));
 }
 
 QString FrameLines::answerTitle(const QString& title)

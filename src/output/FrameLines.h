@@ -20,4 +20,6 @@ QString pageFooter(int pageNumber);
 // "中段3位乘1位速算答案.xls" and "小学中段3位乘1位速算试题答案".
 QString answerFileName(const QString& fileName);
 QString answerTitle(const QString& title);
+// A numbered sheet's file: "四则混合速算.xls" of sheet 4711 is "四则混合速算-4711.xls".
+QString numberedFileName(const QString& fileName, int sheetNumber);
 } // namespace FrameLines

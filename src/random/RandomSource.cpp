@@ -22,3 +22,17 @@ float RandomSource::nextWithin(std::uint32_t lowest, std::uint32_t highest, Sear
     m_draws += found.draws;
     return valueOf(found.bits);
 }
+
+RandomSource RandomSource::forSheet(std::uint32_t number)
+{
+    // The number is spread over all 64 bits (SplitMix64's finaliser), so
+    // neighbouring numbers start far apart in the sequence, then seeded as
+    // PCG32 seeds a state: one step, add the seed, one more step.
+    std::uint64_t seed = number + 0x9e3779b97f4a7c15ULL;
+    seed = (seed ^ (seed >> 30U)) * 0xbf58476d1ce4e5b9ULL;
+    seed = (seed ^ (seed >> 27U)) * 0x94d049bb133111ebULL;
+    seed ^= seed >> 31U;
+    RandomSource source;
+    source.m_state = Pcg32::nextState(Pcg32::nextState(0) + seed);
+    return source;
+}

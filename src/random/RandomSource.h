@@ -17,6 +17,11 @@ class RandomSource {
 public:
     RandomSource() = default;
 
+    // A source of its own for a numbered sheet: the same number gives the
+    // same draws on every machine and at every start. The drills of the
+    // shared source never use it.
+    static RandomSource forSheet(std::uint32_t number);
+
     // Next value r with 0 <= r < 1, a multiple of 2^-24 (exact in a float).
     float next()
     {

@@ -186,7 +186,9 @@ DrillWindow* DrillSession::open(const QString& entry)
     action->trigger();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* drill = qobject_cast<DrillWindow*>(w); drill && drill->isVisible()) {
-            return window = drill;
+            window = drill;
+            fixSheetNumber();
+            return window;
         }
     }
     return nullptr;
@@ -196,7 +198,15 @@ DrillWindow& DrillSession::build(const DrillDefinition& definition)
 {
     m_built = DrillRegistry::makeWindow(definition, environment);
     window = m_built.get();
+    fixSheetNumber();
     return *window;
+}
+
+void DrillSession::fixSheetNumber()
+{
+    if (auto* box = child<QLineEdit>(SheetNumberTexts::kBoxName)) {
+        box->setText(QString::number(kSheetNumber));
+    }
 }
 
 QStringList DrillSession::files() const

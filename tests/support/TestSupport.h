@@ -4,6 +4,7 @@
 
 #include "common/MessageBox.h"
 #include "forms/DrillWindow.h"
+#include "forms/SheetNumberBox.h"
 #include "printing/PrintMessages.h"
 #include "printing/PrintTarget.h"
 #include "shell/DrillRegistry.h"
@@ -123,6 +124,8 @@ struct DrillSession {
     DrillWindow* window = nullptr; // the last one opened or built
 
     // Chooses the main menu's entry and returns the drill window it opened.
+    // Numbered sheets get the number kSheetNumber, so that every run of a
+    // test makes the same sheet.
     DrillWindow* open(const QString& entry);
     // Makes the window of a drill on the session's random source, printer and folder.
     DrillWindow& build(const DrillDefinition& definition);
@@ -143,6 +146,9 @@ struct DrillSession {
     void setText(const char* name, const QString& text) { TestSupport::setText(window, name, text); }
     void click(const char* name) { TestSupport::click(window, name); }
     void generate() { click(DrillNames::kGenerate); }
+    // Puts kSheetNumber into the window's 编号, where it has one.
+    void fixSheetNumber();
+    static constexpr int kSheetNumber = 4711;
 
 private:
     std::unique_ptr<DrillWindow> m_built;

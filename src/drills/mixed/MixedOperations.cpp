@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/mixed/MixedOperations.h"
 
+#include "output/FrameLines.h"
+
 #include "common/DistinctTexts.h"
 #include "output/SheetOutputs.h"
 #include "questions/QuestionText.h"
@@ -202,7 +204,9 @@ RowSheet MixedOperations::sheet(const MixedSettings& settings)
 {
     const Shape widest { .terms = settings.steps == MixedSteps::One ? 2 : 3,
         .brackets = settings.steps == MixedSteps::TwoBracketed ? Brackets::First : Brackets::None };
-    return RowDrill::namedSheet(MixedTexts::kStem, settings.rules.widestText(widest) + kCellGap);
+    RowSheet sheet = RowDrill::namedSheet(MixedTexts::kStem, settings.rules.widestText(widest) + kCellGap);
+    sheet.fileName = FrameLines::numberedFileName(sheet.fileName, settings.sheetNumber);
+    return sheet;
 }
 
 bool MixedOperations::run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs)

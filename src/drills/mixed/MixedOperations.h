@@ -29,6 +29,7 @@ struct MixedSettings {
     RowLayout layout { 4, 25, 1 };
     bool distinct = false; // 题目不重复
     bool answers = false;
+    int sheetNumber = 0; // 编号: named in the file
 };
 
 namespace MixedTexts {

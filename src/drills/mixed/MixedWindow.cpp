@@ -5,6 +5,7 @@
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "forms/MixedForm.h"
+#include "random/RandomSource.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -44,7 +45,12 @@ RowBoxes settingBoxes(const MixedDrillDefinition& definition)
 
 MixedWindow::MixedWindow(
     DrillEnvironment& environment, const MixedDrillDefinition& definition, QWidget* parent)
-    : RowWindow(environment, definition.drillName, settingBoxes(definition), parent)
+    : RowWindow(environment, RowForm::drillLayout(definition.drillName),
+        { .label = RowForm::settingLabel,
+            .box = RowForm::settingBox,
+            .layoutLine = 2,
+            .sheetNumber = std::pair(MixedForm::kSheetNumberLabel, MixedForm::kSheetNumberBox) },
+        settingBoxes(definition), parent)
 {
     using namespace MixedForm;
     Controls::frame(this, kOperationFrame, kOperationCaption, kOperationFramePlace);
@@ -86,13 +92,16 @@ std::optional<RowWindow::PreparedSheet> MixedWindow::prepareSheet(
     settings.rules = { operands[0], operands[1], m_withinTables->checkState() == Qt::Checked };
     settings.layout = layout;
     settings.distinct = m_distinct->checkState() == Qt::Checked;
+    settings.sheetNumber = sheetNumber();
     if (const auto message = MixedOperations::refusal(settings)) {
         MessageBox::show(this, *message);
         return std::nullopt;
     }
     return PreparedSheet { MixedOperations::sheet(settings).fileName,
+        // Each pass draws the numbered sheet afresh from its own source.
         [settings](SheetOutputs& outputs, const DrillPass& pass) mutable {
             settings.answers = pass.answers;
-            return MixedOperations::run(settings, pass.random, outputs);
+            RandomSource random = RandomSource::forSheet(static_cast<std::uint32_t>(settings.sheetNumber));
+            return MixedOperations::run(settings, random, outputs);
         } };
 }

@@ -28,6 +28,9 @@ RowWindow::RowWindow(DrillEnvironment& environment, const DrillLayout& layout, c
     m_layoutBoxes = { settingLine(line, kPerRowLabel, RowDrill::kPerRowTitle, kPerRowBox, initial.perRow),
         settingLine(line + 1, kRowsLabel, RowDrill::kRowsTitle, kRowsBox, initial.rowsPerPage),
         settingLine(line + 2, kPagesLabel, RowDrill::kPagesTitle, kPagesBox, initial.pages) };
+    if (m_lines.sheetNumber) {
+        m_numberBox.emplace(this, m_lines.sheetNumber->first, m_lines.sheetNumber->second);
+    }
 }
 
 RowWindow::RowWindow(DrillEnvironment& environment, const QString& drillName, RowBoxes boxes, QWidget* parent)
@@ -74,6 +77,14 @@ std::optional<DrillWindow::DrillRun> RowWindow::readRun()
         MessageBox::show(this, m_boxes.countsMessage);
         return std::nullopt;
     }
+    if (m_numberBox) {
+        const std::optional<int> number = m_numberBox->read();
+        if (!number) {
+            MessageBox::show(this, SheetNumberTexts::kMessage);
+            return std::nullopt;
+        }
+        m_sheetNumber = *number;
+    }
     std::optional<PreparedSheet> sheet = prepareSheet(std::get<std::vector<int>>(operands), *layout);
     if (!sheet) {
         return std::nullopt;
@@ -81,4 +92,11 @@ std::optional<DrillWindow::DrillRun> RowWindow::readRun()
     return DrillRun { std::move(sheet->writePass), DrillTexts::progress(),
         DrillTexts::completion(layout->questions(), sheet->fileName),
         QFileInfo(sheet->fileName).completeBaseName() };
+}
+
+void RowWindow::sheetGenerated()
+{
+    if (m_numberBox) {
+        m_numberBox->renew();
+    }
 }

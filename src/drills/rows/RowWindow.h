@@ -10,17 +10,20 @@
 
 #include "drills/rows/RowDrillDefinition.h"
 #include "forms/DrillWindow.h"
+#include "forms/SheetNumberBox.h"
 
 #include <optional>
 #include <variant>
 #include <vector>
 
 // Where a row window's settings lines stand: a title label and its box on
-// each line, the layout boxes from line layoutLine on.
+// each line, the layout boxes from line layoutLine on; and for numbered
+// sheets the label and box 编号.
 struct SettingLines {
     Twips (*label)(int line);
     Twips (*box)(int line);
     int layoutLine;
+    std::optional<std::pair<Twips, Twips>> sheetNumber = std::nullopt;
 };
 
 class RowWindow : public DrillWindow {
@@ -43,8 +46,15 @@ protected:
         = 0;
 
     std::optional<DrillRun> readRun() final;
+    // A numbered sheet's next run gets a new number.
+    void sheetGenerated() override;
+
+    // While prepareSheet runs: the number of the sheet, 0 where sheets have none.
+    int sheetNumber() const { return m_sheetNumber; }
 
     const std::vector<QLineEdit*>& layoutBoxes() const { return m_layoutBoxes; }
+    // 编号, or null where the sheets have no number.
+    QLineEdit* sheetNumberBox() const { return m_numberBox ? m_numberBox->box() : nullptr; }
 
 private:
     QLineEdit* settingLine(
@@ -56,4 +66,6 @@ private:
     RowBoxes m_boxes;
     std::vector<QLineEdit*> m_operandBoxes;
     std::vector<QLineEdit*> m_layoutBoxes; // per row, rows per page, pages
+    std::optional<SheetNumberBox> m_numberBox;
+    int m_sheetNumber = 0;
 };

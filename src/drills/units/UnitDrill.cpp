@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/units/UnitDrill.h"
 
+#include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
 #include "questions/Dealer.h"
 #include "questions/QuestionText.h"
@@ -18,10 +19,11 @@ QuestionSpace UnitDrill::space(const UnitChoice& choice)
     return QuestionSpace(forms);
 }
 
-QString UnitDrill::fileName(const UnitChoice& choice)
+QString UnitDrill::fileName(const UnitChoice& choice, int sheetNumber)
 {
-    return choice.edition.name + choice.book.name + choice.unit.number
-        + (choice.entry ? choice.entry->name : UnitTexts::kWholeUnitFile) + QStringLiteral(".xls");
+    return FrameLines::numberedFileName(choice.edition.name + choice.book.name + choice.unit.number
+            + (choice.entry ? choice.entry->name : UnitTexts::kWholeUnitFile) + QStringLiteral(".xls"),
+        sheetNumber);
 }
 
 QString UnitDrill::title(const UnitChoice& choice)
@@ -34,17 +36,17 @@ QString UnitDrill::title(const UnitChoice& choice)
     return choice.entry->name == choice.unit.name ? unit : unit + QLatin1Char(' ') + choice.entry->name;
 }
 
-RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space)
+RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber)
 {
-    return { fileName(choice), title(choice), space.widestText() + kCellGap };
+    return { fileName(choice, sheetNumber), title(choice), space.widestText() + kCellGap };
 }
 
-bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,
-    SheetOutputs& outputs)
+bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
+    RandomSource& random, SheetOutputs& outputs)
 {
     const QuestionSpace questions = space(choice);
     Dealer dealer(questions, layout.questions());
     return RowDrill::run(
-        sheet(choice, questions), layout,
+        sheet(choice, questions, sheetNumber), layout,
         [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
 }

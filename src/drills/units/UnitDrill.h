@@ -40,12 +40,14 @@ inline bool offersWholeUnit(const Unit& unit)
 }
 
 QuestionSpace space(const UnitChoice& choice);
-RowSheet sheet(const UnitChoice& choice, const QuestionSpace& space);
-QString fileName(const UnitChoice& choice);
+RowSheet sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber);
+// "人教版一年级上册第五单元9加几-4711.xls" for sheet 4711.
+QString fileName(const UnitChoice& choice, int sheetNumber);
 QString title(const UnitChoice& choice);
 
-bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, RandomSource& random,
-    SheetOutputs& outputs);
+// The sheet of that number, drawn from random (the sheet's own source).
+bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
+    RandomSource& random, SheetOutputs& outputs);
 } // namespace UnitDrill
 
 class UnitWindow;

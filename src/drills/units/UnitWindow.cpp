@@ -4,6 +4,7 @@
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "forms/UnitForm.h"
+#include "random/RandomSource.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,7 +35,10 @@ RowBoxes unitBoxes(const UnitDrillDefinition& definition)
 
 UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition& definition, QWidget* parent)
     : RowWindow(environment, UnitForm::drillLayout(definition.drillName),
-        { .label = UnitForm::settingLabel, .box = UnitForm::settingBox, .layoutLine = 0 },
+        { .label = UnitForm::settingLabel,
+            .box = UnitForm::settingBox,
+            .layoutLine = 0,
+            .sheetNumber = std::pair(UnitForm::kSheetNumberLabel, UnitForm::kSheetNumberBox) },
         unitBoxes(definition), parent)
     , m_catalogue(definition.catalogue ? *definition.catalogue : UnitCatalogue::standard())
 {
@@ -49,6 +53,7 @@ UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition&
     for (QLineEdit* box : layoutBoxes()) {
         chain.append(box);
     }
+    chain.append(sheetNumberBox());
     setKeyboardChain(chain, true);
 
     for (const Edition& edition : m_catalogue.editions()) {
@@ -142,8 +147,10 @@ std::optional<RowWindow::PreparedSheet> UnitWindow::prepareSheet(
         MessageBox::show(this, kEmptyEntryMessage);
         return std::nullopt;
     }
-    return PreparedSheet { UnitDrill::fileName(choice),
-        [choice, layout](SheetOutputs& outputs, const DrillPass& pass) {
-            return UnitDrill::run(choice, layout, pass.answers, pass.random, outputs);
+    // Each pass draws the numbered sheet afresh from its own source.
+    return PreparedSheet { UnitDrill::fileName(choice, sheetNumber()),
+        [choice, layout, number = sheetNumber()](SheetOutputs& outputs, const DrillPass& pass) {
+            RandomSource random = RandomSource::forSheet(static_cast<std::uint32_t>(number));
+            return UnitDrill::run(choice, layout, pass.answers, number, random, outputs);
         } };
 }
