@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The comprehensive division window zhcs2: its checks and messages, and the
-// sheets and pages its runs produce.
+// sheets and pages its runs produce; and the row windows the division grades'
+// rules make.
 
+#include "SheetCells.h"
 #include "TestSupport.h"
+#include "common/DistinctTexts.h"
 #include "common/SettingText.h"
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionDrills.h"
 #include "forms/PreviewWindow.h"
+#include "forms/RowForm.h"
 #include "forms/SetForm.h"
 #include "output/FrameLines.h"
 #include "printing/PrintTarget.h"
@@ -21,6 +25,14 @@ using namespace TestSupport;
 
 namespace {
 using Kinds = std::array<DivisionKind, DivisionRules::kKinds>;
+
+// A grade no menu offers, made from its rules alone: exact divisions only.
+const DivisionGradeRules kExactOnlyGrade {
+    .stage = QStringLiteral("中段"),
+    .dividendDigits = 2,
+    .divisorDigits = 1,
+};
+const DivisionGradeRules* const kRowGrades[] = { &DivisionDrills::kUpper, &kExactOnlyGrade };
 
 const Kinds kDefaultKinds { { { 2, 1, 30 }, { 3, 1, 30 }, { 3, 2, 20 }, { 4, 2, 0 } } };
 
@@ -79,6 +91,8 @@ private slots:
     void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint_data();
     void aSetWhoseFileFailsStopsTheRunButEarlierSetsPrint();
     void fractionsAreRoundedHalfToEven();
+    void gradeRowWindowsFollowTheirRules_data();
+    void gradeRowWindowsFollowTheirRules();
 };
 
 void TestDivisionWindow::messages_data()
@@ -349,6 +363,77 @@ void TestDivisionWindow::fractionsAreRoundedHalfToEven()
     QCOMPARE(sheetFiles(session.dir),
         (QStringList { QStringLiteral("综合除算1.xls"), QStringLiteral("综合除算2.xls") }));
     QCOMPARE(session.text(SetForm::kCompletion), DrillTexts::completion(6, QStringLiteral("综合除算X.xls")));
+}
+
+// Each grade's row window starts with its digits, offers 整除 / 有余数 only
+// where its rules say so and 题目不重复 always, and names its sheets after its
+// stage and the kind chosen, in cells of 18 characters or, with remainders,
+// room for the longest question with its answer.
+void TestDivisionWindow::gradeRowWindowsFollowTheirRules_data()
+{
+    QTest::addColumn<int>("grade"); // in kRowGrades
+    QTest::addColumn<int>("dividendDigits");
+    QTest::addColumn<int>("divisorDigits");
+    QTest::addColumn<bool>("remainders");
+    QTest::addColumn<bool>("distinct");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("width");
+    QTest::addRow("高段, exact") << 0 << 3 << 1 << false << false << "高段3位除1位速算.xls" << 18;
+    // 989999÷90000=10……89999 and three spaces.
+    QTest::addRow("高段, with remainders")
+        << 0 << 6 << 5 << true << true << "高段6位除5位有余数速算.xls" << 25;
+    QTest::addRow("exact only, distinct") << 1 << 2 << 1 << false << true << "中段2位除1位速算.xls" << 18;
+    QTest::addRow("exact only, 4 ÷ 2 digits")
+        << 1 << 4 << 2 << false << false << "中段4位除2位速算.xls" << 18;
+}
+
+void TestDivisionWindow::gradeRowWindowsFollowTheirRules()
+{
+    QFETCH(int, grade);
+    QFETCH(int, dividendDigits);
+    QFETCH(int, divisorDigits);
+    QFETCH(bool, remainders);
+    QFETCH(bool, distinct);
+    QFETCH(QString, file);
+    QFETCH(int, width);
+    const DivisionGradeRules& rules = *kRowGrades[grade];
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build(DivisionDrills::rows(rules));
+    QCOMPARE(session.text(RowForm::kFirstBox), QString::number(rules.dividendDigits));
+    QCOMPARE(session.text(RowForm::kSecondBox), QString::number(rules.divisorDigits));
+    QCOMPARE(session.child(RowForm::kChoiceFrame) != nullptr, rules.offersRemainders);
+    QCOMPARE(session.child(RowForm::kChoiceOptions[1]) != nullptr, rules.offersRemainders);
+    QVERIFY(session.child(DistinctTexts::kCheckName));
+
+    session.setText(RowForm::kFirstBox, QString::number(dividendDigits));
+    session.setText(RowForm::kSecondBox, QString::number(divisorDigits));
+    session.setText(RowForm::kRowsBox, QStringLiteral("10"));
+    session.setText(RowForm::kPagesBox, QStringLiteral("1"));
+    if (remainders) {
+        session.choose(RowForm::kChoiceOptions[1]);
+    }
+    session.tick(DistinctTexts::kCheckName, distinct);
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(sheetFiles(session.dir), QStringList { file });
+
+    static const QRegularExpression question(QStringLiteral("^(\\d+)÷(\\d+)=(\\d+)(?:……(\\d+))? +$"));
+    const QStringList cells = SheetCells::cellsOf(sheetValues(session.dir.filePath(file)).mid(2), 5, width);
+    QCOMPARE(cells.size(), 50);
+    QSet<QString> seen;
+    for (const QString& cell : cells) {
+        const auto match = question.match(cell);
+        QVERIFY2(match.hasMatch(), qPrintable(cell));
+        QCOMPARE(match.hasCaptured(4), remainders);
+        QCOMPARE(match.captured(1).size(), dividendDigits);
+        QCOMPARE(match.captured(2).size(), divisorDigits);
+        QCOMPARE(match.captured(1).toLongLong(),
+            match.captured(3).toLongLong() * match.captured(2).toLongLong() + match.captured(4).toLongLong());
+        QVERIFY2(!distinct || !seen.contains(cell), qPrintable(cell));
+        seen.insert(cell);
+    }
 }
 
 QTEST_MAIN(TestDivisionWindow)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The multiplication drill: factor drawing, question cells, and whole runs of
-// the window to the sheet file and to a PDF printer.
+// The multiplication drill: factor drawing, question cells, the row windows
+// each grade's rules make, and whole runs of the window to the sheet file and
+// to a PDF printer.
 
 #include "TestSupport.h"
+
+#include "common/DistinctTexts.h"
 
 #include "drills/multiply/Multiplication.h"
 #include "drills/multiply/MultiplyDrills.h"
@@ -36,6 +39,17 @@ public:
     }
 };
 
+// A grade no menu offers, made from its rules alone: narrow cells, one
+// decimal place at most, no 题目不重复 and the layout message naming the limits.
+const MultiplyGradeRules kMadeUpGrade {
+    .stage = QStringLiteral("低段"),
+    .firstDigits = 2,
+    .secondDigits = 1,
+    .maxPlaces = 1,
+};
+const MultiplyGradeRules* const kGrades[]
+    = { &MultiplyDrills::kMiddle, &MultiplyDrills::kUpper, &kMadeUpGrade };
+
 // The questions of a row line: "a×b=" or "a×b=p" separated by spaces.
 QStringList questionsOf(const QString& row)
 {
@@ -54,6 +68,8 @@ private slots:
     void largestProductIsExact();
     void cellsArePaddedAndNeverRunTogether_data();
     void cellsArePaddedAndNeverRunTogether();
+    void gradeWindowsFollowTheirRules_data();
+    void gradeWindowsFollowTheirRules();
 
     void defaultRunWritesTheSheetFile();
     void answersAppendTheProductWithoutChangingTheDraws();
@@ -129,6 +145,85 @@ void TestMultiply::cellsArePaddedAndNeverRunTogether()
     RowDrill::padCell(row, cellStart, width);
     QCOMPARE(row.text(), QString(RowDrill::kIndent, QLatin1Char(' ')) + cell);
     QCOMPARE(row.length(), RowDrill::kIndent + cell.size());
+}
+
+// Each grade's window starts with its digits, offers its choice of places
+// and 题目不重复 only where its rules say so, refuses a layout with its own
+// message, and names and sizes its sheets after its stage and cells. The
+// questions are 1 × 5 digits, longer than the narrow cells of 6 characters.
+void TestMultiply::gradeWindowsFollowTheirRules_data()
+{
+    QTest::addColumn<int>("grade"); // in kGrades
+    QTest::addColumn<int>("places"); // chosen before the run
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("width");
+    QTest::addRow("中段, narrow cells") << 0 << 0 << "中段1位乘5位速算.xls" << 6;
+    // 9×99999=899991 and two spaces.
+    QTest::addRow("高段, whole") << 1 << 0 << "高段1位乘5位速算.xls" << 16;
+    // 0.09×999.99=89.9991 and two spaces.
+    QTest::addRow("高段, two places") << 1 << 2 << "高段1位乘5位两位小数速算.xls" << 21;
+    // 0.9×9999.9=89999.1 and two spaces: decimals never take the narrow cells.
+    QTest::addRow("made-up grade, one place") << 2 << 1 << "低段1位乘5位一位小数速算.xls" << 20;
+    QTest::addRow("made-up grade, whole") << 2 << 0 << "低段1位乘5位速算.xls" << 6;
+}
+
+void TestMultiply::gradeWindowsFollowTheirRules()
+{
+    QFETCH(int, grade);
+    QFETCH(int, places);
+    QFETCH(QString, file);
+    QFETCH(int, width);
+    const MultiplyGradeRules& rules = *kGrades[grade];
+    NoPrinterTarget noPrinter;
+    DrillSession session(noPrinter);
+    session.build(MultiplyDrills::rows(rules));
+    QCOMPARE(session.text(RowForm::kFirstBox), QString::number(rules.firstDigits));
+    QCOMPARE(session.text(RowForm::kSecondBox), QString::number(rules.secondDigits));
+    // No choice for whole numbers alone; otherwise one option for each number of places up to the most.
+    for (int p = 0; p < 3; ++p) {
+        QCOMPARE(session.child(RowForm::kChoiceOptions[p]) != nullptr,
+            rules.maxPlaces > 0 && p <= rules.maxPlaces);
+    }
+    QCOMPARE(session.child(DistinctTexts::kCheckName) != nullptr, rules.offersDistinct);
+
+    session.setText(RowForm::kPerRowBox, QStringLiteral("51"));
+    session.generate();
+    const QString counts = rules.countsMessage.isEmpty()
+        ? RowDrill::countsMessage(Multiplication::kLayoutLimits)
+        : rules.countsMessage;
+    QCOMPARE(session.messages.messages, QStringList { counts });
+    QCOMPARE(session.files(), QStringList());
+    session.messages.messages.clear();
+
+    session.setText(RowForm::kFirstBox, QStringLiteral("1"));
+    session.setText(RowForm::kSecondBox, QStringLiteral("5"));
+    session.setText(RowForm::kPerRowBox, QStringLiteral("5"));
+    if (places > 0) {
+        session.choose(RowForm::kChoiceOptions[places]);
+    }
+    session.choose(DrillNames::kShowAnswers);
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(session.files(), QStringList { file });
+    const QStringList rows = sheetValues(session.dir.filePath(file)).mid(2);
+    QCOMPARE(rows.size(), 4 * 30);
+    const QString indent(RowDrill::kIndent, QLatin1Char(' '));
+    for (const QString& row : rows) {
+        const QStringList questions = questionsOf(row);
+        QCOMPARE(questions.size(), 5);
+        if (width < 13) {
+            // Every question with its product overflows the narrow cell and is followed by one space.
+            QCOMPARE(row, indent + questions.join(QLatin1Char(' ')) + QLatin1Char(' '));
+        } else {
+            // Every question starts its own column.
+            QCOMPARE(row.size(), RowDrill::kIndent + 5 * width);
+            for (int q = 0; q < 5; ++q) {
+                QVERIFY2(row.mid(RowDrill::kIndent + q * width).startsWith(questions[q]), qPrintable(row));
+            }
+        }
+    }
+    // Decimal factors only where places were chosen.
+    QCOMPARE(rows.join(QString()).contains(QLatin1Char('.')), places > 0);
 }
 
 // The sheet itself is kept in tests/golden; the window reports the run.

@@ -4,59 +4,45 @@
 #include "drills/divide/Division.h"
 #include "drills/divide/DivisionRowSpace.h"
 
+#include <iterator>
 #include <memory>
 
 namespace {
-const QString kStage = QStringLiteral("高段");
 const QString kChoiceCaption = QStringLiteral("除法");
-const QString kExactCaption = QStringLiteral("整除");
-const QString kRemainderCaption = QStringLiteral("有余数");
-const QString kRemainderStem = QStringLiteral("有余数");
-constexpr int kRemainderOption = 1;
 
-RowDrillDefinition rowDrill()
+// A kind of question of the division in rows: its caption in the choice,
+// what it adds to the sheet's name, its cells, its runs of drawn questions
+// and how it writes a numbered one.
+struct RowKind {
+    QString caption;
+    QString nameSuffix;
+    bool remainders;
+    int (*cellWidth)(int dividendDigits, int divisorDigits);
+    bool (*run)(const OperandRun& run, SheetOutputs& outputs);
+    void (*write)(SheetLine& line, const DivisionQuestion& question, bool withAnswer);
+};
+
+// In the order of the choice: the option chosen is the index here, and a
+// grade without the choice has the first.
+const RowKind kRowKinds[] = {
+    { .caption = QStringLiteral("整除"),
+        .nameSuffix = QString(),
+        .remainders = false,
+        .cellWidth = [](int, int) { return DivisionRules::kCellWidth; },
+        .run = DivisionRules::runRows,
+        .write = DivisionRules::writeQuestion },
+    { .caption = QStringLiteral("有余数"),
+        .nameSuffix = QStringLiteral("有余数"),
+        .remainders = true,
+        .cellWidth = DivisionRules::remainderCellWidth,
+        .run = DivisionRules::runRemainderRows,
+        .write = DivisionRules::writeRemainderQuestion },
+};
+
+const RowKind& rowKind(int option)
 {
-    return {
-        .drillName = kStage + QStringLiteral("除算"),
-        .boxes = {
-            .operands = {
-                { .title = QStringLiteral("被除数位数"), .initial = 3, .low = 2,
-                    .high = DivisionRules::kMaxDividendDigits },
-                { .title = QStringLiteral("除数位数"), .initial = 1, .low = 1,
-                    .high = DivisionRules::kMaxDivisorDigits } },
-            .firstAtLeastSecond = true,
-            .operandsMessage = DivisionRowTexts::kDigitsMessage,
-            .initialLayout = { .perRow = 5, .rowsPerPage = 30, .pages = 4 },
-            .layoutLimits = DivisionRules::kRowLayoutLimits,
-            .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
-        },
-        .sheet =
-            [](int d1, int d2, int option) {
-                const QString stem = RowDrill::operandStem(kStage, d1, QStringLiteral("除"), d2);
-                return option == kRemainderOption
-                    ? RowDrill::namedSheet(stem + kRemainderStem, DivisionRules::remainderCellWidth(d1, d2))
-                    : RowDrill::namedSheet(stem, DivisionRules::kCellWidth);
-            },
-        .run =
-            [](const OperandRun& run, SheetOutputs& outputs) {
-                return run.option == kRemainderOption ? DivisionRules::runRemainderRows(run, outputs)
-                                                      : DivisionRules::runRows(run, outputs);
-            },
-        .numbered =
-            [](int d1, int d2, int option) {
-                const bool remainders = option == kRemainderOption;
-                auto space = std::make_shared<const DivisionRowSpace>(d1, d2, remainders);
-                return NumberedQuestions { space->count(),
-                    [space, remainders](SheetLine& row, std::int64_t index, bool answers) {
-                        if (remainders) {
-                            DivisionRules::writeRemainderQuestion(row, space->at(index), answers);
-                        } else {
-                            DivisionRules::writeQuestion(row, space->at(index), answers);
-                        }
-                    } };
-            },
-        .choice = RowChoice { kChoiceCaption, { kExactCaption, kRemainderCaption } },
-    };
+    Q_ASSERT(option >= 0 && option < static_cast<int>(std::size(kRowKinds)));
+    return kRowKinds[option];
 }
 
 SetDrillDefinition setDrill()
@@ -82,9 +68,42 @@ SetDrillDefinition setDrill()
 }
 } // namespace
 
-const RowDrillDefinition& DivisionDrills::rows()
+RowDrillDefinition DivisionDrills::rows(const DivisionGradeRules& grade)
 {
-    static const RowDrillDefinition drill = rowDrill();
+    RowDrillDefinition drill {
+        .drillName = grade.stage + QStringLiteral("除算"),
+        .boxes = {
+            .operands = {
+                { .title = QStringLiteral("被除数位数"), .initial = grade.dividendDigits, .low = 2,
+                    .high = DivisionRules::kMaxDividendDigits },
+                { .title = QStringLiteral("除数位数"), .initial = grade.divisorDigits, .low = 1,
+                    .high = DivisionRules::kMaxDivisorDigits } },
+            .firstAtLeastSecond = true,
+            .operandsMessage = DivisionRowTexts::kDigitsMessage,
+            .initialLayout = { .perRow = 5, .rowsPerPage = 30, .pages = 4 },
+            .layoutLimits = DivisionRules::kRowLayoutLimits,
+            .countsMessage = RowDrill::countsMessage(DivisionRules::kRowLayoutLimits),
+        },
+        .sheet =
+            [stage = grade.stage](int d1, int d2, int option) {
+                const RowKind& kind = rowKind(option);
+                const QString stem = RowDrill::operandStem(stage, d1, QStringLiteral("除"), d2);
+                return RowDrill::namedSheet(stem + kind.nameSuffix, kind.cellWidth(d1, d2));
+            },
+        .run = [](const OperandRun& run, SheetOutputs& outputs) { return rowKind(run.option).run(run, outputs); },
+        .numbered =
+            [](int d1, int d2, int option) {
+                const RowKind& kind = rowKind(option);
+                auto space = std::make_shared<const DivisionRowSpace>(d1, d2, kind.remainders);
+                return NumberedQuestions { space->count(),
+                    [space, write = kind.write](SheetLine& row, std::int64_t index, bool answers) {
+                        write(row, space->at(index), answers);
+                    } };
+            },
+    };
+    if (grade.offersRemainders) {
+        drill.choice = RowChoice { kChoiceCaption, { kRowKinds[0].caption, kRowKinds[1].caption } };
+    }
     return drill;
 }
 

@@ -75,20 +75,15 @@ int Multiplication::alignedCellWidth(int firstDigits, int secondDigits)
     return std::max(cellWidth(firstDigits), 2 * (firstDigits + secondDigits) + 4);
 }
 
-QString Multiplication::stage(MultiplyGrade grade)
+RowSheet Multiplication::sheet(const MultiplyGradeRules& grade, int firstDigits, int secondDigits, int places)
 {
-    return grade == MultiplyGrade::Middle ? QStringLiteral("中段") : QStringLiteral("高段");
-}
-
-RowSheet Multiplication::sheet(MultiplyGrade grade, int firstDigits, int secondDigits, int places)
-{
-    const QString stem = RowDrill::operandStem(stage(grade), firstDigits, QStringLiteral("乘"), secondDigits);
+    const QString stem = RowDrill::operandStem(grade.stage, firstDigits, QStringLiteral("乘"), secondDigits);
     if (places > 0) {
         return RowDrill::namedSheet(
             stem + RowDrill::placesName(places), decimalCellWidth(firstDigits, secondDigits, places));
     }
-    const int width = grade == MultiplyGrade::Middle ? cellWidth(firstDigits)
-                                                     : alignedCellWidth(firstDigits, secondDigits);
+    const int width
+        = grade.alignedCells ? alignedCellWidth(firstDigits, secondDigits) : cellWidth(firstDigits);
     return RowDrill::namedSheet(stem, width);
 }
 

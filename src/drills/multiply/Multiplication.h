@@ -25,8 +25,24 @@ struct DecimalFactors {
     int bPlaces; // the first factor's places, or 0 for a whole second factor
 };
 
-// The middle-grade drill (zdcs1) and the upper-grade one (gdcs1).
-enum class MultiplyGrade { Middle, Upper };
+// One grade of the multiplication in rows (中段 in zdcs1, 高段 in gdcs1):
+// what its window starts with and offers, and how its sheets are named and
+// laid out. The grades themselves are constants in MultiplyDrills.
+struct MultiplyGradeRules {
+    QString stage; // "中段", "高段": starts the drill's name and its sheets' names
+    int firstDigits; // the digit boxes' first contents
+    int secondDigits;
+    // Shown when a layout box is refused; empty: the message naming the layout limits.
+    QString countsMessage = {};
+    // The cells of whole-number questions: never narrower than the longest
+    // question with its product (alignedCellWidth), or else 6 characters per
+    // digit of the first factor (cellWidth), as the middle grades always had.
+    bool alignedCells = false;
+    // The most decimal places offered (0 to 2): a choice of 整数, 一位小数 and
+    // so on up to them. 0: whole numbers only, and no choice.
+    int maxPlaces = 0;
+    bool offersDistinct = false; // 题目不重复
+};
 
 namespace MultiplyTexts {
 inline const QString kPlacesCaption = QStringLiteral("小数位数");
@@ -86,9 +102,7 @@ void writeDecimalQuestion(SheetLine& line, const DecimalFactors& factors, bool w
 int decimalCellWidth(int firstDigits, int secondDigits, int places);
 // Draws and writes a whole run of decimal questions; run.option is the places.
 bool runDecimalRows(const OperandRun& run, SheetOutputs& outputs);
-// "中段" or "高段".
-QString stage(MultiplyGrade grade);
 // The grade's sheet names and cell width.
-// places: the decimal places the upper grades offer, 0 for whole numbers.
-RowSheet sheet(MultiplyGrade grade, int firstDigits, int secondDigits, int places = 0);
+// places: the decimal places chosen, 0 for whole numbers.
+RowSheet sheet(const MultiplyGradeRules& grade, int firstDigits, int secondDigits, int places = 0);
 } // namespace Multiplication

@@ -9,51 +9,27 @@
 #include <memory>
 
 namespace {
-RowDrillDefinition rowDrill(MultiplyGrade grade)
+// Whole runs of drawn questions; the option chosen is the number of decimal places.
+bool runRowsOfChosenPlaces(const OperandRun& run, SheetOutputs& outputs)
 {
-    const bool middle = grade == MultiplyGrade::Middle;
-    RowDrillDefinition drill {
-        .drillName = Multiplication::stage(grade) + QStringLiteral("乘算"),
-        .boxes = {
-            // Middle grades start at 3 × 1 digits, upper grades at 3 × 2.
-            .operands = {
-                { .title = QStringLiteral("第一因数位数"), .initial = 3, .low = 1,
-                    .high = Multiplication::kMaxFirstDigits },
-                { .title = QStringLiteral("第二因数位数"), .initial = middle ? 1 : 2, .low = 1,
-                    .high = Multiplication::kMaxSecondDigits } },
-            .firstAtLeastSecond = false,
-            .operandsMessage = MultiplyTexts::kDigitsMessage,
-            .initialLayout = { .perRow = 5, .rowsPerPage = 30, .pages = 4 },
-            .layoutLimits = Multiplication::kLayoutLimits,
-            .countsMessage = middle ? MultiplyTexts::kMiddleGradeCountsMessage
-                                    : RowDrill::countsMessage(Multiplication::kLayoutLimits),
-        },
-        .sheet = [grade](int d1, int d2, int places) { return Multiplication::sheet(grade, d1, d2, places); },
-        .run = Multiplication::runRows,
-    };
-    if (!middle) {
-        // The upper grades offer decimals: the option chosen is the number of places.
-        drill.run = [](const OperandRun& run, SheetOutputs& outputs) {
-            return run.option > 0 ? Multiplication::runDecimalRows(run, outputs)
-                                  : Multiplication::runRows(run, outputs);
-        };
-        drill.numbered = [](int d1, int d2, int places) {
-            if (places > 0) {
-                return NumberedQuestions { Multiplication::decimalDistinctCount(d1, d2),
-                    [d1, d2, places](SheetLine& row, std::int64_t index, bool answers) {
-                        Multiplication::writeDecimalQuestion(
-                            row, Multiplication::decimalFactorsAt(d1, d2, places, index), answers);
-                    } };
-            }
-            return NumberedQuestions { Multiplication::distinctCount(d1, d2),
-                [d1, d2](SheetLine& row, std::int64_t index, bool answers) {
-                    Multiplication::writeQuestion(row, Multiplication::factorsAt(d1, d2, index), answers);
-                } };
-        };
-        drill.choice = RowChoice { MultiplyTexts::kPlacesCaption,
-            { MultiplyTexts::kWholeCaption, RowDrill::placesName(1), RowDrill::placesName(2) } };
+    return run.option > 0 ? Multiplication::runDecimalRows(run, outputs)
+                          : Multiplication::runRows(run, outputs);
+}
+
+// The distinct questions of the digit counts and decimal places.
+NumberedQuestions numberedQuestions(int d1, int d2, int places)
+{
+    if (places > 0) {
+        return NumberedQuestions { Multiplication::decimalDistinctCount(d1, d2),
+            [d1, d2, places](SheetLine& row, std::int64_t index, bool answers) {
+                Multiplication::writeDecimalQuestion(
+                    row, Multiplication::decimalFactorsAt(d1, d2, places, index), answers);
+            } };
     }
-    return drill;
+    return NumberedQuestions { Multiplication::distinctCount(d1, d2),
+        [d1, d2](SheetLine& row, std::int64_t index, bool answers) {
+            Multiplication::writeQuestion(row, Multiplication::factorsAt(d1, d2, index), answers);
+        } };
 }
 
 std::vector<SetKind> multiplySetKinds(const std::vector<CheckedKind>& checked)
@@ -157,11 +133,40 @@ SetDrillDefinition setDrill()
 }
 } // namespace
 
-const RowDrillDefinition& MultiplyDrills::rows(MultiplyGrade grade)
+RowDrillDefinition MultiplyDrills::rows(const MultiplyGradeRules& grade)
 {
-    static const RowDrillDefinition middle = rowDrill(MultiplyGrade::Middle);
-    static const RowDrillDefinition upper = rowDrill(MultiplyGrade::Upper);
-    return grade == MultiplyGrade::Middle ? middle : upper;
+    RowDrillDefinition drill {
+        .drillName = grade.stage + QStringLiteral("乘算"),
+        .boxes = {
+            .operands = {
+                { .title = QStringLiteral("第一因数位数"), .initial = grade.firstDigits, .low = 1,
+                    .high = Multiplication::kMaxFirstDigits },
+                { .title = QStringLiteral("第二因数位数"), .initial = grade.secondDigits, .low = 1,
+                    .high = Multiplication::kMaxSecondDigits } },
+            .firstAtLeastSecond = false,
+            .operandsMessage = MultiplyTexts::kDigitsMessage,
+            .initialLayout = { .perRow = 5, .rowsPerPage = 30, .pages = 4 },
+            .layoutLimits = Multiplication::kLayoutLimits,
+            .countsMessage = grade.countsMessage.isEmpty()
+                ? RowDrill::countsMessage(Multiplication::kLayoutLimits)
+                : grade.countsMessage,
+        },
+        .sheet = [grade](int d1, int d2, int places) { return Multiplication::sheet(grade, d1, d2, places); },
+        .run = runRowsOfChosenPlaces,
+    };
+    if (grade.offersDistinct) {
+        drill.numbered = numberedQuestions;
+    }
+    // The choice's captions name one or two places, and its frame holds three options.
+    Q_ASSERT(grade.maxPlaces >= 0 && grade.maxPlaces <= 2);
+    if (grade.maxPlaces > 0) {
+        RowChoice places { MultiplyTexts::kPlacesCaption, { MultiplyTexts::kWholeCaption } };
+        for (int p = 1; p <= grade.maxPlaces; ++p) {
+            places.options.push_back(RowDrill::placesName(p));
+        }
+        drill.choice = std::move(places);
+    }
+    return drill;
 }
 
 const SetDrillDefinition& MultiplyDrills::sets()
