@@ -9,8 +9,11 @@
 #include "questions/QuestionText.h"
 #include "random/RandomSource.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -344,12 +347,12 @@ std::map<QString, Check> entryChecks()
                 return (chain(q, Op::Multiply, Op::Add) || chain(q, Op::Multiply, Op::Subtract))
                     && within(n[0], 1, 6) && within(n[1], 1, 6) && within(n[2], 1, 9);
             } },
-        { QStringLiteral("用2~6的乘法口诀求商"),
+        { QStringLiteral("用2～6的乘法口诀求商"),
             [](const Question& q) {
                 return division(
                     q, [](int64_t, int64_t b, int64_t a) { return within(b, 2, 6) && within(a, 1, 6); });
             } },
-        { QStringLiteral("用7~9的乘法口诀求商"),
+        { QStringLiteral("用7～9的乘法口诀求商"),
             [](const Question& q) {
                 return division(q, [](int64_t, int64_t b, int64_t a) {
                     return within(b, 2, 9) && within(a, 1, 9) && (a >= 7 || b >= 7);
@@ -495,6 +498,8 @@ private slots:
     void entriesDealTheirOwnQuestions();
     void catalogueRefusesBrokenFiles_data();
     void catalogueRefusesBrokenFiles();
+    void editionsFollowTheirOwnOrder_data();
+    void editionsFollowTheirOwnOrder();
     void questionsAreWrittenAsTheSheetsWriteThem_data();
     void questionsAreWrittenAsTheSheetsWriteThem();
     void mixedQuestionsKeepEveryRule_data();
@@ -512,6 +517,8 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
     QTest::addColumn<qint64>("count");
     // Every entry's questions counted apart from the catalogue, from the
     // entries' descriptions (a question in two entries of a unit counts once).
+    // Each line must name an entry of the catalogue and each entry must have
+    // its line: a mismatch either way fails the test.
     const QString table = QStringLiteral(R"(
 人教版一年级上册第一单元5以内的加法 10
 人教版一年级上册第一单元5以内的减法 15
@@ -545,11 +552,11 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
 人教版二年级上册第二单元6的乘法口诀 11
 人教版二年级上册第二单元乘加、乘减 577
 人教版二年级上册第二单元综合 612
-人教版二年级上册第三单元用2~6的乘法口诀求商 30
+人教版二年级上册第三单元用2～6的乘法口诀求商 30
 人教版二年级上册第五单元7的乘法口诀 13
 人教版二年级上册第五单元8的乘法口诀 15
 人教版二年级上册第五单元9的乘法口诀 17
-人教版二年级上册第五单元用7~9的乘法口诀求商 42
+人教版二年级上册第五单元用7～9的乘法口诀求商 42
 人教版二年级上册第五单元表内乘、除法 153
 人教版二年级上册第五单元综合 153
 人教版二年级下册第一单元有余数的除法 324
@@ -592,8 +599,12 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
 苏教版一年级下册第五单元综合 2349
 )");
     std::map<QString, qint64> counts;
+    QStringList mismatches;
     for (const QString& line : table.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        counts[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1).toLongLong();
+        const QString name = line.section(QLatin1Char(' '), 0, 0);
+        if (!counts.emplace(name, line.section(QLatin1Char(' '), 1).toLongLong()).second) {
+            mismatches << QStringLiteral("two lines for ") + name;
+        }
     }
     const auto& editions = UnitCatalogue::standard().editions();
     for (int e = 0; e < std::ssize(editions); ++e) {
@@ -606,11 +617,22 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
                 for (int n = UnitDrill::offersWholeUnit(unit) ? -1 : 0; n < entries; ++n) {
                     const QString name = edition.name + book.name + unit.number
                         + (n < 0 ? QStringLiteral("综合") : unit.entries[static_cast<std::size_t>(n)].name);
-                    QTest::addRow("%s", qPrintable(name)) << e << b << u << n << counts[name];
+                    const auto line = counts.find(name);
+                    if (line == counts.end()) {
+                        mismatches << QStringLiteral("no line for ") + name;
+                        continue;
+                    }
+                    QTest::addRow("%s", qPrintable(name)) << e << b << u << n << line->second;
+                    counts.erase(line);
                 }
             }
         }
     }
+    // Lines left over name what the catalogue does not hold (a removed or renamed entry).
+    for (const auto& each : counts) {
+        mismatches << QStringLiteral("a line for ") + each.first + QStringLiteral(", not in the catalogue");
+    }
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QStringLiteral("; "))));
 }
 
 void TestQuestions::entriesDealTheirOwnQuestions()
@@ -700,13 +722,87 @@ void TestQuestions::catalogueRefusesBrokenFiles()
     QFETCH(QString, form);
     QFETCH(bool, good);
     const QString file = QStringLiteral(
-        R"({"edition": "测试版", "books": [{"name": "一年级上册", "units": [)"
+        R"({"edition": "测试版", "order": 1, "books": [{"name": "一年级上册", "units": [)"
         R"({"unit": "第一单元", "name": "试", "entries": [{"name": "试", "forms": [%1]}]}]}]})")
                              .arg(form);
     const auto edition = UnitCatalogue::parseEdition(file.toUtf8());
     QCOMPARE(std::holds_alternative<Edition>(edition), good);
-    QVERIFY(UnitCatalogue::standard().problems().isEmpty());
-    QCOMPARE(UnitCatalogue::standard().editions().size(), std::size_t { 2 });
+    // The program's own catalogue: every file read, one edition each, and
+    // the ranges in its names written with the books' full-width "～".
+    const UnitCatalogue& standard = UnitCatalogue::standard();
+    QCOMPARE(standard.problems(), QStringList());
+    const qsizetype files = QDir(QStringLiteral(":/units")).entryList({ QStringLiteral("*.json") }).size();
+    QVERIFY(files > 0);
+    QCOMPARE(qsizetype(standard.editions().size()), files);
+    for (const Edition& e : standard.editions()) {
+        for (const Book& b : e.books) {
+            for (const Unit& u : b.units) {
+                QVERIFY2(!u.name.contains(QLatin1Char('~')), qPrintable(e.name + b.name + u.caption()));
+                for (const UnitEntry& entry : u.entries) {
+                    QVERIFY2(
+                        !entry.name.contains(QLatin1Char('~')), qPrintable(e.name + b.name + entry.name));
+                }
+            }
+        }
+    }
+}
+
+void TestQuestions::editionsFollowTheirOwnOrder_data()
+{
+    QTest::addColumn<QStringList>("files"); // file name, edition, its "order" as JSON (empty: none); …
+    QTest::addColumn<QStringList>("editions"); // as the catalogue lists them
+    QTest::addColumn<QStringList>("refused"); // the files reported as problems
+    QTest::newRow("file names in the opposite order")
+        << QStringList { "z.json", "人教版", "1", "a.json", "苏教版", "2" }
+        << QStringList { "人教版", "苏教版" } << QStringList {};
+    QTest::newRow("a third edition whose file name sorts first")
+        << QStringList { "pep.json", "人教版", "1", "sj.json", "苏教版", "2", "bsd.json", "北师大版", "3" }
+        << QStringList { "人教版", "苏教版", "北师大版" } << QStringList {};
+    QTest::newRow("gaps between the places")
+        << QStringList { "a.json", "苏教版", "20", "b.json", "人教版", "5" }
+        << QStringList { "人教版", "苏教版" } << QStringList {};
+    QTest::newRow("a file without its place") << QStringList { "a.json", "北师大版", "", "b.json", "人教版",
+        "1" } << QStringList { "人教版" } << QStringList { "a.json" };
+    QTest::newRow("places that are no whole number from 1") << QStringList { "a.json", "甲", "0", "b.json",
+        "乙", "-1", "c.json", "丙", "1.5", "d.json", "丁", R"("1")", "e.json", "戊",
+        "2" } << QStringList { "戊" } << QStringList { "a.json", "b.json", "c.json", "d.json" };
+    // Both are kept, by file name, but the catalogue names the clash.
+    QTest::newRow("two editions in one place")
+        << QStringList { "b.json", "苏教版", "1", "a.json", "人教版", "1" }
+        << QStringList { "人教版", "苏教版" } << QStringList { "b.json" };
+}
+
+void TestQuestions::editionsFollowTheirOwnOrder()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, editions);
+    QFETCH(QStringList, refused);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    for (qsizetype i = 0; i + 2 < files.size(); i += 3) {
+        const QString order
+            = files[i + 2].isEmpty() ? QString() : QStringLiteral(R"("order": %1, )").arg(files[i + 2]);
+        const QString json
+            = QStringLiteral(R"({"edition": "%1", %2"books": [{"name": "一年级上册", "units": [)"
+                             R"({"unit": "第一单元", "name": "试", "entries": [{"name": "试", )"
+                             R"("forms": [{"question": "a+b", "a": "1..5", "b": "1..5"}]}]}]}]})")
+                  .arg(files[i + 1], order);
+        QFile file(folder.filePath(files[i]));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(json.toUtf8());
+    }
+    const UnitCatalogue catalogue = UnitCatalogue::load(folder.path());
+    QStringList names;
+    for (const Edition& e : catalogue.editions()) {
+        names << e.name;
+    }
+    QCOMPARE(names, editions);
+    QStringList problemFiles;
+    for (const QString& problem : catalogue.problems()) {
+        problemFiles << problem.section(QStringLiteral("："), 0, 0);
+    }
+    problemFiles.sort();
+    QCOMPARE(problemFiles, refused);
 }
 
 void TestQuestions::questionsAreWrittenAsTheSheetsWriteThem_data()

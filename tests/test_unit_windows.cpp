@@ -76,20 +76,32 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents_data()
     QTest::addColumn<bool>("mixed");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("title"); // what the label says, and the control's name for screen readers
     QTest::addColumn<QString>("text");
-    QTest::newRow("教材") << false << UnitForm::kEditionList << UnitForm::kEditionLabel << "人教版";
-    QTest::newRow("年级") << false << UnitForm::kBookList << UnitForm::kBookLabel << "一年级上册";
-    QTest::newRow("单元") << false << UnitForm::kUnitList << UnitForm::kUnitLabel
+    QTest::newRow("教材") << false << UnitForm::kEditionList << UnitForm::kEditionLabel << "教材"
+                          << "人教版";
+    QTest::newRow("年级") << false << UnitForm::kBookList << UnitForm::kBookLabel << "年级"
+                          << "一年级上册";
+    QTest::newRow("单元") << false << UnitForm::kUnitList << UnitForm::kUnitLabel << "单元"
                           << "第一单元 5以内数的认识和加、减法";
-    QTest::newRow("内容") << false << UnitForm::kEntryList << UnitForm::kEntryLabel << "5以内的加法";
-    QTest::newRow("unit 每行题数") << false << UnitForm::kPerRowBox << RowForm::kPerRowLabel << "4";
-    QTest::newRow("unit 每页行数") << false << UnitForm::kRowsBox << RowForm::kRowsLabel << "25";
-    QTest::newRow("unit 每次页数") << false << UnitForm::kPagesBox << RowForm::kPagesLabel << "1";
-    QTest::newRow("最大数") << true << MixedForm::kLargestBox << MixedForm::kLargestLabel << "100";
-    QTest::newRow("得数不超过") << true << MixedForm::kResultsBox << MixedForm::kResultsLabel << "100";
-    QTest::newRow("mixed 每行题数") << true << MixedForm::kPerRowBox << RowForm::kPerRowLabel << "4";
-    QTest::newRow("mixed 每页行数") << true << MixedForm::kRowsBox << RowForm::kRowsLabel << "25";
-    QTest::newRow("mixed 每次页数") << true << MixedForm::kPagesBox << RowForm::kPagesLabel << "1";
+    QTest::newRow("内容") << false << UnitForm::kEntryList << UnitForm::kEntryLabel << "内容"
+                          << "5以内的加法";
+    QTest::newRow("unit 每行题数") << false << UnitForm::kPerRowBox << RowForm::kPerRowLabel << "每行题数"
+                                   << "4";
+    QTest::newRow("unit 每页行数") << false << UnitForm::kRowsBox << RowForm::kRowsLabel << "每页行数"
+                                   << "25";
+    QTest::newRow("unit 每次页数") << false << UnitForm::kPagesBox << RowForm::kPagesLabel << "每次页数"
+                                   << "1";
+    QTest::newRow("最大数") << true << MixedForm::kLargestBox << MixedForm::kLargestLabel << "最大数"
+                            << "100";
+    QTest::newRow("得数不超过") << true << MixedForm::kResultsBox << MixedForm::kResultsLabel << "得数不超过"
+                                << "100";
+    QTest::newRow("mixed 每行题数") << true << MixedForm::kPerRowBox << RowForm::kPerRowLabel << "每行题数"
+                                    << "4";
+    QTest::newRow("mixed 每页行数") << true << MixedForm::kRowsBox << RowForm::kRowsLabel << "每页行数"
+                                    << "25";
+    QTest::newRow("mixed 每次页数") << true << MixedForm::kPagesBox << RowForm::kPagesLabel << "每次页数"
+                                    << "1";
 }
 
 void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
@@ -97,6 +109,7 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
     QFETCH(bool, mixed);
     QFETCH(QString, control);
     QFETCH(QString, label);
+    QFETCH(QString, title);
     QFETCH(QString, text);
     DrillSession session;
     if (mixed) {
@@ -109,10 +122,11 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
     QCOMPARE(session.text(DrillNames::kGenerate), name + QStringLiteral("(&C)"));
     QVERIFY(session.chosen(DrillNames::kHideAnswers));
     auto* widget = session.child(qPrintable(control));
-    auto* title = session.child<QLabel>(qPrintable(label));
-    QVERIFY(widget && title);
-    QCOMPARE(title->buddy(), widget);
-    QCOMPARE(widget->accessibleName(), title->text());
+    auto* caption = session.child<QLabel>(qPrintable(label));
+    QVERIFY(widget && caption);
+    QCOMPARE(caption->text(), title);
+    QCOMPARE(caption->buddy(), widget);
+    QCOMPARE(widget->accessibleName(), title);
     const auto* list = qobject_cast<QComboBox*>(widget);
     QCOMPARE(list ? list->currentText() : session.text(qPrintable(control)), text);
     if (mixed) {
@@ -122,7 +136,13 @@ void TestUnitWindows::controlsHaveTheirLabelsAndFirstContents()
         QVERIFY(session.chosen(MixedForm::kSteps[1]) && session.chosen(MixedForm::kTableCheck));
         QVERIFY(!session.chosen(DistinctTexts::kCheckName));
     } else {
-        QCOMPARE(items(session, UnitForm::kEditionList), (QStringList { "人教版", "苏教版" }));
+        // Every edition of the catalogue, in its order: 人教版 and 苏教版 first, any later one after them.
+        QStringList editions;
+        for (const Edition& edition : UnitCatalogue::standard().editions()) {
+            editions << edition.name;
+        }
+        QCOMPARE(items(session, UnitForm::kEditionList), editions);
+        QCOMPARE(editions.mid(0, 2), (QStringList { "人教版", "苏教版" }));
     }
 }
 

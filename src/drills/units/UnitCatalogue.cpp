@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 const QString kFolder = QStringLiteral(":/units");
@@ -21,6 +23,16 @@ QJsonArray array(const QJsonObject& object, const char* key)
 {
     return object.value(QLatin1String(key)).toArray();
 }
+
+// The edition's place in the list: a whole number from 1 (up to a bound
+// that keeps it an int), or 0 when the file gives none.
+int order(const QJsonObject& root)
+{
+    const QJsonValue value = root.value(QLatin1String("order"));
+    const double number = value.toDouble(0);
+    const bool whole = value.isDouble() && number >= 1 && number <= 10000 && std::floor(number) == number;
+    return whole ? static_cast<int>(number) : 0;
+}
 } // namespace
 
 std::variant<Edition, QString> UnitCatalogue::parseEdition(const QByteArray& json)
@@ -31,9 +43,12 @@ std::variant<Edition, QString> UnitCatalogue::parseEdition(const QByteArray& jso
         return QStringLiteral("不是正确的JSON：") + error.errorString();
     }
     const QJsonObject root = document.object();
-    Edition edition { text(root, "edition"), {} };
+    Edition edition { text(root, "edition"), order(root), {} };
     if (edition.name.isEmpty()) {
         return QStringLiteral("缺少教材名称");
+    }
+    if (edition.order == 0) {
+        return edition.name + QStringLiteral("：缺少排列顺序（order，从1起的整数）");
     }
     for (const QJsonValue bookValue : array(root, "books")) {
         const QJsonObject bookObject = bookValue.toObject();
@@ -76,6 +91,11 @@ std::variant<Edition, QString> UnitCatalogue::parseEdition(const QByteArray& jso
 UnitCatalogue UnitCatalogue::load(const QString& folder)
 {
     UnitCatalogue catalogue;
+    struct Read {
+        QString file;
+        Edition edition;
+    };
+    std::vector<Read> read;
     const QDir dir(folder);
     for (const QString& name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
@@ -88,7 +108,21 @@ UnitCatalogue UnitCatalogue::load(const QString& folder)
             catalogue.m_problems.append(name + QStringLiteral("：") + *problem);
             continue;
         }
-        catalogue.m_editions.push_back(std::get<Edition>(std::move(edition)));
+        read.push_back({ name, std::get<Edition>(std::move(edition)) });
+    }
+    // The editions in the order their files give, never by the files' names.
+    // Two with the same place are both kept, by their files' names, and
+    // reported: their order would then rest on those names again.
+    std::stable_sort(read.begin(), read.end(),
+        [](const Read& a, const Read& b) { return a.edition.order < b.edition.order; });
+    for (std::size_t i = 1; i < read.size(); ++i) {
+        if (read[i].edition.order == read[i - 1].edition.order) {
+            catalogue.m_problems.append(read[i].file
+                + QStringLiteral("：排列顺序%1与%2相同").arg(read[i].edition.order).arg(read[i - 1].file));
+        }
+    }
+    for (Read& each : read) {
+        catalogue.m_editions.push_back(std::move(each.edition));
     }
     return catalogue;
 }

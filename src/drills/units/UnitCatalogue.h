@@ -4,7 +4,9 @@
 // mental-arithmetic entries, and each entry's forms of questions. One JSON
 // file per edition in the program's resources (:/units), read once at start
 // and checked as it is read, so a wrong unit name or range is corrected in
-// the file alone and an edition is added as one more file.
+// the file alone and an edition is added as one more file. Each file names
+// its edition's place in the list ("order"), so the editions keep their
+// order whatever their files are called.
 
 #include "questions/EntryForm.h"
 
@@ -33,6 +35,7 @@ struct Book {
 
 struct Edition {
     QString name; // "人教版"
+    int order = 0; // its place among the editions, from 1
     std::vector<Book> books;
 };
 
@@ -40,7 +43,7 @@ class UnitCatalogue {
 public:
     // The editions in the program's resources, read at the first call.
     static const UnitCatalogue& standard();
-    // Every "*.json" file of the folder, in the order of their names.
+    // Every "*.json" file of the folder, the editions in their own order.
     static UnitCatalogue load(const QString& folder);
     // One edition's file, or what is wrong with it.
     static std::variant<Edition, QString> parseEdition(const QByteArray& json);
