@@ -62,6 +62,7 @@ private slots:
     void controlsHaveTheirLabelsAndFirstContents_data();
     void controlsHaveTheirLabelsAndFirstContents();
     void listsRefillThoseAfterThem();
+    void listsKeepTheTeachersPlace();
     void keyboardGoesInReadingOrder_data();
     void keyboardGoesInReadingOrder();
     void sheetNamesItsUnitAndPairsItsAnswers_data();
@@ -164,6 +165,35 @@ void TestUnitWindows::listsRefillThoseAfterThem()
     QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
         QStringLiteral("第一单元 0～5的认识和加减法"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("5以内的加法"));
+}
+
+void TestUnitWindows::listsKeepTheTeachersPlace()
+{
+    DrillSession session;
+    session.build(UnitDrillDefinition {});
+    const auto current
+        = [&session](const char* list) { return session.child<QComboBox>(list)->currentText(); };
+    const auto place = [&] {
+        return QStringList { current(UnitForm::kEditionList), current(UnitForm::kBookList),
+            current(UnitForm::kUnitList), current(UnitForm::kEntryList) };
+    };
+    pick(session, UnitForm::kBookList, QStringLiteral("一年级上册"));
+    pick(session, UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
+    pick(session, UnitForm::kEntryList, QStringLiteral("8、7、6加几"));
+    pick(session, UnitForm::kBookList, QStringLiteral("二年级上册"));
+    pick(session, UnitForm::kUnitList, QStringLiteral("第三单元 1～6的表内除法"));
+    const QStringList secondGrade = place();
+    // Another edition and back: the book, unit and entry she had.
+    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
+    pick(session, UnitForm::kBookList, QStringLiteral("一年级下册"));
+    pick(session, UnitForm::kEditionList, QStringLiteral("人教版"));
+    QCOMPARE(place(), secondGrade);
+    // Another book and back: that book's last unit and entry.
+    pick(session, UnitForm::kBookList, QStringLiteral("一年级上册"));
+    QCOMPARE(place(), (QStringList { "人教版", "一年级上册", "第五单元 20以内的进位加法", "8、7、6加几" }));
+    // The other edition kept its own place too.
+    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
+    QCOMPARE(current(UnitForm::kBookList), QStringLiteral("一年级下册"));
 }
 
 void TestUnitWindows::keyboardGoesInReadingOrder_data()

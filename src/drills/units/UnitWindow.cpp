@@ -60,10 +60,19 @@ UnitWindow::UnitWindow(DrillEnvironment& environment, const UnitDrillDefinition&
         m_editions->addItem(edition.name);
     }
     fillBooks();
-    // Changing one list refills those after it, each at its first item.
+    // Changing one list refills those after it, each at the item last
+    // chosen there under the new choice (at first its first item).
     connect(m_editions, &QComboBox::currentIndexChanged, this, &UnitWindow::fillBooks);
-    connect(m_books, &QComboBox::currentIndexChanged, this, &UnitWindow::fillUnits);
-    connect(m_units, &QComboBox::currentIndexChanged, this, &UnitWindow::fillEntries);
+    connect(m_books, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_lastChosen[edition()] = index;
+        fillUnits();
+    });
+    connect(m_units, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_lastChosen[book()] = index;
+        fillEntries();
+    });
+    connect(m_entries, &QComboBox::currentIndexChanged, this,
+        [this](int index) { m_lastChosen[unit()] = index; });
 }
 
 QComboBox* UnitWindow::addList(int line, const char* labelName, const QString& title, const char* listName)
@@ -84,6 +93,7 @@ void UnitWindow::fillBooks()
                 m_books->addItem(b.name);
             }
         }
+        m_books->setCurrentIndex(m_lastChosen.value(edition(), 0));
     }
     fillUnits();
 }
@@ -98,12 +108,14 @@ void UnitWindow::fillUnits()
                 m_units->addItem(u.caption());
             }
         }
+        m_units->setCurrentIndex(m_lastChosen.value(book(), 0));
     }
     fillEntries();
 }
 
 void UnitWindow::fillEntries()
 {
+    const QSignalBlocker blocker(m_entries);
     m_entries->clear();
     if (const Unit* chosen = unit()) {
         for (const UnitEntry& entry : chosen->entries) {
@@ -113,6 +125,7 @@ void UnitWindow::fillEntries()
             m_entries->addItem(UnitTexts::kWholeUnit);
         }
     }
+    m_entries->setCurrentIndex(m_lastChosen.value(unit(), 0));
 }
 
 const Edition* UnitWindow::edition() const

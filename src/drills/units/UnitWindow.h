@@ -8,6 +8,8 @@
 #include "drills/rows/RowWindow.h"
 #include "drills/units/UnitDrill.h"
 
+#include <QHash>
+
 class QComboBox;
 
 class UnitWindow : public RowWindow {
@@ -34,4 +36,7 @@ private:
     QComboBox* m_books = nullptr;
     QComboBox* m_units = nullptr;
     QComboBox* m_entries = nullptr;
+    // The place last chosen under each edition, book and unit (the book of an
+    // edition, the unit of a book, the entry of a unit), for this run of the program.
+    QHash<const void*, int> m_lastChosen;
 };
