@@ -40,15 +40,57 @@ void Dealer::shuffle(RandomSource& random)
     m_started = true;
 }
 
-std::int64_t Dealer::nextIndex(RandomSource& random)
+std::int64_t Dealer::draw(RandomSource& random)
 {
+    if (m_held) {
+        const std::int64_t held = *m_held;
+        m_held.reset();
+        return held;
+    }
     if (m_oneDeck) {
+        ++m_drawn;
         return m_oneDeck->next(random);
     }
     if (m_dealt == m_deck.size()) {
         shuffle(random);
     }
     return m_deck[m_dealt++];
+}
+
+std::int64_t Dealer::peekIndex(RandomSource& random)
+{
+    if (!m_peeked) {
+        m_peeked = draw(random);
+    }
+    return *m_peeked;
+}
+
+std::int64_t Dealer::nextIndex(RandomSource& random)
+{
+    const std::int64_t index = peekIndex(random);
+    m_peeked.reset();
+    return index;
+}
+
+bool Dealer::passOver(RandomSource& random)
+{
+    peekIndex(random);
+    if (m_oneDeck) {
+        if (m_drawn == m_oneDeck->count()) {
+            return false;
+        }
+        const std::int64_t after = draw(random);
+        m_held = m_peeked;
+        m_peeked = after;
+        return true;
+    }
+    // The peeked card is m_deck[m_dealt − 1]; the one after it must be in this deck.
+    if (m_dealt == m_deck.size()) {
+        return false;
+    }
+    std::swap(m_deck[m_dealt - 1], m_deck[m_dealt]);
+    m_peeked = m_deck[m_dealt - 1];
+    return true;
 }
 
 Question Dealer::next(RandomSource& random)

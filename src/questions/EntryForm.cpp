@@ -4,6 +4,7 @@
 #include "output/SheetLine.h"
 #include "random/Draws.h"
 
+#include <QJsonArray>
 #include <QJsonValue>
 #include <algorithm>
 
@@ -145,6 +146,43 @@ std::optional<EntryForms::Pattern> EntryForms::parsePattern(const QString& text,
 std::variant<ListedForm, QString> ListedForm::parse(const QJsonObject& object)
 {
     const QString text = object.value(QLatin1String("question")).toString();
+    const QJsonValue parts = object.value(QLatin1String("parts"));
+    if (parts.isUndefined()) {
+        return parsePart(object);
+    }
+    // Each part is the form's object with the part's own fields in place of its numbers and rules.
+    std::optional<ListedForm> form;
+    for (const QJsonValue part : parts.toArray()) {
+        QJsonObject whole { { QStringLiteral("question"), text } };
+        for (const QString& field :
+            { QStringLiteral("places"), QStringLiteral("remainder"), QStringLiteral("key") }) {
+            if (object.contains(field)) {
+                whole.insert(field, object.value(field));
+            }
+        }
+        const QJsonObject own = part.toObject();
+        for (auto it = own.begin(); it != own.end(); ++it) {
+            whole.insert(it.key(), it.value());
+        }
+        auto parsed = parsePart(whole);
+        if (auto* error = std::get_if<QString>(&parsed)) {
+            return *error;
+        }
+        if (form) {
+            form->m_parts.push_back(std::get<ListedForm>(std::move(parsed)));
+        } else {
+            form = std::get<ListedForm>(std::move(parsed));
+        }
+    }
+    if (!form) {
+        return problem(text, QStringLiteral("“parts”应是不空的列表"));
+    }
+    return *std::move(form);
+}
+
+std::variant<ListedForm, QString> ListedForm::parsePart(const QJsonObject& object)
+{
+    const QString text = object.value(QLatin1String("question")).toString();
     const int places = object.value(QLatin1String("places")).toInt(0);
     if (places < 0 || places > 2) {
         return problem(text, QStringLiteral("小数位数只能是0、1或2"));
@@ -169,6 +207,15 @@ std::variant<ListedForm, QString> ListedForm::parse(const QJsonObject& object)
     }
     if (tries > kMostTries) {
         return problem(text, QStringLiteral("取值的组合太多"));
+    }
+    if (const QJsonValue key = object.value(QLatin1String("key")); !key.isUndefined()) {
+        const QString letter = key.toString();
+        const auto it = std::find(
+            pattern->letters.begin(), pattern->letters.end(), letter.isEmpty() ? QChar() : letter[0]);
+        if (letter.size() != 1 || it == pattern->letters.end()) {
+            return problem(text, QStringLiteral("“key”应是题目里的一个字母"));
+        }
+        form.m_key = static_cast<int>(it - pattern->letters.begin());
     }
     const auto optionalSet = [&](const char* key, std::optional<ValueSet>& set) {
         const QJsonValue value = object.value(QLatin1String(key));
@@ -236,15 +283,55 @@ bool ListedForm::keeps(const Question& question, const std::vector<std::int64_t>
     return true;
 }
 
-void ListedForm::appendQuestions(std::vector<Question>& questions) const
+std::vector<std::int64_t> ListedForm::keyValues() const
+{
+    std::vector<std::int64_t> values;
+    if (m_key < 0) {
+        return values;
+    }
+    const auto add = [&](const ListedForm& part) {
+        const auto& own = part.m_letters[static_cast<std::size_t>(part.m_key)].values();
+        values.insert(values.end(), own.begin(), own.end());
+    };
+    add(*this);
+    for (const ListedForm& part : m_parts) {
+        add(part);
+    }
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+void ListedForm::appendQuestions(std::vector<Question>& questions, std::optional<std::int64_t> keyValue) const
+{
+    appendPart(questions, keyValue);
+    for (const ListedForm& part : m_parts) {
+        part.appendPart(questions, keyValue);
+    }
+}
+
+void ListedForm::appendPart(std::vector<Question>& questions, std::optional<std::int64_t> keyValue) const
 {
     const std::size_t count = m_letters.size();
+    // Each letter's numbers; the key letter's only the one asked for.
+    std::vector<std::vector<std::int64_t>> numbers;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (keyValue && static_cast<int>(i) == m_key) {
+            const auto& all = m_letters[i].values();
+            if (std::find(all.begin(), all.end(), *keyValue) == all.end()) {
+                return;
+            }
+            numbers.push_back({ *keyValue });
+        } else {
+            numbers.push_back(m_letters[i].values());
+        }
+    }
     std::vector<std::size_t> at(count, 0);
     std::vector<std::int64_t> letters(count, 0);
     while (true) {
         Question question = m_pattern;
         for (std::size_t i = 0; i < count; ++i) {
-            letters[i] = m_letters[i].values()[at[i]];
+            letters[i] = numbers[i][at[i]];
         }
         for (std::size_t i = 0; i < 3; ++i) {
             if (m_slot[i] >= 0) {
@@ -262,7 +349,7 @@ void ListedForm::appendQuestions(std::vector<Question>& questions) const
         }
         // The next combination of the letters' numbers, the last letter fastest.
         std::size_t i = count;
-        while (i > 0 && ++at[i - 1] == m_letters[i - 1].values().size()) {
+        while (i > 0 && ++at[i - 1] == numbers[i - 1].size()) {
             at[--i] = 0;
         }
         if (i == 0) {
@@ -285,6 +372,9 @@ std::variant<EntryForm, QString> EntryForms::parse(const QJsonObject& object)
     if (!pattern || pattern->letters.size() != static_cast<std::size_t>(pattern->shape.terms)
         || pattern->slot != std::array<int, 3> { 0, 1, pattern->shape.terms == 3 ? 2 : -1 }) {
         return problem(text, QStringLiteral("四则混合的题目形式应由不同的字母组成"));
+    }
+    if (object.contains(QLatin1String("key")) || object.contains(QLatin1String("parts"))) {
+        return problem(text, QStringLiteral("四则混合的题目形式不分份"));
     }
     CountedForm form { pattern->shape,
         { object.value(QLatin1String("largest")).toInt(0), object.value(QLatin1String("results")).toInt(0),

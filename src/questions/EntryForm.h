@@ -19,11 +19,17 @@ public:
     // Builds the form from its catalogue object, or says what is wrong with it.
     static std::variant<ListedForm, QString> parse(const QJsonObject& object);
 
-    // Adds every question of the form (with its answer) to the list.
-    void appendQuestions(std::vector<Question>& questions) const;
+    // Adds every question of the form (with its answer) to the list; with a
+    // key value, only those whose key letter takes that number.
+    void appendQuestions(std::vector<Question>& questions, std::optional<std::int64_t> keyValue = {}) const;
+    // The numbers of the letter whose values share the form out evenly, in
+    // order; empty when the form names no key.
+    std::vector<std::int64_t> keyValues() const;
 
 private:
+    static std::variant<ListedForm, QString> parsePart(const QJsonObject& object);
     bool keeps(const Question& question, const std::vector<std::int64_t>& letters) const;
+    void appendPart(std::vector<Question>& questions, std::optional<std::int64_t> keyValue) const;
 
     Question m_pattern; // the operators, brackets and written numbers (for letters 0)
     std::array<int, 3> m_slot { -1, -1, -1 }; // the letter written at each number, −1 a number
@@ -34,6 +40,10 @@ private:
     bool m_eitherOrder = false; // a+b and b+a
     bool m_digitsDivide = false; // the divisor divides every digit of the dividend
     std::optional<std::pair<int, int>> m_atMost; // one letter's number at most another's
+    int m_key = -1; // the letter whose numbers get equal shares, −1 none
+    // The further parts of a form written in pieces (the same question with
+    // other numbers or rules), whose questions count with the first part's.
+    std::vector<ListedForm> m_parts;
 };
 
 struct CountedForm {

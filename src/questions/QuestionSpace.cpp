@@ -40,6 +40,20 @@ QuestionSpace::QuestionSpace(const std::vector<const EntryForm*>& forms)
     }
 }
 
+QuestionSpace::QuestionSpace(std::vector<Question> listed)
+    : m_listed(std::move(listed))
+{
+    std::sort(m_listed.begin(), m_listed.end());
+    m_listed.erase(std::unique(m_listed.begin(), m_listed.end()), m_listed.end());
+    m_count = std::ssize(m_listed);
+}
+
+QuestionSpace::QuestionSpace(ShapeSpace shape)
+{
+    m_count = shape.count();
+    m_shapes.push_back(std::move(shape));
+}
+
 Question QuestionSpace::at(std::int64_t index) const
 {
     if (index < std::ssize(m_listed)) {

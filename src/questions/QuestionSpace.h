@@ -15,6 +15,10 @@ public:
     QuestionSpace() = default;
     // The forms may come from several entries; a form twice counts once.
     explicit QuestionSpace(const std::vector<const EntryForm*>& forms);
+    // The listed questions, each once.
+    explicit QuestionSpace(std::vector<Question> listed);
+    // One counted shape's questions.
+    explicit QuestionSpace(ShapeSpace shape);
 
     std::int64_t count() const { return m_count; }
     Question at(std::int64_t index) const;

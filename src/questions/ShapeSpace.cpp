@@ -40,11 +40,11 @@ StepTables::StepTables(const StepRules& rules)
             }
         }
     });
-    // v ÷ z = q, the divisor z 2 … factor, the quotient q 1 … the largest quotient.
+    // v ÷ z = q, the divisor z 2 … factor, the quotient q from the smallest to the largest quotient.
     const std::int64_t quotient = rules.largestQuotient();
     fillTable(highest, m_divisorStart, m_divisors, [&](const auto& take) {
         for (std::int64_t z = 2; z <= factor && z <= highest; ++z) {
-            for (std::int64_t q = 1; q <= quotient && z * q <= highest; ++q) {
+            for (std::int64_t q = rules.smallestQuotient(); q <= quotient && z * q <= highest; ++q) {
                 take(z * q, z);
             }
         }
@@ -70,12 +70,16 @@ ShapeSpace::ShapeSpace(const Shape& shape, std::shared_ptr<const StepTables> tab
     m_first = shape.terms == 3 ? Questions::firstPair(shape.ops, shape.brackets) : 0;
     m_firstOp = shape.ops[static_cast<std::size_t>(m_first)];
     m_secondOp = shape.ops[static_cast<std::size_t>(1 - m_first)];
+    m_undoing
+        = shape.terms == 3 && m_first == 0 && rules().undoes({ m_firstOp, 2, 3, 6 }, { m_secondOp, 6, 3, 2 });
     const std::int64_t highest = rules().results;
     m_total.assign(static_cast<std::size_t>(highest) + 2, 0);
     const bool bracketsFit = shape.brackets == Brackets::None || shape.bracketsChange();
     for (std::int64_t v = 0; v <= highest; ++v) {
         std::int64_t here = 0;
-        if (bracketsFit) {
+        if (bracketsFit && m_undoing) {
+            here = undoingCount(v);
+        } else if (bracketsFit) {
             here = firstCount(v);
             if (here > 0 && shape.terms == 3) {
                 here *= secondCount(v);
@@ -98,7 +102,7 @@ std::int64_t ShapeSpace::firstCount(std::int64_t v) const
         return end - begin;
     }
     case Op::Divide:
-        if (v < 1 || v > rules().largestQuotient()) {
+        if (v < rules().smallestQuotient() || v > rules().largestQuotient()) {
             return 0;
         }
         return rangeCount(2, std::min(rules().largestFactor(), most / v));
@@ -152,7 +156,7 @@ std::int64_t ShapeSpace::secondCount(std::int64_t v) const
     if (v < 2 || v > factor) {
         return 0;
     }
-    return rangeCount(1, std::min({ rules().largestQuotient(), most / v, highest }));
+    return rangeCount(rules().smallestQuotient(), std::min({ rules().largestQuotient(), most / v, highest }));
 }
 
 std::int64_t ShapeSpace::secondAt(std::int64_t v, std::int64_t k) const
@@ -168,7 +172,40 @@ std::int64_t ShapeSpace::secondAt(std::int64_t v, std::int64_t k) const
     case Op::Divide:
         break;
     }
-    return vLeft ? m_tables->divisors(v).first[k] : v * (1 + k);
+    return vLeft ? m_tables->divisors(v).first[k] : v * (rules().smallestQuotient() + k);
+}
+
+std::int64_t ShapeSpace::undoingCount(std::int64_t v) const
+{
+    // Every divisor of v but the factors x and y of x×y = v (both divide v
+    // with an allowed quotient, as factors are divisors and quotients alike).
+    const std::int64_t divisors = secondCount(v);
+    std::int64_t count = 0;
+    for (std::int64_t k = 0; k < firstCount(v); ++k) {
+        const auto [x, y] = firstAt(v, k);
+        count += divisors - (x == y ? 1 : 2);
+    }
+    return count;
+}
+
+Question ShapeSpace::undoingAt(std::int64_t v, std::int64_t k) const
+{
+    const std::int64_t divisors = secondCount(v);
+    for (std::int64_t pair = 0;; ++pair) {
+        const auto [x, y] = firstAt(v, pair);
+        const std::int64_t here = divisors - (x == y ? 1 : 2);
+        if (k >= here) {
+            k -= here;
+            continue;
+        }
+        // The k-th divisor that is neither factor, smallest first.
+        for (std::int64_t d = 0;; ++d) {
+            const std::int64_t z = secondAt(v, d);
+            if (z != x && z != y && k-- == 0) {
+                return m_shape.question(x, y, z);
+            }
+        }
+    }
 }
 
 Question ShapeSpace::at(std::int64_t index) const
@@ -179,7 +216,9 @@ Question ShapeSpace::at(std::int64_t index) const
     const std::int64_t v = (it - m_total.begin()) - 1;
     std::int64_t k = index - m_total[static_cast<std::size_t>(v)];
     Question question;
-    if (m_shape.terms == 2) {
+    if (m_undoing) {
+        question = undoingAt(v, k);
+    } else if (m_shape.terms == 2) {
         const auto [x, y] = firstAt(v, k);
         question = m_shape.question(x, y);
     } else {

@@ -6,7 +6,9 @@
 // more number. For each v from 0 to the results' limit the number of first
 // steps giving v and of second steps taking v are counted in closed form (or
 // from a table of factor pairs), so counting costs one pass over v and the
-// i-th question one search among the running totals.
+// i-th question one search among the running totals. Where the division may
+// not undo the multiplication before it (a×b÷c in the tables), v's count is
+// summed over its few factor pairs.
 
 #include "questions/StepRules.h"
 
@@ -49,11 +51,16 @@ private:
     std::pair<std::int64_t, std::int64_t> firstAt(std::int64_t v, std::int64_t k) const;
     std::int64_t secondCount(std::int64_t v) const;
     std::int64_t secondAt(std::int64_t v, std::int64_t k) const;
+    // a×b÷c under rules where the division may not take a or b: the second
+    // step's count hangs on the first pair, so v's questions are counted pair by pair.
+    std::int64_t undoingCount(std::int64_t v) const;
+    Question undoingAt(std::int64_t v, std::int64_t k) const;
 
     Shape m_shape;
     std::shared_ptr<const StepTables> m_tables;
     int m_first = 0; // the pair worked out first: 0 the first two numbers, 1 the last two
     Op m_firstOp = Op::Add;
     Op m_secondOp = Op::Add;
+    bool m_undoing = false; // a division that may not undo the multiplication before it
     std::vector<std::int64_t> m_total; // m_total[v]: the questions whose first result is below v
 };

@@ -19,7 +19,7 @@ bool StepRules::allows(const Step& step) const
         return step.left >= 2 && step.right >= 2 && step.left <= largestFactor()
             && step.right <= largestFactor();
     case Op::Divide:
-        return step.right >= 2 && step.right <= largestFactor() && step.result >= 1
+        return step.right >= 2 && step.right <= largestFactor() && step.result >= smallestQuotient()
             && step.result <= largestQuotient() && step.result * step.right == step.left;
     }
     return false;
@@ -44,6 +44,11 @@ bool StepRules::allows(const Question& question) const
         if (!allows(working->steps[static_cast<std::size_t>(i)])) {
             return false;
         }
+    }
+    // A division undoes a multiplication only when it takes its result, as in 7×6÷6.
+    if (working->stepCount == 2 && Questions::firstPair(question.ops, question.brackets) == 0
+        && undoes(working->steps[0], working->steps[1])) {
+        return false;
     }
     return question.brackets == Brackets::None || Questions::bracketsMatter(question);
 }

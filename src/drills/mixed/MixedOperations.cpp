@@ -9,16 +9,10 @@
 #include "random/DistinctDraws.h"
 
 #include <algorithm>
-#include <cmath>
+#include <numeric>
 
 namespace {
 constexpr std::array<Op, 4> kOps { Op::Add, Op::Subtract, Op::Multiply, Op::Divide };
-// Rounds of evening out the operations' shares, and the least share of the
-// largest weight that a shape keeps, so no shape vanishes where the
-// operations cannot be evened out (加 and 减 with brackets).
-constexpr int kRounds = 40;
-constexpr double kLeastShare = 0.05;
-constexpr std::int64_t kTicketScale = std::int64_t { 1 } << 20;
 
 int uses(const Shape& shape, Op op)
 {
@@ -27,53 +21,6 @@ int uses(const Shape& shape, Op op)
         ++count;
     }
     return count;
-}
-
-// Shape weights under which every ticked operation is used about as often
-// as the others: each round scales a shape by how far its operations fall
-// short of (or run over) the mean share.
-std::vector<double> evenWeights(const std::vector<ShapeSpace>& spaces)
-{
-    std::vector<double> weights(spaces.size(), 1.0);
-    std::array<bool, 4> present {};
-    for (const ShapeSpace& space : spaces) {
-        for (std::size_t o = 0; o < kOps.size(); ++o) {
-            present[o] = present[o] || uses(space.shape(), kOps[o]) > 0;
-        }
-    }
-    for (int round = 0; round < kRounds; ++round) {
-        std::array<double, 4> share {};
-        double sum = 0;
-        for (std::size_t s = 0; s < spaces.size(); ++s) {
-            for (std::size_t o = 0; o < kOps.size(); ++o) {
-                share[o] += weights[s] * uses(spaces[s].shape(), kOps[o]);
-            }
-        }
-        int kinds = 0;
-        for (std::size_t o = 0; o < kOps.size(); ++o) {
-            sum += share[o];
-            kinds += present[o] ? 1 : 0;
-        }
-        const double mean = sum / kinds;
-        for (std::size_t s = 0; s < spaces.size(); ++s) {
-            const Shape& shape = spaces[s].shape();
-            double factor = 1.0;
-            for (std::size_t o = 0; o < kOps.size(); ++o) {
-                if (const int n = uses(shape, kOps[o]); n > 0) {
-                    factor *= std::pow(mean / share[o], static_cast<double>(n) / (shape.terms - 1));
-                }
-            }
-            weights[s] *= factor;
-        }
-        const double largest = *std::max_element(weights.begin(), weights.end());
-        for (double& weight : weights) {
-            weight /= largest;
-        }
-    }
-    for (double& weight : weights) {
-        weight = std::max(weight, kLeastShare);
-    }
-    return weights;
 }
 
 std::vector<ShapeSpace> spacesOf(const MixedSettings& settings)
@@ -128,50 +75,49 @@ std::vector<Shape> MixedOperations::shapes(const std::array<bool, 4>& operations
     return shapes;
 }
 
-MixedOperations::Draw::Draw(const MixedSettings& settings)
-    : m_spaces(spacesOf(settings))
+std::int64_t MixedOperations::questionCount(const MixedSettings& settings)
 {
-    if (m_spaces.empty()) {
-        return;
+    std::int64_t total = 0;
+    for (const ShapeSpace& space : spacesOf(settings)) {
+        total += space.count();
     }
-    const std::vector<double> weights = evenWeights(m_spaces);
-    double sum = 0;
-    for (const double weight : weights) {
-        sum += weight;
-    }
-    for (std::size_t s = 0; s < m_spaces.size(); ++s) {
-        m_tickets.push_back(std::max<std::int64_t>(1, std::llround(weights[s] / sum * kTicketScale)));
-        m_ticketSum += m_tickets.back();
-        m_total += m_spaces[s].count();
-        m_left.push_back(m_spaces[s].count());
-    }
-    if (settings.distinct) {
-        for (const ShapeSpace& space : m_spaces) {
-            m_unused.emplace_back(
-                space.count(), std::min<std::int64_t>(space.count(), settings.layout.questions()));
-        }
-    }
+    return total;
 }
 
-MixedOperations::Draw::~Draw() = default;
-
-Question MixedOperations::Draw::next(RandomSource& random)
+MixedOperations::ShapeDealer::ShapeDealer(const MixedSettings& settings, RandomSource& random)
+    : m_spaces(spacesOf(settings))
 {
-    std::int64_t ticket = Draws::uniformIndex(random, m_ticketSum);
-    std::size_t s = 0;
-    for (; ticket >= m_tickets[s]; ++s) {
-        ticket -= m_tickets[s];
+    const std::int64_t wanted = settings.layout.questions();
+    m_shares.assign(m_spaces.size(), 0);
+    // With 题目不重复, the shapes from the fewest questions up: one that cannot
+    // fill an equal share of what is left gives all it has.
+    std::vector<std::size_t> order(m_spaces.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::int64_t left = wanted;
+    std::size_t first = 0;
+    if (settings.distinct) {
+        std::stable_sort(order.begin(), order.end(),
+            [&](std::size_t x, std::size_t y) { return m_spaces[x].count() < m_spaces[y].count(); });
+        for (; first < order.size(); ++first) {
+            const std::int64_t count = m_spaces[order[first]].count();
+            if (count > left / static_cast<std::int64_t>(order.size() - first)) {
+                break;
+            }
+            m_shares[order[first]] = count;
+            left -= count;
+        }
+        // The shapes left keep their own order for the split below.
+        std::sort(order.begin() + static_cast<std::ptrdiff_t>(first), order.end());
     }
-    if (m_unused.empty()) {
-        return m_spaces[s].at(Draws::uniformIndex(random, m_spaces[s].count()));
+    const std::vector<std::int64_t> equal = Shares::split(left, order.size() - first, random);
+    for (std::size_t i = first; i < order.size(); ++i) {
+        m_shares[order[i]] = equal[i - first];
     }
-    const Question question = m_spaces[s].at(m_unused[s].next(random));
-    if (--m_left[s] == 0) {
-        // A shape whose questions have all come is drawn no more.
-        m_ticketSum -= m_tickets[s];
-        m_tickets[s] = 0;
+    std::vector<ShareDealer::Share> shares;
+    for (std::size_t s = 0; s < m_spaces.size(); ++s) {
+        shares.push_back({ std::make_unique<QuestionSpace>(m_spaces[s]), m_shares[s] });
     }
-    return question;
+    m_dealer = std::make_unique<ShareDealer>(std::move(shares));
 }
 
 std::optional<QString> MixedOperations::refusal(const MixedSettings& settings)
@@ -212,8 +158,8 @@ RowSheet MixedOperations::sheet(const MixedSettings& settings)
 bool MixedOperations::run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     Q_ASSERT(!refusal(settings));
-    Draw draw(settings);
+    ShapeDealer dealer(settings, random);
     return RowDrill::run(
         sheet(settings), settings.layout,
-        [&](SheetLine& row) { QuestionText::write(row, draw.next(random), settings.answers); }, outputs);
+        [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), settings.answers); }, outputs);
 }

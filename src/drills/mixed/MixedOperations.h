@@ -5,18 +5,18 @@
 // results from 0 up to a limit, exact divisions, nothing multiplied or
 // divided by 1, no 0 written, brackets only where they change the answer,
 // and on request within the tables). Each shape (a+b×c, (a−b)÷c …) counts its
-// questions; the shapes are weighted so that each ticked operation comes
-// about equally often across a sheet, and a question is drawn by its index.
+// questions and gets an equal share of the sheet, dealt from it like a
+// shuffled deck by index; the shares are mixed in random order.
 
 #include "drills/rows/RowDrill.h"
 #include "questions/ShapeSpace.h"
+#include "questions/ShareDealer.h"
 
 #include <QString>
 #include <array>
 #include <optional>
 #include <vector>
 
-class DistinctIndices;
 class RandomSource;
 class SheetOutputs;
 
@@ -58,27 +58,26 @@ std::optional<QString> refusal(const MixedSettings& settings);
 RowSheet sheet(const MixedSettings& settings);
 bool run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs);
 
-// The questions of a run: a shape drawn by its weight, then a question of it
-// by index (without repeats for 题目不重复).
-class Draw {
-public:
-    explicit Draw(const MixedSettings& settings);
-    ~Draw();
+// All questions the settings allow, summed over the shapes.
+std::int64_t questionCount(const MixedSettings& settings);
 
-    // All questions the settings allow, summed over the shapes.
-    std::int64_t total() const { return m_total; }
+// The questions of a run: the shapes that have questions and each one's
+// share of the sheet, equal ones (the remainder to shapes picked at random).
+// With 题目不重复 a shape with fewer questions than its share gives all it
+// has and the other shapes share out the rest, so no question comes twice.
+class ShapeDealer {
+public:
+    ShapeDealer(const MixedSettings& settings, RandomSource& random);
+
     const std::vector<ShapeSpace>& spaces() const { return m_spaces; }
-    // Each shape's share of the draws, out of the sum of them.
-    const std::vector<std::int64_t>& tickets() const { return m_tickets; }
-    Question next(RandomSource& random);
+    // How many questions each shape gives the sheet.
+    const std::vector<std::int64_t>& shares() const { return m_shares; }
+    Question next(RandomSource& random) { return m_dealer->next(random); }
 
 private:
     std::vector<ShapeSpace> m_spaces; // the shapes that have questions
-    std::vector<std::int64_t> m_tickets;
-    std::int64_t m_ticketSum = 0;
-    std::int64_t m_total = 0;
-    std::vector<DistinctIndices> m_unused; // 题目不重复: each shape's indices still to come
-    std::vector<std::int64_t> m_left;
+    std::vector<std::int64_t> m_shares;
+    std::unique_ptr<ShareDealer> m_dealer;
 };
 } // namespace MixedOperations
 

@@ -3,8 +3,9 @@
 
 #include "output/FrameLines.h"
 #include "output/SheetOutputs.h"
-#include "questions/Dealer.h"
 #include "questions/QuestionText.h"
+
+#include <memory>
 
 QuestionSpace UnitDrill::space(const UnitChoice& choice)
 {
@@ -17,6 +18,61 @@ QuestionSpace UnitDrill::space(const UnitChoice& choice)
         }
     }
     return QuestionSpace(forms);
+}
+
+Shares::Node UnitDrill::shareTree(const UnitChoice& choice)
+{
+    std::vector<std::shared_ptr<const StepTables>> tables;
+    const auto tablesFor = [&](const StepRules& rules) {
+        const auto it = std::find_if(tables.begin(), tables.end(),
+            [&](const std::shared_ptr<const StepTables>& t) { return t->rules() == rules; });
+        if (it != tables.end()) {
+            return *it;
+        }
+        tables.push_back(std::make_shared<const StepTables>(rules));
+        return tables.back();
+    };
+    const auto leaf = [](QuestionSpace space) {
+        Shares::Node node;
+        node.space = std::make_unique<QuestionSpace>(std::move(space));
+        return node;
+    };
+    Shares::Node unit;
+    for (const UnitEntry& entry : choice.unit.entries) {
+        if (choice.entry != nullptr && choice.entry != &entry) {
+            continue;
+        }
+        Shares::Node forms;
+        for (const EntryForm& form : entry.forms) {
+            if (const auto* counted = std::get_if<CountedForm>(&form)) {
+                forms.parts.push_back(
+                    leaf(QuestionSpace(ShapeSpace(counted->shape, tablesFor(counted->rules)))));
+                continue;
+            }
+            const auto& listed = std::get<ListedForm>(form);
+            const std::vector<std::int64_t> keys = listed.keyValues();
+            if (keys.empty()) {
+                std::vector<Question> questions;
+                listed.appendQuestions(questions);
+                forms.parts.push_back(leaf(QuestionSpace(std::move(questions))));
+                continue;
+            }
+            Shares::Node values;
+            for (const std::int64_t key : keys) {
+                std::vector<Question> questions;
+                listed.appendQuestions(questions, key);
+                values.parts.push_back(leaf(QuestionSpace(std::move(questions))));
+            }
+            forms.parts.push_back(std::move(values));
+        }
+        unit.parts.push_back(std::move(forms));
+    }
+    return unit;
+}
+
+ShareDealer UnitDrill::dealer(const UnitChoice& choice, std::int64_t wanted, RandomSource& random)
+{
+    return ShareDealer::evenly(shareTree(choice), wanted, random);
 }
 
 QString UnitDrill::fileName(const UnitChoice& choice, int sheetNumber)
@@ -36,17 +92,16 @@ QString UnitDrill::title(const UnitChoice& choice)
     return choice.entry->name == choice.unit.name ? unit : unit + QLatin1Char(' ') + choice.entry->name;
 }
 
-RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber)
+RowSheet UnitDrill::sheet(const UnitChoice& choice, int widest, int sheetNumber)
 {
-    return { fileName(choice, sheetNumber), title(choice), space.widestText() + kCellGap };
+    return { fileName(choice, sheetNumber), title(choice), widest + kCellGap };
 }
 
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
     RandomSource& random, SheetOutputs& outputs)
 {
-    const QuestionSpace questions = space(choice);
-    Dealer dealer(questions, layout.questions());
+    ShareDealer shares = dealer(choice, layout.questions(), random);
     return RowDrill::run(
-        sheet(choice, questions, sheetNumber), layout,
-        [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
+        sheet(choice, shares.widestText(), sheetNumber), layout,
+        [&](SheetLine& row) { QuestionText::write(row, shares.next(random), answers); }, outputs);
 }

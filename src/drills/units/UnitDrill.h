@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The sheet of one textbook entry (or of a whole unit, 本单元综合): its
-// questions dealt like a shuffled deck in reading order over the whole run,
-// in cells as wide as the entry's longest question with its answer, under a
-// title and file name that name the edition, book, unit and entry.
+// The sheet of one textbook entry (or of a whole unit, 本单元综合) in fair
+// shares: each entry of the unit an equal share of the sheet, each form of an
+// entry an equal share of the entry's, each number of a form's key (the
+// divisor of 有余数的除法 …) an equal share of the form's; every share dealt
+// like a shuffled deck, the shares mixed in random order over the whole run,
+// in cells as wide as the longest question with its answer, under a title and
+// file name that name the edition, book, unit and entry.
 
 #include "drills/rows/RowDrill.h"
 #include "drills/units/UnitCatalogue.h"
 #include "questions/QuestionSpace.h"
+#include "questions/ShareDealer.h"
 
 class RandomSource;
 class SheetOutputs;
@@ -39,8 +43,14 @@ inline bool offersWholeUnit(const Unit& unit)
     return unit.entries.size() > 1;
 }
 
+// Every question of the choice, each once.
 QuestionSpace space(const UnitChoice& choice);
-RowSheet sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber);
+// The choice's questions as shares: entries, their forms, their keys' numbers.
+Shares::Node shareTree(const UnitChoice& choice);
+// The dealer of a run of `wanted` questions.
+ShareDealer dealer(const UnitChoice& choice, std::int64_t wanted, RandomSource& random);
+// widest: the most characters a question takes with its answer.
+RowSheet sheet(const UnitChoice& choice, int widest, int sheetNumber);
 // "人教版一年级上册第五单元9加几-4711.xls" for sheet 4711.
 QString fileName(const UnitChoice& choice, int sheetNumber);
 QString title(const UnitChoice& choice);
