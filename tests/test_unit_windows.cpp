@@ -8,6 +8,7 @@
 #include "drills/mixed/MixedWindow.h"
 #include "drills/units/UnitWindow.h"
 #include "forms/MixedForm.h"
+#include "forms/PreviewWindow.h"
 #include "forms/UnitForm.h"
 
 #include <QApplication>
@@ -59,6 +60,9 @@ class TestUnitWindows : public QObject {
 
 private slots:
     void initTestCase() { initFonts(); }
+    // The drills whose sheets are numbered: 教材同步 on an entry with several
+    // forms, and 四则混合.
+    static void numberedDrills();
     void controlsHaveTheirLabelsAndFirstContents_data();
     void controlsHaveTheirLabelsAndFirstContents();
     void listsRefillThoseAfterThem();
@@ -68,6 +72,12 @@ private slots:
     void sheetNamesItsUnitAndPairsItsAnswers_data();
     void sheetNamesItsUnitAndPairsItsAnswers();
     void mixedSheetHasItsNameAndAlignedAnswers();
+    void everyStartGivesNewSheets_data() { numberedDrills(); }
+    void everyStartGivesNewSheets();
+    void theNumberFixesTheSheet_data();
+    void theNumberFixesTheSheet();
+    void generatingAfterAPreviewWritesThePreviewedSheet_data() { numberedDrills(); }
+    void generatingAfterAPreviewWritesThePreviewedSheet();
     void refusedSettingsWriteNothing_data();
     void refusedSettingsWriteNothing();
 };
@@ -318,6 +328,140 @@ void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
     QVERIFY(session.text(RowForm::kCompletion).startsWith(QStringLiteral("智能生成[100]题已完成")));
 }
 
+void TestUnitWindows::numberedDrills()
+{
+    QTest::addColumn<bool>("mixed");
+    QTest::newRow("教材同步") << false;
+    QTest::newRow("四则混合") << true;
+}
+
+namespace {
+DrillWindow& buildNumbered(DrillSession& session, bool mixed)
+{
+    DrillWindow& window
+        = mixed ? session.build(MixedDrillDefinition {}) : session.build(UnitDrillDefinition {});
+    if (!mixed) {
+        pick(session, UnitForm::kBookList, QStringLiteral("二年级上册"));
+        pick(session, UnitForm::kUnitList, QStringLiteral("第二单元 1～6的表内乘法"));
+        pick(session, UnitForm::kEntryList, QStringLiteral("本单元综合"));
+    }
+    return window;
+}
+
+// The one sheet file of the folder whose name holds the number, and its bytes.
+QByteArray sheetOf(const DrillSession& session, int number)
+{
+    const QStringList names
+        = QDir(session.dir.path()).entryList({ QStringLiteral("*-%1.xls").arg(number) }, QDir::Files);
+    return names.size() == 1 ? readBytes(session.dir.filePath(names.first())) : QByteArray();
+}
+} // namespace
+
+void TestUnitWindows::everyStartGivesNewSheets()
+{
+    // Two starts of the program: each window's 编号 is drawn anew, and so is its sheet.
+    QFETCH(bool, mixed);
+    DrillSession first;
+    DrillSession second;
+    std::array<int, 2> numbers {};
+    std::array<QByteArray, 2> sheets;
+    for (DrillSession* session : { &first, &second }) {
+        const std::size_t s = session == &first ? 0 : 1;
+        const std::unique_ptr<DrillWindow> window = DrillRegistry::makeWindow(
+            mixed ? DrillDefinition { MixedDrillDefinition {} } : DrillDefinition { UnitDrillDefinition {} },
+            session->environment);
+        session->window = window.get();
+        bool ok = false;
+        numbers[s] = session->text(SheetNumberTexts::kBoxName).toInt(&ok);
+        QVERIFY(ok && numbers[s] >= 1 && numbers[s] <= 999999);
+        session->generate();
+        QCOMPARE(session->messages.messages, QStringList());
+        sheets[s] = sheetOf(*session, numbers[s]);
+        QVERIFY(!sheets[s].isEmpty());
+        // The next sheet gets a new number.
+        QVERIFY(session->text(SheetNumberTexts::kBoxName) != QString::number(numbers[s]));
+        session->window = nullptr;
+    }
+    QVERIFY(numbers[0] != numbers[1]);
+    QVERIFY(sheets[0] != sheets[1]);
+}
+
+void TestUnitWindows::theNumberFixesTheSheet_data()
+{
+    QTest::addColumn<bool>("mixed");
+    QTest::addColumn<QString>("answers");
+    for (const bool mixed : { false, true }) {
+        const char* drill = mixed ? "四则混合" : "教材同步";
+        for (const char* answers :
+            { DrillNames::kHideAnswers, DrillNames::kShowAnswers, DrillNames::kSeparateAnswers }) {
+            QTest::addRow("%s, %s", drill, answers) << mixed << QString::fromLatin1(answers);
+        }
+    }
+}
+
+void TestUnitWindows::theNumberFixesTheSheet()
+{
+    // The number alone, with the same settings, makes the same files byte for
+    // byte, whatever was drawn before; another number makes another sheet.
+    QFETCH(bool, mixed);
+    QFETCH(QString, answers);
+    const auto filesOf = [&](int number, int runsBefore) {
+        DrillSession session;
+        buildNumbered(session, mixed);
+        session.choose(qPrintable(answers));
+        for (int run = 0; run < runsBefore; ++run) {
+            session.generate();
+        }
+        session.setText(SheetNumberTexts::kBoxName, QString::number(number));
+        session.generate();
+        std::vector<QByteArray> contents;
+        for (const QString& name :
+            QDir(session.dir.path())
+                .entryList({ QStringLiteral("*-%1*.xls").arg(number) }, QDir::Files, QDir::Name)) {
+            contents.push_back(readBytes(session.dir.filePath(name)));
+        }
+        return std::pair(QDir(session.dir.path())
+                             .entryList({ QStringLiteral("*-%1*.xls").arg(number) }, QDir::Files, QDir::Name),
+            contents);
+    };
+    const auto once = filesOf(27182, 0);
+    const auto again = filesOf(27182, 2);
+    QCOMPARE(once.first.size(), answers == QLatin1String(DrillNames::kSeparateAnswers) ? 2 : 1);
+    QCOMPARE(again.first, once.first);
+    QVERIFY(again.second == once.second);
+    const auto other = filesOf(27183, 0);
+    QVERIFY(other.second.front() != once.second.front());
+}
+
+void TestUnitWindows::generatingAfterAPreviewWritesThePreviewedSheet()
+{
+    QFETCH(bool, mixed);
+    DrillSession session;
+    buildNumbered(session, mixed);
+    std::vector<PrintedPages> previews;
+    const PreviewWindow::Handler previous
+        = PreviewWindow::setHandler([&previews](QWidget*, const PrintedPages& pages, PrintTarget&) {
+              previews.push_back(pages);
+              return false;
+          });
+    const QString number = session.text(SheetNumberTexts::kBoxName);
+    session.click(DrillNames::kPreview);
+    // A preview keeps the number: it is the sheet still to be handed out.
+    QCOMPARE(session.text(SheetNumberTexts::kBoxName), number);
+    const QByteArray previewed = sheetOf(session, number.toInt());
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    QVERIFY(!previewed.isEmpty());
+    QCOMPARE(sheetOf(session, number.toInt()), previewed);
+    QVERIFY(session.text(SheetNumberTexts::kBoxName) != number);
+    // The number typed again shows the same pages.
+    session.setText(SheetNumberTexts::kBoxName, number);
+    session.click(DrillNames::kPreview);
+    PreviewWindow::setHandler(previous);
+    QCOMPARE(previews.size(), std::size_t { 2 });
+    QVERIFY(previews[0] == previews[1]);
+}
+
 void TestUnitWindows::refusedSettingsWriteNothing_data()
 {
     QTest::addColumn<bool>("mixed");
@@ -337,6 +481,14 @@ void TestUnitWindows::refusedSettingsWriteNothing_data()
     QTest::newRow("mixed, nothing ticked")
         << true << QStringList {} << QStringList { "Check4", "Check5", "Check6", "Check7" }
         << MixedTexts::kNoOperationMessage;
+    const QString numberMessage = QStringLiteral("输入编号错误！编号为1-999999。");
+    for (const bool mixed : { false, true }) {
+        for (const char* number : { "0", "1000000", "47a", "", "-5" }) {
+            QTest::addRow("%s, 编号 \"%s\"", mixed ? "mixed" : "unit", number)
+                << mixed << QStringList { SheetNumberTexts::kBoxName, QString::fromLatin1(number) }
+                << QStringList {} << numberMessage;
+        }
+    }
     QTest::newRow("mixed, 乘 alone to 5")
         << true << QStringList { MixedForm::kResultsBox, "5" } << QStringList { "Check4", "Check5", "Check7" }
         << MixedTexts::kNoQuestionMessage;
