@@ -389,9 +389,9 @@ bool ListedForm::keeps(const Question& question, const Letters& letters) const
     return !m_range || m_range->contains(Questions::answerValue(question));
 }
 
-std::optional<Question> ListedForm::build(const Letters& letters, bool swapped) const
+bool ListedForm::fill(Question& question, const Letters& letters, bool swapped) const
 {
-    Question question = m_pattern;
+    question = m_pattern;
     for (std::size_t i = 0; i < 3; ++i) {
         if (m_slot[i] >= 0) {
             question.numbers[i] = letters[static_cast<std::size_t>(m_slot[i])];
@@ -405,10 +405,16 @@ std::optional<Question> ListedForm::build(const Letters& letters, bool swapped) 
         std::swap(question.numbers[0], question.numbers[1]);
         std::swap(question.denominators[0], question.denominators[1]);
     }
-    if (auto made = Questions::make(question); made && keeps(*made, letters)) {
-        return made;
+    return Questions::complete(question) && keeps(question, letters);
+}
+
+std::optional<Question> ListedForm::build(const Letters& letters, bool swapped) const
+{
+    Question question;
+    if (!fill(question, letters, swapped)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return question;
 }
 
 std::optional<Question> ListedForm::questionAt(std::int64_t attempt) const
@@ -428,11 +434,7 @@ std::optional<Question> ListedForm::questionAt(std::int64_t attempt) const
 
 void ListedForm::appendQuestions(std::vector<Question>& questions) const
 {
-    for (std::int64_t attempt = 0; attempt < m_tries; ++attempt) {
-        if (const auto question = questionAt(attempt)) {
-            questions.push_back(*question);
-        }
-    }
+    forEachQuestion([&](std::int64_t, const Question& question) { questions.push_back(question); });
 }
 
 bool ListedForm::holds(const Question& question, bool swapped) const

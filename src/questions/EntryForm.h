@@ -46,6 +46,8 @@ public:
     bool eitherOrder() const { return m_eitherOrder; }
     // The question that try makes, or nothing when it is no question of the form.
     std::optional<Question> questionAt(std::int64_t attempt) const;
+    // Calls take(attempt, question) for every try that makes a question, in order.
+    template <typename Take> void forEachQuestion(Take&& take) const;
     // Whether a try of the form makes the question; with both orders, whether
     // one in the written order does (the other order may repeat it: 3+3).
     bool contains(const Question& question) const;
@@ -54,6 +56,9 @@ public:
 private:
     using Letters = std::array<std::int64_t, kMostLetters>;
     std::optional<Question> build(const Letters& letters, bool swapped) const;
+    // Writes the letters' numbers into the question (from the pattern), turned
+    // round when swapped, and works it out; false when it is no question of the form.
+    bool fill(Question& question, const Letters& letters, bool swapped) const;
     bool keeps(const Question& question, const Letters& letters) const;
     bool holds(const Question& question, bool swapped) const;
 
@@ -77,6 +82,40 @@ private:
     std::optional<std::int64_t> m_commonDenominator; // their least common denominator at most this
     std::optional<AnswerRange> m_range; // the exact answer between two values
 };
+
+template <typename Take> void ListedForm::forEachQuestion(Take&& take) const
+{
+    // The letters' numbers step by step, the last letter fastest.
+    const std::size_t count = m_letters.size();
+    std::array<std::size_t, kMostLetters> at {};
+    Letters letters {};
+    for (std::size_t i = 0; i < count; ++i) {
+        letters[i] = m_letters[i].values().front();
+    }
+    Question question;
+    for (std::int64_t attempt = 0; attempt < m_tries;) {
+        if (fill(question, letters, false)) {
+            take(attempt, question);
+        }
+        ++attempt;
+        if (m_eitherOrder) {
+            if (fill(question, letters, true)) {
+                take(attempt, question);
+            }
+            ++attempt;
+        }
+        std::size_t i = count;
+        while (i > 0 && ++at[i - 1] == m_letters[i - 1].values().size()) {
+            at[i - 1] = 0;
+            letters[i - 1] = m_letters[i - 1].values().front();
+            --i;
+        }
+        if (i == 0) {
+            return;
+        }
+        letters[i - 1] = m_letters[i - 1].values()[at[i - 1]];
+    }
+}
 
 struct CountedForm {
     Shape shape;

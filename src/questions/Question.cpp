@@ -203,23 +203,42 @@ std::optional<Working> Questions::work(const Question& question)
     return working;
 }
 
-std::optional<Question> Questions::make(Question question)
+bool Questions::complete(Question& question)
 {
     if (question.hasFractions()) {
         const auto answer = fractionValue(question);
         if (!answer) {
-            return std::nullopt;
+            return false;
         }
         writeAnswer(question, *answer);
         question.remainder = 0;
-        return question;
+        return true;
+    }
+    if (question.terms == 2 && !question.withRemainder) {
+        // One step, as work() does it, without its record of the steps.
+        const auto result
+            = apply(question.ops[0], question.numbers[0], question.numbers[1], unitOf(question.places));
+        if (!result) {
+            return false;
+        }
+        question.answer = *result;
+        question.remainder = 0;
+        return true;
     }
     const auto working = work(question);
     if (!working) {
-        return std::nullopt;
+        return false;
     }
     question.answer = working->answer;
     question.remainder = working->remainder;
+    return true;
+}
+
+std::optional<Question> Questions::make(Question question)
+{
+    if (!complete(question)) {
+        return std::nullopt;
+    }
     return question;
 }
 

@@ -64,7 +64,7 @@ struct Question {
     std::int32_t answerDenominator = 1; // the answer as written: answer / answerDenominator
     std::int64_t remainder = 0;
 
-    bool hasFractions() const { return denominators != std::array<std::int32_t, 3> { 1, 1, 1 }; }
+    bool hasFractions() const { return denominators[0] != 1 || denominators[1] != 1 || denominators[2] != 1; }
 
     // The written question; equal questions have equal answers.
     auto operator<=>(const Question& other) const
@@ -97,6 +97,8 @@ Rational answerValue(const Question& question);
 
 // The question with its answer filled in, or nothing when it does not work out.
 std::optional<Question> make(Question question);
+// Fills in the answer in place; false when the question does not work out.
+bool complete(Question& question);
 
 // Whether removing the brackets gives another answer (or none).
 bool bracketsMatter(const Question& question);

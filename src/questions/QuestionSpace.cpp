@@ -49,21 +49,17 @@ QuestionSpace::QuestionSpace(const std::vector<const EntryForm*>& forms)
     // shape holds it, nor in the other order when the written order makes it.
     for (std::size_t f = 0; f < large.size(); ++f) {
         TriedForm tried { large[f], {}, 0 };
-        for (std::int64_t attempt = 0; attempt < large[f]->tries(); ++attempt) {
-            const auto question = large[f]->questionAt(attempt);
-            if (!question) {
-                continue;
-            }
+        large[f]->forEachQuestion([&](std::int64_t attempt, const Question& question) {
             const bool earlier = std::any_of(large.begin(), large.begin() + static_cast<std::ptrdiff_t>(f),
-                [&](const ListedForm* form) { return form->contains(*question); });
+                [&](const ListedForm* form) { return form->contains(question); });
             const bool turned
-                = large[f]->eitherOrder() && attempt % 2 == 1 && large[f]->containsInWrittenOrder(*question);
-            if (earlier || turned || (!m_shapes.empty() && inShapes(*question))) {
-                continue;
+                = large[f]->eitherOrder() && attempt % 2 == 1 && large[f]->containsInWrittenOrder(question);
+            if (earlier || turned || (!m_shapes.empty() && inShapes(question))) {
+                return;
             }
             tried.attempts.push_back(static_cast<std::uint32_t>(attempt));
-            tried.widest = std::max(tried.widest, QuestionText::length(*question));
-        }
+            tried.widest = std::max(tried.widest, QuestionText::length(question));
+        });
         m_count += std::ssize(tried.attempts);
         m_tried.push_back(std::move(tried));
     }

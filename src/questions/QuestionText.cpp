@@ -4,6 +4,9 @@
 #include "output/SheetLine.h"
 #include "random/Draws.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 bool opensBefore(const Question& question, int i)
 {
@@ -17,26 +20,46 @@ bool closesAfter(const Question& question, int i)
         || (question.brackets == Brackets::Last && i == 2);
 }
 
-// Characters a number takes as appendDecimal writes it.
+// Characters a number takes as appendDecimal writes it: the places left
+// once trailing zeros are gone, after at least one digit before the point.
 int decimalLength(std::int64_t scaled, int places)
 {
-    const std::int64_t unit = Draws::powerOfTen(places);
-    int length = Draws::digitCount(scaled / unit);
-    std::int64_t fraction = scaled % unit;
-    if (fraction != 0) {
-        int digits = places;
-        for (; fraction % 10 == 0; fraction /= 10) {
-            --digits;
-        }
-        length += 1 + digits;
+    for (; places > 0 && scaled % 10 == 0; --places) {
+        scaled /= 10;
     }
-    return length;
+    if (places == 0) {
+        return Draws::digitCount(scaled);
+    }
+    return std::max(1, Draws::digitCount(scaled) - places) + 1 + places;
+}
+
+// The lengths of the small numbers at every number of places, worked out
+// once: a form may have a million questions whose widest is wanted.
+constexpr int kMostPlaces = 4;
+constexpr std::int64_t kTabled = 4096;
+using LengthTable = std::array<std::array<std::uint8_t, kTabled>, kMostPlaces + 1>;
+const LengthTable& smallLengths()
+{
+    static const LengthTable table = [] {
+        LengthTable lengths {};
+        for (int places = 0; places <= kMostPlaces; ++places) {
+            for (std::int64_t v = 0; v < kTabled; ++v) {
+                lengths[static_cast<std::size_t>(places)][static_cast<std::size_t>(v)]
+                    = static_cast<std::uint8_t>(decimalLength(v, places));
+            }
+        }
+        return lengths;
+    }();
+    return table;
 }
 
 int numberLength(std::int64_t number, std::int32_t denominator, int places)
 {
     if (denominator != 1) {
         return Draws::digitCount(number) + 1 + Draws::digitCount(denominator);
+    }
+    if (number >= 0 && number < kTabled && places <= kMostPlaces) {
+        return smallLengths()[static_cast<std::size_t>(places)][static_cast<std::size_t>(number)];
     }
     return decimalLength(number, places);
 }

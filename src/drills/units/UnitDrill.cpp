@@ -44,7 +44,12 @@ RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space, 
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
     RandomSource& random, SheetOutputs& outputs)
 {
-    const QuestionSpace questions = space(choice);
+    return run(choice, space(choice), layout, answers, sheetNumber, random, outputs);
+}
+
+bool UnitDrill::run(const UnitChoice& choice, const QuestionSpace& questions, const RowLayout& layout,
+    bool answers, int sheetNumber, RandomSource& random, SheetOutputs& outputs)
+{
     Dealer dealer(questions, layout.questions());
     return RowDrill::run(
         sheet(choice, questions, sheetNumber), layout,

@@ -48,6 +48,9 @@ QString title(const UnitChoice& choice);
 // The sheet of that number, drawn from random (the sheet's own source).
 bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
     RandomSource& random, SheetOutputs& outputs);
+// The same from the choice's space, made once for all of a run's passes.
+bool run(const UnitChoice& choice, const QuestionSpace& space, const RowLayout& layout, bool answers,
+    int sheetNumber, RandomSource& random, SheetOutputs& outputs);
 } // namespace UnitDrill
 
 class UnitWindow;
