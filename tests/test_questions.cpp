@@ -21,6 +21,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <numeric>
 #include <set>
 #include <tuple>
 
@@ -97,9 +98,107 @@ std::optional<Worked> evaluate(const Question& q)
     return r ? (w.answer = *r, std::optional(w)) : std::nullopt;
 }
 
+// Exact values apart from the engine's: numerator and denominator in lowest terms.
+struct Exact {
+    int64_t over = 0;
+    int64_t under = 1;
+    bool operator==(const Exact&) const = default;
+};
+Exact exact(int64_t over, int64_t under)
+{
+    const int64_t common = std::gcd(over, under);
+    return { over / common, under / common };
+}
+int64_t powerOfTen(int places)
+{
+    int64_t unit = 1;
+    for (int i = 0; i < places; ++i) {
+        unit *= 10;
+    }
+    return unit;
+}
+// The i-th number of a question: a fraction, or a whole number or decimal.
+Exact numberOf(const Question& q, int i)
+{
+    const auto at = static_cast<std::size_t>(i);
+    return exact(q.numbers[at], q.denominators[at] != 1 ? q.denominators[at] : powerOfTen(q.places));
+}
+bool below(Exact x, Exact y)
+{
+    return x.over * y.under < y.over * x.under;
+}
+std::optional<Exact> exactStep(Op op, Exact x, Exact y)
+{
+    switch (op) {
+    case Op::Add:
+        return exact(x.over * y.under + y.over * x.under, x.under * y.under);
+    case Op::Subtract:
+        return below(x, y) ? std::nullopt
+                           : std::optional(exact(x.over * y.under - y.over * x.under, x.under * y.under));
+    case Op::Multiply:
+        return exact(x.over * y.over, x.under * y.under);
+    case Op::Divide:
+        return y.over == 0 ? std::nullopt : std::optional(exact(x.over * y.under, x.under * y.over));
+    }
+    return std::nullopt;
+}
+// A question with fractions, worked out in fractions in the order of operations.
+std::optional<Exact> exactAnswer(const Question& q)
+{
+    if (q.terms == 2) {
+        return exactStep(q.ops[0], numberOf(q, 0), numberOf(q, 1));
+    }
+    const auto high = [&](int i) {
+        return q.ops[static_cast<std::size_t>(i)] == Op::Multiply
+            || q.ops[static_cast<std::size_t>(i)] == Op::Divide;
+    };
+    if (q.brackets == Brackets::Last || (q.brackets == Brackets::None && high(1) && !high(0))) {
+        const auto inner = exactStep(q.ops[1], numberOf(q, 1), numberOf(q, 2));
+        return inner ? exactStep(q.ops[0], numberOf(q, 0), *inner) : std::nullopt;
+    }
+    const auto inner = exactStep(q.ops[0], numberOf(q, 0), numberOf(q, 1));
+    return inner ? exactStep(q.ops[1], *inner, numberOf(q, 2)) : std::nullopt;
+}
+// Decimal places a number is written with (0.35: 2, 17: 0).
+int writtenPlaces(int64_t scaled, int places)
+{
+    for (; places > 0 && scaled % 10 == 0; --places) {
+        scaled /= 10;
+    }
+    return places;
+}
+
+// A fraction answer as the book writes it: exact; whole when it is whole; in
+// lowest terms, or unreduced over the question's denominator.
+bool fractionAnswerExact(const Question& q)
+{
+    const auto value = exactAnswer(q);
+    if (!value || q.withRemainder || q.places != 0 || q.remainder != 0
+        || exact(q.answer, q.answerDenominator) != *value) {
+        return false;
+    }
+    if (value->under == 1) {
+        return q.answerDenominator == 1;
+    }
+    if (!q.unreduced) {
+        return std::gcd(q.answer, int64_t { q.answerDenominator }) == 1;
+    }
+    int64_t common = 1;
+    for (int i = 0; i < q.terms; ++i) {
+        common = std::lcm(common, int64_t { q.denominators[static_cast<std::size_t>(i)] });
+    }
+    return q.answerDenominator == common;
+}
+
 // The answer is exact: worked out again here, with the remainder that makes up the dividend.
 bool answerExact(const Question& q)
 {
+    if (q.denominators != std::array<std::int32_t, 3> { 1, 1, 1 }) {
+        return fractionAnswerExact(q);
+    }
+    if (q.answerDenominator != 1) {
+        return false;
+    }
     const auto w = evaluate(q);
     if (!w || w->answer != q.answer) {
         return false;
@@ -299,7 +398,139 @@ std::map<QString, Check> entryChecks()
                 && std::find(shapes.begin(), shapes.end(), shapeOf(q)) != shapes.end();
         };
     };
+    // Fractions: two numbers, a fraction a/n (n in low … high) or a whole number.
+    const auto fraction = [](const Question& q, int i, int64_t low, int64_t high, bool lowest) {
+        const auto at = static_cast<std::size_t>(i);
+        const int64_t a = q.numbers[at];
+        const int64_t n = q.denominators[at];
+        return within(n, low, high) && within(a, 1, n - 1) && (!lowest || std::gcd(a, n) == 1);
+    };
+    const auto whole = [](const Question& q, int i, int64_t low, int64_t high) {
+        const auto at = static_cast<std::size_t>(i);
+        return q.denominators[at] == 1 && within(q.numbers[at], low, high);
+    };
+    const auto fractions = [](const Question& q, Op op) {
+        return q.terms == 2 && q.ops[0] == op && q.places == 0 && !q.withRemainder;
+    };
+    // a/n ± b/n: a sum below most (or up to it), a difference above 0.
+    const auto likeDenominators = [=](int64_t high, bool unreduced, Exact most, bool upToMost) {
+        return [=](const Question& q) {
+            const Exact answer = exact(q.answer, q.answerDenominator);
+            const bool sum = fractions(q, Op::Add) && (below(answer, most) || (upToMost && answer == most));
+            const bool difference = fractions(q, Op::Subtract) && answer.over > 0;
+            return (sum || difference) && q.unreduced == unreduced && q.denominators[0] == q.denominators[1]
+                && fraction(q, 0, 2, high, false) && fraction(q, 1, 2, high, false);
+        };
+    };
+    // Decimals: a number with exactly the places written, in tenths or hundredths of the question's unit.
+    const auto decimal = [](const Question& q, int i, int64_t places) {
+        return writtenPlaces(q.numbers[static_cast<std::size_t>(i)], q.places) == places;
+    };
+    const auto scaled = [](const Question& q, int i) {
+        return exact(q.numbers[static_cast<std::size_t>(i)], powerOfTen(q.places));
+    };
     std::map<QString, Check> checks {
+        // 三年级: a sum up to 1, written unreduced; 1 is written 1.
+        { QStringLiteral("人教版三年级上册第六单元/同分母分数加、减法"),
+            likeDenominators(10, true, { 1, 1 }, true) },
+        { QStringLiteral("1减几分之几"),
+            [=](const Question& q) {
+                return fractions(q, Op::Subtract) && q.unreduced && whole(q, 0, 1, 1)
+                    && fraction(q, 1, 2, 10, false);
+            } },
+        // 五年级: a sum below 2 (the bound itself left out), in lowest terms.
+        { QStringLiteral("人教版五年级下册第六单元/同分母分数加、减法"),
+            likeDenominators(12, false, { 2, 1 }, false) },
+        { QStringLiteral("异分母分数加、减法"),
+            [=](const Question& q) {
+                const int64_t m = q.denominators[0];
+                const int64_t n = q.denominators[1];
+                return (fractions(q, Op::Add) || (fractions(q, Op::Subtract) && q.answer > 0)) && !q.unreduced
+                    && m != n && std::lcm(m, n) <= 24 && fraction(q, 0, 2, 12, true)
+                    && fraction(q, 1, 2, 12, true);
+            } },
+        { QStringLiteral("分数乘整数"),
+            [=](const Question& q) {
+                return fractions(q, Op::Multiply) && !q.unreduced
+                    && ((fraction(q, 0, 2, 12, true) && whole(q, 1, 2, 12))
+                        || (whole(q, 0, 2, 12) && fraction(q, 1, 2, 12, true)));
+            } },
+        { QStringLiteral("分数乘分数"),
+            [=](const Question& q) {
+                return fractions(q, Op::Multiply) && !q.unreduced && fraction(q, 0, 2, 10, true)
+                    && fraction(q, 1, 2, 10, true);
+            } },
+        { QStringLiteral("分数除以整数"),
+            [=](const Question& q) {
+                return fractions(q, Op::Divide) && !q.unreduced && fraction(q, 0, 2, 12, true)
+                    && whole(q, 1, 2, 9);
+            } },
+        { QStringLiteral("一个数除以分数"),
+            [=](const Question& q) {
+                return fractions(q, Op::Divide) && !q.unreduced && fraction(q, 1, 2, 10, true)
+                    && (whole(q, 0, 1, 12) || fraction(q, 0, 2, 10, true));
+            } },
+        { QStringLiteral("简便计算"),
+            [](const Question& q) {
+                const auto& n = q.numbers;
+                const bool sum = chain(q, Op::Add, Op::Add) && within(n[0], 10, 99) && within(n[1], 10, 99)
+                    && within(n[2], 10, 99) && n[1] + n[2] == 100;
+                const bool product = chain(q, Op::Multiply, Op::Multiply) && within(n[1], 2, 9)
+                    && ((n[0] == 25 && n[2] == 4) || (n[0] == 125 && n[2] == 8));
+                return sum || product;
+            } },
+        // x = m ÷ 10^p, m in 1 … 999, p in 0 … 2 and written with p places; ×/÷ 10, 100, 1000.
+        { QStringLiteral("小数点移动"),
+            [=](const Question& q) {
+                const bool op = q.ops[0] == Op::Multiply || q.ops[0] == Op::Divide;
+                const int p = writtenPlaces(q.numbers[0], q.places);
+                const int64_t m = q.numbers[0] / powerOfTen(q.places - p);
+                const Exact by = scaled(q, 1);
+                return q.terms == 2 && op && !q.withRemainder && p <= 2 && within(m, 1, 999) && by.under == 1
+                    && (by.over == 10 || by.over == 100 || by.over == 1000)
+                    && writtenPlaces(q.answer, q.places) <= 4;
+            } },
+        { QStringLiteral("小数加、减法"),
+            [=](const Question& q) {
+                const bool sum = q.ops[0] == Op::Add;
+                const auto& n = q.numbers;
+                const auto number = [&](int i) {
+                    return (decimal(q, i, 1) || decimal(q, i, 2)) && below(scaled(q, i), { 10, 1 });
+                };
+                return q.terms == 2 && q.places == 2 && !q.withRemainder && (sum || q.ops[0] == Op::Subtract)
+                    && number(0) && number(1) && (decimal(q, 0, 2) || decimal(q, 1, 2))
+                    && (sum ? n[0] + n[1] < 2000 : n[0] > n[1]);
+            } },
+        { QStringLiteral("小数乘整数"),
+            [=](const Question& q) {
+                const auto pair = [&](int x, int c) {
+                    const Exact factor = scaled(q, c);
+                    return decimal(q, x, 1) && below(scaled(q, x), { 10, 1 }) && factor.under == 1
+                        && within(factor.over, 2, 9);
+                };
+                return q.terms == 2 && q.ops[0] == Op::Multiply && q.places == 1 && (pair(0, 1) || pair(1, 0))
+                    && !below({ 20, 1 }, exact(q.answer, powerOfTen(q.places)));
+            } },
+        { QStringLiteral("小数乘小数"),
+            [=](const Question& q) {
+                const auto tenth = [&](int i) { return decimal(q, i, 1) && below(scaled(q, i), { 1, 1 }); };
+                return q.terms == 2 && q.ops[0] == Op::Multiply && q.places == 2 && tenth(0) && tenth(1);
+            } },
+        { QStringLiteral("除数是整数的小数除法"),
+            [=](const Question& q) {
+                const Exact c = scaled(q, 1);
+                const Exact quotient = exact(q.answer, powerOfTen(q.places));
+                return q.terms == 2 && q.ops[0] == Op::Divide && q.places == 1 && !q.withRemainder
+                    && c.under == 1 && within(c.over, 2, 9) && writtenPlaces(q.answer, q.places) == 1
+                    && below(quotient, { 10, 1 }) && !below({ 50, 1 }, scaled(q, 0));
+            } },
+        { QStringLiteral("一个数除以小数"),
+            [=](const Question& q) {
+                const Exact quotient = exact(q.answer, powerOfTen(q.places));
+                return q.terms == 2 && q.ops[0] == Op::Divide && q.places == 1 && !q.withRemainder
+                    && decimal(q, 1, 1) && below(scaled(q, 1), { 1, 1 }) && quotient.under == 1
+                    && within(quotient.over, 2, 9);
+            } },
         { QStringLiteral("5以内的加法"), add5 },
         { QStringLiteral("5以内的减法"), sub5 },
         { QStringLiteral("0的加、减法"), zero },
@@ -485,7 +716,68 @@ std::map<QString, Check> entryChecks()
             [=](const Question& q) { return noCarryOnes(q) || noBorrowOnes(q); } },
         { QStringLiteral("苏教版一年级下册第五单元/进位加法"), carryOnes },
         { QStringLiteral("苏教版一年级下册第五单元/退位减法"), borrowOnes },
+        { QStringLiteral("十加几、十几加几"),
+            [](const Question& q) {
+                return addition(q, [](int64_t a, int64_t b) {
+                    return (a == 10 && within(b, 1, 9))
+                        || (within(a, 11, 19) && within(b, 1, 9) && a % 10 + b <= 9);
+                });
+            } },
+        { QStringLiteral("20以内的进位加法"), carryTwenty },
+        { QStringLiteral("十几减几（不退位）"),
+            [](const Question& q) {
+                return subtraction(q, [](int64_t a, int64_t b) {
+                    return within(a, 11, 19) && (b == 10 || within(b, 1, a % 10));
+                });
+            } },
+        { QStringLiteral("两位数加、减一位数和整十数（不进位、不退位）"),
+            [=](const Question& q) { return noCarryOnes(q) || noBorrowOnes(q) || plusTens(q); } },
+        { QStringLiteral("100减两位数"),
+            [](const Question& q) {
+                return subtraction(q, [](int64_t a, int64_t b) { return a == 100 && within(b, 10, 99); });
+            } },
+        { QStringLiteral("2的乘法口诀"), times(2) },
+        { QStringLiteral("3、4的乘法口诀"),
+            [](const Question& q) {
+                return eitherOrder(
+                    q, Op::Multiply, [](int64_t a, int64_t n) { return within(n, 3, 4) && within(a, 1, n); });
+            } },
+        { QStringLiteral("8、9的乘法口诀"),
+            [](const Question& q) {
+                return eitherOrder(
+                    q, Op::Multiply, [](int64_t a, int64_t n) { return within(n, 8, 9) && within(a, 1, n); });
+            } },
+        { QStringLiteral("北师大版/乘加、乘减"),
+            [](const Question& q) {
+                const auto& n = q.numbers;
+                return (chain(q, Op::Multiply, Op::Add) || chain(q, Op::Multiply, Op::Subtract))
+                    && within(n[0], 1, 5) && within(n[1], 1, 5) && within(n[2], 1, 9);
+            } },
+        { QStringLiteral("用2～5的乘法口诀求商"),
+            [](const Question& q) {
+                return division(
+                    q, [](int64_t, int64_t b, int64_t a) { return within(b, 2, 5) && within(a, 1, 9); });
+            } },
+        { QStringLiteral("用6～9的乘法口诀求商"),
+            [](const Question& q) {
+                return division(
+                    q, [](int64_t, int64_t b, int64_t a) { return within(b, 6, 9) && within(a, 1, 9); });
+            } },
+        { QStringLiteral("两位数乘一位数"),
+            [](const Question& q) {
+                return eitherOrder(q, Op::Multiply, [](int64_t a, int64_t c) {
+                    return within(a, 10, 99) && within(c, 2, 9) && a * c <= 200;
+                });
+            } },
     };
+    // Entries of 北师大版 that join two others or name one anew.
+    const Check chainsOfTen = chains(10);
+    const Check mixedOfTen = checks.at(QStringLiteral("加减混合"));
+    checks[QStringLiteral("连加、连减、加减混合（乘车）")]
+        = [=](const Question& q) { return chainsOfTen(q) || mixedOfTen(q); };
+    checks[QStringLiteral("十几减几（退位）")]
+        = checks.at(QStringLiteral("苏教版一年级下册第一单元/退位减法"));
+    checks[QStringLiteral("简单的小数加、减法")] = checks.at(QStringLiteral("一位小数加、减法"));
     return checks;
 }
 
@@ -580,6 +872,8 @@ private slots:
     void editionsFollowTheirOwnOrder();
     void questionsAreWrittenAsTheSheetsWriteThem_data();
     void questionsAreWrittenAsTheSheetsWriteThem();
+    void exactNumbersAreWrittenAsTheBookWritesThem_data();
+    void exactNumbersAreWrittenAsTheBookWritesThem();
     void mixedQuestionsKeepEveryRule_data();
     void mixedQuestionsKeepEveryRule();
     void mixedSettingsWithoutQuestionsAreRefused_data();
@@ -649,6 +943,9 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
 人教版三年级上册第四单元整十、整百数乘一位数 288
 人教版三年级上册第四单元两位数乘一位数（不进位） 96
 人教版三年级上册第四单元综合 356
+人教版三年级上册第六单元同分母分数加、减法 285
+人教版三年级上册第六单元1减几分之几 45
+人教版三年级上册第六单元综合 330
 人教版三年级下册第二单元整十、整百数除以一位数 86
 人教版三年级下册第二单元两位数除以一位数（每一位都能整除） 48
 人教版三年级下册第二单元综合 120
@@ -656,6 +953,24 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
 人教版四年级上册第三单元几百几十乘一位数 212
 人教版四年级上册第三单元乘整十数 427
 人教版四年级上册第三单元综合 639
+人教版四年级下册第三单元简便计算 7306
+人教版四年级下册第四单元小数点移动 15894
+人教版四年级下册第六单元小数加、减法 1457550
+人教版五年级上册第二单元小数乘整数 660
+人教版五年级上册第二单元小数乘小数 81
+人教版五年级上册第二单元综合 741
+人教版五年级上册第三单元除数是整数的小数除法 605
+人教版五年级上册第三单元一个数除以小数 72
+人教版五年级上册第三单元综合 677
+人教版五年级下册第六单元同分母分数加、减法 726
+人教版五年级下册第六单元异分母分数加、减法 588
+人教版五年级下册第六单元综合 1314
+人教版六年级上册第二单元分数乘整数 990
+人教版六年级上册第二单元分数乘分数 961
+人教版六年级上册第二单元综合 1951
+人教版六年级上册第三单元分数除以整数 360
+人教版六年级上册第三单元一个数除以分数 1333
+人教版六年级上册第三单元综合 1693
 苏教版一年级上册第一单元5以内的加法 10
 苏教版一年级上册第一单元5以内的减法 15
 苏教版一年级上册第一单元0的加、减法 20
@@ -675,6 +990,46 @@ void TestQuestions::entriesDealTheirOwnQuestions_data()
 苏教版一年级下册第五单元进位加法 369
 苏教版一年级下册第五单元退位减法 360
 苏教版一年级下册第五单元综合 2349
+北师大版一年级上册第二单元5以内的加法 10
+北师大版一年级上册第二单元5以内的减法 15
+北师大版一年级上册第二单元综合 25
+北师大版一年级上册第四单元6～9的加、减法 56
+北师大版一年级上册第四单元连加、连减、加减混合（乘车） 1000
+北师大版一年级上册第四单元10以内的加减法 100
+北师大版一年级上册第四单元综合 1100
+北师大版一年级下册第一单元十加几、十几加几 45
+北师大版一年级下册第一单元20以内的进位加法 36
+北师大版一年级下册第一单元综合 81
+北师大版一年级下册第三单元十几减几（不退位） 54
+北师大版一年级下册第三单元十几减几（退位） 36
+北师大版一年级下册第三单元综合 90
+北师大版一年级下册第五单元整十数加、减整十数 81
+北师大版一年级下册第五单元两位数加、减一位数和整十数（不进位、不退位） 1611
+北师大版一年级下册第五单元综合 1620
+北师大版二年级上册第一单元两位数加一位数（进位） 369
+北师大版二年级上册第一单元两位数减一位数（退位） 360
+北师大版二年级上册第一单元100减两位数 90
+北师大版二年级上册第一单元综合 819
+北师大版二年级上册第四单元5的乘法口诀 9
+北师大版二年级上册第四单元2的乘法口诀 3
+北师大版二年级上册第四单元3、4的乘法口诀 12
+北师大版二年级上册第四单元乘加、乘减 385
+北师大版二年级上册第四单元综合 409
+北师大版二年级上册第五单元用2～5的乘法口诀求商 36
+北师大版二年级上册第七单元6的乘法口诀 11
+北师大版二年级上册第七单元7的乘法口诀 13
+北师大版二年级上册第七单元8、9的乘法口诀 32
+北师大版二年级上册第七单元综合 56
+北师大版二年级上册第八单元用6～9的乘法口诀求商 36
+北师大版三年级上册第一单元先乘除后加减 33952
+北师大版三年级上册第一单元带小括号 25344
+北师大版三年级上册第一单元综合 59296
+北师大版三年级上册第六单元整十、整百数乘一位数 288
+北师大版三年级上册第六单元两位数乘一位数 582
+北师大版三年级上册第六单元整十、整百数除以一位数 86
+北师大版三年级上册第六单元两位数除以一位数（每一位都能整除） 48
+北师大版三年级上册第六单元综合 924
+北师大版三年级上册第七单元简单的小数加、减法 8190
 )");
     std::map<QString, qint64> counts;
     QStringList mismatches;
@@ -745,8 +1100,16 @@ void TestQuestions::entriesDealTheirOwnQuestions()
         QSet<QString> texts;
         for (std::int64_t i = 0; i < size; ++i) {
             const Question q = space.at(i);
-            QVERIFY2(belongs(q), qPrintable(QuestionText::text(q, true)));
+            const QString text = QuestionText::text(q, true);
+            QVERIFY2(belongs(q), qPrintable(text));
             texts.insert(QuestionText::text(q, false));
+            // The counted width and the painter's pieces say what the file writes.
+            QCOMPARE(QuestionText::length(q), int(text.size()));
+            QString joined;
+            for (const QuestionPart& part : QuestionText::parts(q, true)) {
+                joined += part.text;
+            }
+            QCOMPARE(joined, text);
         }
         QCOMPARE(texts.size(), size);
     }
@@ -756,6 +1119,7 @@ void TestQuestions::entriesDealTheirOwnQuestions()
     Dealer dealer(space, wanted);
     std::vector<std::int64_t> dealt;
     QSet<std::int64_t> deck;
+    QSet<QString> dealtTexts;
     for (std::int64_t i = 0; i < wanted; ++i) {
         const std::int64_t index = dealer.nextIndex(random);
         if (i % size == 0) {
@@ -767,6 +1131,12 @@ void TestQuestions::entriesDealTheirOwnQuestions()
         dealt.push_back(index);
         if (i < 2000 || size > 20000) {
             QVERIFY2(belongs(space.at(index)), qPrintable(QuestionText::text(space.at(index), true)));
+        }
+        // Too large to list: the questions of one deck's indices are still all different.
+        if (size > 20000) {
+            const QString text = QuestionText::text(space.at(index), false);
+            QVERIFY2(!dealtTexts.contains(text), qPrintable(text));
+            dealtTexts.insert(text);
         }
         if (i + 1 == size) {
             QCOMPARE(deck.size(), size);
@@ -949,6 +1319,30 @@ void TestQuestions::catalogueRefusesBrokenFiles_data()
     QTest::newRow("a broken part")
         << R"j({"question": "a÷b", "parts": [{"a": "1..81", "b": "7..9"}, {"a": "1..81"}]})j" << false;
     QTest::newRow("no parts") << R"j({"question": "a÷b", "parts": []})j" << false;
+    QTest::newRow("fractions") << R"j({"question": "a/n+b/n", "n": "2..12", "a": "1..11", "b": "1..11",)j"
+                                  R"j( "proper": true, "range": "(0,2)", "unreduced": true})j"
+                               << true;
+    QTest::newRow("four places") << R"j({"question": "x÷1000", "places": 4, "x": "0.01..9.99/0.01"})j"
+                                 << true;
+    QTest::newRow("five places") << R"j({"question": "x÷10", "places": 5, "x": "1..9"})j" << false;
+    QTest::newRow("fractions with decimal places")
+        << R"j({"question": "a/n+b", "places": 1, "n": "2..5", "a": "1..4", "b": "0.5"})j" << false;
+    QTest::newRow("a denominator of 1") << R"j({"question": "a/n+1", "n": "1..5", "a": "1..4"})j" << false;
+    QTest::newRow("a written denominator of 1") << R"j({"question": "a/1+1", "a": "1..4"})j" << false;
+    QTest::newRow("a fraction without a denominator") << R"j({"question": "a/+1", "a": "1..4"})j" << false;
+    QTest::newRow("a range without brackets")
+        << R"j({"question": "a/n+1", "n": "2..5", "a": "1..4", "range": "0,1"})j" << false;
+    QTest::newRow("a range upside down")
+        << R"j({"question": "a/n+1", "n": "2..5", "a": "1..4", "range": "[2,1]"})j" << false;
+    QTest::newRow("a whole-number result rule on fractions")
+        << R"j({"question": "a/n+1", "n": "2..5", "a": "1..4", "result": "1..2"})j" << false;
+    QTest::newRow("a sum of letters") << R"j({"question": "a+b+c", "a": "1..9", "b": "1..9", "c": "1..9",)j"
+                                         R"j( "sum": "b+c=10"})j"
+                                      << true;
+    QTest::newRow("a sum of an unknown letter")
+        << R"j({"question": "a+b", "a": "1..9", "b": "1..9", "sum": "b+d=10"})j" << false;
+    QTest::newRow("fractions in mixed operations")
+        << R"j({"question": "a/b+c", "largest": 100, "results": 100})j" << false;
     QTest::newRow("too many combinations")
         << R"j({"question": "a+b+c", "a": "1..1000", "b": "1..1000", "c": "1..1000"})j" << false;
 }
@@ -1090,6 +1484,77 @@ void TestQuestions::questionsAreWrittenAsTheSheetsWriteThem()
         QCOMPARE(QuestionText::text(*made, false), text.left(text.indexOf(QLatin1Char('=')) + 1));
         QVERIFY(answerExact(*made));
     }
+}
+
+void TestQuestions::exactNumbersAreWrittenAsTheBookWritesThem_data()
+{
+    QTest::addColumn<QString>("question"); // written with its numbers, fractions as "a/n"
+    QTest::addColumn<int>("places");
+    QTest::addColumn<bool>("unreduced");
+    QTest::addColumn<QString>("text"); // empty: no question (a result below 0, or too many places)
+    QTest::newRow("三年级 keeps eighths") << "2/8+3/8" << 0 << true << "2/8+3/8=5/8";
+    QTest::newRow("三年级 does not reduce") << "2/8+2/8" << 0 << true << "2/8+2/8=4/8";
+    QTest::newRow("三年级 n/n is 1") << "4/8+4/8" << 0 << true << "4/8+4/8=1";
+    QTest::newRow("三年级 1 minus") << "1-3/8" << 0 << true << "1-3/8=5/8";
+    QTest::newRow("lowest terms") << "2/8+2/8" << 0 << false << "2/8+2/8=1/2";
+    QTest::newRow("improper stays improper") << "2/3+1/2" << 0 << false << "2/3+1/2=7/6";
+    QTest::newRow("a whole sum") << "2/5+3/5" << 0 << false << "2/5+3/5=1";
+    QTest::newRow("unlike denominators") << "3/4-1/6" << 0 << false << "3/4-1/6=7/12";
+    QTest::newRow("nothing left") << "1/2-1/2" << 0 << false << "1/2-1/2=0";
+    QTest::newRow("below 0") << "1/3-1/2" << 0 << false << "";
+    QTest::newRow("fraction times whole") << "3/4×8" << 0 << false << "3/4×8=6";
+    QTest::newRow("whole times fraction") << "8×3/4" << 0 << false << "8×3/4=6";
+    QTest::newRow("fraction times fraction") << "2/3×3/4" << 0 << false << "2/3×3/4=1/2";
+    QTest::newRow("fraction by whole") << "3/4÷6" << 0 << false << "3/4÷6=1/8";
+    QTest::newRow("whole by fraction") << "6÷3/4" << 0 << false << "6÷3/4=8";
+    QTest::newRow("fraction by fraction") << "2/3÷4/5" << 0 << false << "2/3÷4/5=5/6";
+    QTest::newRow("× before + in fractions") << "1/2+1/3×3" << 0 << false << "1/2+1/3×3=3/2";
+    QTest::newRow("brackets in fractions") << "(1/2+1/3)×6" << 0 << false << "(1/2+1/3)×6=5";
+    QTest::newRow("point two places right") << "0.35×100" << 4 << false << "0.35×100=35";
+    QTest::newRow("point two places left") << "4.2÷100" << 4 << false << "4.2÷100=0.042";
+    QTest::newRow("a whole number moved") << "560÷1000" << 4 << false << "560÷1000=0.56";
+    QTest::newRow("five places are too many") << "0.01÷1000" << 4 << false << "";
+    QTest::newRow("tenths times tenths") << "0.3×0.4" << 2 << false << "0.3×0.4=0.12";
+    QTest::newRow("no trailing zero") << "0.5×0.2" << 2 << false << "0.5×0.2=0.1";
+    QTest::newRow("a whole dividend") << "10÷4" << 1 << false << "10÷4=2.5";
+    QTest::newRow("by a decimal") << "4.8÷0.6" << 1 << false << "4.8÷0.6=8";
+    QTest::newRow("hundredths") << "7.25+0.75" << 2 << false << "7.25+0.75=8";
+}
+
+void TestQuestions::exactNumbersAreWrittenAsTheBookWritesThem()
+{
+    QFETCH(QString, question);
+    QFETCH(int, places);
+    QFETCH(bool, unreduced);
+    QFETCH(QString, text);
+    const auto parsed = EntryForms::parsePattern(question, places);
+    QVERIFY(parsed && parsed->letters.empty());
+    Question q = parsed->shape.question(parsed->numbers[0], parsed->numbers[1], parsed->numbers[2]);
+    q.denominators = parsed->denominators;
+    q.places = static_cast<std::uint8_t>(places);
+    q.unreduced = unreduced;
+    const auto made = Questions::make(q);
+    QCOMPARE(made.has_value(), !text.isEmpty());
+    if (!made) {
+        return;
+    }
+    QCOMPARE(QuestionText::text(*made, true), text);
+    QVERIFY(answerExact(*made));
+    QCOMPARE(QuestionText::length(*made), int(text.size()));
+    // The pieces a painter draws: a fraction's numerator and denominator apart.
+    QString joined;
+    int fractionsSeen = 0;
+    for (const QuestionPart& part : QuestionText::parts(*made, true)) {
+        joined += part.text;
+        if (part.kind == QuestionPart::Kind::Fraction) {
+            QCOMPARE(part.numerator + QLatin1Char('/') + part.denominator, part.text);
+            ++fractionsSeen;
+        } else {
+            QVERIFY(!part.text.contains(QLatin1Char('/')));
+        }
+    }
+    QCOMPARE(joined, text);
+    QCOMPARE(fractionsSeen, int(text.count(QLatin1Char('/'))));
 }
 
 void TestQuestions::mixedQuestionsKeepEveryRule_data()

@@ -6,7 +6,9 @@
 
 #include <QJsonArray>
 #include <QJsonValue>
+#include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 // Listing a form takes at most this many tries.
@@ -80,6 +82,33 @@ std::optional<EntryForms::Pattern> EntryForms::parsePattern(const QString& text,
     int open = -1; // the term an open bracket stands before
     int close = -1; // the term a closing bracket stands after
     bool wantTerm = true;
+    // A letter (its place among the letters) or a number, read at i.
+    struct Atom {
+        int letter = -1;
+        QStringView number;
+    };
+    const auto atom = [&](qsizetype& i) -> std::optional<Atom> {
+        if (i >= text.size()) {
+            return std::nullopt;
+        }
+        const QChar c = text[i];
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+            auto letter = std::find(pattern.letters.begin(), pattern.letters.end(), c);
+            if (letter == pattern.letters.end()) {
+                pattern.letters.push_back(c);
+                letter = pattern.letters.end() - 1;
+            }
+            ++i;
+            return Atom { static_cast<int>(letter - pattern.letters.begin()), {} };
+        }
+        qsizetype end = i;
+        while (end < text.size() && (text[end].isDigit() || text[end] == QLatin1Char('.'))) {
+            ++end;
+        }
+        const Atom read { -1, QStringView(text).mid(i, end - i) };
+        i = end;
+        return read;
+    };
     for (qsizetype i = 0; i < text.size();) {
         const QChar c = text[i];
         if (wantTerm) {
@@ -92,25 +121,37 @@ std::optional<EntryForms::Pattern> EntryForms::parsePattern(const QString& text,
                 return std::nullopt;
             }
             const auto at = static_cast<std::size_t>(terms);
-            if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
-                auto letter = std::find(pattern.letters.begin(), pattern.letters.end(), c);
-                if (letter == pattern.letters.end()) {
-                    pattern.letters.push_back(c);
-                    letter = pattern.letters.end() - 1;
-                }
-                pattern.slot[at] = static_cast<int>(letter - pattern.letters.begin());
+            const auto top = atom(i);
+            if (!top) {
+                return std::nullopt;
+            }
+            // "a/n": a fraction of whole numbers, its denominator 2 or more.
+            const bool fraction = i < text.size() && text[i] == QLatin1Char('/');
+            std::optional<Atom> bottom;
+            if (fraction) {
                 ++i;
-            } else {
-                qsizetype end = i;
-                while (end < text.size() && (text[end].isDigit() || text[end] == QLatin1Char('.'))) {
-                    ++end;
+                bottom = atom(i);
+                if (!bottom) {
+                    return std::nullopt;
                 }
-                const auto value = ValueSet::parseNumber(QStringView(text).mid(i, end - i), places);
+            }
+            pattern.slot[at] = top->letter;
+            if (top->letter < 0) {
+                const auto value = ValueSet::parseNumber(top->number, fraction ? 0 : places);
                 if (!value) {
                     return std::nullopt;
                 }
                 pattern.numbers[at] = *value;
-                i = end;
+            }
+            if (bottom) {
+                pattern.denominatorSlot[at] = bottom->letter;
+                if (bottom->letter < 0) {
+                    const auto value = ValueSet::parseNumber(bottom->number, 0);
+                    if (!value || *value < 2 || *value > 1000) {
+                        return std::nullopt;
+                    }
+                    pattern.denominators[at] = static_cast<std::int32_t>(*value);
+                }
             }
             ++terms;
             wantTerm = false;
@@ -129,7 +170,7 @@ std::optional<EntryForms::Pattern> EntryForms::parsePattern(const QString& text,
         wantTerm = true;
         ++i;
     }
-    if (wantTerm || terms < 2 || pattern.letters.size() > 3) {
+    if (wantTerm || terms < 2 || std::ssize(pattern.letters) > ListedForm::kMostLetters) {
         return std::nullopt;
     }
     pattern.shape.terms = terms;
@@ -141,6 +182,41 @@ std::optional<EntryForms::Pattern> EntryForms::parsePattern(const QString& text,
         pattern.shape.brackets = open == 0 ? Brackets::First : Brackets::Last;
     }
     return pattern;
+}
+
+std::optional<AnswerRange> EntryForms::parseRange(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    const QStringList ends = trimmed.mid(1, trimmed.size() - 2).split(QLatin1Char(','));
+    if (trimmed.size() < 5 || ends.size() != 2) {
+        return std::nullopt;
+    }
+    AnswerRange range;
+    range.lowOpen = trimmed.front() == QLatin1Char('(');
+    range.highOpen = trimmed.back() == QLatin1Char(')');
+    if ((!range.lowOpen && trimmed.front() != QLatin1Char('['))
+        || (!range.highOpen && trimmed.back() != QLatin1Char(']'))) {
+        return std::nullopt;
+    }
+    constexpr int kPlaces = 4;
+    const auto low = ValueSet::parseNumber(QStringView(ends[0]).trimmed(), kPlaces);
+    const auto high = ValueSet::parseNumber(QStringView(ends[1]).trimmed(), kPlaces);
+    if (!low || !high || *high < *low) {
+        return std::nullopt;
+    }
+    const auto exact = [](std::int64_t scaled) {
+        const std::int64_t unit = Draws::powerOfTen(kPlaces);
+        const std::int64_t common = std::gcd(scaled, unit);
+        return Rational { scaled / common, unit / common };
+    };
+    range.low = exact(*low);
+    range.high = exact(*high);
+    return range;
+}
+
+bool AnswerRange::contains(Rational value) const
+{
+    return (lowOpen ? value > low : value >= low) && (highOpen ? value < high : value <= high);
 }
 
 std::variant<ListedForm, QString> ListedForm::parse(const QJsonObject& object)
@@ -184,18 +260,25 @@ std::variant<ListedForm, QString> ListedForm::parsePart(const QJsonObject& objec
 {
     const QString text = object.value(QLatin1String("question")).toString();
     const int places = object.value(QLatin1String("places")).toInt(0);
-    if (places < 0 || places > 2) {
-        return problem(text, QStringLiteral("小数位数只能是0、1或2"));
+    if (places < 0 || places > 4) {
+        return problem(text, QStringLiteral("小数位数只能是0到4"));
     }
     const auto pattern = EntryForms::parsePattern(text, places);
     if (!pattern) {
         return problem(text, QStringLiteral("读不懂题目的形式"));
     }
+    const bool fractions = pattern->hasFractions();
+    if (fractions && places != 0) {
+        return problem(text, QStringLiteral("分数的题不能再有小数位数"));
+    }
     ListedForm form;
     form.m_pattern = pattern->shape.question(pattern->numbers[0], pattern->numbers[1], pattern->numbers[2]);
+    form.m_pattern.denominators = pattern->denominators;
     form.m_pattern.places = static_cast<std::uint8_t>(places);
     form.m_pattern.withRemainder = object.value(QLatin1String("remainder")).toBool(false);
+    form.m_pattern.unreduced = object.value(QLatin1String("unreduced")).toBool(false);
     form.m_slot = pattern->slot;
+    form.m_denominatorSlot = pattern->denominatorSlot;
     std::int64_t tries = 1;
     for (const QChar letter : pattern->letters) {
         const auto set = ValueSet::parse(object.value(QString(letter)).toString(), places);
@@ -204,6 +287,12 @@ std::variant<ListedForm, QString> ListedForm::parsePart(const QJsonObject& objec
         }
         tries *= std::ssize(set->values());
         form.m_letters.push_back(*set);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const int under = pattern->denominatorSlot[i];
+        if (under >= 0 && form.m_letters[static_cast<std::size_t>(under)].values().front() < 2) {
+            return problem(text, QStringLiteral("分母至少是2"));
+        }
     }
     if (tries > kMostTries) {
         return problem(text, QStringLiteral("取值的组合太多"));
@@ -236,11 +325,15 @@ std::variant<ListedForm, QString> ListedForm::parsePart(const QJsonObject& objec
     if (form.m_eitherOrder && pattern->shape.terms != 2) {
         return problem(text, QStringLiteral("只有两个数的题可以交换顺序"));
     }
+    if (fractions && (form.m_result || form.m_steps || form.m_carry || form.m_digitsDivide)) {
+        return problem(text, QStringLiteral("分数的题用“range”限定得数"));
+    }
+    form.m_tries = tries * (form.m_eitherOrder ? 2 : 1);
+    const auto index = [&](QChar letter) {
+        const auto it = std::find(pattern->letters.begin(), pattern->letters.end(), letter);
+        return it == pattern->letters.end() ? -1 : static_cast<int>(it - pattern->letters.begin());
+    };
     if (const QString atMost = object.value(QLatin1String("atMost")).toString(); !atMost.isEmpty()) {
-        const auto index = [&](QChar letter) {
-            const auto it = std::find(pattern->letters.begin(), pattern->letters.end(), letter);
-            return it == pattern->letters.end() ? -1 : static_cast<int>(it - pattern->letters.begin());
-        };
         const int low = atMost.size() == 3 ? index(atMost[0]) : -1;
         const int high = atMost.size() == 3 ? index(atMost[2]) : -1;
         if (low < 0 || high < 0) {
@@ -248,14 +341,44 @@ std::variant<ListedForm, QString> ListedForm::parsePart(const QJsonObject& objec
         }
         form.m_atMost = std::pair { low, high };
     }
+    // "b+c=100": two letters whose numbers add up to a number.
+    if (const QString sum = object.value(QLatin1String("sum")).toString(); !sum.isEmpty()) {
+        const bool shaped = sum.size() > 4 && sum[1] == QLatin1Char('+') && sum[3] == QLatin1Char('=');
+        const int first = shaped ? index(sum[0]) : -1;
+        const int second = shaped ? index(sum[2]) : -1;
+        const auto total = shaped ? ValueSet::parseNumber(QStringView(sum).mid(4), places) : std::nullopt;
+        if (first < 0 || second < 0 || !total) {
+            return problem(text, QStringLiteral("“sum”应写成“b+c=100”"));
+        }
+        form.m_sum = std::pair { first, second };
+        form.m_sumTotal = *total;
+    }
+    form.m_fullPlaces = object.value(QLatin1String("fullPlaces")).toBool(false) && places > 0;
+    form.m_proper = object.value(QLatin1String("proper")).toBool(false);
+    form.m_lowest = object.value(QLatin1String("lowest")).toBool(false);
+    form.m_unlike = object.value(QLatin1String("unlike")).toBool(false);
+    if (const QJsonValue common = object.value(QLatin1String("commonDenominator")); !common.isUndefined()) {
+        if (common.toInt(0) < 2) {
+            return problem(text, QStringLiteral("公分母的上限写得不对"));
+        }
+        form.m_commonDenominator = common.toInt();
+    }
+    if (const QJsonValue range = object.value(QLatin1String("range")); !range.isUndefined()) {
+        form.m_range = EntryForms::parseRange(range.toString());
+        if (!form.m_range) {
+            return problem(text, QStringLiteral("“range”应写成“(0,1]”"));
+        }
+    }
     return form;
 }
 
-bool ListedForm::keeps(const Question& question, const std::vector<std::int64_t>& letters) const
+bool ListedForm::keeps(const Question& question, const Letters& letters) const
 {
-    if (m_atMost
-        && letters[static_cast<std::size_t>(m_atMost->first)]
-            > letters[static_cast<std::size_t>(m_atMost->second)]) {
+    const auto letter = [&](int i) { return letters[static_cast<std::size_t>(i)]; };
+    if (m_atMost && letter(m_atMost->first) > letter(m_atMost->second)) {
+        return false;
+    }
+    if (m_sum && letter(m_sum->first) + letter(m_sum->second) != m_sumTotal) {
         return false;
     }
     if (m_result && !m_result->contains(question.answer)) {
@@ -280,7 +403,80 @@ bool ListedForm::keeps(const Question& question, const std::vector<std::int64_t>
             }
         }
     }
-    return true;
+    if (m_fullPlaces) {
+        bool full = false;
+        for (int i = 0; i < question.terms; ++i) {
+            full = full || question.numbers[static_cast<std::size_t>(i)] % 10 != 0;
+        }
+        if (!full) {
+            return false;
+        }
+    }
+    if (m_proper || m_lowest || m_unlike || m_commonDenominator) {
+        std::int64_t common = 1;
+        std::vector<std::int64_t> seen;
+        for (int i = 0; i < question.terms; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            const std::int64_t n = question.denominators[at];
+            if (n == 1) {
+                continue;
+            }
+            const std::int64_t a = question.numbers[at];
+            if ((m_proper && (a < 1 || a >= n)) || (m_lowest && std::gcd(a, n) != 1)
+                || (m_unlike && std::find(seen.begin(), seen.end(), n) != seen.end())) {
+                return false;
+            }
+            seen.push_back(n);
+            common = std::lcm(common, n);
+        }
+        if (m_commonDenominator && common > *m_commonDenominator) {
+            return false;
+        }
+    }
+    return !m_range || m_range->contains(Questions::answerValue(question));
+}
+
+bool ListedForm::fill(Question& question, const Letters& letters, bool swapped) const
+{
+    question = m_pattern;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (m_slot[i] >= 0) {
+            question.numbers[i] = letters[static_cast<std::size_t>(m_slot[i])];
+        }
+        if (m_denominatorSlot[i] >= 0) {
+            question.denominators[i]
+                = static_cast<std::int32_t>(letters[static_cast<std::size_t>(m_denominatorSlot[i])]);
+        }
+    }
+    if (swapped) {
+        std::swap(question.numbers[0], question.numbers[1]);
+        std::swap(question.denominators[0], question.denominators[1]);
+    }
+    return Questions::complete(question) && keeps(question, letters);
+}
+
+std::optional<Question> ListedForm::build(const Letters& letters, bool swapped) const
+{
+    Question question;
+    if (!fill(question, letters, swapped)) {
+        return std::nullopt;
+    }
+    return question;
+}
+
+std::optional<Question> ListedForm::questionAt(std::int64_t attempt) const
+{
+    const bool swapped = m_eitherOrder && attempt % 2 == 1;
+    std::int64_t combination = m_eitherOrder ? attempt / 2 : attempt;
+    // The last letter changes fastest.
+    Letters letters {};
+    for (std::size_t i = m_letters.size(); i-- > 0;) {
+        const auto& values = m_letters[i].values();
+        const auto size = static_cast<std::int64_t>(values.size());
+        letters[i] = values[static_cast<std::size_t>(combination % size)];
+        combination /= size;
+    }
+    return build(letters, swapped);
 }
 
 std::vector<std::int64_t> ListedForm::keyValues() const
@@ -312,50 +508,59 @@ void ListedForm::appendQuestions(std::vector<Question>& questions, std::optional
 
 void ListedForm::appendPart(std::vector<Question>& questions, std::optional<std::int64_t> keyValue) const
 {
-    const std::size_t count = m_letters.size();
-    // Each letter's numbers; the key letter's only the one asked for.
-    std::vector<std::vector<std::int64_t>> numbers;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (keyValue && static_cast<int>(i) == m_key) {
-            const auto& all = m_letters[i].values();
-            if (std::find(all.begin(), all.end(), *keyValue) == all.end()) {
-                return;
-            }
-            numbers.push_back({ *keyValue });
-        } else {
-            numbers.push_back(m_letters[i].values());
+    forEachQuestion([&](std::int64_t, const Question& question) { questions.push_back(question); }, keyValue);
+}
+
+bool ListedForm::holds(const Question& question, bool swapped) const
+{
+    if (question.terms != m_pattern.terms || question.ops != m_pattern.ops
+        || question.brackets != m_pattern.brackets || question.places != m_pattern.places
+        || question.withRemainder != m_pattern.withRemainder || question.unreduced != m_pattern.unreduced) {
+        return false;
+    }
+    std::array<std::int64_t, 3> numbers = question.numbers;
+    std::array<std::int32_t, 3> denominators = question.denominators;
+    if (swapped) {
+        std::swap(numbers[0], numbers[1]);
+        std::swap(denominators[0], denominators[1]);
+    }
+    // Each letter's number read back from where the pattern writes it.
+    Letters letters {};
+    std::array<bool, kMostLetters> read {};
+    const auto take = [&](int letter, std::int64_t value) {
+        const auto at = static_cast<std::size_t>(letter);
+        if (read[at] && letters[at] != value) {
+            return false;
+        }
+        read[at] = true;
+        letters[at] = value;
+        return m_letters[at].contains(value);
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        const bool number = m_slot[i] >= 0 ? take(m_slot[i], numbers[i]) : numbers[i] == m_pattern.numbers[i];
+        const bool under = m_denominatorSlot[i] >= 0 ? take(m_denominatorSlot[i], denominators[i])
+                                                     : denominators[i] == m_pattern.denominators[i];
+        if (!number || !under) {
+            return false;
         }
     }
-    std::vector<std::size_t> at(count, 0);
-    std::vector<std::int64_t> letters(count, 0);
-    while (true) {
-        Question question = m_pattern;
-        for (std::size_t i = 0; i < count; ++i) {
-            letters[i] = numbers[i][at[i]];
-        }
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (m_slot[i] >= 0) {
-                question.numbers[i] = letters[static_cast<std::size_t>(m_slot[i])];
-            }
-        }
-        if (const auto made = Questions::make(question); made && keeps(*made, letters)) {
-            questions.push_back(*made);
-        }
-        if (m_eitherOrder) {
-            std::swap(question.numbers[0], question.numbers[1]);
-            if (const auto made = Questions::make(question); made && keeps(*made, letters)) {
-                questions.push_back(*made);
-            }
-        }
-        // The next combination of the letters' numbers, the last letter fastest.
-        std::size_t i = count;
-        while (i > 0 && ++at[i - 1] == numbers[i - 1].size()) {
-            at[--i] = 0;
-        }
-        if (i == 0) {
-            return;
-        }
-    }
+    const auto made = build(letters, swapped);
+    return made && *made == question && made->answer == question.answer
+        && made->answerDenominator == question.answerDenominator && made->remainder == question.remainder;
+}
+
+bool ListedForm::containsInWrittenOrder(const Question& question) const
+{
+    return holds(question, false) || std::any_of(m_parts.begin(), m_parts.end(), [&](const ListedForm& part) {
+        return part.containsInWrittenOrder(question);
+    });
+}
+
+bool ListedForm::contains(const Question& question) const
+{
+    return holds(question, false) || (m_eitherOrder && holds(question, true))
+        || std::any_of(
+            m_parts.begin(), m_parts.end(), [&](const ListedForm& part) { return part.contains(question); });
 }
 
 std::variant<EntryForm, QString> EntryForms::parse(const QJsonObject& object)
@@ -369,7 +574,8 @@ std::variant<EntryForm, QString> EntryForms::parse(const QJsonObject& object)
         return EntryForm { std::get<ListedForm>(std::move(listed)) };
     }
     const auto pattern = parsePattern(text, 0);
-    if (!pattern || pattern->letters.size() != static_cast<std::size_t>(pattern->shape.terms)
+    if (!pattern || pattern->hasFractions()
+        || pattern->letters.size() != static_cast<std::size_t>(pattern->shape.terms)
         || pattern->slot != std::array<int, 3> { 0, 1, pattern->shape.terms == 3 ? 2 : -1 }) {
         return problem(text, QStringLiteral("四则混合的题目形式应由不同的字母组成"));
     }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All questions of one or more entries, each once: the listed forms' questions
-// in one sorted list without repeats, then the counted shapes' (a listed
-// question that a counted shape holds counts with the shape), numbered
+// in one sorted list without repeats, then those of the forms of very many
+// tries (kept as the tries that make them), then the counted shapes' (a
+// question that a later part holds counts with that part), numbered
 // 0 … count − 1.
 
 #include "questions/EntryForm.h"
@@ -27,7 +28,15 @@ public:
     int widestText() const;
 
 private:
+    // A form of very many tries: the tries that make its questions, in order.
+    struct TriedForm {
+        const ListedForm* form;
+        std::vector<std::uint32_t> attempts;
+        int widest = 0;
+    };
+
     std::vector<Question> m_listed;
+    std::vector<TriedForm> m_tried;
     std::vector<ShapeSpace> m_shapes;
     std::int64_t m_count = 0;
 };

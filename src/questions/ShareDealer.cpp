@@ -36,14 +36,14 @@ bool Shares::Node::holdsQuestions() const
 
 namespace {
 void shareOut(
-    Shares::Node& node, std::int64_t count, RandomSource& random, std::vector<ShareDealer::Share>& out)
+    const Shares::Node& node, std::int64_t count, RandomSource& random, std::vector<ShareDealer::Share>& out)
 {
     if (node.space) {
-        out.push_back({ std::move(node.space), count });
+        out.push_back({ node.space, count });
         return;
     }
-    std::vector<Shares::Node*> holding;
-    for (Shares::Node& part : node.parts) {
+    std::vector<const Shares::Node*> holding;
+    for (const Shares::Node& part : node.parts) {
         if (part.holdsQuestions()) {
             holding.push_back(&part);
         }
@@ -55,7 +55,7 @@ void shareOut(
 }
 } // namespace
 
-ShareDealer ShareDealer::evenly(Shares::Node tree, std::int64_t wanted, RandomSource& random)
+ShareDealer ShareDealer::evenly(const Shares::Node& tree, std::int64_t wanted, RandomSource& random)
 {
     std::vector<Share> shares;
     if (tree.holdsQuestions()) {

@@ -24,7 +24,7 @@ std::vector<std::int64_t> split(std::int64_t n, std::size_t k, RandomSource& ran
 // The questions to share out: a space, or parts that share out their
 // part of the sheet evenly among themselves.
 struct Node {
-    std::unique_ptr<QuestionSpace> space; // a leaf: the questions of one share
+    std::shared_ptr<const QuestionSpace> space; // a leaf: the questions of one share
     std::vector<Node> parts;
 
     // Whether the node holds a question (an empty one gets no share).
@@ -35,14 +35,15 @@ struct Node {
 class ShareDealer {
 public:
     struct Share {
-        std::unique_ptr<QuestionSpace> space;
+        std::shared_ptr<const QuestionSpace> space;
         std::int64_t count = 0; // how many questions it gives the sheet
     };
 
     // The shares with a count above 0 are dealt.
     explicit ShareDealer(std::vector<Share> shares);
     // The tree's questions shared out evenly at every level over `wanted` questions.
-    static ShareDealer evenly(Shares::Node tree, std::int64_t wanted, RandomSource& random);
+    // The tree's spaces are shared, not copied: one tree serves every pass of a run.
+    static ShareDealer evenly(const Shares::Node& tree, std::int64_t wanted, RandomSource& random);
 
     Question next(RandomSource& random);
     // The share the last question came from (an index into shares()).

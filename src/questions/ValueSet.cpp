@@ -74,10 +74,14 @@ std::optional<ValueSet> ValueSet::parse(const QString& text, int places)
     if (set.m_values.empty() || std::ssize(set.m_values) > kMostValues) {
         return std::nullopt;
     }
+    set.m_unbroken = set.m_values.back() - set.m_values.front() + 1 == std::ssize(set.m_values);
     return set;
 }
 
 bool ValueSet::contains(std::int64_t value) const
 {
+    if (m_unbroken) {
+        return value >= m_values.front() && value <= m_values.back();
+    }
     return std::binary_search(m_values.begin(), m_values.end(), value);
 }

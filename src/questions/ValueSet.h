@@ -22,4 +22,5 @@ public:
 
 private:
     std::vector<std::int64_t> m_values; // ascending, each once
+    bool m_unbroken = false; // every whole number from the first value to the last
 };

@@ -34,7 +34,7 @@ Shares::Node UnitDrill::shareTree(const UnitChoice& choice)
     };
     const auto leaf = [](QuestionSpace space) {
         Shares::Node node;
-        node.space = std::make_unique<QuestionSpace>(std::move(space));
+        node.space = std::make_shared<const QuestionSpace>(std::move(space));
         return node;
     };
     Shares::Node unit;
@@ -52,9 +52,8 @@ Shares::Node UnitDrill::shareTree(const UnitChoice& choice)
             const auto& listed = std::get<ListedForm>(form);
             const std::vector<std::int64_t> keys = listed.keyValues();
             if (keys.empty()) {
-                std::vector<Question> questions;
-                listed.appendQuestions(questions);
-                forms.parts.push_back(leaf(QuestionSpace(std::move(questions))));
+                // A form of very many tries is gone through, not listed.
+                forms.parts.push_back(leaf(QuestionSpace(std::vector<const EntryForm*> { &form })));
                 continue;
             }
             Shares::Node values;
@@ -100,8 +99,14 @@ RowSheet UnitDrill::sheet(const UnitChoice& choice, int widest, int sheetNumber)
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
     RandomSource& random, SheetOutputs& outputs)
 {
-    ShareDealer shares = dealer(choice, layout.questions(), random);
+    return run(choice, shareTree(choice), layout, answers, sheetNumber, random, outputs);
+}
+
+bool UnitDrill::run(const UnitChoice& choice, const Shares::Node& shares, const RowLayout& layout,
+    bool answers, int sheetNumber, RandomSource& random, SheetOutputs& outputs)
+{
+    ShareDealer dealer = ShareDealer::evenly(shares, layout.questions(), random);
     return RowDrill::run(
-        sheet(choice, shares.widestText(), sheetNumber), layout,
-        [&](SheetLine& row) { QuestionText::write(row, shares.next(random), answers); }, outputs);
+        sheet(choice, dealer.widestText(), sheetNumber), layout,
+        [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
 }

@@ -58,6 +58,9 @@ QString title(const UnitChoice& choice);
 // The sheet of that number, drawn from random (the sheet's own source).
 bool run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
     RandomSource& random, SheetOutputs& outputs);
+// The same from the choice's shares, made once for all of a run's passes.
+bool run(const UnitChoice& choice, const Shares::Node& shares, const RowLayout& layout, bool answers,
+    int sheetNumber, RandomSource& random, SheetOutputs& outputs);
 } // namespace UnitDrill
 
 class UnitWindow;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/units/UnitWindow.h"
 
+#include <memory>
+
 #include "common/MessageBox.h"
 #include "common/SettingText.h"
 #include "forms/UnitForm.h"
@@ -156,14 +158,17 @@ std::optional<RowWindow::PreparedSheet> UnitWindow::prepareSheet(
     }
     // Past the unit's entries stands 本单元综合.
     const UnitChoice choice { *edition(), *book(), *chosenUnit, itemAt(chosenUnit->entries, entryIndex) };
-    if (UnitDrill::space(choice).count() == 0) {
+    // The entry's questions in their shares, made once for the check and
+    // every pass (an entry may have over a million).
+    auto shares = std::make_shared<const Shares::Node>(UnitDrill::shareTree(choice));
+    if (!shares->holdsQuestions()) {
         MessageBox::show(this, kEmptyEntryMessage);
         return std::nullopt;
     }
     // Each pass draws the numbered sheet afresh from its own source.
     return PreparedSheet { UnitDrill::fileName(choice, sheetNumber()),
-        [choice, layout, number = sheetNumber()](SheetOutputs& outputs, const DrillPass& pass) {
+        [choice, shares, layout, number = sheetNumber()](SheetOutputs& outputs, const DrillPass& pass) {
             RandomSource random = RandomSource::forSheet(static_cast<std::uint32_t>(number));
-            return UnitDrill::run(choice, layout, pass.answers, number, random, outputs);
+            return UnitDrill::run(choice, *shares, layout, pass.answers, number, random, outputs);
         } };
 }
