@@ -36,9 +36,9 @@ QString UnitDrill::title(const UnitChoice& choice)
     return choice.entry->name == choice.unit.name ? unit : unit + QLatin1Char(' ') + choice.entry->name;
 }
 
-RowSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber)
+CellSheet UnitDrill::sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber)
 {
-    return { fileName(choice, sheetNumber), title(choice), space.widestText() + kCellGap };
+    return { fileName(choice, sheetNumber), title(choice), sheetNumber, space.widestText() };
 }
 
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
@@ -46,7 +46,7 @@ bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answ
 {
     const QuestionSpace questions = space(choice);
     Dealer dealer(questions, layout.questions());
-    return RowDrill::run(
+    return RowDrill::runCells(
         sheet(choice, questions, sheetNumber), layout,
         [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
 }

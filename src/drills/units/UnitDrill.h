@@ -2,8 +2,9 @@
 #pragma once
 // The sheet of one textbook entry (or of a whole unit, 本单元综合): its
 // questions dealt like a shuffled deck in reading order over the whole run,
-// in cells as wide as the entry's longest question with its answer, under a
-// title and file name that name the edition, book, unit and entry.
+// each in a cell of its own with room for the entry's longest question with
+// its answer, under a title and file name that name the edition, book, unit
+// and entry.
 
 #include "drills/rows/RowDrill.h"
 #include "drills/units/UnitCatalogue.h"
@@ -30,8 +31,6 @@ struct UnitChoice {
 
 namespace UnitDrill {
 inline constexpr RowLayoutLimits kLayoutLimits { 10, 50, 40 };
-// Between the longest question and the next cell.
-inline constexpr int kCellGap = 3;
 
 // Whether the unit offers 本单元综合 after its entries.
 inline bool offersWholeUnit(const Unit& unit)
@@ -40,7 +39,7 @@ inline bool offersWholeUnit(const Unit& unit)
 }
 
 QuestionSpace space(const UnitChoice& choice);
-RowSheet sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber);
+CellSheet sheet(const UnitChoice& choice, const QuestionSpace& space, int sheetNumber);
 // "人教版一年级上册第五单元9加几-4711.xls" for sheet 4711.
 QString fileName(const UnitChoice& choice, int sheetNumber);
 QString title(const UnitChoice& choice);
