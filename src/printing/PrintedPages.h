@@ -15,6 +15,11 @@
 class PrintedPage : public QList<QString> {
 public:
     using QList<QString>::QList;
+    // A page of these lines.
+    PrintedPage(const QList<QString>& lines)
+        : QList<QString>(lines)
+    {
+    }
 
     // The rows of question cells; empty on a page of lines.
     QList<QStringList> rows;
