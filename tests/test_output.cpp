@@ -10,8 +10,10 @@
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
 #include "output/SheetOutputs.h"
+#include "printing/FontCheck.h"
 #include "printing/PagePainter.h"
 #include "printing/PrintTarget.h"
+#include "printing/SheetGlyphs.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,6 +97,10 @@ private slots:
     void sidewaysPageTurnsItsPrintableArea();
     void printedPdfReadsAlikeInTwoReaders_data();
     void printedPdfReadsAlikeInTwoReaders();
+    void cellPageStaysInItsArea_data();
+    void cellPageStaysInItsArea();
+    void fontCheckReadsCells_data();
+    void fontCheckReadsCells();
 };
 
 void TestOutput::wholeNumbers_data()
@@ -608,6 +614,120 @@ void TestOutput::printedPdfReadsAlikeInTwoReaders()
         QVERIFY2(difference * 4 < ink,
             qPrintable(QStringLiteral("page %1: %2 of %3").arg(page).arg(difference).arg(ink)));
     }
+}
+
+namespace {
+// A page of cells under a title of that many characters and the 班级 line,
+// each cell a question as wide as its room.
+PrintedPage cellPage(int perRow, int rows, int cellWidth, int titleLength)
+{
+    PrintedPage page { QString(titleLength, QChar(u'数')), FrameLines::classLine(4711),
+        FrameLines::pageFooter(1) };
+    page.headLines = 2;
+    page.cellWidth = cellWidth;
+    for (int r = 0; r < rows; ++r) {
+        QStringList row;
+        for (int q = 0; q < perRow; ++q) {
+            row << QString(cellWidth - 1, QLatin1Char('8')) + QLatin1Char('=');
+        }
+        page.rows << row;
+    }
+    return page;
+}
+} // namespace
+
+void TestOutput::cellPageStaysInItsArea_data()
+{
+    QTest::addColumn<QPageLayout>("paper");
+    QTest::addColumn<int>("perRow");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cellWidth");
+    QTest::addColumn<int>("titleLength");
+    QTest::addColumn<bool>("sideways");
+    QTest::addColumn<bool>("smallPrint"); // below the legible size, so the run warns
+    const QPageLayout a4 = PrintTarget::a4();
+    const QPageLayout b5(
+        QPageSize(QPageSize::B5), QPageLayout::Portrait, QMarginsF(10, 20, 30, 40), QPageLayout::Point);
+    QTest::newRow("4 × 25 short questions") << a4 << 4 << 25 << 5 << 10 << false << false;
+    QTest::newRow("10 × 50 short questions") << a4 << 10 << 50 << 5 << 10 << false << false;
+    QTest::newRow("10 × 4 wide questions") << a4 << 10 << 4 << 17 << 10 << true << false;
+    QTest::newRow("10 × 50 wide questions") << a4 << 10 << 50 << 17 << 10 << true << true;
+    QTest::newRow("one question, long title") << a4 << 1 << 1 << 5 << 60 << false << false;
+    QTest::newRow("B5 with unprintable edges") << b5 << 4 << 25 << 15 << 10 << false << false;
+}
+
+// Whatever the paper and the number of cells: the questions in the largest
+// size of the two orientations, at most 22 pt; every line, cell and rule
+// inside the printable area; the head above the questions and the footer
+// below them; rows with room to write and columns that never touch; and
+// the size the page reports is its questions'.
+void TestOutput::cellPageStaysInItsArea()
+{
+    QFETCH(QPageLayout, paper);
+    QFETCH(int, perRow);
+    QFETCH(int, rows);
+    QFETCH(int, cellWidth);
+    QFETCH(int, titleLength);
+    QFETCH(bool, sideways);
+    QFETCH(bool, smallPrint);
+    const PrintedPage page = cellPage(perRow, rows, cellWidth, titleLength);
+    const PageFit fit = PagePainter::fit(page, paper);
+    const CellPlaces& places = fit.cells;
+    QCOMPARE(fit.orientation == QPageLayout::Landscape, sideways);
+    const QSizeF area = PagePainter::turned(paper, fit.orientation).paintRect(QPageLayout::Point).size();
+    const QSizeF other = PagePainter::turned(paper, sideways ? QPageLayout::Portrait : QPageLayout::Landscape)
+                             .paintRect(QPageLayout::Point)
+                             .size();
+    QVERIFY(PagePainter::placeCells(page, other).points <= fit.points);
+    QVERIFY(fit.points > 0 && fit.points <= PagePainter::kLargestCellPoints);
+    QCOMPARE(places.points, fit.points);
+    QCOMPARE(fit.points < PagePainter::kLegiblePoints, smallPrint);
+    QCOMPARE(PagePainter::smallestPoints({ page }, paper), fit.points);
+
+    constexpr double kSlack = 1e-6;
+    SheetGlyphs& glyphs = SheetGlyphs::shared();
+    const auto perPoint = [&](double measured) { return measured / SheetGlyphs::kMeasuredPoints; };
+    QCOMPARE(places.lines.size(), page.size());
+    for (qsizetype i = 0; i < page.size(); ++i) {
+        const CellPlaces::Line& line = places.lines[i];
+        const double top = line.baseline - perPoint(glyphs.ascent()) * line.points;
+        const double bottom = top + perPoint(glyphs.lineSpacing()) * line.points;
+        QVERIFY2(line.x >= -kSlack
+                && line.x + perPoint(glyphs.width(page[i])) * line.points <= area.width() + kSlack,
+            qPrintable(page[i]));
+        QVERIFY(top >= -kSlack && bottom <= area.height() + kSlack);
+        QVERIFY(i < page.headLines ? bottom <= places.headRule : top >= places.footRule);
+    }
+    QVERIFY(places.headRule <= places.block.top() && places.block.bottom() <= places.footRule);
+    QVERIFY(QRectF(QPointF(), area).adjusted(-kSlack, -kSlack, kSlack, kSlack).contains(places.block));
+    QVERIFY(places.rowPitch >= PagePainter::kLeastRowPitch * fit.points - kSlack);
+    const double room = places.block.width() - (perRow - 1) * places.columnPitch;
+    QVERIFY(perPoint(glyphs.width(page.rows[0][0])) * fit.points <= room + kSlack);
+    if (perRow > 1) {
+        QVERIFY(places.columnPitch >= room + PagePainter::kLeastColumnGap * fit.points - kSlack);
+    }
+}
+
+void TestOutput::fontCheckReadsCells_data()
+{
+    QTest::addColumn<PrintedPages>("pages");
+    QTest::addColumn<bool>("drawn");
+    // U+0378, a code point that no character has, so no font draws it.
+    const QString undrawable(QChar(0x0378));
+    PrintedPage page = cellPage(4, 2, 5, 10);
+    QTest::newRow("Chinese head, questions in cells") << PrintedPages { page } << true;
+    page.rows[1][3] += undrawable;
+    QTest::newRow("a cell no font draws") << PrintedPages { cellPage(4, 2, 5, 10), page } << false;
+    QTest::newRow("a line no font draws")
+        << PrintedPages { { QStringLiteral("1+1=") + undrawable } } << false;
+}
+
+// A character in a question cell counts as much as one in a line.
+void TestOutput::fontCheckReadsCells()
+{
+    QFETCH(PrintedPages, pages);
+    QFETCH(bool, drawn);
+    QCOMPARE(FontCheck::drawsAll(pages), drawn);
 }
 
 QTEST_MAIN(TestOutput)

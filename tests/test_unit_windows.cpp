@@ -43,16 +43,6 @@ QStringList items(DrillSession& session, const char* list)
     }
     return texts;
 }
-
-// The question cells of a sheet's lines after its title and school line.
-QList<QStringList> cells(const QStringList& lines)
-{
-    QList<QStringList> rows;
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        rows << lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    }
-    return rows;
-}
 } // namespace
 
 class TestUnitWindows : public QObject {
@@ -71,7 +61,7 @@ private slots:
     void keyboardGoesInReadingOrder();
     void sheetNamesItsUnitAndPairsItsAnswers_data();
     void sheetNamesItsUnitAndPairsItsAnswers();
-    void mixedSheetHasItsNameAndAlignedAnswers();
+    void mixedSheetHasItsNameAndAnswers();
     void everyStartGivesNewSheets_data() { numberedDrills(); }
     void everyStartGivesNewSheets();
     void theNumberFixesTheSheet_data();
@@ -282,30 +272,25 @@ void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers()
     const QString answerName = QString(fileName).replace(QStringLiteral(".xls"), QStringLiteral("答案.xls"));
     QCOMPARE(
         QDir(session.dir.path()).entryList(QDir::Files, QDir::Name), (QStringList { fileName, answerName }));
-    const QStringList questions = sheetValues(session.dir.filePath(fileName));
-    const QStringList answers = sheetValues(session.dir.filePath(answerName));
-    QCOMPARE(questions.first(), title);
-    QCOMPARE(answers.first(), title + QStringLiteral("答案"));
-    QCOMPARE(questions.size(), qsizetype { 2 + 100 });
-    QCOMPARE(answers.size(), questions.size());
-    const QList<QStringList> asked = cells(questions);
-    const QList<QStringList> answered = cells(answers);
-    const qsizetype width = (answers[2].size() - 4) / 10;
-    for (qsizetype r = 0; r < asked.size(); ++r) {
+    const QList<QStringList> asked = sheetCells(session.dir.filePath(fileName));
+    const QList<QStringList> answered = sheetCells(session.dir.filePath(answerName));
+    QCOMPARE(asked.value(0), QStringList { title });
+    QCOMPARE(answered.value(0), QStringList { title + QStringLiteral("答案") });
+    QCOMPARE(asked.size(), qsizetype { 2 + 100 });
+    QCOMPARE(answered.size(), asked.size());
+    for (qsizetype r = 2; r < asked.size(); ++r) {
         QCOMPARE(asked[r].size(), qsizetype { 10 });
         QCOMPARE(answered[r].size(), qsizetype { 10 });
-        // Line for line the same questions; every cell of the same width, so the columns align.
-        QCOMPARE(answers[r + 2].size(), 4 + 10 * width);
-        QCOMPARE(questions[r + 2].size(), answers[r + 2].size());
+        // Cell for cell the same questions, the answer sheet's with their answers.
         for (qsizetype c = 0; c < 10; ++c) {
-            QVERIFY2(answered[r][c].startsWith(asked[r][c]) && asked[r][c].endsWith(QLatin1Char('=')),
+            QVERIFY2(answered[r][c].startsWith(asked[r][c]) && asked[r][c].endsWith(QLatin1Char('='))
+                    && answered[r][c].size() > asked[r][c].size(),
                 qPrintable(answered[r][c]));
-            QCOMPARE(answers[r + 2].indexOf(answered[r][c], 4 + c * width), 4 + c * width);
         }
     }
 }
 
-void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
+void TestUnitWindows::mixedSheetHasItsNameAndAnswers()
 {
     DrillSession session;
     session.build(MixedDrillDefinition {});
@@ -314,12 +299,13 @@ void TestUnitWindows::mixedSheetHasItsNameAndAlignedAnswers()
     session.generate();
     QCOMPARE(session.messages.messages, QStringList());
     QCOMPARE(QDir(session.dir.path()).entryList(QDir::Files), QStringList { "四则混合速算-4711.xls" });
-    const QStringList lines = sheetValues(session.dir.filePath(QStringLiteral("四则混合速算-4711.xls")));
-    QCOMPARE(lines.first(), QStringLiteral("小学四则混合速算试题"));
+    const QList<QStringList> lines
+        = sheetCells(session.dir.filePath(QStringLiteral("四则混合速算-4711.xls")));
+    QCOMPARE(lines.value(0), QStringList { QStringLiteral("小学四则混合速算试题") });
     QCOMPARE(lines.size(), qsizetype { 2 + 25 });
     // (a±b)×÷c or a×÷(b±c) …: one pair of brackets in every question, each with its answer.
     const QRegularExpression question(QStringLiteral(R"(^[0-9(]+[-+×÷][0-9()]+[-+×÷][0-9()]+=[0-9]+$)"));
-    for (const QStringList& row : cells(lines)) {
+    for (const QStringList& row : lines.mid(2)) {
         QCOMPARE(row.size(), qsizetype { 4 });
         for (const QString& cell : row) {
             QVERIFY2(question.match(cell).hasMatch() && cell.count(QLatin1Char('(')) == 1, qPrintable(cell));

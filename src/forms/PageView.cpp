@@ -19,10 +19,9 @@ public:
         : QWidget(parent)
         , m_lines(lines)
         , m_zoom(zoom)
+        , m_fit(PagePainter::fit(lines, paper))
     {
-        const PageFit fit = PagePainter::fit(lines, paper);
-        m_points = fit.points;
-        m_paper = PagePainter::turned(paper, fit.orientation);
+        m_paper = PagePainter::turned(paper, m_fit.orientation);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -40,14 +39,14 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(m_zoom, m_zoom);
         painter.translate(m_paper.paintRect(QPageLayout::Point).topLeft());
-        PagePainter::paintPage(painter, m_lines, m_points);
+        PagePainter::paintPage(painter, m_lines, m_fit);
     }
 
 private:
     const PrintedPage& m_lines;
     const double& m_zoom;
     QPageLayout m_paper;
-    double m_points = PagePainter::kLargestPoints;
+    PageFit m_fit;
 };
 } // namespace
 

@@ -33,6 +33,14 @@ QString FrameLines::printerTitleLine(const QString& sheetTitle)
     return QLatin1Char('*') + sheetTitle + QLatin1Char('*');
 }
 
+QString FrameLines::classLine(int sheetNumber)
+{
+    // Room to write in: eight underscores after each field.
+    const QString blank(8, QLatin1Char('_'));
+    return QStringLiteral("班级") + blank + QStringLiteral(" 姓名") + blank + QStringLiteral(" 用时") + blank
+        + QStringLiteral(" 得分") + blank + QStringLiteral(" 编号 ") + QString::number(sheetNumber);
+}
+
 QString FrameLines::pageFooter(int pageNumber)
 {
     return QStringLiteral("MirevaV2.0 小学数学速算自动出题系统    第") + QString::number(pageNumber)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines that every drill puts around its questions: the school line of
-// the file and of the paper, the title in stars, and the page footer.
+// the file and of the paper, the title in stars, and the page footer; and the
+// line that numbered sheets of questions in cells have under their title.
 
 #include <QString>
 
@@ -11,6 +12,9 @@ QString fileSchoolLine();
 // The same with 19 spaces after "学校：".
 QString printerSchoolLine();
 QString printerTitleLine(const QString& sheetTitle);
+// The line under the title of a numbered sheet, on paper and in the file:
+// "班级________ 姓名________ 用时________ 得分________ 编号 4711" for sheet 4711.
+QString classLine(int sheetNumber);
 // A drill's sheet file and title from the drill's name, e.g. "中段3位乘1位":
 // "中段3位乘1位速算.xls" and "小学中段3位乘1位速算试题".
 QString sheetFileName(const QString& stem);

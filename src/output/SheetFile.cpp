@@ -35,6 +35,19 @@ void SheetFile::writeLine(const QString& text)
     m_pending.append("\"\r\n", 3);
 }
 
+void SheetFile::writeCells(const QStringList& cells)
+{
+    if (cells.isEmpty()) {
+        writeEmptyLine();
+        return;
+    }
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        m_pending.append(i == 0 ? "\"" : "\"\t\"");
+        append(GbkEncoder::instance().encode(cells[i]));
+    }
+    m_pending.append("\"\r\n", 3);
+}
+
 void SheetFile::writeEmptyLine()
 {
     append(QByteArray("\r\n", 2));

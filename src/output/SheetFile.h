@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet file: GBK text in the sheet folder, one quoted value per
-// line, CR LF endings, empty lines bare. It is written through a temporary
+// line, or on a line of question cells one quoted value per cell with a tab
+// between them, so a spreadsheet puts each question in a cell of its own;
+// CR LF endings, empty lines bare. It is written through a temporary
 // file that replaces the earlier sheet only when every byte was written and
 // the replacement itself succeeded, so a failed run never leaves a
 // half-written sheet or spoils the previous one.
@@ -11,6 +13,7 @@
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
+#include <QStringList>
 
 class SheetFile {
 public:
@@ -18,6 +21,8 @@ public:
     bool create(const QString& folder, const QString& fileName);
     void writeLine(const QString& text);
     void writeLine(const SheetLine& line) { writeLine(line.text()); }
+    // One line of cells: each quoted, a tab between them.
+    void writeCells(const QStringList& cells);
     void writeEmptyLine();
     // Writes out what is still buffered and checks that all of it reached
     // the file; false (and the temporary file dropped) when it did not.

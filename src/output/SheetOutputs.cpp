@@ -104,6 +104,11 @@ QString SheetOutputs::title(const QString& title) const
 
 void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle)
 {
+    beginFile(fileName, sheetTitle, FrameLines::fileSchoolLine());
+}
+
+void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle, const QString& underTitle)
+{
     if (!m_choice.file || m_failed) {
         return;
     }
@@ -113,7 +118,7 @@ void SheetOutputs::beginFile(const QString& fileName, const QString& sheetTitle)
         return;
     }
     m_file->writeLine(title(sheetTitle));
-    m_file->writeLine(FrameLines::fileSchoolLine());
+    m_file->writeLine(underTitle);
 }
 
 void SheetOutputs::beginPage(const QString& sheetTitle, const QString& ruleLine, const QString& afterStars)
@@ -134,6 +139,36 @@ void SheetOutputs::endPage(const QString& ruleLine, int pageNumber)
     printLine(ruleLine);
     printLine(FrameLines::pageFooter(pageNumber));
     m_printer->endPage();
+}
+
+void SheetOutputs::beginCellPage(const QString& sheetTitle, const QString& underTitle, int cellWidth)
+{
+    if (!m_printer) {
+        return;
+    }
+    printLine(title(sheetTitle));
+    printLine(underTitle);
+    m_printer->beginCells(cellWidth);
+}
+
+void SheetOutputs::endCellPage(int pageNumber)
+{
+    if (!m_printer) {
+        return;
+    }
+    printLine(FrameLines::pageFooter(pageNumber));
+    m_printer->endPage();
+}
+
+void SheetOutputs::cells(const QStringList& row)
+{
+    if (m_file) {
+        m_file->writeCells(row);
+        checkFile();
+    }
+    if (m_printer) {
+        m_printer->printCells(row);
+    }
 }
 
 void SheetOutputs::line(const QString& text)

@@ -52,11 +52,21 @@ public:
 
     // Creates the sheet file and writes its title and school lines.
     void beginFile(const QString& fileName, const QString& title);
+    // Creates the sheet file and writes its title and the line under it.
+    void beginFile(const QString& fileName, const QString& title, const QString& underTitle);
     // Puts the title in stars (and what follows them), the school line and
     // the rule line on a new page.
     void beginPage(const QString& title, const QString& ruleLine, const QString& afterStars = QString());
     // Puts the rule line and the footer on the page and ends it.
     void endPage(const QString& ruleLine, int pageNumber);
+    // Starts a page of question cells: the title as it is and the line under
+    // it; rows of cells, each with room for cellWidth characters, follow.
+    void beginCellPage(const QString& title, const QString& underTitle, int cellWidth);
+    // Puts the footer on a page of cells and ends it.
+    void endCellPage(int pageNumber);
+    // A row of question cells for both outputs: in the file a cell each, on
+    // paper on the page's grid.
+    void cells(const QStringList& row);
 
     // A question line for both outputs: the file first, then the paper.
     void line(const QString& text);

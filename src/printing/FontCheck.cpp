@@ -44,16 +44,24 @@ bool FontCheck::drawsAll(const PrintedPages& pages)
     const auto seen = std::make_unique<std::bitset<0x10000>>();
     QString lacking;
     SheetGlyphs& glyphs = SheetGlyphs::shared();
+    const auto look = [&](const QString& text) {
+        for (const QChar c : text) {
+            if (seen->test(c.unicode())) {
+                continue;
+            }
+            seen->set(c.unicode());
+            if (!c.isSpace() && !c.isSurrogate() && glyphs.glyph(c).index == 0) {
+                lacking += c;
+            }
+        }
+    };
     for (const PrintedPage& page : pages) {
         for (const QString& line : page) {
-            for (const QChar c : line) {
-                if (seen->test(c.unicode())) {
-                    continue;
-                }
-                seen->set(c.unicode());
-                if (!c.isSpace() && !c.isSurrogate() && glyphs.glyph(c).index == 0) {
-                    lacking += c;
-                }
+            look(line);
+        }
+        for (const QStringList& row : page.rows) {
+            for (const QString& cell : row) {
+                look(cell);
             }
         }
     }

@@ -9,10 +9,14 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <algorithm>
+#include <limits>
 
 namespace {
 constexpr double kSmallestPoints = 1.0;
+// The thickness of the rules on a page of cells, in points.
+constexpr double kRuleWidth = 0.5;
 
 double fittingPoints(const PrintedPage& lines, const QRectF& area)
 {
@@ -38,9 +42,9 @@ QRectF paintArea(const QPageLayout& layout, QPageLayout::Orientation orientation
     return PagePainter::turned(layout, orientation).paintRect(QPageLayout::Point);
 }
 
-// Draws one line at the baseline, in points at the given size. Spaces are
-// only gaps: the glyph run holds the other characters at their places.
-void drawLine(QPainter& painter, const QString& line, double baseline, double points)
+// Draws one line from x at the baseline, in points at the given size. Spaces
+// are only gaps: the glyph run holds the other characters at their places.
+void drawLine(QPainter& painter, const QString& line, double x0, double baseline, double points)
 {
     SheetGlyphs& g = SheetGlyphs::shared();
     const double factor = points / SheetGlyphs::kMeasuredPoints;
@@ -57,7 +61,7 @@ void drawLine(QPainter& painter, const QString& line, double baseline, double po
                 QFont font = Fonts::sheetMono(PagePainter::kLargestPoints);
                 font.setPointSizeF(points * 72.0 / painter.device()->logicalDpiY());
                 painter.setFont(font);
-                painter.drawText(QPointF(0, baseline), line);
+                painter.drawText(QPointF(x0, baseline), line);
                 return;
             }
             indexes.append(glyph.index);
@@ -74,10 +78,136 @@ void drawLine(QPainter& painter, const QString& line, double baseline, double po
     run.setRawFont(font);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(0, baseline), run);
+    painter.drawGlyphRun(QPointF(x0, baseline), run);
 }
 
+// A page of cells: its measures at 1 pt, from which the parts are set at any size.
+struct CellMeasures {
+    QList<double> lineWidths; // each line's
+    double cellWidth = 0; // the room of a cell
+    qsizetype columns = 0;
+    qsizetype rows = 0;
+    qsizetype headLines = 0;
+    double lineSpacing = 0;
+    double ascent = 0;
+};
+
+CellMeasures measure(const PrintedPage& page)
+{
+    SheetGlyphs& g = SheetGlyphs::shared();
+    const double perPoint = 1.0 / SheetGlyphs::kMeasuredPoints;
+    CellMeasures m;
+    for (const QString& line : page) {
+        m.lineWidths.append(g.width(line) * perPoint);
+    }
+    m.cellWidth = g.width(QString(page.cellWidth, QLatin1Char('0'))) * perPoint;
+    for (const QStringList& row : page.rows) {
+        m.columns = std::max(m.columns, row.size());
+        for (const QString& cell : row) {
+            m.cellWidth = std::max(m.cellWidth, g.width(cell) * perPoint);
+        }
+    }
+    m.rows = page.rows.size();
+    m.headLines = std::clamp<qsizetype>(page.headLines, 0, page.size());
+    m.lineSpacing = g.lineSpacing() * perPoint;
+    m.ascent = g.ascent() * perPoint;
+    return m;
+}
+
+// The size of a head or footer line: at most the given one, and no wider than the area.
+double lineSize(double width, double largest, double areaWidth)
+{
+    return width > 0 ? std::min(largest, areaWidth / width * 0.999) : largest;
+}
+
+// The gap between the head or the footer and the questions' block.
+double ruleGap(double points)
+{
+    return 0.5 * points;
+}
+
+// The height a head or footer line takes at the given size: the font's line
+// spacing and a little air below, so the title does not touch the line under it.
+double lineHeight(const CellMeasures& m, double size)
+{
+    return (m.lineSpacing + 0.3) * size;
+}
+
+// The height of the lines from first to last, and of the gap beside the block.
+double linesHeight(
+    const CellMeasures& m, qsizetype first, qsizetype last, double points, double largest, double areaWidth)
+{
+    double height = 0;
+    for (qsizetype i = first; i < last; ++i) {
+        height += lineHeight(m, lineSize(m.lineWidths[i], largest, areaWidth));
+    }
+    return height + ruleGap(points);
+}
+
+// Whether the questions fit at that size, with the head and footer set for it.
+bool cellsFit(const CellMeasures& m, const QSizeF& area, double points)
+{
+    const auto columns = static_cast<double>(m.columns);
+    if (columns * m.cellWidth * points + (columns - 1) * PagePainter::kLeastColumnGap * points
+        > area.width()) {
+        return false;
+    }
+    const double head = linesHeight(m, 0, m.headLines, points, points, area.width());
+    const double foot = linesHeight(m, m.headLines, m.lineWidths.size(), points,
+        std::min(points, PagePainter::kFooterPoints), area.width());
+    const double pitch = std::max(PagePainter::kLeastRowPitch, m.lineSpacing) * points;
+    return static_cast<double>(m.rows) * pitch <= area.height() - head - foot;
+}
 } // namespace
+
+CellPlaces PagePainter::placeCells(const PrintedPage& page, const QSizeF& area)
+{
+    const CellMeasures m = measure(page);
+    // The largest size that fits, found by halving the range it lies in.
+    double low = 0;
+    double high = kLargestCellPoints;
+    if (cellsFit(m, area, high)) {
+        low = high;
+    }
+    for (int step = 0; step < 40 && high - low > 0.001; ++step) {
+        const double middle = (low + high) / 2;
+        (cellsFit(m, area, middle) ? low : high) = middle;
+    }
+    CellPlaces places;
+    places.points = low;
+    double y = 0;
+    for (qsizetype i = 0; i < m.headLines; ++i) {
+        const double size = lineSize(m.lineWidths[i], low, area.width());
+        // The title is centred, the lines under it start at the left.
+        const double x = i == 0 ? (area.width() - m.lineWidths[i] * size) / 2 : 0;
+        places.lines.append({ x, y + m.ascent * size, size });
+        y += lineHeight(m, size);
+    }
+    places.headRule = y + ruleGap(low) / 2;
+    const double top = y + ruleGap(low);
+    double footTop = area.height();
+    for (qsizetype i = m.headLines; i < m.lineWidths.size(); ++i) {
+        footTop -= lineHeight(m, lineSize(m.lineWidths[i], std::min(low, kFooterPoints), area.width()));
+    }
+    y = footTop;
+    for (qsizetype i = m.headLines; i < m.lineWidths.size(); ++i) {
+        const double size = lineSize(m.lineWidths[i], std::min(low, kFooterPoints), area.width());
+        places.lines.append({ 0, y + m.ascent * size, size });
+        y += lineHeight(m, size);
+    }
+    const double room = footTop - ruleGap(low) - top;
+    const double cellWidth = m.cellWidth * low;
+    places.rowPitch = m.rows > 0 ? std::min(room / static_cast<double>(m.rows), kMostRowPitch * low) : 0;
+    places.columnPitch = m.columns > 1 ? (area.width() - cellWidth) / static_cast<double>(m.columns - 1) : 0;
+    places.block = QRectF(0, top,
+        static_cast<double>(std::max<qsizetype>(m.columns - 1, 0)) * places.columnPitch + cellWidth,
+        static_cast<double>(m.rows) * places.rowPitch);
+    // Each row's line in the middle of its pitch.
+    places.firstBaseline = top + (places.rowPitch - m.lineSpacing * low) / 2 + m.ascent * low;
+    places.footRule = places.block.bottom() + ruleGap(low) / 2;
+    places.ruleLength = area.width();
+    return places;
+}
 
 QPageLayout PagePainter::keptFromEdges(const QPageLayout& layout)
 {
@@ -107,7 +237,30 @@ QPageLayout PagePainter::turned(const QPageLayout& layout, QPageLayout::Orientat
     return result;
 }
 
-void PagePainter::paintPage(QPainter& painter, const PrintedPage& lines, double points)
+PageFit PagePainter::fit(const PrintedPage& page, const QPageLayout& layout)
+{
+    if (page.hasCells()) {
+        // Whichever way gives the questions the larger size, upright when both do alike.
+        PageFit upright { 0, QPageLayout::Portrait,
+            placeCells(page, paintArea(layout, QPageLayout::Portrait).size()) };
+        upright.points = upright.cells.points;
+        PageFit sideways { 0, QPageLayout::Landscape,
+            placeCells(page, paintArea(layout, QPageLayout::Landscape).size()) };
+        sideways.points = sideways.cells.points;
+        return sideways.points > upright.points ? sideways : upright;
+    }
+    PageFit upright { fittingPoints(page, paintArea(layout, QPageLayout::Portrait)), QPageLayout::Portrait,
+        {} };
+    if (upright.points >= kTurnBelowPoints) {
+        return upright;
+    }
+    const PageFit sideways { fittingPoints(page, paintArea(layout, QPageLayout::Landscape)),
+        QPageLayout::Landscape, {} };
+    return sideways.points > upright.points ? sideways : upright;
+}
+
+namespace {
+void paintLines(QPainter& painter, const PrintedPage& lines, double points)
 {
     SheetGlyphs& g = SheetGlyphs::shared();
     // Below the smallest size the lines keep 1 pt glyphs and the page is scaled down.
@@ -119,36 +272,59 @@ void PagePainter::paintPage(QPainter& painter, const PrintedPage& lines, double 
     double baseline = g.ascent() * factor;
     for (const QString& line : lines) {
         if (!line.isEmpty()) {
-            drawLine(painter, line, baseline, drawn);
+            drawLine(painter, line, 0, baseline, drawn);
         }
         baseline += g.lineSpacing() * factor;
     }
     painter.restore();
 }
 
-PageFit PagePainter::fit(const PrintedPage& lines, const QPageLayout& layout)
+void paintCells(QPainter& painter, const PrintedPage& page, const CellPlaces& places)
 {
-    PageFit upright { fittingPoints(lines, paintArea(layout, QPageLayout::Portrait)), QPageLayout::Portrait };
-    if (upright.points >= kTurnBelowPoints) {
-        return upright;
+    for (qsizetype i = 0; i < page.size() && i < places.lines.size(); ++i) {
+        const CellPlaces::Line& line = places.lines[i];
+        if (!page[i].isEmpty()) {
+            drawLine(painter, page[i], line.x, line.baseline, line.points);
+        }
     }
-    const PageFit sideways { fittingPoints(lines, paintArea(layout, QPageLayout::Landscape)),
-        QPageLayout::Landscape };
-    return sideways.points > upright.points ? sideways : upright;
+    for (qsizetype r = 0; r < page.rows.size(); ++r) {
+        const double baseline = places.firstBaseline + static_cast<double>(r) * places.rowPitch;
+        const QStringList& row = page.rows[r];
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            drawLine(painter, row[c], places.block.left() + static_cast<double>(c) * places.columnPitch,
+                baseline, places.points);
+        }
+    }
+    painter.save();
+    painter.setPen(QPen(Qt::black, kRuleWidth));
+    for (const double y : { places.headRule, places.footRule }) {
+        painter.drawLine(QLineF(0, y, places.ruleLength, y));
+    }
+    painter.restore();
+}
+} // namespace
+
+void PagePainter::paintPage(QPainter& painter, const PrintedPage& page, const PageFit& fitted)
+{
+    if (page.hasCells()) {
+        paintCells(painter, page, fitted.cells);
+    } else {
+        paintLines(painter, page, fitted.points);
+    }
 }
 
 double PagePainter::smallestPoints(const PrintedPages& pages, const QPageLayout& layout)
 {
-    double smallest = kLargestPoints;
+    double smallest = std::numeric_limits<double>::infinity();
     for (const PrintedPage& page : pages) {
         smallest = std::min(smallest, fit(page, layout).points);
     }
-    return smallest;
+    return pages.isEmpty() ? kLargestPoints : smallest;
 }
 
 double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
 {
-    double smallest = kLargestPoints;
+    double smallest = std::numeric_limits<double>::infinity();
     const QPageLayout paper = turned(device.pageLayout(), QPageLayout::Portrait);
     QPainter painter;
     for (qsizetype i = 0; i < pages.size(); ++i) {
@@ -167,19 +343,27 @@ double PagePainter::paint(QPagedPaintDevice& device, const PrintedPages& pages)
         // to the area the page really got, still kept from the paper's edges.
         const QPageLayout got = device.pageLayout();
         const QRectF area = keptFromEdges(got).paintRect(QPageLayout::Point);
-        const double points = got == asked ? fitted.points : fittingPoints(pages[i], area);
+        PageFit used = fitted;
+        if (got != asked) {
+            if (pages[i].hasCells()) {
+                used.cells = placeCells(pages[i], area.size());
+                used.points = used.cells.points;
+            } else {
+                used.points = fittingPoints(pages[i], area);
+            }
+        }
         const double dotsPerPoint = device.logicalDpiY() / 72.0;
         painter.resetTransform();
         painter.scale(dotsPerPoint, dotsPerPoint);
         // The painter starts at the corner of the area the device calls printable.
         painter.translate(area.topLeft() - got.paintRect(QPageLayout::Point).topLeft());
-        paintPage(painter, pages[i], points);
-        smallest = std::min(smallest, points);
+        paintPage(painter, pages[i], used);
+        smallest = std::min(smallest, used.points);
     }
     if (painter.isActive() && !painter.end()) {
         return -1;
     }
-    return smallest;
+    return pages.isEmpty() ? kLargestPoints : smallest;
 }
 
 double PagePainter::writePdf(QIODevice& device, const PrintedPages& pages, const QPageLayout& layout)

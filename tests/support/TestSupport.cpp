@@ -52,6 +52,25 @@ QStringList TestSupport::sheetValues(const QString& path)
     return values;
 }
 
+QList<QStringList> TestSupport::sheetCells(const QString& path)
+{
+    QStringList lines = GbkEncoder::instance().decode(readBytes(path)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    QList<QStringList> rows;
+    for (const QString& line : lines) {
+        QStringList cells;
+        for (const QString& cell : line.split(QLatin1Char('\t'))) {
+            const bool quoted
+                = cell.size() >= 2 && cell.startsWith(QLatin1Char('"')) && cell.endsWith(QLatin1Char('"'));
+            cells.append(quoted ? cell.mid(1, cell.size() - 2) : cell);
+        }
+        rows.append(cells);
+    }
+    return rows;
+}
+
 QString TestSupport::gbk(const QString& text)
 {
     return QString::fromLatin1(GbkEncoder::instance().encode(text).toHex());

@@ -86,6 +86,10 @@ QByteArray readBytes(const QString& path);
 // The lines of a sheet file, decoded from GBK and split at CR LF, without
 // their surrounding quotes.
 QStringList sheetValues(const QString& path);
+// The lines of a sheet file of question cells, each split at its tabs into
+// its cells, every cell without its quotes (a cell not in quotes is kept
+// as it is, so it matches no question).
+QList<QStringList> sheetCells(const QString& path);
 QString gbk(const QString& text);
 // Runs pdftotext -layout and returns each page's text.
 QStringList pdfPages(const QString& pdfPath);

@@ -146,20 +146,19 @@ std::optional<QString> MixedOperations::refusal(const MixedSettings& settings)
     return std::nullopt;
 }
 
-RowSheet MixedOperations::sheet(const MixedSettings& settings)
+CellSheet MixedOperations::sheet(const MixedSettings& settings)
 {
     const Shape widest { .terms = settings.steps == MixedSteps::One ? 2 : 3,
         .brackets = settings.steps == MixedSteps::TwoBracketed ? Brackets::First : Brackets::None };
-    RowSheet sheet = RowDrill::namedSheet(MixedTexts::kStem, settings.rules.widestText(widest) + kCellGap);
-    sheet.fileName = FrameLines::numberedFileName(sheet.fileName, settings.sheetNumber);
-    return sheet;
+    return { FrameLines::numberedFileName(FrameLines::sheetFileName(MixedTexts::kStem), settings.sheetNumber),
+        FrameLines::sheetTitle(MixedTexts::kStem), settings.sheetNumber, settings.rules.widestText(widest) };
 }
 
 bool MixedOperations::run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs)
 {
     Q_ASSERT(!refusal(settings));
     ShapeDealer dealer(settings, random);
-    return RowDrill::run(
+    return RowDrill::runCells(
         sheet(settings), settings.layout,
         [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), settings.answers); }, outputs);
 }

@@ -29,7 +29,7 @@ struct MixedSettings {
     RowLayout layout { 4, 25, 1 };
     bool distinct = false; // 题目不重复
     bool answers = false;
-    int sheetNumber = 0; // 编号: named in the file
+    int sheetNumber = 0; // 编号: named in the file name and under the title
 };
 
 namespace MixedTexts {
@@ -48,14 +48,13 @@ namespace MixedOperations {
 inline constexpr RowLayoutLimits kLayoutLimits { 10, 50, 40 };
 inline constexpr int kMaxLargest = 1000;
 inline constexpr int kMaxResults = 10000;
-inline constexpr int kCellGap = 3;
 
 // The shapes of the ticked operations and the steps, brackets only where they change the answer.
 std::vector<Shape> shapes(const std::array<bool, 4>& operations, MixedSteps steps);
 
 // The message that refuses settings no sheet can obey, or nothing.
 std::optional<QString> refusal(const MixedSettings& settings);
-RowSheet sheet(const MixedSettings& settings);
+CellSheet sheet(const MixedSettings& settings);
 bool run(const MixedSettings& settings, RandomSource& random, SheetOutputs& outputs);
 
 // All questions the settings allow, summed over the shapes.

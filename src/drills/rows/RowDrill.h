@@ -4,12 +4,15 @@
 // per page and pages per run, streamed row by row to the run's outputs. The
 // multiplication, division-in-rows and addition/subtraction drills each supply
 // their sheet names and a function that draws one question and writes it at
-// the end of the row.
+// the end of the row. The textbook-unit and mixed-operations sheets hand each
+// question over as a cell of its own instead.
 
+#include "output/FrameLines.h"
 #include "output/PageLoop.h"
 #include "output/SheetLine.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 #include <optional>
@@ -18,6 +21,15 @@ struct RowSheet {
     QString fileName;
     QString title;
     int cellWidth;
+};
+
+// A numbered sheet whose questions stand in cells of their own: one a cell
+// in the file, set on a grid that fills the printed page.
+struct CellSheet {
+    QString fileName;
+    QString title;
+    int sheetNumber; // 编号, named in the line under the title
+    int cellWidth; // characters of the widest question with its answer
 };
 
 struct RowLayout {
@@ -120,6 +132,26 @@ bool run(const RowSheet& sheet, const RowLayout& layout, const Writer& writeQues
         }
         outputs.line(row);
     });
+}
+
+// The same for a sheet of question cells: each row goes to the outputs as
+// its cells, not as one padded line.
+template <typename Writer>
+bool runCells(
+    const CellSheet& sheet, const RowLayout& layout, const Writer& writeQuestion, SheetOutputs& outputs)
+{
+    SheetLine question;
+    QStringList cells;
+    return PageLoop::runCells(outputs, sheet.fileName, sheet.title, FrameLines::classLine(sheet.sheetNumber),
+        sheet.cellWidth, layout.pages, layout.rowsPerPage, [&] {
+            cells.clear();
+            for (int q = 0; q < layout.perRow; ++q) {
+                question.clear();
+                writeQuestion(question);
+                cells.append(question.text());
+            }
+            outputs.cells(cells);
+        });
 }
 
 // A whole run of questions drawn by writeNextQuestion(row, random,

@@ -91,9 +91,9 @@ QString UnitDrill::title(const UnitChoice& choice)
     return choice.entry->name == choice.unit.name ? unit : unit + QLatin1Char(' ') + choice.entry->name;
 }
 
-RowSheet UnitDrill::sheet(const UnitChoice& choice, int widest, int sheetNumber)
+CellSheet UnitDrill::sheet(const UnitChoice& choice, int widest, int sheetNumber)
 {
-    return { fileName(choice, sheetNumber), title(choice), widest + kCellGap };
+    return { fileName(choice, sheetNumber), title(choice), sheetNumber, widest };
 }
 
 bool UnitDrill::run(const UnitChoice& choice, const RowLayout& layout, bool answers, int sheetNumber,
@@ -106,7 +106,7 @@ bool UnitDrill::run(const UnitChoice& choice, const Shares::Node& shares, const 
     bool answers, int sheetNumber, RandomSource& random, SheetOutputs& outputs)
 {
     ShareDealer dealer = ShareDealer::evenly(shares, layout.questions(), random);
-    return RowDrill::run(
+    return RowDrill::runCells(
         sheet(choice, dealer.widestText(), sheetNumber), layout,
         [&](SheetLine& row) { QuestionText::write(row, dealer.next(random), answers); }, outputs);
 }

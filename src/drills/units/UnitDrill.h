@@ -5,8 +5,9 @@
 // entry an equal share of the entry's, each number of a form's key (the
 // divisor of 有余数的除法 …) an equal share of the form's; every share dealt
 // like a shuffled deck, the shares mixed in random order over the whole run,
-// in cells as wide as the longest question with its answer, under a title and
-// file name that name the edition, book, unit and entry.
+// each in a cell of its own with room for the longest question with its
+// answer, under a title and file name that name the edition, book, unit and
+// entry.
 
 #include "drills/rows/RowDrill.h"
 #include "drills/units/UnitCatalogue.h"
@@ -34,8 +35,6 @@ struct UnitChoice {
 
 namespace UnitDrill {
 inline constexpr RowLayoutLimits kLayoutLimits { 10, 50, 40 };
-// Between the longest question and the next cell.
-inline constexpr int kCellGap = 3;
 
 // Whether the unit offers 本单元综合 after its entries.
 inline bool offersWholeUnit(const Unit& unit)
@@ -50,7 +49,7 @@ Shares::Node shareTree(const UnitChoice& choice);
 // The dealer of a run of `wanted` questions.
 ShareDealer dealer(const UnitChoice& choice, std::int64_t wanted, RandomSource& random);
 // widest: the most characters a question takes with its answer.
-RowSheet sheet(const UnitChoice& choice, int widest, int sheetNumber);
+CellSheet sheet(const UnitChoice& choice, int widest, int sheetNumber);
 // "人教版一年级上册第五单元9加几-4711.xls" for sheet 4711.
 QString fileName(const UnitChoice& choice, int sheetNumber);
 QString title(const UnitChoice& choice);
