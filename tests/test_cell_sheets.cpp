@@ -8,8 +8,11 @@
 
 #include "common/GbkEncoder.h"
 #include "forms/RowForm.h"
+#include "forms/UnitForm.h"
 #include "printing/PagePainter.h"
+#include "printing/SheetGlyphs.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -65,6 +68,61 @@ QList<int> ruleRows(const QImage& page, int width)
     return rows;
 }
 
+// Whether the pixel row y holds no ink from x0 to x1.
+bool blankRow(const QImage& page, int y, int x0, int x1)
+{
+    const uchar* row = page.constScanLine(y);
+    return std::all_of(row + x0, row + x1 + 1, [](uchar grey) { return grey >= 192; });
+}
+
+// Whether the part of a drawn page from left to right, top to bottom, holds a
+// stacked fraction: a bar, a run of dark pixels wider than a digit, with
+// digits over it and digits under it, each parted from it by a blank line.
+bool holdsStackedFraction(const QImage& page, const QRect& part, int digitWidth)
+{
+    for (int y = part.top() + 1; y < part.bottom(); ++y) {
+        const uchar* row = page.constScanLine(y);
+        for (int x = part.left(); x <= part.right(); ++x) {
+            int end = x;
+            while (end <= part.right() && row[end] < 128) {
+                ++end;
+            }
+            if (end - x <= digitWidth) {
+                x = end;
+                continue;
+            }
+            // The bar's own lines, then a blank line, then ink, above and below.
+            const auto stacked = [&](int step) {
+                int line = y;
+                while (line > part.top() && line < part.bottom() && !blankRow(page, line, x, end - 1)) {
+                    line += step;
+                }
+                if (std::abs(line - y) > 3) {
+                    return false; // no bar: the run is part of a taller mark
+                }
+                while (line > part.top() && line < part.bottom() && blankRow(page, line, x, end - 1)) {
+                    line += step;
+                }
+                return line > part.top() && line < part.bottom();
+            };
+            if (stacked(-1) && stacked(1)) {
+                return true;
+            }
+            x = end;
+        }
+    }
+    return false;
+}
+
+void pick(DrillSession& session, const char* list, const QString& item)
+{
+    auto* box = session.child<QComboBox>(list);
+    QVERIFY2(box, list);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+}
+
 void addEntries()
 {
     QTest::addColumn<QString>("entry");
@@ -87,6 +145,8 @@ private slots:
     void classLineNamesTheSheetNumber();
     void everyQuestionHasItsOwnCell_data();
     void everyQuestionHasItsOwnCell();
+    void fractionsArePrintedStacked_data();
+    void fractionsArePrintedStacked();
 };
 
 // The start-up sheet, 4 a row × 25 rows on A4: the questions in at least
@@ -239,6 +299,94 @@ void TestCellSheets::everyQuestionHasItsOwnCell()
         }
     }
     QVERIFY(lines.last().isEmpty());
+}
+
+void TestCellSheets::fractionsArePrintedStacked_data()
+{
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("answers");
+    const QString fifth = QStringLiteral("五年级下册");
+    const QString adding = QStringLiteral("第六单元 分数的加法和减法");
+    QTest::newRow("同分母分数加、减法 with answers")
+        << fifth << adding << QStringLiteral("同分母分数加、减法") << true;
+    QTest::newRow("异分母分数加、减法") << fifth << adding << QStringLiteral("异分母分数加、减法") << false;
+    QTest::newRow("1减几分之几 with answers")
+        << QStringLiteral("三年级上册") << QStringLiteral("第六单元 分数的初步认识")
+        << QStringLiteral("1减几分之几") << true;
+    QTest::newRow("一个数除以分数 with answers")
+        << QStringLiteral("六年级上册") << QStringLiteral("第三单元 分数除法")
+        << QStringLiteral("一个数除以分数") << true;
+}
+
+// A sheet of fractions on paper as the textbook prints them: in the first
+// cell of every question row a fraction stacked over its bar; each row's ink
+// within its own pitch, so no row runs into the next; nothing outside the
+// printable area; and the size the run reports is the one the page is set in.
+void TestCellSheets::fractionsArePrintedStacked()
+{
+    QFETCH(QString, book);
+    QFETCH(QString, unit);
+    QFETCH(QString, entry);
+    QFETCH(bool, answers);
+    QTemporaryDir paper;
+    const QString pdfPath = paper.filePath(QStringLiteral("sheet.pdf"));
+    RecordingPdf printer(pdfPath);
+    DrillSession session(printer);
+    QVERIFY(session.open(QStringLiteral("jcdy")));
+    pick(session, UnitForm::kEditionList, QStringLiteral("人教版"));
+    pick(session, UnitForm::kBookList, book);
+    pick(session, UnitForm::kUnitList, unit);
+    pick(session, UnitForm::kEntryList, entry);
+    session.tick(DrillNames::kToPrinter, true);
+    session.tick(DrillNames::kToFile, false);
+    if (answers) {
+        session.choose(DrillNames::kShowAnswers);
+    }
+    session.generate();
+    QCOMPARE(session.messages.messages, QStringList());
+    QCOMPARE(printer.pages.size(), qsizetype { 1 });
+    const PrintedPage& page = printer.pages.first();
+    QVERIFY(page.rows.first().first().contains(QLatin1Char('/')));
+    const PageFit fit = PagePainter::fit(page, PrintTarget::a4());
+    QCOMPARE(printer.reportedPoints, fit.points);
+    QCOMPARE(PagePainter::smallestPoints(printer.pages, PrintTarget::a4()), fit.points);
+
+    const QImage drawn = renderedPage(pdfPath, 1, false);
+    QVERIFY(!drawn.isNull());
+    const double pixelsPerPoint = 100.0 / 72.0;
+    const QRectF area = PagePainter::turned(PrintTarget::a4(), fit.orientation).paintRect(QPageLayout::Point);
+    const auto pixels = [&](double points) { return static_cast<int>(std::lround(points * pixelsPerPoint)); };
+    const QRect all = inkBox(drawn, 0, drawn.height());
+    QVERIFY2(all.left() >= pixels(area.left()) - 1 && all.top() >= pixels(area.top()) - 1
+            && all.right() <= pixels(area.right()) + 1 && all.bottom() <= pixels(area.bottom()) + 1,
+        qPrintable(QStringLiteral("ink %1,%2 to %3,%4")
+                       .arg(all.left())
+                       .arg(all.top())
+                       .arg(all.right())
+                       .arg(all.bottom())));
+
+    const CellPlaces& places = fit.cells;
+    const int digitWidth = pixels(
+        SheetGlyphs::shared().width(QStringLiteral("0")) / SheetGlyphs::kMeasuredPoints * places.points);
+    const int left = pixels(area.left() + places.block.left());
+    for (qsizetype r = 0; r < page.rows.size(); ++r) {
+        const double rowTop = area.top() + places.block.top() + static_cast<double>(r) * places.rowPitch;
+        const int top = pixels(rowTop);
+        const int bottom = pixels(rowTop + places.rowPitch);
+        const QRect ink = inkBox(drawn, top, bottom);
+        QVERIFY2(!ink.isEmpty() && ink.top() > top && ink.bottom() < bottom - 1,
+            qPrintable(QStringLiteral("row %1: ink from %2 to %3 in %4 to %5")
+                           .arg(r)
+                           .arg(ink.top())
+                           .arg(ink.bottom())
+                           .arg(top)
+                           .arg(bottom)));
+        const QRect firstCell(left, top, pixels(places.columnPitch) - digitWidth, bottom - top);
+        QVERIFY2(holdsStackedFraction(drawn, firstCell, digitWidth),
+            qPrintable(QStringLiteral("row %1: %2").arg(r).arg(page.rows[r].first())));
+    }
 }
 
 QTEST_MAIN(TestCellSheets)

@@ -10,6 +10,7 @@
 #include "output/FrameLines.h"
 #include "output/OutputMessages.h"
 #include "output/SheetOutputs.h"
+#include "printing/CellPieces.h"
 #include "printing/FontCheck.h"
 #include "printing/PagePainter.h"
 #include "printing/PrintTarget.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -101,6 +103,10 @@ private slots:
     void cellPageStaysInItsArea();
     void fontCheckReadsCells_data();
     void fontCheckReadsCells();
+    void cellsSplitIntoFractions_data();
+    void cellsSplitIntoFractions();
+    void fractionRowsGetTheirRoom_data();
+    void fractionRowsGetTheirRoom();
 };
 
 void TestOutput::wholeNumbers_data()
@@ -718,6 +724,11 @@ void TestOutput::fontCheckReadsCells_data()
     QTest::newRow("Chinese head, questions in cells") << PrintedPages { page } << true;
     page.rows[1][3] += undrawable;
     QTest::newRow("a cell no font draws") << PrintedPages { cellPage(4, 2, 5, 10), page } << false;
+    PrintedPage fractions = cellPage(4, 2, 11, 10);
+    fractions.rows[0][0] = QStringLiteral("2/8+3/8=5/8");
+    QTest::newRow("fractions in cells") << PrintedPages { fractions } << true;
+    fractions.rows[1][2] = QStringLiteral("6÷3/4=") + undrawable;
+    QTest::newRow("a fraction's cell no font draws") << PrintedPages { fractions } << false;
     QTest::newRow("a line no font draws")
         << PrintedPages { { QStringLiteral("1+1=") + undrawable } } << false;
 }
@@ -728,6 +739,151 @@ void TestOutput::fontCheckReadsCells()
     QFETCH(PrintedPages, pages);
     QFETCH(bool, drawn);
     QCOMPARE(FontCheck::drawsAll(pages), drawn);
+}
+
+void TestOutput::cellsSplitIntoFractions_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QStringList>("pieces"); // a fraction as "[3/5]"
+    QTest::newRow("fractions with their answer")
+        << QStringLiteral("2/8+3/8=5/8") << QStringList { "[2/8]", "+", "[3/8]", "=", "[5/8]" };
+    QTest::newRow("a whole number divided by a fraction")
+        << QStringLiteral("6÷3/4=8") << QStringList { "6÷", "[3/4]", "=8" };
+    QTest::newRow("two-digit numbers, no answer")
+        << QStringLiteral("11/12-1/12=") << QStringList { "[11/12]", "-", "[1/12]", "=" };
+    QTest::newRow("whole numbers and a remainder")
+        << QStringLiteral("17÷5=3……2") << QStringList { QStringLiteral("17÷5=3……2") };
+    QTest::newRow("a slash beside a decimal or nothing")
+        << QStringLiteral("0.5/3+/2=4/") << QStringList { "0.5/3+/2=4/" };
+}
+
+// A cell is split into text and fractions of whole numbers; put together
+// again, the pieces are the cell.
+void TestOutput::cellsSplitIntoFractions()
+{
+    QFETCH(QString, cell);
+    QFETCH(QStringList, pieces);
+    QStringList got;
+    QString joined;
+    for (const CellPiece& piece : CellPieces::split(cell)) {
+        const QString fraction = piece.numerator + QLatin1Char('/') + piece.denominator;
+        got << (piece.isFraction() ? QLatin1Char('[') + fraction + QLatin1Char(']') : piece.text);
+        joined += piece.isFraction() ? fraction : piece.text;
+    }
+    QCOMPARE(got, pieces);
+    QCOMPARE(joined, cell);
+    QCOMPARE(CellPieces::holdsFraction(cell), pieces.join(QString()).contains(QLatin1Char('[')));
+}
+
+namespace {
+// A page painted as paper at 100 dpi: white, with the printable area's corner where the layout puts it.
+QImage paintedPage(const PrintedPage& page, const PageFit& fit, const QPageLayout& paper)
+{
+    const QPageLayout turned = PagePainter::turned(paper, fit.orientation);
+    const QSizeF size = turned.fullRect(QPageLayout::Point).size();
+    const double pixelsPerPoint = 100.0 / 72.0;
+    QImage image((size * pixelsPerPoint).toSize(), QImage::Format_Grayscale8);
+    image.setDotsPerMeterX(3937);
+    image.setDotsPerMeterY(3937);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(pixelsPerPoint, pixelsPerPoint);
+    painter.translate(turned.paintRect(QPageLayout::Point).topLeft());
+    PagePainter::paintPage(painter, page, fit);
+    return image;
+}
+
+// The first and last pixel rows with ink from top to bottom, or (-1, -1).
+std::pair<int, int> inkRows(const QImage& image, int top, int bottom)
+{
+    std::pair<int, int> rows { -1, -1 };
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+        const uchar* row = image.constScanLine(y);
+        if (std::any_of(row, row + image.width(), [](uchar grey) { return grey < 192; })) {
+            rows = { rows.first < 0 ? y : rows.first, y };
+        }
+    }
+    return rows;
+}
+} // namespace
+
+void TestOutput::fractionRowsGetTheirRoom_data()
+{
+    QTest::addColumn<int>("perRow");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("cell");
+    // What holds the plain page's size: its rows at their least pitch fill
+    // the height, its cells the width, or its type is at the largest size.
+    QTest::addColumn<QString>("bound");
+    QTest::newRow("4 × 25 with answers") << 4 << 25 << QStringLiteral("2/8+3/8=5/8") << "height";
+    QTest::newRow("4 × 25 two-digit numbers") << 4 << 25 << QStringLiteral("11/12-1/12=") << "height";
+    QTest::newRow("10 × 4 wide questions") << 10 << 4 << QStringLiteral("11/12+10/12=21/12") << "width";
+    QTest::newRow("3 × 12 a whole number by a fraction")
+        << 3 << 12 << QStringLiteral("12÷3/10=40") << "largest";
+}
+
+// A page of fraction cells beside its twin whose cells hold "÷" for every
+// "/", so both have the same characters. The twin lays out by the rule for
+// whole numbers: rows at their least pitch, or cells across the width. The
+// fractions' rows are taller, each row's ink ending before the next row's
+// begins, and their cells narrower: a page bound by its height gets smaller
+// type, one bound by its width larger; the size the page reports is its own.
+void TestOutput::fractionRowsGetTheirRoom()
+{
+    QFETCH(int, perRow);
+    QFETCH(int, rows);
+    QFETCH(QString, cell);
+    QFETCH(QString, bound);
+    const QPageLayout paper = PrintTarget::a4();
+    PrintedPage fractions = cellPage(perRow, rows, static_cast<int>(cell.size()), 10);
+    for (QStringList& row : fractions.rows) {
+        row.fill(cell);
+    }
+    PrintedPage twin = fractions;
+    for (QStringList& row : twin.rows) {
+        row.fill(QString(cell).replace(QLatin1Char('/'), QChar(u'÷')));
+    }
+    const PageFit plain = PagePainter::fit(twin, paper);
+    const PageFit stacked = PagePainter::fit(fractions, paper);
+    QCOMPARE(PagePainter::smallestPoints({ fractions }, paper), stacked.points);
+    QCOMPARE(PagePainter::smallestPoints({ twin, fractions }, paper), std::min(plain.points, stacked.points));
+
+    SheetGlyphs& glyphs = SheetGlyphs::shared();
+    const double perPoint = 1.0 / SheetGlyphs::kMeasuredPoints;
+    const double leastPitch = std::max(PagePainter::kLeastRowPitch, glyphs.lineSpacing() * perPoint);
+    const QSizeF area = PagePainter::turned(paper, plain.orientation).paintRect(QPageLayout::Point).size();
+    const double cellsAcross = perRow * glyphs.width(twin.rows[0][0]) * perPoint * plain.points
+        + (perRow - 1) * PagePainter::kLeastColumnGap * plain.points;
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 1e-3 * std::max(a, b); };
+    if (bound == QLatin1String("height")) {
+        QVERIFY(near(plain.cells.rowPitch, leastPitch * plain.points));
+        QVERIFY2(stacked.points < plain.points, qPrintable(QString::number(stacked.points)));
+    } else if (bound == QLatin1String("width")) {
+        QVERIFY2(near(cellsAcross, area.width()),
+            qPrintable(QStringLiteral("%1 of %2").arg(cellsAcross).arg(area.width())));
+        QVERIFY2(stacked.points > plain.points, qPrintable(QString::number(stacked.points)));
+    } else {
+        QCOMPARE(plain.points, PagePainter::kLargestCellPoints);
+        QCOMPARE(stacked.points, PagePainter::kLargestCellPoints);
+    }
+
+    // Drawn, a fraction row is about two lines of digits tall, and apart from its neighbours.
+    const double pixelsPerPoint = 100.0 / 72.0;
+    const QPointF corner
+        = PagePainter::turned(paper, stacked.orientation).paintRect(QPageLayout::Point).topLeft();
+    const auto pixel
+        = [&](double y) { return static_cast<int>(std::lround((corner.y() + y) * pixelsPerPoint)); };
+    const QImage drawn = paintedPage(fractions, stacked, paper);
+    const CellPlaces& places = stacked.cells;
+    const double digitHeight = glyphs.ascent() * perPoint * stacked.points * pixelsPerPoint;
+    for (int r = 0; r < rows; ++r) {
+        const double top = places.block.top() + r * places.rowPitch;
+        const auto [first, last] = inkRows(drawn, pixel(top), pixel(top + places.rowPitch));
+        QVERIFY2(first > pixel(top) && last < pixel(top + places.rowPitch) - 1,
+            qPrintable(QStringLiteral("row %1: ink from %2 to %3").arg(r).arg(first).arg(last)));
+        QVERIFY2(last - first > digitHeight,
+            qPrintable(QStringLiteral("row %1: %2 pixels").arg(r).arg(last - first)));
+    }
 }
 
 QTEST_MAIN(TestOutput)

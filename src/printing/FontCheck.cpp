@@ -2,6 +2,7 @@
 #include "printing/FontCheck.h"
 
 #include "common/Fonts.h"
+#include "printing/CellPieces.h"
 #include "printing/PagePainter.h"
 #include "printing/SheetGlyphs.h"
 
@@ -59,9 +60,15 @@ bool FontCheck::drawsAll(const PrintedPages& pages)
         for (const QString& line : page) {
             look(line);
         }
+        // A cell is drawn in its pieces: a fraction's numbers are characters,
+        // its bar a drawn line.
         for (const QStringList& row : page.rows) {
             for (const QString& cell : row) {
-                look(cell);
+                for (const CellPiece& piece : CellPieces::split(cell)) {
+                    look(piece.text);
+                    look(piece.numerator);
+                    look(piece.denominator);
+                }
             }
         }
     }

@@ -2,6 +2,7 @@
 #include "printing/PagePainter.h"
 
 #include "common/Fonts.h"
+#include "printing/CellPieces.h"
 #include "printing/PrintMessages.h"
 #include "printing/SheetGlyphs.h"
 
@@ -81,6 +82,127 @@ void drawLine(QPainter& painter, const QString& line, double x0, double baseline
     painter.drawGlyphRun(QPointF(x0, baseline), run);
 }
 
+// How a stacked fraction is set, in sizes of its row's type: the numbers a
+// little smaller than the row's, centred over and under a bar a little wider
+// than the wider of them, the bar on the middle of "=" so the signs beside
+// it stand on its line.
+struct FractionMeasures {
+    double scale = 0.8; // the numbers' size to the row's
+    double axis = 0.3; // the bar's middle above the row's baseline
+    double digitTop = 0.7; // the digits' ink above their baseline, at the row's size
+    double digitBottom = 0; // and below it
+    double gap = 0.12; // between the bar and the digits' ink over and under it
+    double bar = 0.06; // the bar's thickness
+    double overhang = 0.08; // the bar beyond the wider number's cells on each side
+    double margin = 0.15; // between the bar's ends and the text beside it
+
+    // From the bar's middle to the ink's end above or below it: the two halves match.
+    double half() const { return bar / 2 + gap + scale * (digitTop + digitBottom); }
+};
+
+// The measures from the sheet font's own digits and "=".
+const FractionMeasures& fractionMeasures()
+{
+    static const FractionMeasures measures = [] {
+        FractionMeasures f;
+        SheetGlyphs& g = SheetGlyphs::shared();
+        const QRawFont& font = g.font();
+        if (!font.isValid()) {
+            return f;
+        }
+        const double perPoint = 1.0 / SheetGlyphs::kMeasuredPoints;
+        double top = 0;
+        double bottom = 0;
+        for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+            const quint32 index = g.glyph(QChar(digit)).index;
+            if (index != 0) {
+                const QRectF ink = font.boundingRect(index);
+                top = std::max(top, -ink.top() * perPoint);
+                bottom = std::max(bottom, ink.bottom() * perPoint);
+            }
+        }
+        if (top > 0) {
+            f.digitTop = top;
+            f.digitBottom = bottom;
+        }
+        if (const quint32 equals = g.glyph(QLatin1Char('=')).index; equals != 0) {
+            const QRectF ink = font.boundingRect(equals);
+            if (ink.height() > 0) {
+                f.axis = -ink.center().y() * perPoint;
+            }
+        }
+        return f;
+    }();
+    return measures;
+}
+
+// The least row pitch of a page with fractions, in sizes of its type: the
+// stacked numbers and half a size of air, so they never touch the next row's.
+double fractionRowPitch()
+{
+    return 2 * fractionMeasures().half() + 0.5;
+}
+
+// A fraction's width at 1 pt: the bar and the room beside it.
+double fractionWidth(const CellPiece& fraction)
+{
+    SheetGlyphs& g = SheetGlyphs::shared();
+    const FractionMeasures& f = fractionMeasures();
+    const double wider = std::max(g.width(fraction.numerator), g.width(fraction.denominator));
+    return 2 * (f.margin + f.overhang) + f.scale * wider / SheetGlyphs::kMeasuredPoints;
+}
+
+// A cell's width at 1 pt as it is drawn, its fractions stacked.
+double drawnWidth(const QString& cell)
+{
+    SheetGlyphs& g = SheetGlyphs::shared();
+    if (!cell.contains(QLatin1Char('/'))) {
+        return g.width(cell) / SheetGlyphs::kMeasuredPoints;
+    }
+    double width = 0;
+    for (const CellPiece& piece : CellPieces::split(cell)) {
+        width
+            += piece.isFraction() ? fractionWidth(piece) : g.width(piece.text) / SheetGlyphs::kMeasuredPoints;
+    }
+    return width;
+}
+
+// Draws a cell from x at the row's baseline: its text as a line, its
+// fractions stacked on the middle of the line.
+void drawCell(QPainter& painter, const QString& cell, double x0, double baseline, double points)
+{
+    if (!cell.contains(QLatin1Char('/'))) {
+        drawLine(painter, cell, x0, baseline, points);
+        return;
+    }
+    SheetGlyphs& g = SheetGlyphs::shared();
+    const FractionMeasures& f = fractionMeasures();
+    const double perPoint = points / SheetGlyphs::kMeasuredPoints;
+    const double barMiddle = baseline - f.axis * points;
+    const double numbers = f.scale * points;
+    double x = x0;
+    for (const CellPiece& piece : CellPieces::split(cell)) {
+        if (!piece.isFraction()) {
+            drawLine(painter, piece.text, x, baseline, points);
+            x += g.width(piece.text) * perPoint;
+            continue;
+        }
+        const double width = fractionWidth(piece) * points;
+        const double middle = x + width / 2;
+        const double over = g.width(piece.numerator) * f.scale * perPoint;
+        const double under = g.width(piece.denominator) * f.scale * perPoint;
+        const double reach = f.bar / 2 + f.gap;
+        drawLine(painter, piece.numerator, middle - over / 2,
+            barMiddle - (reach + f.scale * f.digitBottom) * points, numbers);
+        drawLine(painter, piece.denominator, middle - under / 2,
+            barMiddle + (reach + f.scale * f.digitTop) * points, numbers);
+        const double bar = std::max(over, under) + 2 * f.overhang * points;
+        painter.fillRect(
+            QRectF(middle - bar / 2, barMiddle - f.bar * points / 2, bar, f.bar * points), Qt::black);
+        x += width;
+    }
+}
+
 // A page of cells: its measures at 1 pt, from which the parts are set at any size.
 struct CellMeasures {
     QList<double> lineWidths; // each line's
@@ -90,6 +212,8 @@ struct CellMeasures {
     qsizetype headLines = 0;
     double lineSpacing = 0;
     double ascent = 0;
+    double rowPitch = 0; // the least row pitch
+    bool fractions = false; // whether a cell holds a fraction
 };
 
 CellMeasures measure(const PrintedPage& page)
@@ -100,17 +224,32 @@ CellMeasures measure(const PrintedPage& page)
     for (const QString& line : page) {
         m.lineWidths.append(g.width(line) * perPoint);
     }
-    m.cellWidth = g.width(QString(page.cellWidth, QLatin1Char('0'))) * perPoint;
     for (const QStringList& row : page.rows) {
         m.columns = std::max(m.columns, row.size());
+        m.fractions = m.fractions || std::any_of(row.begin(), row.end(), CellPieces::holdsFraction);
+    }
+    const double digit = g.width(QStringLiteral("0")) * perPoint;
+    m.cellWidth = m.fractions ? 0 : g.width(QString(page.cellWidth, QLatin1Char('0'))) * perPoint;
+    for (const QStringList& row : page.rows) {
         for (const QString& cell : row) {
-            m.cellWidth = std::max(m.cellWidth, g.width(cell) * perPoint);
+            if (m.fractions) {
+                // The room a cell's characters leave for the answer stays as
+                // wide as they count it; its fractions take what they are drawn in.
+                const auto blank = std::max<qsizetype>(page.cellWidth - cell.size(), 0);
+                m.cellWidth = std::max(m.cellWidth, drawnWidth(cell) + static_cast<double>(blank) * digit);
+            } else {
+                m.cellWidth = std::max(m.cellWidth, g.width(cell) * perPoint);
+            }
         }
     }
     m.rows = page.rows.size();
     m.headLines = std::clamp<qsizetype>(page.headLines, 0, page.size());
     m.lineSpacing = g.lineSpacing() * perPoint;
     m.ascent = g.ascent() * perPoint;
+    m.rowPitch = std::max(PagePainter::kLeastRowPitch, m.lineSpacing);
+    if (m.fractions) {
+        m.rowPitch = std::max(m.rowPitch, fractionRowPitch());
+    }
     return m;
 }
 
@@ -155,7 +294,7 @@ bool cellsFit(const CellMeasures& m, const QSizeF& area, double points)
     const double head = linesHeight(m, 0, m.headLines, points, points, area.width());
     const double foot = linesHeight(m, m.headLines, m.lineWidths.size(), points,
         std::min(points, PagePainter::kFooterPoints), area.width());
-    const double pitch = std::max(PagePainter::kLeastRowPitch, m.lineSpacing) * points;
+    const double pitch = m.rowPitch * points;
     return static_cast<double>(m.rows) * pitch <= area.height() - head - foot;
 }
 } // namespace
@@ -202,8 +341,10 @@ CellPlaces PagePainter::placeCells(const PrintedPage& page, const QSizeF& area)
     places.block = QRectF(0, top,
         static_cast<double>(std::max<qsizetype>(m.columns - 1, 0)) * places.columnPitch + cellWidth,
         static_cast<double>(m.rows) * places.rowPitch);
-    // Each row's line in the middle of its pitch.
-    places.firstBaseline = top + (places.rowPitch - m.lineSpacing * low) / 2 + m.ascent * low;
+    // Each row's line in the middle of its pitch; with fractions, their bars
+    // there, so the numbers over and under them have the same room.
+    places.firstBaseline = m.fractions ? top + places.rowPitch / 2 + fractionMeasures().axis * low
+                                       : top + (places.rowPitch - m.lineSpacing * low) / 2 + m.ascent * low;
     places.footRule = places.block.bottom() + ruleGap(low) / 2;
     places.ruleLength = area.width();
     return places;
@@ -291,7 +432,7 @@ void paintCells(QPainter& painter, const PrintedPage& page, const CellPlaces& pl
         const double baseline = places.firstBaseline + static_cast<double>(r) * places.rowPitch;
         const QStringList& row = page.rows[r];
         for (qsizetype c = 0; c < row.size(); ++c) {
-            drawLine(painter, row[c], places.block.left() + static_cast<double>(c) * places.columnPitch,
+            drawCell(painter, row[c], places.block.left() + static_cast<double>(c) * places.columnPitch,
                 baseline, places.points);
         }
     }

@@ -15,6 +15,14 @@
 // the columns spread over the width and the rows over the height. The title
 // is centred, in the questions' size or smaller where it is too long; the
 // footer is small print. Thin rules part the questions from head and footer.
+//
+// A fraction in a cell ("3/5") is drawn stacked as the textbooks print it:
+// its numbers a little smaller than the row's type, centred over and under a
+// bar on the middle of the signs beside it. A page with fractions gives
+// every row the height of the stacked numbers with air between the rows,
+// and measures each cell as drawn, its fractions narrower than written; the
+// room a cell leaves for its answer stays as many characters wide as the
+// sheet counts. Pages without fractions are set as ever.
 
 #include "printing/PrintedPages.h"
 
