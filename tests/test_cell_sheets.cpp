@@ -114,15 +114,6 @@ bool holdsStackedFraction(const QImage& page, const QRect& part, int digitWidth)
     return false;
 }
 
-void pick(DrillSession& session, const char* list, const QString& item)
-{
-    auto* box = session.child<QComboBox>(list);
-    QVERIFY2(box, list);
-    const int index = box->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    box->setCurrentIndex(index);
-}
-
 void addEntries()
 {
     QTest::addColumn<QString>("entry");
@@ -335,10 +326,10 @@ void TestCellSheets::fractionsArePrintedStacked()
     RecordingPdf printer(pdfPath);
     DrillSession session(printer);
     QVERIFY(session.open(QStringLiteral("jcdy")));
-    pick(session, UnitForm::kEditionList, QStringLiteral("人教版"));
-    pick(session, UnitForm::kBookList, book);
-    pick(session, UnitForm::kUnitList, unit);
-    pick(session, UnitForm::kEntryList, entry);
+    session.pick(UnitForm::kEditionList, QStringLiteral("人教版"));
+    session.pick(UnitForm::kBookList, book);
+    session.pick(UnitForm::kUnitList, unit);
+    session.pick(UnitForm::kEntryList, entry);
     session.tick(DrillNames::kToPrinter, true);
     session.tick(DrillNames::kToFile, false);
     if (answers) {

@@ -25,15 +25,6 @@ namespace {
 const QString kCountsMessage = QStringLiteral(
     "可一次性每排输出1-10题，每页输出1-50排，每次输出1-40页。对不起！输入有误，谢谢使用。欢迎再来");
 
-void pick(DrillSession& session, const char* list, const QString& item)
-{
-    auto* box = session.child<QComboBox>(list);
-    QVERIFY2(box, list);
-    const int index = box->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    box->setCurrentIndex(index);
-}
-
 QStringList items(DrillSession& session, const char* list)
 {
     QStringList texts;
@@ -153,14 +144,14 @@ void TestUnitWindows::listsRefillThoseAfterThem()
     session.build(UnitDrillDefinition {});
     QCOMPARE(items(session, UnitForm::kEntryList),
         (QStringList { "5以内的加法", "5以内的减法", "0的加、减法", "本单元综合" }));
-    pick(session, UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
+    session.pick(UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kEntryList)->currentText(), QStringLiteral("9加几"));
-    pick(session, UnitForm::kBookList, QStringLiteral("二年级下册"));
+    session.pick(UnitForm::kBookList, QStringLiteral("二年级下册"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
         QStringLiteral("第一单元 有余数的除法"));
     // A unit of one entry offers no 本单元综合.
     QCOMPARE(items(session, UnitForm::kEntryList), QStringList { "有余数的除法" });
-    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
+    session.pick(UnitForm::kEditionList, QStringLiteral("苏教版"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kBookList)->currentText(), QStringLiteral("一年级上册"));
     QCOMPARE(session.child<QComboBox>(UnitForm::kUnitList)->currentText(),
         QStringLiteral("第一单元 0～5的认识和加减法"));
@@ -177,22 +168,22 @@ void TestUnitWindows::listsKeepTheTeachersPlace()
         return QStringList { current(UnitForm::kEditionList), current(UnitForm::kBookList),
             current(UnitForm::kUnitList), current(UnitForm::kEntryList) };
     };
-    pick(session, UnitForm::kBookList, QStringLiteral("一年级上册"));
-    pick(session, UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
-    pick(session, UnitForm::kEntryList, QStringLiteral("8、7、6加几"));
-    pick(session, UnitForm::kBookList, QStringLiteral("二年级上册"));
-    pick(session, UnitForm::kUnitList, QStringLiteral("第三单元 1～6的表内除法"));
+    session.pick(UnitForm::kBookList, QStringLiteral("一年级上册"));
+    session.pick(UnitForm::kUnitList, QStringLiteral("第五单元 20以内的进位加法"));
+    session.pick(UnitForm::kEntryList, QStringLiteral("8、7、6加几"));
+    session.pick(UnitForm::kBookList, QStringLiteral("二年级上册"));
+    session.pick(UnitForm::kUnitList, QStringLiteral("第三单元 1～6的表内除法"));
     const QStringList secondGrade = place();
     // Another edition and back: the book, unit and entry she had.
-    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
-    pick(session, UnitForm::kBookList, QStringLiteral("一年级下册"));
-    pick(session, UnitForm::kEditionList, QStringLiteral("人教版"));
+    session.pick(UnitForm::kEditionList, QStringLiteral("苏教版"));
+    session.pick(UnitForm::kBookList, QStringLiteral("一年级下册"));
+    session.pick(UnitForm::kEditionList, QStringLiteral("人教版"));
     QCOMPARE(place(), secondGrade);
     // Another book and back: that book's last unit and entry.
-    pick(session, UnitForm::kBookList, QStringLiteral("一年级上册"));
+    session.pick(UnitForm::kBookList, QStringLiteral("一年级上册"));
     QCOMPARE(place(), (QStringList { "人教版", "一年级上册", "第五单元 20以内的进位加法", "8、7、6加几" }));
     // The other edition kept its own place too.
-    pick(session, UnitForm::kEditionList, QStringLiteral("苏教版"));
+    session.pick(UnitForm::kEditionList, QStringLiteral("苏教版"));
     QCOMPARE(current(UnitForm::kBookList), QStringLiteral("一年级下册"));
 }
 
@@ -260,9 +251,9 @@ void TestUnitWindows::sheetNamesItsUnitAndPairsItsAnswers()
     QFETCH(QString, title);
     DrillSession session;
     session.build(UnitDrillDefinition {});
-    pick(session, UnitForm::kBookList, choice[0]);
-    pick(session, UnitForm::kUnitList, choice[1]);
-    pick(session, UnitForm::kEntryList, choice[2]);
+    session.pick(UnitForm::kBookList, choice[0]);
+    session.pick(UnitForm::kUnitList, choice[1]);
+    session.pick(UnitForm::kEntryList, choice[2]);
     session.choose(DrillNames::kSeparateAnswers);
     session.setText(UnitForm::kPerRowBox, QStringLiteral("10"));
     session.setText(UnitForm::kRowsBox, QStringLiteral("50"));
@@ -327,9 +318,9 @@ DrillWindow& buildNumbered(DrillSession& session, bool mixed)
     DrillWindow& window
         = mixed ? session.build(MixedDrillDefinition {}) : session.build(UnitDrillDefinition {});
     if (!mixed) {
-        pick(session, UnitForm::kBookList, QStringLiteral("二年级上册"));
-        pick(session, UnitForm::kUnitList, QStringLiteral("第二单元 1～6的表内乘法"));
-        pick(session, UnitForm::kEntryList, QStringLiteral("本单元综合"));
+        session.pick(UnitForm::kBookList, QStringLiteral("二年级上册"));
+        session.pick(UnitForm::kUnitList, QStringLiteral("第二单元 1～6的表内乘法"));
+        session.pick(UnitForm::kEntryList, QStringLiteral("本单元综合"));
     }
     return window;
 }

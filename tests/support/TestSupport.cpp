@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -298,4 +299,13 @@ QString TestSupport::firstDifference(
         .arg(name)
         .arg(line + 1)
         .arg(text(want.value(line, "(end of file)")), text(got.value(line, "(end of file)")));
+}
+
+void DrillSession::pick(const char* list, const QString& item)
+{
+    auto* box = child<QComboBox>(list);
+    QVERIFY2(box, list);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
 }

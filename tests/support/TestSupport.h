@@ -149,6 +149,7 @@ struct DrillSession {
     void tick(const char* name, bool ticked); // a check box
     void setText(const char* name, const QString& text) { TestSupport::setText(window, name, text); }
     void click(const char* name) { TestSupport::click(window, name); }
+    void pick(const char* list, const QString& item); // an item of a drop-down list
     void generate() { click(DrillNames::kGenerate); }
     // Puts kSheetNumber into the window's 编号, where it has one.
     void fixSheetNumber();
