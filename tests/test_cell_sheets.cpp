@@ -123,6 +123,16 @@ void addEntries()
         QTest::addRow("%s with answers", entry) << entry << true;
     }
 }
+// Generates the window's sheet onto the printer alone, with or without answers.
+void printOnly(DrillSession& session, bool answers)
+{
+    session.tick(DrillNames::kToPrinter, true);
+    session.tick(DrillNames::kToFile, false);
+    if (answers) {
+        session.choose(DrillNames::kShowAnswers);
+    }
+    session.generate();
+}
 } // namespace
 
 class TestCellSheets : public QObject {
@@ -153,12 +163,7 @@ void TestCellSheets::printedPageIsFilledInLargeType()
     RecordingPdf printer(pdfPath);
     DrillSession session(printer);
     QVERIFY(session.open(entry));
-    session.tick(DrillNames::kToPrinter, true);
-    session.tick(DrillNames::kToFile, false);
-    if (answers) {
-        session.choose(DrillNames::kShowAnswers);
-    }
-    session.generate();
+    printOnly(session, answers);
     QCOMPARE(session.messages.messages, QStringList());
     QCOMPARE(printer.pages.size(), qsizetype { 1 });
     const PrintedPage& page = printer.pages.first();
@@ -330,12 +335,7 @@ void TestCellSheets::fractionsArePrintedStacked()
     session.pick(UnitForm::kBookList, book);
     session.pick(UnitForm::kUnitList, unit);
     session.pick(UnitForm::kEntryList, entry);
-    session.tick(DrillNames::kToPrinter, true);
-    session.tick(DrillNames::kToFile, false);
-    if (answers) {
-        session.choose(DrillNames::kShowAnswers);
-    }
-    session.generate();
+    printOnly(session, answers);
     QCOMPARE(session.messages.messages, QStringList());
     QCOMPARE(printer.pages.size(), qsizetype { 1 });
     const PrintedPage& page = printer.pages.first();
